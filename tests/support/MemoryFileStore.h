@@ -1,0 +1,29 @@
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+
+#include "shell/FileStore.h"
+
+// Files held in memory; paths can be made unreadable or unwritable to test failures.
+class MemoryFileStore final : public FileStore {
+public:
+    std::map<std::string, std::string> files;
+    std::set<std::string> unwritable;
+    std::set<std::string> unreadable;
+    int writes = 0;
+
+    std::optional<std::string> read(const std::string& path) override {
+        if (unreadable.count(path)) return std::nullopt;
+        auto it = files.find(path);
+        if (it == files.end()) return std::nullopt;
+        return it->second;
+    }
+    bool write(const std::string& path, std::string_view bytes) override {
+        ++writes;
+        if (unwritable.count(path)) return false;
+        files[path] = std::string(bytes);
+        return true;
+    }
+};

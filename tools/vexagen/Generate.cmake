@@ -1,0 +1,41 @@
+# The generator draws every run-time file and every built-in picture from the game's own
+# geometry, so that what the player sees and what the scoring counts cannot drift apart.
+file(GLOB vexagen_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/vexagen/*.cpp
+     ${CMAKE_SOURCE_DIR}/tools/vexagen/*.h)
+add_executable(vexagen ${vexagen_sources})
+target_link_libraries(vexagen PRIVATE vexa_rules Qt6::Gui)
+
+# Files laid beside the program in the run directory.
+set(VEXA_RUN_FILES
+    90.bmp 70.bmp 60.bmp 50.bmp 30.bmp nextar.bmp nextsa.bmp
+    arrow1.ico arrow2.ico arrow3.ico arrow4.ico z1.ico z2.ico z3.ico
+    tick.wav muzi.luk zeny.luk)
+# Pictures compiled into the program (":/builtin/<name>").
+set(VEXA_BUILTIN_FILES
+    scope.bmp sight1.png marker.png clicker.bmp arrow.bmp archer.bmp nextarrow0.bmp
+    downbut.bmp rightbut.bmp upbut.bmp leftbut.bmp icon.png roundtype.png cursor.png)
+
+file(GLOB vexagen_data CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/*.txt)
+list(TRANSFORM VEXA_RUN_FILES PREPEND ${VEXA_RUN_DIR}/ OUTPUT_VARIABLE run_outputs)
+list(TRANSFORM VEXA_BUILTIN_FILES PREPEND ${VEXA_BUILTIN_DIR}/ OUTPUT_VARIABLE builtin_outputs)
+add_custom_command(
+    OUTPUT ${run_outputs} ${builtin_outputs} ${VEXA_BUILTIN_DIR}/builtin.qrc
+    COMMAND vexagen ${VEXA_RUN_DIR} ${VEXA_BUILTIN_DIR} ${CMAKE_SOURCE_DIR}/data
+    DEPENDS vexagen ${vexagen_data}
+    COMMENT "Drawing the game's pictures, icons and sound")
+
+add_custom_command(
+    OUTPUT ${CMAKE_BINARY_DIR}/qrc_builtin.cpp
+    COMMAND Qt6::rcc --name builtin -o ${CMAKE_BINARY_DIR}/qrc_builtin.cpp
+            ${VEXA_BUILTIN_DIR}/builtin.qrc
+    DEPENDS ${VEXA_BUILTIN_DIR}/builtin.qrc ${builtin_outputs}
+    COMMENT "Compiling the built-in pictures")
+set(VEXA_BUILTIN_QRC_CPP ${CMAKE_BINARY_DIR}/qrc_builtin.cpp)
+
+# The help file is written by hand and copied as it is.
+add_custom_command(
+    OUTPUT ${VEXA_RUN_DIR}/Brantel2.hlp
+    COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/data/Brantel2.hlp ${VEXA_RUN_DIR}/Brantel2.hlp
+    DEPENDS ${CMAKE_SOURCE_DIR}/data/Brantel2.hlp)
+
+add_custom_target(vexa_runfiles DEPENDS ${run_outputs} ${VEXA_RUN_DIR}/Brantel2.hlp)
