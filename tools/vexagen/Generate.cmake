@@ -4,6 +4,8 @@ file(GLOB vexagen_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/vexagen/*.
      ${CMAKE_SOURCE_DIR}/tools/vexagen/*.h)
 add_executable(vexagen ${vexagen_sources})
 target_link_libraries(vexagen PRIVATE vexa_rules Qt6::Gui)
+# Beside the run directory: the tools tests run it on lists of their own as VEXA_RUN_DIR/../vexagen.
+set_target_properties(vexagen PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
 # Files laid beside the program in the run directory.
 set(VEXA_RUN_FILES

@@ -1,34 +1,119 @@
-// Scaffold: writes blank files of the right names and sizes until the real drawings land.
+// vexagen <runDir> <builtinDir> <dataDir>
+// Draws every picture, icon and sound of the game and writes the default competitor files
+// into runDir, and the pictures built into the program, with their builtin.qrc, into
+// builtinDir. Any failure ends it with a message and a non-zero exit, so the build stops.
 #include <QDir>
-#include <QFile>
-#include <QImage>
+#include <QFileInfo>
+#include <QFont>
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <iostream>
+#include <map>
+#include <utility>
+#include <vector>
+
+#include "competitors/CompetitorFile.h"
+#include "match/Geometry.h"
+#include "match/Rounds.h"
+#include "shell/SightDrawing.h"
+#include "tools/vexagen/Bow.h"
+#include "tools/vexagen/CompetitorList.h"
+#include "tools/vexagen/Controls.h"
+#include "tools/vexagen/Markers.h"
+#include "tools/vexagen/Output.h"
+#include "tools/vexagen/ProgramIcons.h"
+#include "tools/vexagen/Sights.h"
+#include "tools/vexagen/Sound.h"
+#include "tools/vexagen/TargetFace.h"
+
+namespace {
+
+// The competitor files the rounds load, each from data/<stem>.txt. Read before anything is
+// written, so a bad list leaves the game folder as it was.
+std::map<QString, std::string> encodeCompetitorFiles(const QDir& data) {
+    std::map<QString, std::string> files;
+    for (const RoundRules& round : kRounds) {
+        const QString name = QString::fromLatin1(round.competitorFile);
+        if (files.count(name)) continue;
+        const QString source = data.filePath(QFileInfo(name).completeBaseName() + ".txt");
+        const CompetitorTable table = parseCompetitorList(readBytes(source), source.toStdString());
+        files[name] = encodeCompetitorFile(table);
+    }
+    return files;
+}
+
+void requireCaptionFont() {
+    const QString family = QStringLiteral("DejaVu Sans");
+    if (QFontInfo(QFont(family)).family() != family) {
+        throw GenerateError("the font DejaVu Sans (package fonts-dejavu-core) is missing");
+    }
+}
+
+void writeRunFiles(const QDir& run, const std::map<QString, std::string>& competitorFiles) {
+    for (const DistanceRules& distance : kDistances) {
+        saveImage(drawTargetFace(distance.ringWidth),
+                  run.filePath(QString::fromLatin1(distance.targetPicture)));
+    }
+    saveImage(drawNextArrowControl(NextArrowPicture::NextArrow), run.filePath("nextar.bmp"));
+    saveImage(drawNextArrowControl(NextArrowPicture::NextEnd), run.filePath("nextsa.bmp"));
+    for (int32_t style = 1; style <= static_cast<int32_t>(kMarkerHotSpot.size()); ++style) {
+        saveImage(drawMarker(style), run.filePath(QStringLiteral("arrow%1.ico").arg(style)));
+    }
+    for (int32_t sight = 1; sight <= kSightKinds; ++sight) {
+        saveImage(drawSight(sight), run.filePath(QStringLiteral("z%1.ico").arg(sight)));
+    }
+    saveBytes(encodeWav(tickSamples(), kTickSampleRate), run.filePath("tick.wav"));
+    for (const auto& [name, bytes] : competitorFiles) saveBytes(bytes, run.filePath(name));
+}
+
+void writeBuiltinFiles(const QDir& builtin) {
+    const std::vector<std::pair<QString, QImage>> pictures = {
+        {"scope.bmp", drawScopeFace()},
+        {"sight1.png", drawSight(1)},
+        {"marker.png", drawMarker(1)},
+        {"clicker.bmp", drawClicker()},
+        {"arrow.bmp", drawDrawnArrow()},
+        {"archer.bmp", drawArcher()},
+        {"nextarrow0.bmp", drawNextArrowControl(NextArrowPicture::BeforeMatch)},
+        {"downbut.bmp", drawStyleButton(Pointing::Down)},
+        {"rightbut.bmp", drawStyleButton(Pointing::Right)},
+        {"upbut.bmp", drawStyleButton(Pointing::Up)},
+        {"leftbut.bmp", drawStyleButton(Pointing::Left)},
+        {"icon.png", drawProgramIcon()},
+        {"roundtype.png", drawRoundTypeIcon()},
+        {"cursor.png", drawSight(1)},  // the sight pointer shares sight 1's drawing
+    };
+    QString qrc = "<RCC>\n<qresource prefix=\"/builtin\">\n";
+    for (const auto& [name, image] : pictures) {
+        saveImage(image, builtin.filePath(name));
+        qrc += "<file>" + name + "</file>\n";
+    }
+    qrc += "</qresource>\n</RCC>\n";
+    saveBytes(qrc.toStdString(), builtin.filePath("builtin.qrc"));
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 4) return 2;
-    QDir run(argv[1]), builtin(argv[2]);
-    auto blank = [](const QString& path, int w, int h) {
-        QImage img(w, h, QImage::Format_ARGB32);
-        img.fill(Qt::white);
-        return img.save(path);
-    };
-    for (auto n : {"90.bmp", "70.bmp", "60.bmp", "50.bmp", "30.bmp"}) blank(run.filePath(n), 250, 250);
-    for (auto n : {"nextar.bmp", "nextsa.bmp"}) blank(run.filePath(n), 125, 100);
-    for (auto n : {"arrow1.ico", "arrow2.ico", "arrow3.ico", "arrow4.ico", "z1.ico", "z2.ico", "z3.ico"})
-        blank(run.filePath(n), 32, 32);
-    for (auto n : {"tick.wav", "muzi.luk", "zeny.luk"}) {
-        QFile f(run.filePath(n));
-        f.open(QIODevice::WriteOnly);
+    if (argc != 4) {
+        std::cerr << "usage: vexagen <runDir> <builtinDir> <dataDir>\n";
+        return 2;
     }
-    QString qrc = "<RCC><qresource prefix=\"/builtin\">\n";
-    for (auto n : {"scope.bmp", "sight1.png", "marker.png", "clicker.bmp", "arrow.bmp", "archer.bmp",
-                   "nextarrow0.bmp", "downbut.bmp", "rightbut.bmp", "upbut.bmp", "leftbut.bmp",
-                   "icon.png", "roundtype.png", "cursor.png"}) {
-        blank(builtin.filePath(n), 32, 32);
-        qrc += QString("<file>%1</file>\n").arg(n);
+    qputenv("QT_QPA_PLATFORM", "offscreen");  // draws only; never opens a window
+    QGuiApplication app(argc, argv);
+    try {
+        const QDir run(QString::fromLocal8Bit(argv[1]));
+        const QDir builtin(QString::fromLocal8Bit(argv[2]));
+        const QDir data(QString::fromLocal8Bit(argv[3]));
+        const auto competitorFiles = encodeCompetitorFiles(data);
+        requireCaptionFont();
+        if (!run.mkpath(".") || !builtin.mkpath("."))
+            throw GenerateError("cannot make the output folders");
+        writeRunFiles(run, competitorFiles);
+        writeBuiltinFiles(builtin);
+    } catch (const GenerateError& error) {
+        std::cerr << "vexagen: " << error.what() << '\n';
+        return 1;
     }
-    qrc += "</qresource></RCC>\n";
-    QFile q(builtin.filePath("builtin.qrc"));
-    q.open(QIODevice::WriteOnly);
-    q.write(qrc.toUtf8());
     return 0;
 }

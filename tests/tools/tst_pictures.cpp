@@ -1,0 +1,320 @@
+// The generated pictures, icons and sound, read the way the game reads them.
+#include <QFile>
+#include <QImage>
+#include <QtEndian>
+#include <QtTest>
+#include <algorithm>
+#include <functional>
+#include <map>
+
+#include "match/Geometry.h"
+#include "match/Rounds.h"
+#include "match/Scoring.h"
+#include "shell/QtBuiltin.h"
+#include "shell/QtPictureLoader.h"
+
+namespace {
+
+QImage runPicture(const QString& name) {
+    return LoadPictureFile(QStringLiteral(VEXA_RUN_DIR "/") + name).toImage();
+}
+
+QImage builtinPicture(const QString& name) {
+    return BuiltinPicture(name).toImage();
+}
+
+using ZoneOf = std::function<int32_t(int x, int y)>;
+using ColourCounts = std::map<QRgb, int>;
+
+// How often each colour occurs in each zone. Fails the test when one colour turns up in two
+// zones: then some pixel lies on the wrong side of a ring boundary.
+std::map<int32_t, ColourCounts> coloursByZone(const QImage& image, const ZoneOf& zoneOf) {
+    std::map<int32_t, ColourCounts> zones;
+    std::map<QRgb, int32_t> zoneOfColour;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb colour = image.pixel(x, y) | 0xff000000u;
+            const int32_t zone = zoneOf(x, y);
+            auto [it, added] = zoneOfColour.emplace(colour, zone);
+            if (!added && it->second != zone) {
+                QTest::qFail(qPrintable(QStringLiteral("pixel (%1, %2) of zone %3 has a colour of "
+                                                       "zone %4")
+                                            .arg(x)
+                                            .arg(y)
+                                            .arg(zone)
+                                            .arg(it->second)),
+                             __FILE__, __LINE__);
+                return {};
+            }
+            ++zones[zone][colour];
+        }
+    }
+    return zones;
+}
+
+QRgb mostFrequent(const ColourCounts& counts) {
+    return std::max_element(counts.begin(), counts.end(),
+                            [](auto& a, auto& b) { return a.second < b.second; })
+        ->first;
+}
+
+// The colour family a ring of a real target face shows.
+QString family(QRgb c) {
+    const int r = qRed(c), g = qGreen(c), b = qBlue(c);
+    if (r > 150 && g > 120 && b < 100 && r >= g) return "gold";
+    if (r > 180 && g < 90 && b < 90) return "red";
+    if (b > 180 && r < 90) return "blue";
+    if (r < 64 && g < 64 && b < 64) return "black";
+    if (r > 220 && g > 220 && b > 220) return "white";
+    return "other";
+}
+
+QString expectedFamily(int32_t ring) {
+    static const char* const kFamilies[] = {"white", "black", "blue", "red", "gold"};
+    return kFamilies[(ring - 1) / 2];
+}
+
+int contrast(QRgb a, QRgb b) {
+    return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+           std::abs(qBlue(a) - qBlue(b));
+}
+
+// Every zone is there and coloured as on a real face, and each ring ends in a visible edge, also
+// between the two rings of one colour.
+void checkFace(const QImage& image, Point centre, int32_t ringWidth, const ZoneOf& zoneOf) {
+    const auto zones = coloursByZone(image, zoneOf);
+    if (QTest::currentTestFailed()) return;
+    QCOMPARE(zones.size(), std::size_t(kTargetRings + 1));
+    for (int32_t ring = 1; ring <= kTargetRings; ++ring) {
+        QCOMPARE(family(mostFrequent(zones.at(ring))), expectedFamily(ring));
+    }
+    for (int32_t edge = 1; edge <= kTargetRings; ++edge) {
+        const int x = centre.x + edge * ringWidth;
+        QVERIFY2(contrast(image.pixel(x - 1, centre.y), image.pixel(x, centre.y)) >= 60,
+                 qPrintable(QStringLiteral("edge of ring %1 is hard to see").arg(11 - edge)));
+    }
+}
+
+ColourCounts faceColours(const QImage& image, const ZoneOf& zoneOf) {
+    ColourCounts all;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (zoneOf(x, y) > 0) ++all[image.pixel(x, y) | 0xff000000u];
+        }
+    }
+    return all;
+}
+
+}  // namespace
+
+class TestPictures : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void targetFacesAgreeWithTheScoring_data() {
+        QTest::addColumn<int>("metres");
+        for (const DistanceRules& d : kDistances) QTest::newRow(d.targetPicture) << d.metres;
+    }
+
+    void targetFacesAgreeWithTheScoring() {
+        QFETCH(int, metres);
+        const DistanceRules* rules = findDistance(metres);
+        const QImage face = runPicture(QString::fromLatin1(rules->targetPicture));
+        QCOMPARE(face.size(), QSize(kTargetSize, kTargetSize));
+        checkFace(face, kTargetCentre, rules->ringWidth, [metres](int x, int y) {
+            int32_t sx = x, sy = y;
+            return ScoreHit(100, metres, sx, sy);
+        });
+    }
+
+    void scopeFaceHasTwelvePixelRingsAboutTheScopeCentre() {
+        const QImage scope = builtinPicture("scope.bmp");
+        QCOMPARE(scope.size(), QSize(kScopeSize, kScopeSize));
+        const Point centre{kScopeCentre.x - kScopeOrigin.x, kScopeCentre.y - kScopeOrigin.y};
+        const ZoneOf zoneOf = [centre](int x, int y) {
+            const int64_t dx = x - centre.x, dy = y - centre.y;
+            const auto rings = static_cast<int32_t>(
+                IntegerSquareRoot(static_cast<uint64_t>(dx * dx + dy * dy)) / kScopeRingWidth);
+            return std::max(0, kTargetRings - rings);
+        };
+        checkFace(scope, centre, kScopeRingWidth, zoneOf);
+
+        // The same face as the targets, only larger: no colour of its rings is new.
+        const ColourCounts target = faceColours(runPicture("30.bmp"), [](int x, int y) {
+            int32_t sx = x, sy = y;
+            return ScoreHit(100, 30, sx, sy);
+        });
+        for (const auto& [colour, count] : faceColours(scope, zoneOf)) {
+            QVERIFY2(target.count(colour), qPrintable(QString::number(colour, 16)));
+        }
+    }
+
+    void markerIconsHaveTheirTipOnTheHotSpot() {
+        const int last = kMarkerSize - 1;
+        for (int32_t style = 1; style <= 4; ++style) {
+            const QImage marker = runPicture(QStringLiteral("arrow%1.ico").arg(style));
+            QCOMPARE(marker.size(), QSize(kMarkerSize, kMarkerSize));
+            const Point hotSpot = kMarkerHotSpot[style - 1];
+            const int tipX = std::min(hotSpot.x, last), tipY = std::min(hotSpot.y, last);
+            const int inX = tipX == 0 ? 1 : -1, inY = tipY == 0 ? 1 : -1;
+            QVERIFY2(qAlpha(marker.pixel(tipX, tipY)) == 255, qPrintable(QString::number(style)));
+            // The head fills the corner towards the middle ...
+            for (int step = 1; step <= 3; ++step) {
+                QCOMPARE(qAlpha(marker.pixel(tipX + step * inX, tipY + step * inY)), 255);
+            }
+            // ... and no other corner is reached.
+            for (const QPoint corner :
+                 {QPoint(0, 0), QPoint(last, 0), QPoint(0, last), QPoint(last, last)}) {
+                if (corner != QPoint(tipX, tipY)) QCOMPARE(qAlpha(marker.pixel(corner)), 0);
+            }
+            // Dark outline and light body: seen on the black rings and on the white ones.
+            bool dark = false, light = false;
+            int clear = 0;
+            for (int y = 0; y < kMarkerSize; ++y) {
+                for (int x = 0; x < kMarkerSize; ++x) {
+                    const QRgb c = marker.pixel(x, y);
+                    if (qAlpha(c) == 0) ++clear;
+                    if (qAlpha(c) == 0) continue;
+                    dark = dark || qGray(c) < 40;
+                    light = light || qGray(c) > 120;
+                }
+            }
+            QVERIFY(dark && light);
+            QVERIFY(clear > kMarkerSize * kMarkerSize / 2);
+        }
+        QCOMPARE(builtinPicture("marker.png"), runPicture("arrow1.ico"));
+    }
+
+    void sightsShowWhatTellsThemApart() {
+        const int aim = kSightAimOffset;
+        auto black = [](const QImage& image, int x, int y) {
+            return image.pixel(x, y) == qRgba(0, 0, 0, 255);
+        };
+        QImage sights[4];
+        for (int n = 1; n <= 3; ++n) {
+            sights[n] = runPicture(QStringLiteral("z%1.ico").arg(n));
+            QCOMPARE(sights[n].size(), QSize(32, 32));
+            for (int y = 0; y < 32; ++y) {  // two colours only: black ink, clear ground
+                for (int x = 0; x < 32; ++x) {
+                    QVERIFY(black(sights[n], x, y) || qAlpha(sights[n].pixel(x, y)) == 0);
+                }
+            }
+        }
+        const QImage& one = sights[1];
+        QVERIFY(black(one, aim, aim) && black(one, aim - 1, aim - 1) &&
+                black(one, aim + 1, aim + 1));
+        QVERIFY(black(one, aim, 1) && black(one, 1, aim) && black(one, 30, aim));
+        QVERIFY(!black(one, 0, 0) && !black(one, aim - 4, aim - 4));
+
+        for (int n : {2, 3}) {
+            const QImage& s = sights[n];
+            QVERIFY(!black(s, aim, aim));
+            QVERIFY(black(s, aim - 1, aim) && black(s, aim + 1, aim + 1) && black(s, aim, aim - 1));
+            QVERIFY(!black(s, aim, aim - 5) && !black(s, aim - 5, aim) && !black(s, aim + 5, aim));
+            QVERIFY(black(s, aim, aim + 5) && black(s, aim, aim + 12));
+        }
+        QVERIFY(!black(sights[2], 0, 0) && !black(sights[2], 31, 31));
+        QVERIFY(black(sights[3], 0, 0) && black(sights[3], 31, 31) && black(sights[3], 31, 0));
+
+        QCOMPARE(builtinPicture("sight1.png"), one);
+        QCOMPARE(builtinPicture("cursor.png"), one);
+    }
+
+    void everyOtherPictureHasItsSize() {
+        struct Expected {
+            const char* name;
+            bool builtin;
+            QSize size;
+        };
+        const Expected pictures[] = {
+            {"nextar.bmp", false, {125, 100}},    {"nextsa.bmp", false, {125, 100}},
+            {"nextarrow0.bmp", true, {125, 100}}, {"clicker.bmp", true, {125, 100}},
+            {"arrow.bmp", true, {125, 2}},        {"archer.bmp", true, {116, 126}},
+            {"downbut.bmp", true, {41, 40}},      {"rightbut.bmp", true, {41, 40}},
+            {"upbut.bmp", true, {41, 40}},        {"leftbut.bmp", true, {41, 40}},
+            {"icon.png", true, {32, 32}},         {"roundtype.png", true, {32, 32}},
+        };
+        for (const Expected& e : pictures) {
+            const QImage image = e.builtin ? builtinPicture(e.name) : runPicture(e.name);
+            QVERIFY2(image.size() == e.size, e.name);
+        }
+        QVERIFY(runPicture("nextar.bmp") != runPicture("nextsa.bmp"));
+        QVERIFY(builtinPicture("nextarrow0.bmp") != runPicture("nextar.bmp"));
+    }
+
+    void styleButtonsPointFourWays() {
+        // Each button turned a quarter onto the next shows the same picture: down, left, up,
+        // right in turn, and no two alike.
+        const QImage down = builtinPicture("downbut.bmp"), left = builtinPicture("leftbut.bmp"),
+                     up = builtinPicture("upbut.bmp"), right = builtinPicture("rightbut.bmp");
+        QVERIFY(down != up && left != right && down != left);
+        auto inkCentre = [](const QImage& image) {
+            QPointF sum;
+            int count = 0;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    if (qGray(image.pixel(x, y)) < 64 && x > 3 && y > 3 && x < image.width() - 4 &&
+                        y < image.height() - 4) {
+                        sum += QPointF(x, y);
+                        ++count;
+                    }
+                }
+            }
+            return sum / count - QPointF(image.width() / 2.0, image.height() / 2.0);
+        };
+        // The arrowhead's mass lies towards its base, against the way it points.
+        QVERIFY(inkCentre(down).y() < 0);
+        QVERIFY(inkCentre(up).y() > 0);
+        QVERIFY(inkCentre(right).x() < 0);
+        QVERIFY(inkCentre(left).x() > 0);
+    }
+
+    void archerIsLightOnBlack() {
+        const QImage archer = builtinPicture("archer.bmp");
+        int light = 0;
+        for (int y = 0; y < archer.height(); ++y) {
+            for (int x = 0; x < archer.width(); ++x) light += qGray(archer.pixel(x, y)) > 150;
+        }
+        QCOMPARE(archer.pixel(0, 0), qRgb(0, 0, 0));
+        QCOMPARE(archer.pixel(archer.width() - 1, archer.height() - 1), qRgb(0, 0, 0));
+        QVERIFY(light > 500);
+    }
+
+    void tickIsAShortPcmClick() {
+        QFile file(QStringLiteral(VEXA_RUN_DIR "/tick.wav"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray wav = file.readAll();
+        QVERIFY(wav.size() > 44);
+        auto u16 = [&](int at) { return qFromLittleEndian<quint16>(wav.constData() + at); };
+        auto u32 = [&](int at) { return qFromLittleEndian<quint32>(wav.constData() + at); };
+        QCOMPARE(wav.mid(0, 4), QByteArray("RIFF"));
+        QCOMPARE(u32(4), quint32(wav.size() - 8));
+        QCOMPARE(wav.mid(8, 8), QByteArray("WAVEfmt "));
+        QCOMPARE(u32(16), 16u);
+        QCOMPARE(u16(20), 1);  // PCM
+        QCOMPARE(u16(22), 1);  // mono
+        const quint32 rate = u32(24);
+        QCOMPARE(u32(28), rate * 2);
+        QCOMPARE(u16(32), 2);
+        QCOMPARE(u16(34), 16);
+        QCOMPARE(wav.mid(36, 4), QByteArray("data"));
+        QCOMPARE(u32(40), quint32(wav.size() - 44));
+
+        const int samples = (wav.size() - 44) / 2;
+        const double seconds = double(samples) / rate;
+        QVERIFY2(seconds >= 0.02 && seconds <= 0.04, qPrintable(QString::number(seconds)));
+        auto peak = [&](int from, int to) {
+            int highest = 0;
+            for (int i = from; i < to; ++i) {
+                highest = std::max(highest, std::abs(int(qint16(u16(44 + 2 * i)))));
+            }
+            return highest;
+        };
+        const int fiveMs = int(rate / 200);
+        QVERIFY(peak(0, fiveMs) > 8000);                                  // a sharp attack
+        QVERIFY(peak(samples - fiveMs, samples) * 10 < peak(0, fiveMs));  // that dies away
+    }
+};
+
+QTEST_MAIN(TestPictures)
+#include "tst_pictures.moc"

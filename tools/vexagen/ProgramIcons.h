@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QImage>
+
+// The program's own icon: a target with an arrow in it (32 x 32).
+QImage drawProgramIcon();
+// The round-type dialog's and the about box's picture: a bow and arrow in the sixteen colours
+// of the classic palette (32 x 32).
+QImage drawRoundTypeIcon();
