@@ -1,0 +1,55 @@
+#include "competitors/Unit2.h"
+
+#include <QGroupBox>
+#include <QIcon>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "competitors/QtFormControls.h"
+#include "shell/HelpViewer.h"
+#include "shell/QtBuiltin.h"
+#include "shell/QtDesignFont.h"
+
+TForm2::TForm2(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Typ závodů"));
+    setFont(DesignFont());
+    setWindowIcon(QIcon(BuiltinPicture(QStringLiteral("roundtype.png"))));
+    setFixedSize(226, 217);
+
+    GroupBox1 = new QGroupBox(this);
+    GroupBox1->setGeometry(0, 0, 113, 105);
+    VEXAKr = placeRadio(GroupBox1, QStringLiteral("VEXA Kr."), {24, 32, 65, 17});
+    VEXA = placeRadio(GroupBox1, QStringLiteral("VEXA"), {24, 64, 57, 17});
+    VEXAKr->setChecked(true);
+
+    GroupBox2 = new QGroupBox(this);
+    GroupBox2->setGeometry(112, 0, 113, 105);
+    Muzi = placeRadio(GroupBox2, QStringLiteral("Muži"), {32, 32, 49, 17});
+    Zeny = placeRadio(GroupBox2, QStringLiteral("Ženy"), {32, 64, 49, 17});
+    Muzi->setChecked(true);
+
+    BitOuKey =
+        placeButton(this, QStringLiteral("OK"), QStyle::SP_DialogOkButton, {16, 128, 75, 25});
+    BitOuKey->setDefault(true);
+    BitStorno = placeButton(this, QStringLiteral("Storno"), QStyle::SP_DialogCancelButton,
+                            {135, 128, 75, 25});
+    BitBtn1 = placeButton(this, QStringLiteral("Nápověda"), QStyle::SP_DialogHelpButton,
+                          {66, 176, 94, 25});
+
+    connect(BitOuKey, &QPushButton::clicked, this, &TForm2::BitOuKeyClick);
+    connect(BitStorno, &QPushButton::clicked, this, &QDialog::reject);
+    connect(BitBtn1, &QPushButton::clicked, this, &TForm2::BitBtn1Click);
+}
+
+void TForm2::BitOuKeyClick() {
+    if (VEXAKr->isChecked()) {
+        RoundType = Muzi->isChecked() ? 1 : 2;
+    } else {
+        RoundType = Zeny->isChecked() ? 4 : 3;
+    }
+    accept();
+}
+
+void TForm2::BitBtn1Click() {
+    ShowHelpTopic(QStringLiteral("vexa"));
+}
