@@ -2,7 +2,9 @@
 
 #include <QDir>
 
-static void registerBuiltinPictures() { Q_INIT_RESOURCE(builtin); }
+static void registerBuiltinPictures() {
+    Q_INIT_RESOURCE(builtin);
+}
 
 QPixmap BuiltinPicture(const QString& name) {
     static const bool registered = (registerBuiltinPictures(), true);

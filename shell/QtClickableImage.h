@@ -6,14 +6,14 @@
 // clicks while it is enabled.
 class QtClickableImage : public QLabel {
     Q_OBJECT
-public:
+  public:
     explicit QtClickableImage(QWidget* parent = nullptr);
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void clicked();
     void doubleClicked();
 
-protected:
+  protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 };

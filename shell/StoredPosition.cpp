@@ -14,7 +14,8 @@ int64_t overlap(int64_t a0, int64_t a1, int64_t b0, int64_t b1) {
 bool titleBarShows(WindowPosition p, int32_t frameWidth, int32_t titleBarHeight,
                    const ScreenRect& s) {
     int64_t wide = overlap(p.left, int64_t{p.left} + frameWidth, s.left, int64_t{s.left} + s.width);
-    int64_t high = overlap(p.top, int64_t{p.top} + titleBarHeight, s.top, int64_t{s.top} + s.height);
+    int64_t high =
+        overlap(p.top, int64_t{p.top} + titleBarHeight, s.top, int64_t{s.top} + s.height);
     return wide >= std::min<int64_t>(kGrabWidth, frameWidth) && high >= titleBarHeight;
 }
 

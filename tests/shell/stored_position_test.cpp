@@ -19,7 +19,7 @@ TEST(PullIntoView, KeepsAPlaceWhoseTitleBarShows) {
     expectPlaced({-4, 0}, kOneScreen, -4, 0);
     expectPlaced({-600, 500}, kOneScreen, -600, 500);  // a grabbable strip is left
     expectPlaced({1880, 700}, kOneScreen, 1880, 700);
-    expectPlaced({1900, 700}, kOneScreen, 1194, 700);  // 20 px are too few to grab
+    expectPlaced({1900, 700}, kOneScreen, 1194, 700);     // 20 px are too few to grab
     expectPlaced({2500, -150}, kTwoScreens, 2500, -150);  // on the second screen
 }
 

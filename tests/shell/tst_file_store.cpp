@@ -1,14 +1,14 @@
+#include <sys/resource.h>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
-#include <sys/resource.h>
 
 #include "shell/QtFileStore.h"
 
 // The file access every save of the game goes through.
 class FileStoreTest : public QObject {
     Q_OBJECT
-private Q_SLOTS:
+  private Q_SLOTS:
     void readsAndReplacesWholeFiles() {
         QTemporaryDir dir;
         QtFileStore store;
