@@ -226,6 +226,13 @@ void TForm1::CreateDialogs() {
     ObtForm = new TObtForm(state_, this);
     Form7 = new TForm7(this);
     Form8 = new TForm8(*Zamer, this);
+    ownDialogs_ = {&setupPrompts_->Form2,
+                   &setupPrompts_->Form3,
+                   &setupPrompts_->Form4,
+                   Form5,
+                   ObtForm,
+                   Form7,
+                   Form8};
 }
 
 // --- MatchScreen -----------------------------------------------------------------------------
@@ -390,10 +397,13 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     }
     // Closing one of the game's dialogs brings the window back to its stored place; closing a
     // message box does not.
-    if (type == QEvent::Hide && watched != this && watched->isWidgetType() &&
-        !qobject_cast<QMessageBox*>(watched)) {
-        auto* widget = static_cast<QWidget*>(watched);
-        if (widget->isWindow() && widget->parentWidget() == this) returningFromDialog_ = true;
+    if (type == QEvent::Hide && ownDialogs_.contains(watched)) {
+        returningFromDialog_ = true;
+        // Not every window system activates this window again when the dialog goes (some never
+        // took the activation away); bring it back once no dialog is left open.
+        QTimer::singleShot(0, this, [this] {
+            if (returningFromDialog_ && !QApplication::activeModalWidget()) activatingf();
+        });
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -405,13 +415,13 @@ bool TForm1::event(QEvent* event) {
     if (firstShow ||
         (event->type() == QEvent::WindowActivate && (firstActivation_ || returningFromDialog_))) {
         firstActivation_ = false;
-        returningFromDialog_ = false;
         activatingf();
     }
     return QMainWindow::event(event);
 }
 
 void TForm1::activatingf() {
+    returningFromDialog_ = false;
     std::vector<ScreenRect> screens;
     for (QScreen* s : QGuiApplication::screens()) {
         QRect r = s->availableGeometry();

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QPointer>
+#include <QSet>
 #include <array>
 #include <functional>
 #include <memory>
@@ -129,6 +129,7 @@ class TForm1 final : public QMainWindow, public MatchScreen {
     MatchState state_;
     MatchEngine engine_;
     std::unique_ptr<QtSetupPrompts> setupPrompts_;
+    QSet<const QObject*> ownDialogs_;
     WindowPosition storedPosition_;
     bool firstActivation_ = true;
     bool returningFromDialog_ = false;

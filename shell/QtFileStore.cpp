@@ -13,7 +13,12 @@ std::optional<std::string> QtFileStore::read(const std::string& path) {
 }
 
 bool QtFileStore::write(const std::string& path, std::string_view bytes) {
-    QSaveFile file(QString::fromStdString(path));
+    const QString name = QString::fromStdString(path);
+    // A file the player has marked read-only stays as it is, even for a user whom the system
+    // would let replace it.
+    const QFileInfo existing(name);
+    if (existing.exists() && !(existing.permissions() & QFileDevice::WriteOwner)) return false;
+    QSaveFile file(name);
     if (!file.open(QIODevice::WriteOnly)) return false;
     const auto size = static_cast<qint64>(bytes.size());
     // commit() can report success after a short write, so every byte and the flush are checked

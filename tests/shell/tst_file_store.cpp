@@ -31,6 +31,16 @@ class FileStoreTest : public QObject {
         QVERIFY(!store.write(dir.filePath("no/such/folder/f.txt").toStdString(), "x"));
     }
 
+    void leavesAReadOnlyFileAlone() {
+        QTemporaryDir dir;
+        QtFileStore store;
+        const QString name = dir.filePath("Brantel2.ini");
+        QVERIFY(store.write(name.toStdString(), "old"));
+        QVERIFY(QFile::setPermissions(name, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+        QVERIFY(!store.write(name.toStdString(), "new"));
+        QCOMPARE(store.read(name.toStdString()).value(), std::string("old"));
+    }
+
     // A disk that fills up in the middle of a save must leave the old file as it was.
     void aShortWriteLeavesTheOldFile() {
         QTemporaryDir dir;
