@@ -33,7 +33,7 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
     BitOuKey->setDefault(true);
     BitStorno = placeButton(this, QStringLiteral("Storno"), QStyle::SP_DialogCancelButton,
                             {135, 128, 75, 25});
-    BitBtn1 = placeButton(this, QStringLiteral("Nápověda"), QStyle::SP_DialogHelpButton,
+    BitBtn1 = placeButton(this, QStringLiteral("Nápověda"), QStyle::SP_MessageBoxQuestion,
                           {66, 176, 94, 25});
 
     connect(BitOuKey, &QPushButton::clicked, this, &TForm2::BitOuKeyClick);

@@ -80,7 +80,7 @@ TForm3::TForm3(FileStore& files, QWidget* parent)
     Button2 = placeButton(this, QStringLiteral("Uložit..."), {296, 152, 75, 25});
     Okarch = placeButton(this, QStringLiteral("OK"), QStyle::SP_DialogOkButton, {13, 152, 75, 25});
     Okarch->setDefault(true);
-    BitBtn1 = placeButton(this, QStringLiteral("Nápověda"), QStyle::SP_DialogHelpButton,
+    BitBtn1 = placeButton(this, QStringLiteral("Nápověda"), QStyle::SP_MessageBoxQuestion,
                           {93, 152, 89, 25});
     Sornoarch = placeButton(this, QStringLiteral("Storno"), QStyle::SP_DialogCancelButton,
                             {186, 152, 75, 25});

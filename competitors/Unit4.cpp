@@ -88,7 +88,7 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
 
     BitBtn1 = placeButton(this, QStringLiteral("OK"), QStyle::SP_DialogOkButton, {16, 248, 75, 25});
     BitBtn1->setDefault(true);
-    BitBtn3 = placeButton(this, QStringLiteral("Nápověda"), QStyle::SP_DialogHelpButton,
+    BitBtn3 = placeButton(this, QStringLiteral("Nápověda"), QStyle::SP_MessageBoxQuestion,
                           {112, 248, 89, 25});
     BitBtn2 = placeButton(this, QStringLiteral("Storno"), QStyle::SP_DialogCancelButton,
                           {224, 248, 75, 25});

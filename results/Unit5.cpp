@@ -22,7 +22,7 @@ TForm5::TForm5(MatchState& state, FileStore& files, QWidget* parent)
       RB1(new QRadioButton(QStringLiteral("Výsledky"), this)),
       RB2(new QRadioButton(QStringLiteral("Rekordy"), this)),
       save(new QPushButton(QStringLiteral("Uložit..."), this)),
-      BitBtn2(new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton),
+      BitBtn2(new QPushButton(style()->standardIcon(QStyle::SP_MessageBoxQuestion),
                               QStringLiteral("Nápověda"), this)),
       state_(state),
       files_(files) {

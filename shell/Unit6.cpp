@@ -37,7 +37,7 @@ TObtForm::TObtForm(MatchState& state, QWidget* parent)
     RB3 = level(GroupBox1, QStringLiteral(u"Světová třída"), 128, 89);
     RB1->setChecked(true);
 
-    BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton),
+    BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_MessageBoxQuestion),
                               QStringLiteral(u"Nápověda"), this);
     BitBtn2->setGeometry(16, 176, 89, 25);
     BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton),

@@ -60,7 +60,7 @@ TForm8::TForm8(QLabel& zamer, QWidget* parent) : QDialog(parent), zamer_(zamer) 
     Image3 = sightImage(this, 3, 8, 32);
     // The toolkit draws no "ignore" glyph; an opening folder says what the button does.
     proch = button(this, QStyle::SP_DialogOpenButton, QStringLiteral(u"Procházet..."), 88, 5);
-    BitBtn1 = button(this, QStyle::SP_DialogHelpButton, QStringLiteral(u"Nápověda"), 88, 40);
+    BitBtn1 = button(this, QStyle::SP_MessageBoxQuestion, QStringLiteral(u"Nápověda"), 88, 40);
     setTabOrder(proch, BitBtn1);
 
     OpenD = new QFileDialog(this, QStringLiteral(u"Otevřít"));
