@@ -409,11 +409,11 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool TForm1::event(QEvent* event) {
-    // The first showing counts as the first activation: without a window manager that hands
-    // out focus the window would otherwise never reach its stored place.
-    const bool firstShow = event->type() == QEvent::Show && firstActivation_;
-    if (firstShow ||
-        (event->type() == QEvent::WindowActivate && (firstActivation_ || returningFromDialog_))) {
+    // The window goes to its stored place when it is first shown, so that it gets there even
+    // where no window manager hands out the activation, and again at its first activation,
+    // when the window system knows its frame and can place the frame exactly.
+    if (event->type() == QEvent::Show && firstActivation_) activatingf();
+    if (event->type() == QEvent::WindowActivate && (firstActivation_ || returningFromDialog_)) {
         firstActivation_ = false;
         activatingf();
     }
