@@ -9,6 +9,7 @@
 #include "match/NewMatchSetup.h"
 #include "support/MemoryFileStore.h"
 #include "support/ScriptedPrompts.h"
+#include "support/SetupRecorder.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ CompetitorTable Field(const std::vector<std::string>& names) {
     return table;
 }
 
-class NewMatchSetupTest : public ::testing::Test {
+class NewMatchSetupTest : public ::testing::Test, protected SetupRecorder {
   protected:
     NewMatchSetupTest() {
         files.files["muzi.luk"] = encodeCompetitorFile(Field({"Dvorak", "Adam", "Cibulka"}));
@@ -41,16 +42,7 @@ class NewMatchSetupTest : public ::testing::Test {
     }
 
     void run() {
-        NewMatchSetup setup(state, files, prompts,
-                            {.setTimerRunning =
-                                 [this](bool running) {
-                                     timerCalls.push_back(running);
-                                     state.TimerRunning = running;
-                                 },
-                             .startMatch =
-                                 [this](int32_t roundType, const CompetitorTable& table) {
-                                     started.emplace(roundType, table);
-                                 }});
+        NewMatchSetup setup(state, files, prompts, hooks(state));
         setup.run();
     }
     const CompetitorTable& startedTable() const { return started.value().second; }
@@ -58,8 +50,6 @@ class NewMatchSetupTest : public ::testing::Test {
     MatchState state;
     MemoryFileStore files;
     ScriptedPrompts prompts;
-    std::vector<bool> timerCalls;
-    std::optional<std::pair<int32_t, CompetitorTable>> started;
 };
 
 TEST_F(NewMatchSetupTest, CancelAtRoundTypeLeavesTheMatchAndResumesItsTimer) {

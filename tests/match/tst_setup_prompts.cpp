@@ -14,6 +14,7 @@
 #include "match/NewMatchSetup.h"
 #include "match/QtSetupPrompts.h"
 #include "support/MemoryFileStore.h"
+#include "support/SetupRecorder.h"
 
 namespace {
 
@@ -69,27 +70,16 @@ Form& As(QWidget* modal) {
 }  // namespace
 
 // The set-up with the real dialogs, shown modally and operated through their controls.
-class SetupWithDialogs : public QObject {
+class SetupWithDialogs : public QObject, SetupRecorder {
     Q_OBJECT
   private:
     MatchState state;
     MemoryFileStore files;
-    std::vector<bool> timerCalls;
-    std::optional<std::pair<int32_t, CompetitorTable>> started;
 
     void run(QtSetupPrompts& prompts) {
         started.reset();
         timerCalls.clear();
-        NewMatchSetup setup(state, files, prompts,
-                            {.setTimerRunning =
-                                 [this](bool running) {
-                                     timerCalls.push_back(running);
-                                     state.TimerRunning = running;
-                                 },
-                             .startMatch =
-                                 [this](int32_t roundType, const CompetitorTable& table) {
-                                     started.emplace(roundType, table);
-                                 }});
+        NewMatchSetup setup(state, files, prompts, hooks(state));
         setup.run();
     }
 
