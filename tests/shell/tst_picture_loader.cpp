@@ -7,6 +7,7 @@
 
 #include "shell/PictureError.h"
 #include "shell/QtPictureLoader.h"
+#include "support/EncodedImage.h"
 
 namespace {
 
@@ -18,14 +19,6 @@ QString errorOf(const QString& fileName) {
         return QString::fromUtf8(error.what());
     }
     return {};
-}
-
-QByteArray encoded(const QImage& image, const char* format) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return bytes;
 }
 
 QImage filled(int side, QColor color) {

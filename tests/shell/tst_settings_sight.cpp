@@ -12,6 +12,7 @@
 
 #include "shell/QtClickableImage.h"
 #include "shell/Vybzam.h"
+#include "support/EncodedImage.h"
 
 namespace {
 
@@ -38,14 +39,6 @@ QImage oldSight() {
     QImage image(33, 33, QImage::Format_ARGB32);
     image.fill(Qt::magenta);
     return image;
-}
-
-QByteArray encoded(const QImage& image, const char* format) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return bytes;
 }
 
 // Runs `answer` on the first modal window of type T once it is up.
