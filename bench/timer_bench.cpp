@@ -7,8 +7,8 @@
 #include <chrono>
 #include <cstdio>
 
-#include "match/Aiming.h"
-#include "match/MatchEngine.h"
+#include "rules/match/Aiming.h"
+#include "rules/match/MatchEngine.h"
 
 namespace {
 

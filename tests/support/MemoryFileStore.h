@@ -4,11 +4,11 @@
 #include <set>
 #include <string>
 
-#include "shell/FileStore.h"
+#include "rules/formats/FileStore.h"
 
 // Files held in memory; paths can be made unreadable or unwritable to test failures.
 class MemoryFileStore final : public FileStore {
-public:
+  public:
     std::map<std::string, std::string> files;
     std::set<std::string> unwritable;
     std::set<std::string> unreadable;

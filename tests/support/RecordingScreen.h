@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "match/MatchScreen.h"
-#include "shell/PictureError.h"
+#include "rules/formats/PictureError.h"
+#include "rules/match/MatchScreen.h"
 
 // A main window without widgets: every call becomes one line of `effects`, in order, e.g.
 // "label Vzdalenost=90 m", "picture Tercov=90.bmp", "icons arrow2.ico", "sight 112,112",

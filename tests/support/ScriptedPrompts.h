@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "match/SetupPrompts.h"
+#include "rules/match/SetupPrompts.h"
 
 // The set-up's dialogs without a screen. The round-type answer, every showing of the list
 // dialog and every answer of the editor are scripted; the list keeps its lines and selection

@@ -6,17 +6,20 @@
 #include <utility>
 #include <vector>
 
-#include "shell/Random.h"
+#include "rules/formats/Random.h"
 
 // Hands out scripted draws in order and records every n it was asked for. When the script runs
 // out it answers with `fallback % n` (or throws, if no fallback was given).
 class ScriptedRandom final : public Random {
-public:
+  public:
     ScriptedRandom() = default;
     explicit ScriptedRandom(std::vector<int32_t> script) : script_(script.begin(), script.end()) {}
 
     void push(int32_t value) { script_.push_back(value); }
-    void setFallback(int32_t value) { fallback_ = value; hasFallback_ = true; }
+    void setFallback(int32_t value) {
+        fallback_ = value;
+        hasFallback_ = true;
+    }
     const std::vector<int32_t>& asked() const { return asked_; }
     std::size_t remaining() const { return script_.size(); }
 
@@ -33,7 +36,7 @@ public:
         return value;
     }
 
-private:
+  private:
     std::deque<int32_t> script_;
     std::vector<int32_t> asked_;
     int32_t fallback_ = 0;

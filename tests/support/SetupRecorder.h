@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "match/NewMatchSetup.h"
+#include "rules/match/NewMatchSetup.h"
 
 // Stands in for the main window behind the set-up: records every switch of the timer and the
 // match the set-up started, if any.

@@ -8,8 +8,8 @@
 #include <set>
 #include <string>
 
-#include "competitors/CompetitorFile.h"
-#include "shell/Cp1250.h"
+#include "rules/competitors/CompetitorFile.h"
+#include "rules/formats/Cp1250.h"
 
 namespace fs = std::filesystem;
 

@@ -7,11 +7,11 @@
 #include <functional>
 #include <map>
 
-#include "match/Geometry.h"
-#include "match/Rounds.h"
-#include "match/Scoring.h"
-#include "shell/QtBuiltin.h"
-#include "shell/QtPictureLoader.h"
+#include "platform/QtBuiltin.h"
+#include "platform/QtPictureLoader.h"
+#include "rules/match/Geometry.h"
+#include "rules/match/Rounds.h"
+#include "rules/match/Scoring.h"
 
 namespace {
 

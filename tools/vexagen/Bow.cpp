@@ -4,8 +4,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "match/Aiming.h"
-#include "match/Geometry.h"
+#include "rules/match/Aiming.h"
+#include "rules/match/Geometry.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <set>
 #include <vector>
 
-#include "shell/Cp1250.h"
+#include "rules/formats/Cp1250.h"
 #include "tools/vexagen/Output.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "competitors/CompetitorRecord.h"
+#include "rules/competitors/CompetitorRecord.h"
 
 // The readable source of a default competitor file: UTF-8 text, one competitor a line,
 //     Příjmení, Jméno;Klub;p90/70;p70/60;p50;p30

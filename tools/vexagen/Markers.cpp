@@ -4,7 +4,7 @@
 #include <QPolygon>
 #include <cstdlib>
 
-#include "match/Geometry.h"
+#include "rules/match/Geometry.h"
 
 namespace {
 

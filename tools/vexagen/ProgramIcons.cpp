@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "match/Geometry.h"
+#include "rules/match/Geometry.h"
 #include "tools/vexagen/TargetFace.h"
 
 namespace {

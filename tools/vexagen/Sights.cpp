@@ -1,6 +1,6 @@
 #include "tools/vexagen/Sights.h"
 
-#include "shell/SightDrawing.h"
+#include "rules/formats/SightDrawing.h"
 #include "tools/vexagen/Output.h"
 
 QImage drawSight(int32_t kind) {

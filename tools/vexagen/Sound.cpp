@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "shell/Bytes.h"
+#include "rules/formats/Bytes.h"
 
 namespace {
 

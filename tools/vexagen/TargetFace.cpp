@@ -4,7 +4,7 @@
 #include <array>
 #include <cmath>
 
-#include "match/Geometry.h"
+#include "rules/match/Geometry.h"
 
 namespace {
 

@@ -12,10 +12,10 @@
 #include <utility>
 #include <vector>
 
-#include "competitors/CompetitorFile.h"
-#include "match/Geometry.h"
-#include "match/Rounds.h"
-#include "shell/SightDrawing.h"
+#include "rules/competitors/CompetitorFile.h"
+#include "rules/formats/SightDrawing.h"
+#include "rules/match/Geometry.h"
+#include "rules/match/Rounds.h"
 #include "tools/vexagen/Bow.h"
 #include "tools/vexagen/CompetitorList.h"
 #include "tools/vexagen/Controls.h"

@@ -1,0 +1,46 @@
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QMessageBox>
+#include <QTranslator>
+#include <ctime>
+#include <exception>
+
+#include "platform/QtClickerSound.h"
+#include "platform/QtFileStore.h"
+#include "rules/formats/Random.h"
+#include "windows/MainWindow.h"
+
+namespace {
+
+// Qt's own Czech catalogue, so that standard buttons and dialogs speak Czech too.
+void speakCzech(QApplication& app, QTranslator& translator) {
+    QLocale::setDefault(QLocale(QLocale::Czech, QLocale::CzechRepublic));
+    if (translator.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        app.installTranslator(&translator);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    app.setApplicationName(QStringLiteral("VEXA 99"));
+    QTranslator translator;
+    speakCzech(app, translator);
+    try {
+        QtFileStore files;
+        SeededRandom random(static_cast<uint32_t>(std::time(nullptr)));
+        QtClickerSound sound;
+        MainWindow form1(files, random, sound);
+        const bool welcome = form1.FormCreate();
+        form1.CreateDialogs();
+        if (!welcome) return 0;
+        form1.show();
+        return app.exec();
+    } catch (const std::exception& error) {
+        QMessageBox::critical(nullptr, app.applicationName(), QString::fromUtf8(error.what()));
+        return 0;
+    }
+}

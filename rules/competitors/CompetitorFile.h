@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "rules/competitors/CompetitorRecord.h"
+
+class FileStore;
+
+// "*.luk": the 18-byte header "Brantel 2 players\0", then 150 records of 66 bytes
+// (30-byte name, 20-byte club, four little-endian int32 performance values).
+inline constexpr std::size_t kCompetitorFileSize = 9918;
+
+std::string encodeCompetitorFile(const CompetitorTable& table);
+// The table a competitor file holds, every slot a computer competitor; nothing when the bytes
+// are not exactly one competitor file.
+std::optional<CompetitorTable> decodeCompetitorFile(std::string_view bytes);
+
+// 0 on success, 1 on failure; a failed load leaves the table as it was, a failed save leaves
+// the old file as it was.
+int LoadCompetitors(FileStore& files, const std::string& path, CompetitorTable& table);
+int SaveCompetitors(FileStore& files, const std::string& path, const CompetitorTable& table);

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Whole-file access for the game's formats. The rules encode and decode bytes; only the
+// store touches the disk. Paths are the file system's own names (UTF-8), not game text.
+class FileStore {
+  public:
+    virtual ~FileStore() = default;
+    // The whole file, or nothing when it cannot be opened or read.
+    virtual std::optional<std::string> read(const std::string& path) = 0;
+    // Replaces the file with exactly these bytes, or leaves the old file untouched and
+    // returns false.
+    virtual bool write(const std::string& path, std::string_view bytes) = 0;
+};

@@ -1,0 +1,100 @@
+#include "rules/match/MatchEngine.h"
+
+#include <algorithm>
+
+#include "rules/formats/PictureError.h"
+#include "rules/match/Ends.h"
+#include "rules/match/Rounds.h"
+
+namespace {
+
+// Spelled in cp1250: "Upozornění." and "Toto bude demo bez lidí. Na další sadu stiskněte 'd' !"
+constexpr const char* kDemoCaption =
+    "Upozorn\xec"
+    "n\xed.";
+constexpr const char* kDemoText =
+    "Toto bude demo bez lid\xed. Na dal\x9a\xed sadu stiskn\xecte 'd' !";
+
+}  // namespace
+
+MatchEngine::MatchEngine(MatchState& state, MatchScreen& screen, Random& random,
+                         ClickerSound& sound)
+    : state_(state), screen_(screen), random_(random), sound_(sound) {}
+
+void MatchEngine::SetTimerRunning(bool running) {
+    state_.TimerRunning = running;
+    screen_.setTimerRunning(running);
+}
+
+void MatchEngine::StartMatch(int32_t roundType, const CompetitorTable& competitors) {
+    const RoundRules* round = findRound(roundType);
+    if (!round) return;
+    MatchState& s = state_;
+    // From here on the previous match is replaced; an arrow still in the air would be released
+    // into the new match's counters.
+    s.MatchUnderWay = false;
+    if (s.TimerRunning) SetTimerRunning(false);
+
+    s.Competitors = competitors;
+    s.RoundType = roundType;
+    s.Scores.fill(ScoreRecord{});
+    // A short round's ends sort all six entries, so arrows of an end the last match left
+    // unfinished must not linger in 4..6.
+    s.EndScores.fill(0);
+    s.Distance = round->distances[0];
+    s.ArrowsLeft = ArrowsPerEnd(s.Distance) + 1;  // the first next-arrow action counts it down
+    try {
+        screen_.loadPicture(PictureSlot::Tercov, findDistance(s.Distance)->targetPicture);
+    } catch (const PictureError&) {
+        EnableNextarrow(false);
+        throw;
+    }
+
+    s.DemoMode = std::all_of(s.Competitors.begin(), s.Competitors.end(),
+                             [](const CompetitorRecord& c) { return c.IsComputer; });
+    s.EndNumber = 1;
+    s.CurrentCompetitor = 0;
+    if (!s.DemoMode) {
+        FindNextHuman(s.Competitors, s.CurrentCompetitor);
+        ShowShooter();
+        SetLabel(MatchLabel::Vzdalenost, std::to_string(s.Distance) + " m");
+        SetLabel(MatchLabel::SadaCount, std::to_string(s.EndNumber));
+    } else {
+        screen_.showMessage(kDemoCaption, kDemoText);
+    }
+    EnableNextarrow(true);
+    ResetMarkers();
+    s.MatchUnderWay = true;
+}
+
+void MatchEngine::ShowShooter() {
+    const CompetitorRecord& shooter = state_.Competitors[state_.CurrentCompetitor];
+    SetLabel(MatchLabel::PlName, shooter.Name);
+    SetLabel(MatchLabel::Club, shooter.Club);
+    SetLabel(MatchLabel::Celkem,
+             std::to_string(RoundTotal(state_.Scores[state_.CurrentCompetitor], state_.RoundType)));
+}
+
+void MatchEngine::SetLabel(MatchLabel label, const std::string& text) {
+    screen_.setLabel(label, text);
+}
+
+void MatchEngine::MoveSight(Point topLeft) {
+    state_.Sight = topLeft;
+    screen_.moveSight(topLeft);
+}
+
+void MatchEngine::MoveDrawnArrow(int32_t left) {
+    state_.ArrowLeft = left;
+    screen_.moveDrawnArrow(left);
+}
+
+void MatchEngine::MoveMarker(int32_t number, Point topLeft) {
+    state_.Markers[static_cast<std::size_t>(number - 1)] = topLeft;
+    screen_.moveMarker(number, topLeft);
+}
+
+void MatchEngine::EnableNextarrow(bool enabled) {
+    state_.NextarrowEnabled = enabled;
+    screen_.setNextarrowEnabled(enabled);
+}

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "rules/formats/Random.h"
+#include "rules/match/Markers.h"
+#include "rules/match/MatchScreen.h"
+#include "rules/match/MatchState.h"
+
+class PictureLoads;
+
+// Windows virtual-key codes the main window passes on.
+inline constexpr int32_t kVkLeft = 37;
+inline constexpr int32_t kVkUp = 38;
+inline constexpr int32_t kVkRight = 39;
+inline constexpr int32_t kVkDown = 40;
+inline constexpr int32_t kVkDraw = 65;   // A
+inline constexpr int32_t kVkNext = 68;   // D
+inline constexpr int32_t kVkShoot = 83;  // S
+
+// The match as it is shot: aiming ticks, keys, the next-arrow action, ends, distances and the
+// marker styles. It changes MatchState and asks the screen for every visible effect; the state's
+// Sight, ArrowLeft, Markers, TimerRunning and NextarrowEnabled always say what the screen was
+// last told. A PictureError thrown by the screen reaches the caller. Where the picture belongs
+// to a step of the shooting (the next-arrow pictures, the target of the next distance), the
+// action first finishes its work, so that no end and no distance is lost, and then throws.
+class MatchEngine {
+  public:
+    MatchEngine(MatchState& state, MatchScreen& screen, Random& random, ClickerSound& sound);
+
+    // One 10 ms tick of Timer1.
+    void Timer1Timer();
+    void FormKeyDown(int32_t virtualKey);
+    void FormKeyUp(int32_t virtualKey);
+    // Does nothing while no match is under way (before the first set-up, after the last
+    // distance).
+    void NextarrowClick();
+
+    // A style the button has no change for is left alone. The new icons are loaded first: when
+    // they cannot be, style and markers stay as they were.
+    void LeftbutClick();
+    void UpbutClick();
+    void RightbutClick();
+    void DownbutClick();
+
+    // The results window has been closed (its close handling).
+    void ResultsClosed();
+
+    // Starts or stops Timer1 and tells the screen.
+    void SetTimerRunning(bool running);
+
+    // The match state after the player has confirmed a new match: scores cleared, first
+    // distance and its target picture, demo decision, first human shown, Nextarrow enabled,
+    // markers at rest. `roundType` and `competitors` become the match's. An arrow still being
+    // aimed from the previous match is put down. When the target picture cannot be loaded the
+    // PictureError is thrown and no match is under way; a round type outside 1..4 starts none.
+    void StartMatch(int32_t roundType, const CompetitorTable& competitors);
+
+    const MatchState& state() const { return state_; }
+
+  private:
+    void Release(PictureLoads& pictures);
+    void CloseEnd(Point scopePoint, PictureLoads& pictures);
+    void FinishEnd(PictureLoads& pictures);
+    void ChangeDistance(PictureLoads& pictures);
+    void ShowShooter();
+
+    void PlaceMarker(int32_t number, Point scopePoint);
+    void ResetMarkers();
+    void ClickMarkerButton(MarkerButton button);
+    void ChangeMarkerStyle(int32_t newStyle, int32_t oldStyle);
+
+    void SetLabel(MatchLabel label, const std::string& text);
+    void MoveSight(Point topLeft);
+    void MoveDrawnArrow(int32_t left);
+    void MoveMarker(int32_t number, Point topLeft);
+    void EnableNextarrow(bool enabled);
+
+    MatchState& state_;
+    MatchScreen& screen_;
+    Random& random_;
+    ClickerSound& sound_;
+};

@@ -1,0 +1,125 @@
+#include <algorithm>
+
+#include "rules/match/Aiming.h"
+#include "rules/match/MatchEngine.h"
+#include "rules/match/PictureLoads.h"
+#include "rules/match/Scoring.h"
+
+void MatchEngine::Timer1Timer() {
+    MatchState& s = state_;
+    if (SwayGrowsByItself(s.Difficulty)) ++s.Unsteadiness;
+    const int32_t amp = s.Unsteadiness / SwayDivisor(s.Difficulty);
+    Point sight = s.Sight;
+    sight.x += random_.random(2 * amp + 1) - amp;
+    sight.y += random_.random(2 * amp + 1) - amp;
+    if (s.KeyLeft) sight.x -= kKeyStep;
+    if (s.KeyUp) sight.y -= kKeyStep;
+    if (s.KeyRight) sight.x += kKeyStep;
+    if (s.KeyDown) sight.y += kKeyStep;
+
+    if (s.KeyShoot) {
+        // The arrow flies from where this tick put the sight, even a few pixels off the target.
+        MoveSight(sight);
+        PictureLoads pictures(screen_);
+        Release(pictures);
+        pictures.throwFirstFailure();
+        return;
+    }
+
+    int32_t arrow = s.ArrowLeft;
+    if (s.KeyDraw) {
+        arrow += kDrawStep;
+        ++s.Unsteadiness;
+    } else {
+        arrow += kLetDownStep;
+        --s.Unsteadiness;
+    }
+    if (arrow > 0) {
+        arrow = 0;
+        s.Unsteadiness = kLetDownUnsteadiness;
+        s.ClickerArmed = true;
+    }
+    MoveDrawnArrow(arrow);
+    if (arrow < kClickerLeft && s.ClickerArmed) {
+        sound_.playTick();
+        s.ClickerArmed = false;
+    }
+    sight.x = std::clamp(sight.x, 0, kSightMaxLeft);
+    sight.y = std::clamp(sight.y, 0, kSightMaxLeft);
+    MoveSight(sight);
+}
+
+void MatchEngine::Release(PictureLoads& pictures) {
+    MatchState& s = state_;
+    int32_t x = s.Sight.x + kSightAimOffset;
+    int32_t y = s.Sight.y + kSightAimOffset;
+    const int32_t factor = ReleaseFactor(s.ArrowLeft);
+    EnableNextarrow(true);
+    const int32_t score = ScoreHit(factor, s.Distance, x, y);
+    const int32_t arrow = s.ArrowsLeft;
+    // An arrow outside an end (1..6) has no entry to take its score; it only hides and stops.
+    if (arrow >= 1 && arrow <= kMarkerCount) s.EndScores[static_cast<std::size_t>(arrow)] = score;
+    if (arrow == 1) {
+        CloseEnd({x, y}, pictures);
+    } else {
+        PlaceMarker(arrow, {x, y});
+    }
+    MoveDrawnArrow(kArrowReleased);
+    SetTimerRunning(false);
+}
+
+void MatchEngine::FormKeyDown(int32_t virtualKey) {
+    MatchState& s = state_;
+    switch (virtualKey) {
+        case kVkLeft:
+            s.KeyLeft = true;
+            break;
+        case kVkUp:
+            s.KeyUp = true;
+            break;
+        case kVkRight:
+            s.KeyRight = true;
+            break;
+        case kVkDown:
+            s.KeyDown = true;
+            break;
+        case kVkDraw:
+            s.KeyDraw = true;
+            break;
+        case kVkShoot:
+            s.KeyShoot = true;
+            break;
+        case kVkNext:
+            // Like a click on Nextarrow, enabled or not, but never while an arrow is aimed.
+            if (!s.TimerRunning) NextarrowClick();
+            break;
+        default:
+            break;
+    }
+}
+
+void MatchEngine::FormKeyUp(int32_t virtualKey) {
+    MatchState& s = state_;
+    switch (virtualKey) {
+        case kVkLeft:
+            s.KeyLeft = false;
+            break;
+        case kVkUp:
+            s.KeyUp = false;
+            break;
+        case kVkRight:
+            s.KeyRight = false;
+            break;
+        case kVkDown:
+            s.KeyDown = false;
+            break;
+        case kVkDraw:
+            s.KeyDraw = false;
+            break;
+        case kVkShoot:
+            s.KeyShoot = false;
+            break;
+        default:
+            break;
+    }
+}

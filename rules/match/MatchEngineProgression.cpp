@@ -1,0 +1,98 @@
+#include "rules/match/Aiming.h"
+#include "rules/match/ComputerScores.h"
+#include "rules/match/DistanceChanges.h"
+#include "rules/match/Ends.h"
+#include "rules/match/MatchEngine.h"
+#include "rules/match/PictureLoads.h"
+#include "rules/match/Rounds.h"
+
+void MatchEngine::NextarrowClick() {
+    MatchState& s = state_;
+    // Outside a match the counters have no end to count down.
+    if (!s.MatchUnderWay) return;
+    PictureLoads pictures(screen_);
+    EnableNextarrow(false);
+    SetLabel(MatchLabel::Vzdalenost, std::to_string(s.Distance) + " m");
+    --s.ArrowsLeft;
+    s.Unsteadiness = kNewArrowUnsteadiness;
+    s.ClickerArmed = true;
+    if (!s.DemoMode) SetTimerRunning(true);
+    Point sight;
+    sight.x = random_.random(kSightPlacementRange) + kSightPlacementMin;
+    sight.y = random_.random(kSightPlacementRange) + kSightPlacementMin;
+    MoveSight(sight);
+    MoveDrawnArrow(kArrowNocked);
+    if (s.DemoMode) {
+        // Nobody shoots: the action closes the whole distance at once.
+        s.ArrowsLeft = 0;
+        s.EndNumber = ArrowsPerEnd(s.Distance) == 3 ? 13 : 7;
+    }
+    if (s.ArrowsLeft == 0) FinishEnd(pictures);
+    SetLabel(MatchLabel::SadaCount, std::to_string(s.EndNumber));
+    pictures.throwFirstFailure();
+}
+
+void MatchEngine::FinishEnd(PictureLoads& pictures) {
+    MatchState& s = state_;
+    if (!s.DemoMode) {
+        ++s.CurrentCompetitor;
+        if (FindNextHuman(s.Competitors, s.CurrentCompetitor)) ++s.EndNumber;
+        ShowShooter();
+        SetLabel(MatchLabel::Sipylabel, "");
+    }
+    s.ArrowsLeft = ArrowsPerEnd(s.Distance);
+    pictures.load(PictureSlot::Nextarrow, "nextar.bmp");
+    ResetMarkers();
+    s.EndScores.fill(0);
+    ChangeDistance(pictures);
+}
+
+void MatchEngine::ChangeDistance(PictureLoads& pictures) {
+    MatchState& s = state_;
+    const DistanceChange* change = FindDistanceChange(s.EndNumber, s.Distance, s.RoundType);
+    if (!change) return;
+    s.Distance = change->newDistance;
+    if (change->newDistance != 0) {
+        pictures.load(PictureSlot::Tercov, findDistance(change->newDistance)->targetPicture);
+        s.ArrowsLeft = change->newArrowsLeft;
+        s.EndNumber = 1;
+    } else {
+        // The results window shown now sees Distance 0; nothing more is shot in this match.
+        s.MatchUnderWay = false;
+    }
+    GenerateComputerScores(s, random_, change->performanceIndex, change->field);
+    SetTimerRunning(false);
+    screen_.showResults();
+}
+
+void MatchEngine::CloseEnd(Point scopePoint, PictureLoads& pictures) {
+    MatchState& s = state_;
+    pictures.load(PictureSlot::Nextarrow, "nextsa.bmp");
+    PlaceMarker(1, scopePoint);
+    SortEndScores(s.EndScores);
+    SetLabel(MatchLabel::Sipylabel, EndScoresText(s.EndScores, s.Distance));
+
+    ScoreRecord& record = s.Scores[static_cast<std::size_t>(s.CurrentCompetitor)];
+    int32_t sum = 0;
+    for (int32_t i = 1; i <= ArrowsSummed(s.Distance); ++i) {
+        const int32_t score = s.EndScores[static_cast<std::size_t>(i)];
+        sum += score;
+        if (score == 10) ++record.Tens;
+        if (score == 9) ++record.Nines;
+        if (score == 0) ++record.Misses;
+    }
+    SetLabel(MatchLabel::SoucetSada, std::to_string(sum));
+    if (int32_t ScoreRecord::*field = DistanceScoreField(s.Distance)) record.*field += sum;
+    SetLabel(MatchLabel::Celkem, std::to_string(RoundTotal(record, s.RoundType)));
+}
+
+void MatchEngine::ResultsClosed() {
+    MatchState& s = state_;
+    if (s.DemoMode) return;
+    if (s.Distance != 0) {
+        SetTimerRunning(true);
+    } else {
+        EnableNextarrow(false);
+        s.Distance = 30;
+    }
+}

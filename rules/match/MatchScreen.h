@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "rules/match/Geometry.h"
+
+// The labels of the main window that the match fills.
+enum class MatchLabel { PlName, Club, Vzdalenost, Celkem, SoucetSada, Sipylabel, SadaCount };
+
+// Images of the main window that take a picture file.
+enum class PictureSlot { Tercov, Nextarrow };
+
+// How the match engine reaches the screen. The main window implements it with widgets; tests
+// record the calls. Texts are cp1250 bytes, file names are bare names in the game folder.
+class MatchScreen {
+  public:
+    virtual ~MatchScreen() = default;
+
+    virtual void setLabel(MatchLabel label, const std::string& text) = 0;
+    // Throws PictureError when the file cannot be loaded; the image then keeps its picture.
+    virtual void loadPicture(PictureSlot slot, const std::string& fileName) = 0;
+    // Loads one icon file into all six markers; throws PictureError like loadPicture.
+    virtual void loadMarkerIcons(const std::string& fileName) = 0;
+
+    virtual void moveSight(Point topLeft) = 0;
+    virtual void moveDrawnArrow(int32_t left) = 0;
+    virtual void moveMarker(int32_t number, Point topLeft) = 0;  // number 1..6
+    virtual void setNextarrowEnabled(bool enabled) = 0;
+    virtual void setTimerRunning(bool running) = 0;
+
+    // Shows the results window modally and returns when it has been closed.
+    virtual void showResults() = 0;
+    virtual void showMessage(const std::string& caption, const std::string& text) = 0;
+};
+
+// The clicker's tick at full draw: starts playing and returns at once. A missing sound device
+// or file is silently ignored.
+class ClickerSound {
+  public:
+    virtual ~ClickerSound() = default;
+    virtual void playTick() = 0;
+};

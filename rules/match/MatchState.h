@@ -1,0 +1,74 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "rules/competitors/CompetitorRecord.h"
+#include "rules/match/Geometry.h"
+
+struct ScoreRecord {
+    int32_t Tens = 0;
+    int32_t Nines = 0;
+    int32_t Misses = 0;
+    int32_t Score30 = 0;
+    int32_t Score50 = 0;
+    int32_t Score60 = 0;
+    int32_t Score70 = 0;
+    int32_t Score90 = 0;
+    friend bool operator==(const ScoreRecord&, const ScoreRecord&) = default;
+};
+
+using ScoreTable = std::array<ScoreRecord, kCompetitorSlots>;
+
+// Difficulty levels, numbered as the configuration file keeps them (not in order of hardness).
+inline constexpr int32_t kDifficultyAmateur = 0;
+inline constexpr int32_t kDifficultyProfessional = 1;  // the default
+inline constexpr int32_t kDifficultyWorldClass = 2;
+inline constexpr int32_t kDifficultyBeginner = 3;
+
+// Everything of the match being shot, owned by the main window. Slot i of Scores belongs to
+// slot i of Competitors.
+struct MatchState {
+    CompetitorTable Competitors{};
+    CompetitorTable RankedCompetitors{};
+    CompetitorRecord SpareCompetitor{.IsComputer = false};
+    ScoreTable Scores{};
+    ScoreTable RankedScores{};
+    ScoreRecord SpareScore{};
+
+    int32_t RoundType = 0;  // 0 before the first set-up; see RoundRules
+    int32_t Difficulty = kDifficultyProfessional;
+    int32_t Distance = 30;  // metres; 0 once the last distance has been scored
+    bool DemoMode = false;
+
+    // Counters of the shooting.
+    int32_t ArrowsLeft = 0;  // number of the arrow being shot, 0 = end complete
+    int32_t EndNumber = 0;
+    std::array<int32_t, 7> EndScores{};  // entries 1..6
+    int32_t CurrentCompetitor = 0;
+    int32_t Unsteadiness = 0;
+    bool KeyLeft = false;
+    bool KeyUp = false;
+    bool KeyRight = false;
+    bool KeyDown = false;
+    bool KeyDraw = false;
+    bool KeyShoot = false;
+    bool ClickerArmed = false;
+    int32_t MarkerStyle = 1;
+
+    // Where the engine has put the moving pictures, and what runs.
+    Point Sight = kSightStart;                   // left/top of Zamer
+    int32_t ArrowLeft = kArrowNocked;            // left of Arrow: the draw
+    std::array<Point, 6> Markers = kMarkerRest;  // left/top of Arrow1 .. Arrow6
+    bool TimerRunning = false;
+    bool NextarrowEnabled = false;
+    bool MatchUnderWay = false;  // from a completed set-up until the last distance is scored
+};
+
+// The match total of one competitor for a round type; 0 for an unknown round type.
+uint32_t RoundTotal(const ScoreRecord& score, int32_t roundType);
+
+// Moves `slot` to the next human slot, searching from `slot` itself upwards and then once more
+// from 0. True when the search wrapped round; with no human at all `slot` stays and the result
+// is false.
+bool FindNextHuman(const CompetitorTable& competitors, int32_t& slot);

@@ -1,0 +1,106 @@
+#include "rules/match/NewMatchSetup.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "rules/competitors/CompetitorFile.h"
+#include "rules/match/Rounds.h"
+
+namespace {
+
+// "Chyba." / "Databáze střelců je zaplněná !"
+constexpr const char* kFullCaption = "Chyba.";
+constexpr const char* kFullText = "Datab\xE1ze st\xF8\x65lc\xF9 je zapln\xECn\xE1 !";
+
+}  // namespace
+
+NewMatchSetup::NewMatchSetup(MatchState& state, FileStore& files, SetupPrompts& prompts,
+                             SetupHooks hooks)
+    : state_(state), files_(files), prompts_(prompts), hooks_(std::move(hooks)) {}
+
+void NewMatchSetup::run() {
+    // An arrow aimed while the dialogs are open would be released into no end at all.
+    const bool timerWasRunning = state_.TimerRunning;
+    if (timerWasRunning) hooks_.setTimerRunning(false);
+
+    const std::optional<int32_t> roundType = prompts_.askRoundType();
+    const RoundRules* round = roundType ? findRound(*roundType) : nullptr;
+    if (round != nullptr) {
+        // A missing or foreign file leaves the table as the match has it.
+        CompetitorTable table = state_.Competitors;
+        LoadCompetitors(files_, round->competitorFile, table);
+        if (editField(table)) {
+            hooks_.startMatch(round->roundType, table);
+            return;
+        }
+    }
+    if (timerWasRunning) hooks_.setTimerRunning(true);
+}
+
+bool NewMatchSetup::editField(CompetitorTable& table) {
+    prompts_.clearList();
+    for (const CompetitorRecord& c : table) {
+        if (!c.isFree()) prompts_.addListLine(c.Name);
+    }
+    for (;;) {
+        const ListAnswer answer = prompts_.askListCommand(table);
+        switch (answer.Command) {
+            case kListStart:
+                return true;
+            case kListAdd:
+                add(table);
+                break;
+            case kListRemove:
+                remove(table);
+                break;
+            case kListEdit:
+                edit(table, answer.EditIndex);
+                break;
+            case kListRemoveAll:
+                removeAll(table);
+                break;
+            default:
+                return false;
+        }
+    }
+}
+
+void NewMatchSetup::add(CompetitorTable& table) {
+    CompetitorRecord& spare = state_.SpareCompetitor;
+    if (!prompts_.askCompetitor(spare)) return;
+    auto slot = std::find_if(table.begin(), table.end(),
+                             [](const CompetitorRecord& c) { return c.isFree(); });
+    if (slot == table.end()) {
+        prompts_.showMessage(kFullCaption, kFullText);
+        return;
+    }
+    *slot = spare;
+    // Like every competitor loaded from a file; the player marks the humans in the list.
+    slot->IsComputer = true;
+    prompts_.addListLine(slot->Name);
+}
+
+void NewMatchSetup::remove(CompetitorTable& table) {
+    const std::optional<std::string> line = prompts_.takeSelectedLine();
+    if (!line) return;
+    // FindCompetitor answers 0 for a name it does not know; that slot is not the line's.
+    CompetitorRecord& slot = table[FindCompetitor(table, *line)];
+    if (slot.Name == *line) ClearCompetitor(slot);
+}
+
+void NewMatchSetup::edit(CompetitorTable& table, int32_t slot) {
+    if (slot < 0 || slot >= kCompetitorSlots) return;  // no line was selected
+    CompetitorRecord& competitor = table[slot];
+    prompts_.fillEditor(competitor);
+    CompetitorRecord& spare = state_.SpareCompetitor;
+    if (!prompts_.askCompetitor(spare)) return;
+    const bool isComputer = competitor.IsComputer;
+    competitor = spare;
+    competitor.IsComputer = isComputer;
+    if (prompts_.takeSelectedLine()) prompts_.addListLine(competitor.Name);
+}
+
+void NewMatchSetup::removeAll(CompetitorTable& table) {
+    prompts_.clearList();
+    for (CompetitorRecord& c : table) ClearCompetitor(c);
+}

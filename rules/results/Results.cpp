@@ -1,0 +1,32 @@
+#include "rules/results/Results.h"
+
+#include "rules/results/Listing.h"
+#include "rules/results/Ranking.h"
+#include "rules/results/RecordsText.h"
+
+void RebuildResults(MatchState& state, RecordTable& records, FileStore& files, ResultsPage& page) {
+    page.clear();
+    page.appendLine(ListingHeader(state.RoundType));
+    page.appendLine(" ");
+    RankCompetitors(state);
+    UpdateRecords(state, records, files,
+                  [&page](const std::string& text) { page.congratulate(text); });
+    int32_t rank = 1;
+    for (std::size_t i = 0; i < state.RankedCompetitors.size(); ++i) {
+        if (state.RankedCompetitors[i].isFree()) continue;
+        page.appendLine(ListingLine(rank++, state.RankedCompetitors[i], state.RankedScores[i],
+                                    state.RoundType));
+    }
+}
+
+void ShowRecords(RecordTable& records, FileStore& files, ResultsPage& page) {
+    page.clear();
+    ReadRecords(files, kRecordsFile, records);
+    for (const std::string& line : RecordsLines(records)) page.appendLine(line);
+}
+
+std::string ExportText(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    return text;
+}

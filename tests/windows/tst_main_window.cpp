@@ -1,0 +1,165 @@
+#include <QLabel>
+#include <QMenuBar>
+#include <QTimer>
+#include <QtTest>
+
+#include "support/MemoryFileStore.h"
+#include "support/RecordingScreen.h"
+#include "support/ScriptedRandom.h"
+#include "windows/ClickableImage.h"
+#include "windows/MainWindow.h"
+
+namespace {
+
+const std::string kIni = "Brantel2.ini";
+
+struct Game {
+    MemoryFileStore files;
+    ScriptedRandom random;
+    RecordingClicker sound;
+    MainWindow form{files, random, sound};
+    Game() {
+        random.setFallback(0);
+        form.askWelcome = [] { return true; };
+    }
+};
+
+QRect geometryOf(const QWidget* w) {
+    return w->geometry();
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void theBoardStandsWhereThePlayerExpectsIt() {
+        Game g;
+        g.form.FormCreate();
+        MainWindow& f = g.form;
+        QCOMPARE(f.windowTitle(), QStringLiteral("VEXA 99"));
+        QCOMPARE(f.centralWidget()->size(), QSize(720, 480));
+        QVERIFY(!(f.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(f.windowFlags() & Qt::WindowMinimizeButtonHint);
+        QCOMPARE(geometryOf(f.Tercov), QRect(0, 0, 250, 250));
+        QCOMPARE(geometryOf(f.Zamer), QRect(112, 112, 33, 33));
+        QCOMPARE(geometryOf(f.Dalekohled), QRect(251, 0, 250, 250));
+        QCOMPARE(geometryOf(f.Klapacka), QRect(0, 251, 125, 100));
+        QCOMPARE(geometryOf(f.Arrow), QRect(-5, 305, 125, 2));
+        const QPoint rest[6] = {{250, 253}, {250, 285}, {250, 317},
+                                {282, 253}, {282, 285}, {282, 317}};
+        for (int i = 0; i < 6; ++i)
+            QCOMPARE(geometryOf(f.Arrows[i]), QRect(rest[i], QSize(32, 32)));
+        QCOMPARE(geometryOf(f.Nextarrow), QRect(125, 250, 125, 100));
+        QVERIFY(!f.Nextarrow->isEnabled());
+        QCOMPARE(geometryOf(f.Downbut), QRect(384, 256, 41, 40));
+        QCOMPARE(geometryOf(f.Rightbut), QRect(344, 296, 41, 40));
+        QCOMPARE(geometryOf(f.Upbut), QRect(384, 296, 41, 40));
+        QCOMPARE(geometryOf(f.Leftbut), QRect(424, 296, 41, 40));
+        QCOMPARE(geometryOf(f.Panel1), QRect(0, 352, 777, 129));
+        QCOMPARE(geometryOf(f.Lukostrelec), QRect(0, 0, 116, 126));
+        int top = 16;
+        for (QLabel* l :
+             {f.PlName, f.Club, f.Vzdalenost, f.Celkem, f.SoucetSada, f.Sipylabel, f.SadaCount}) {
+            QCOMPARE(l->pos(), QPoint(528, top));
+            QVERIFY(l->text().isEmpty());
+            QCOMPARE(l->palette().color(QPalette::WindowText), QColor(Qt::red));
+            QCOMPARE(l->font().pixelSize(), 19);
+            top += 40;
+        }
+        QCOMPARE(f.Timer1->interval(), 10);
+        QCOMPARE(f.Timer1->timerType(), Qt::PreciseTimer);
+        QVERIFY(!f.Timer1->isActive());
+        QCOMPARE(f.Tercov->cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(f.Zamer->cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(f.Dalekohled->cursor().shape(), Qt::BitmapCursor);
+        QCOMPARE(f.Dalekohled->cursor().hotSpot(), QPoint(0, 0));
+    }
+
+    void theMenuHasEveryItemAndNoShortcuts() {
+        Game g;
+        QStringList captions;
+        for (QAction* menu : g.form.menuBar()->actions()) {
+            captions << menu->text();
+            for (QAction* item : menu->menu()->actions()) {
+                captions << (item->isSeparator() ? QStringLiteral("-") : item->text());
+                QVERIFY(item->shortcut().isEmpty());
+            }
+        }
+        QCOMPARE(captions, QStringList({"Hra", "Nová hra", "-", "Konec", "Nastavení", "Obtížnost",
+                                        "Zaměřovač", "Nápověda", "Index", "O hře..."}));
+    }
+
+    void startUpReadsTheConfigurationAndDeclinedWelcomeEndsTheGame() {
+        Game g;
+        g.files.files[kIni] = "[Window] Left= 40 Top= 50 [Game] Difficult= 3";
+        QVERIFY(g.form.FormCreate());
+        QCOMPARE(g.form.state().Difficulty, 3);
+        QCOMPARE(g.form.state().Distance, 30);
+        QCOMPARE(g.form.state().MarkerStyle, 1);
+
+        Game declined;
+        declined.form.askWelcome = [] { return false; };
+        QVERIFY(!declined.form.FormCreate());
+        QCOMPARE(declined.files.writes, 0);
+    }
+
+    void closingWritesTheFrameAndDifficultyButKonecDoesNot() {
+        Game g;
+        g.files.files[kIni] = "[Window] Left= 60 Top= 70 [Game] Difficult= 2";
+        g.form.FormCreate();
+        g.form.CreateDialogs();
+        g.form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g.form));
+        g.form.activateWindow();
+        QTRY_COMPARE(g.form.frameGeometry().topLeft(), QPoint(60, 70));
+
+        g.form.state().Difficulty = 0;
+        g.form.K1Click();
+        QCOMPARE(g.files.writes, 0);
+
+        g.form.close();
+        QCOMPARE(g.files.files[kIni], std::string("[Window]\r\nLeft= 60\r\nTop= 70\r\n\r\n"
+                                                  "[Game]\r\nDifficult= 0\r\n"));
+    }
+
+    void keysReachTheEngineWhereverTheFocusIsAndRepeatsDoNotClearThem() {
+        Game g;
+        g.form.FormCreate();
+        g.form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g.form));
+        QTest::keyPress(g.form.Tercov, Qt::Key_A);
+        QVERIFY(g.form.state().KeyDraw);
+        // X11 delivers a held key as repeated release/press pairs.
+        QKeyEvent repeatRelease(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(g.form.PlName, &repeatRelease);
+        QVERIFY(g.form.state().KeyDraw);
+        QTest::keyRelease(g.form.PlName, Qt::Key_A);
+        QVERIFY(!g.form.state().KeyDraw);
+        QTest::keyPress(&g.form, Qt::Key_Left);
+        QVERIFY(g.form.state().KeyLeft);
+        QTest::keyRelease(&g.form, Qt::Key_Left);
+        QVERIFY(!g.form.state().KeyLeft);
+    }
+
+    void theScreenMovesAndFillsWhatTheEngineAsks() {
+        Game g;
+        MainWindow& f = g.form;
+        f.moveSight({10, 20});
+        QCOMPARE(f.Zamer->pos(), QPoint(10, 20));
+        f.moveDrawnArrow(-57);
+        QCOMPARE(f.Arrow->pos(), QPoint(-57, 305));
+        f.moveMarker(6, {300, 100});
+        QCOMPARE(f.Arrows[5]->pos(), QPoint(300, 100));
+        f.setLabel(MatchLabel::PlName, "Dvo\xf8\xe1k, Ji\xf8\xed");
+        QCOMPARE(f.PlName->text(), QStringLiteral("Dvořák, Jiří"));
+        QVERIFY(f.PlName->width() > 0);
+        f.setTimerRunning(true);
+        QVERIFY(f.Timer1->isActive());
+        f.setTimerRunning(false);
+        QVERIFY(!f.Timer1->isActive());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_main_window.moc"

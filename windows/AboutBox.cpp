@@ -1,0 +1,54 @@
+#include "windows/AboutBox.h"
+
+#include <QFont>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+
+#include "platform/QtBuiltin.h"
+
+namespace {
+
+QFont creditFont() {
+    QFont font(QStringLiteral("Comic Neue"));
+    font.setPixelSize(15);
+    return font;
+}
+
+QLabel* label(QWidget* parent, const QString& text, const QFont& font, int left, int top) {
+    auto* l = new QLabel(text, parent);
+    l->setFont(font);
+    l->move(left, top);
+    l->adjustSize();
+    return l;
+}
+
+}  // namespace
+
+AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("O hře..."));
+    setFixedSize(147, 274);
+    move(429, 182);
+
+    Image1 = new QLabel(this);
+    Image1->setGeometry(0, 0, 32, 32);
+    Image1->setPixmap(BuiltinPicture(QStringLiteral("roundtype.png")));
+
+    QFont title(QStringLiteral("Z003"));
+    title.setPixelSize(27);
+    Label1 = label(this, QStringLiteral("VEXA 99"), title, 48, 0);
+
+    const QFont credit = creditFont();
+    Label2 = label(this, QStringLiteral("Programování"), credit, 8, 48);
+    Label3 = label(this, QStringLiteral("Radim Šíp"), credit, 16, 80);
+    Label5 = label(this, QStringLiteral("Grafika"), credit, 8, 120);
+    Label6 = label(this, QStringLiteral("Věra Tětivová"), credit, 16, 152);
+    Label4 = label(this, QStringLiteral("Terčík soft, 1999"), credit, 8, 192);
+
+    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton),
+                              QStringLiteral("Zavřít"), this);
+    BitBtn1->setGeometry(36, 232, 75, 25);
+    BitBtn1->setDefault(true);
+    BitBtn1->setFocus();
+    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
+}

@@ -1,0 +1,132 @@
+#include "windows/HelpViewer.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QStringDecoder>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kHelpFile = QStringLiteral("Brantel2.hlp");
+
+bool hasAnchor(const QTextDocument& document, const QString& name) {
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            if (it.fragment().charFormat().anchorNames().contains(name)) return true;
+        }
+    }
+    return false;
+}
+
+// One window for the whole game, kept between uses; it is given to the modal dialog that asks,
+// so that it can be read and scrolled while that dialog waits.
+class HelpWindow final : public QWidget {
+  public:
+    explicit HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
+        setObjectName(QStringLiteral("HelpViewer"));
+        // An open help window must not keep the game running once the main window is closed.
+        setAttribute(Qt::WA_QuitOnClose, false);
+        setWindowTitle(QStringLiteral("Nápověda – VEXA 99"));
+        resize(600, 500);
+
+        auto* contents = new QPushButton(QStringLiteral("Obsah"), this);
+        auto* close = new QPushButton(QStringLiteral("Zavřít"), this);
+        notice_ = new QLabel(this);
+        notice_->setObjectName(QStringLiteral("notice"));
+        notice_->setTextFormat(Qt::PlainText);
+        notice_->setWordWrap(true);
+        notice_->hide();
+        browser_ = new QTextBrowser(this);
+        browser_->setOpenLinks(true);
+        browser_->setOpenExternalLinks(false);
+
+        auto* buttons = new QHBoxLayout;
+        buttons->addWidget(contents);
+        buttons->addStretch();
+        buttons->addWidget(close);
+        auto* layout = new QVBoxLayout(this);
+        layout->addLayout(buttons);
+        layout->addWidget(notice_);
+        layout->addWidget(browser_);
+
+        connect(contents, &QPushButton::clicked, this, [this] { showContents(); });
+        connect(close, &QPushButton::clicked, this, &QWidget::hide);
+        connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
+                &QWidget::hide);
+    }
+
+    void present() {
+        show();
+        raise();
+        activateWindow();
+    }
+
+    // Reads the help file afresh and shows its beginning; a missing file is said in the viewer.
+    bool showContents() {
+        notice_->hide();
+        QFile file(kHelpFile);
+        if (!file.open(QIODevice::ReadOnly)) {
+            browser_->setHtml(
+                QStringLiteral("<h2>Nápověda není k dispozici</h2><p>Soubor nápovědy „%1“ "
+                               "nebyl ve složce hry nalezen nebo jej nelze přečíst.</p>")
+                    .arg(kHelpFile));
+            return false;
+        }
+        const QByteArray bytes = file.readAll();
+        QStringDecoder decoder = QStringDecoder::decoderForHtml(bytes);
+        if (!decoder.isValid()) decoder = QStringDecoder(QStringDecoder::Utf8);
+        browser_->setHtml(decoder(bytes));
+        browser_->verticalScrollBar()->setValue(0);
+        return true;
+    }
+
+    void showTopic(const QString& key) {
+        if (hasAnchor(*browser_->document(), key)) {
+            browser_->scrollToAnchor(key);
+            return;
+        }
+        notice_->setText(QStringLiteral("Téma „%1“ v nápovědě není, zobrazuje se obsah.").arg(key));
+        notice_->show();
+    }
+
+  private:
+    QTextBrowser* browser_;
+    QLabel* notice_;
+};
+
+QPointer<HelpWindow> theWindow;
+
+HelpWindow& helpWindow() {
+    QWidget* owner = QApplication::activeModalWidget();
+    if (!theWindow) {
+        theWindow = new HelpWindow(owner);
+    } else if (theWindow->parentWidget() != owner) {
+        const QRect where = theWindow->geometry();
+        theWindow->setParent(owner, Qt::Window);
+        theWindow->setGeometry(where);
+    }
+    return *theWindow;
+}
+
+}  // namespace
+
+void ShowHelpTopic(const QString& key) {
+    HelpWindow& window = helpWindow();
+    window.present();
+    if (window.showContents()) window.showTopic(key);
+}
+
+void ShowHelpContents() {
+    HelpWindow& window = helpWindow();
+    window.present();
+    window.showContents();
+}

@@ -1,0 +1,445 @@
+#include "windows/MainWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStyle>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "platform/QtBuiltin.h"
+#include "platform/QtPictureLoader.h"
+#include "platform/QtText.h"
+#include "rules/formats/Configuration.h"
+#include "rules/formats/FileStore.h"
+#include "rules/formats/PictureError.h"
+#include "rules/formats/StoredPosition.h"
+#include "rules/match/NewMatchSetup.h"
+#include "rules/match/Rounds.h"
+#include "windows/AboutBox.h"
+#include "windows/ClickableImage.h"
+#include "windows/DialogSetupPrompts.h"
+#include "windows/DifficultyDialog.h"
+#include "windows/ErrorBox.h"
+#include "windows/HelpViewer.h"
+#include "windows/ResultsWindow.h"
+#include "windows/SightChooser.h"
+
+namespace {
+
+constexpr int kClientWidth = 720;
+constexpr int kClientHeight = 480;
+constexpr QPoint kDesignPosition{291, 233};
+constexpr int kLabelLeft = 528;
+const char* const kConfigurationFile = "Brantel2.ini";
+
+QString welcomeText() {
+    return QStringLiteral(
+        "VEXA 99 1.2 beta - toto je pracovní verze z 30.6 1999 ! \n"
+        " Ve hře se mohou objevovat malé nedostatky ! \n"
+        " Připomínky a návrhy posílejte prosím na adresu: pripominky@vexa99.cz");
+}
+
+bool showWelcome() {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Vítejte !"), welcomeText(),
+                    QMessageBox::Ok | QMessageBox::Cancel);
+    return box.exec() == QMessageBox::Ok;
+}
+
+int32_t virtualKey(int qtKey) {
+    switch (qtKey) {
+        case Qt::Key_Left:
+            return kVkLeft;
+        case Qt::Key_Up:
+            return kVkUp;
+        case Qt::Key_Right:
+            return kVkRight;
+        case Qt::Key_Down:
+            return kVkDown;
+        case Qt::Key_A:
+            return kVkDraw;
+        case Qt::Key_S:
+            return kVkShoot;
+        case Qt::Key_D:
+            return kVkNext;
+        default:
+            return 0;
+    }
+}
+
+QLabel* image(QWidget* parent, QRect geometry, const QString& builtin = {}) {
+    auto* label = new QLabel(parent);
+    label->setGeometry(geometry);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    if (!builtin.isEmpty()) label->setPixmap(BuiltinPicture(builtin));
+    return label;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(FileStore& files, Random& random, ClickerSound& sound, QWidget* parent)
+    : QMainWindow(parent),
+      askWelcome(showWelcome),
+      files_(files),
+      engine_(state_, *this, random, sound) {
+    setWindowTitle(QStringLiteral("VEXA 99"));
+    setWindowIcon(QIcon(BuiltinPicture(QStringLiteral("icon.png"))));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans")});
+    font.setPixelSize(11);
+    setFont(font);
+
+    auto* client = new QWidget(this);
+    client->setFixedSize(kClientWidth, kClientHeight);
+    setCentralWidget(client);
+    buildBoard();
+    buildLabels();
+    buildMenu();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    Timer1 = new QTimer(this);
+    Timer1->setTimerType(Qt::PreciseTimer);
+    Timer1->setInterval(10);
+    connect(Timer1, &QTimer::timeout, this, &MainWindow::Timer1Timer);
+
+    // The window takes the game's keys itself, whichever of its parts has the focus.
+    setFocusPolicy(Qt::StrongFocus);
+    qApp->installEventFilter(this);
+}
+
+MainWindow::~MainWindow() {
+    qApp->removeEventFilter(this);
+}
+
+void MainWindow::buildBoard() {
+    QWidget* c = centralWidget();
+    Tercov = image(c, {0, 0, kTargetSize, kTargetSize});
+    Zamer = image(c, {kSightStart.x, kSightStart.y, kSightSize, kSightSize},
+                  QStringLiteral("sight1.png"));
+    Dalekohled = image(c, {kScopeOrigin.x, kScopeOrigin.y, kScopeSize, kScopeSize},
+                       QStringLiteral("scope.bmp"));
+    for (std::size_t i = 0; i < Arrows.size(); ++i) {
+        Arrows[i] = image(c, {kMarkerRest[i].x, kMarkerRest[i].y, kMarkerSize, kMarkerSize},
+                          QStringLiteral("marker.png"));
+    }
+    Klapacka = image(c, {0, 251, 125, 100}, QStringLiteral("clicker.bmp"));
+    Arrow = image(c, {kArrowNocked, kDrawnArrowTop, 125, 2}, QStringLiteral("arrow.bmp"));
+
+    Nextarrow = new ClickableImage(c);
+    Nextarrow->setGeometry(125, 250, 125, 100);
+    Nextarrow->setPixmap(BuiltinPicture(QStringLiteral("nextarrow0.bmp")));
+    Nextarrow->setEnabled(false);
+    connect(Nextarrow, &ClickableImage::clicked, this, &MainWindow::NextarrowClick);
+
+    auto styleButton = [&](QRect geometry, const QString& picture, void (MainWindow::*click)()) {
+        auto* button = new ClickableImage(c);
+        button->setGeometry(geometry);
+        button->setScaledContents(true);
+        button->setPixmap(BuiltinPicture(picture));
+        connect(button, &ClickableImage::clicked, this, click);
+        return button;
+    };
+    Downbut =
+        styleButton({384, 256, 41, 40}, QStringLiteral("downbut.bmp"), &MainWindow::DownbutClick);
+    Rightbut =
+        styleButton({344, 296, 41, 40}, QStringLiteral("rightbut.bmp"), &MainWindow::RightbutClick);
+    Upbut = styleButton({384, 296, 41, 40}, QStringLiteral("upbut.bmp"), &MainWindow::UpbutClick);
+    Leftbut =
+        styleButton({424, 296, 41, 40}, QStringLiteral("leftbut.bmp"), &MainWindow::LeftbutClick);
+
+    Panel1 = new QWidget(c);
+    Panel1->setGeometry(0, 352, 777, 129);
+    Panel1->setAutoFillBackground(true);
+    QPalette black = Panel1->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    Panel1->setPalette(black);
+    Lukostrelec = image(Panel1, {0, 0, 116, 126}, QStringLiteral("archer.bmp"));
+    Image3 = image(Panel1, {744, 16, 37, 100});
+
+    // The sight pointer everywhere but over the target and the sight, where the player aims
+    // with the keys and the ordinary arrow stays out of the way of the picture.
+    c->setCursor(QCursor(BuiltinPicture(QStringLiteral("cursor.png")), 0, 0));
+    Tercov->setCursor(Qt::ArrowCursor);
+    Zamer->setCursor(Qt::ArrowCursor);
+}
+
+void MainWindow::buildLabels() {
+    QFont font;
+    font.setFamilies({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue")});
+    font.setPixelSize(19);
+    QPalette red;
+    red.setColor(QPalette::WindowText, Qt::red);
+    int top = 16;
+    for (QLabel** l : {&PlName, &Club, &Vzdalenost, &Celkem, &SoucetSada, &Sipylabel, &SadaCount}) {
+        *l = new QLabel(centralWidget());
+        (*l)->setFont(font);
+        (*l)->setPalette(red);
+        (*l)->move(kLabelLeft, top);
+        (*l)->resize(0, 0);
+        top += 40;
+    }
+}
+
+void MainWindow::buildMenu() {
+    Hra = menuBar()->addMenu(QStringLiteral("Hra"));
+    Novhra1 = Hra->addAction(QStringLiteral("Nová hra"), this, &MainWindow::Novhra1Click);
+    Hra->addSeparator();
+    K1 = Hra->addAction(QStringLiteral("Konec"), this, &MainWindow::K1Click);
+    Nastaveni = menuBar()->addMenu(QStringLiteral("Nastavení"));
+    Obtnost1 = Nastaveni->addAction(QStringLiteral("Obtížnost"), this, &MainWindow::Obtnost1Click);
+    Vybzamer = Nastaveni->addAction(QStringLiteral("Zaměřovač"), this, &MainWindow::VybzamerClick);
+    Npovda1 = menuBar()->addMenu(QStringLiteral("Nápověda"));
+    Index1 = Npovda1->addAction(QStringLiteral("Index"), this, &MainWindow::Index1Click);
+    Ohe1 = Npovda1->addAction(QStringLiteral("O hře..."), this, &MainWindow::Ohe1Click);
+}
+
+bool MainWindow::FormCreate() {
+    const bool welcome = askWelcome();
+    state_.KeyLeft = state_.KeyUp = state_.KeyRight = state_.KeyDown = false;
+    state_.KeyDraw = state_.KeyShoot = state_.ClickerArmed = false;
+    state_.Distance = 30;
+    state_.Difficulty = kDifficultyProfessional;
+    setNextarrowEnabled(false);
+    state_.MarkerStyle = 1;
+    const Configuration config =
+        ReadConfiguration(files_.read(kConfigurationFile).value_or(std::string()));
+    storedPosition_ = {config.StoredLeft, config.StoredTop};
+    state_.Difficulty = config.Difficulty;
+    move(kDesignPosition);
+    // Before the first match the target of the start distance stands ready; a missing picture
+    // here is no reason to bother the player before the game has begun.
+    try {
+        loadPicture(PictureSlot::Tercov, findDistance(state_.Distance)->targetPicture);
+    } catch (const PictureError&) {
+    }
+    return welcome;
+}
+
+void MainWindow::CreateDialogs() {
+    setupPrompts_ = std::make_unique<DialogSetupPrompts>(files_, this);
+    Form5 = new ResultsWindow(state_, files_, this);
+    Form5->onClosing = [this] { engine_.ResultsClosed(); };
+    ObtForm = new DifficultyDialog(state_, this);
+    Form7 = new AboutBox(this);
+    Form8 = new SightChooser(*Zamer, this);
+    ownDialogs_ = {&setupPrompts_->Form2,
+                   &setupPrompts_->Form3,
+                   &setupPrompts_->Form4,
+                   Form5,
+                   ObtForm,
+                   Form7,
+                   Form8};
+}
+
+// --- MatchScreen -----------------------------------------------------------------------------
+
+QLabel* MainWindow::label(MatchLabel which) const {
+    switch (which) {
+        case MatchLabel::PlName:
+            return PlName;
+        case MatchLabel::Club:
+            return Club;
+        case MatchLabel::Vzdalenost:
+            return Vzdalenost;
+        case MatchLabel::Celkem:
+            return Celkem;
+        case MatchLabel::SoucetSada:
+            return SoucetSada;
+        case MatchLabel::Sipylabel:
+            return Sipylabel;
+        case MatchLabel::SadaCount:
+            return SadaCount;
+    }
+    return PlName;
+}
+
+void MainWindow::setLabel(MatchLabel which, const std::string& text) {
+    QLabel* l = label(which);
+    l->setText(fromCp1250(text));
+    l->adjustSize();
+}
+
+void MainWindow::loadPicture(PictureSlot slot, const std::string& fileName) {
+    QPixmap picture = LoadPictureFile(QString::fromStdString(fileName));
+    (slot == PictureSlot::Tercov ? static_cast<QLabel*>(Tercov) : Nextarrow)->setPixmap(picture);
+}
+
+void MainWindow::loadMarkerIcons(const std::string& fileName) {
+    QPixmap icon = LoadPictureFile(QString::fromStdString(fileName));
+    for (QLabel* marker : Arrows) marker->setPixmap(icon);
+}
+
+void MainWindow::moveSight(Point topLeft) {
+    Zamer->move(topLeft.x, topLeft.y);
+}
+
+void MainWindow::moveDrawnArrow(int32_t left) {
+    Arrow->move(left, kDrawnArrowTop);
+}
+
+void MainWindow::moveMarker(int32_t number, Point topLeft) {
+    if (number >= 1 && number <= 6)
+        Arrows[static_cast<std::size_t>(number - 1)]->move(topLeft.x, topLeft.y);
+}
+
+void MainWindow::setNextarrowEnabled(bool enabled) {
+    Nextarrow->setEnabled(enabled);
+}
+
+void MainWindow::setTimerRunning(bool running) {
+    if (running) {
+        Timer1->start();
+    } else {
+        Timer1->stop();
+    }
+}
+
+void MainWindow::showResults() {
+    showOwnDialog(Form5);
+}
+
+void MainWindow::showMessage(const std::string& caption, const std::string& text) {
+    QMessageBox box(QMessageBox::NoIcon, fromCp1250(caption), fromCp1250(text), QMessageBox::Ok,
+                    this);
+    box.exec();
+}
+
+// --- Handlers --------------------------------------------------------------------------------
+
+void MainWindow::guarded(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const PictureError& error) {
+        ShowErrorBox(this, QString::fromUtf8(error.what()));
+    }
+}
+
+void MainWindow::Timer1Timer() {
+    guarded([this] { engine_.Timer1Timer(); });
+}
+void MainWindow::NextarrowClick() {
+    guarded([this] { engine_.NextarrowClick(); });
+}
+void MainWindow::LeftbutClick() {
+    guarded([this] { engine_.LeftbutClick(); });
+}
+void MainWindow::UpbutClick() {
+    guarded([this] { engine_.UpbutClick(); });
+}
+void MainWindow::RightbutClick() {
+    guarded([this] { engine_.RightbutClick(); });
+}
+void MainWindow::DownbutClick() {
+    guarded([this] { engine_.DownbutClick(); });
+}
+
+void MainWindow::Novhra1Click() {
+    NewMatchSetup setup(
+        state_, files_, *setupPrompts_,
+        {.setTimerRunning = [this](bool running) { engine_.SetTimerRunning(running); },
+         .startMatch =
+             [this](int32_t roundType, const CompetitorTable& competitors) {
+                 engine_.StartMatch(roundType, competitors);
+             }});
+    guarded([&] { setup.run(); });
+}
+
+void MainWindow::K1Click() {
+    // Ends the game at once: the close handling does not run and nothing is written.
+    QCoreApplication::exit(0);
+}
+
+void MainWindow::Obtnost1Click() {
+    showOwnDialog(ObtForm);
+}
+void MainWindow::VybzamerClick() {
+    showOwnDialog(Form8);
+}
+void MainWindow::Index1Click() {
+    ShowHelpContents();
+}
+void MainWindow::Ohe1Click() {
+    showOwnDialog(Form7);
+}
+
+void MainWindow::showOwnDialog(QWidget* dialog) {
+    if (auto* d = qobject_cast<QDialog*>(dialog)) d->exec();
+}
+
+// --- Keys, activation, closing ---------------------------------------------------------------
+
+bool MainWindow::handleKey(QEvent* event) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    const int32_t vk = virtualKey(key->key());
+    if (vk == 0 || key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
+    // A held key repeats as release/press pairs; only the real press and release count.
+    if (key->isAutoRepeat()) return true;
+    guarded([&] {
+        if (event->type() == QEvent::KeyPress) {
+            engine_.FormKeyDown(vk);
+        } else {
+            engine_.FormKeyUp(vk);
+        }
+    });
+    return true;
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this && !QApplication::activeModalWidget() &&
+        !QApplication::activePopupWidget()) {
+        return handleKey(event);
+    }
+    // Closing one of the game's dialogs brings the window back to its stored place; closing a
+    // message box does not.
+    if (type == QEvent::Hide && ownDialogs_.contains(watched)) {
+        returningFromDialog_ = true;
+        // Not every window system activates this window again when the dialog goes (some never
+        // took the activation away); bring it back once no dialog is left open.
+        QTimer::singleShot(0, this, [this] {
+            if (returningFromDialog_ && !QApplication::activeModalWidget()) activatingf();
+        });
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool MainWindow::event(QEvent* event) {
+    // The window goes to its stored place when it is first shown, so that it gets there even
+    // where no window manager hands out the activation, and again at its first activation,
+    // when the window system knows its frame and can place the frame exactly.
+    if (event->type() == QEvent::Show && firstActivation_) activatingf();
+    if (event->type() == QEvent::WindowActivate && (firstActivation_ || returningFromDialog_)) {
+        firstActivation_ = false;
+        activatingf();
+    }
+    return QMainWindow::event(event);
+}
+
+void MainWindow::activatingf() {
+    returningFromDialog_ = false;
+    std::vector<ScreenRect> screens;
+    for (QScreen* s : QGuiApplication::screens()) {
+        QRect r = s->availableGeometry();
+        screens.push_back({r.x(), r.y(), r.width(), r.height()});
+    }
+    const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    WindowPosition p = PullIntoView(storedPosition_, frameGeometry().width(), titleBar, screens);
+    move(p.left, p.top);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    closingf();
+    event->accept();
+}
+
+void MainWindow::closingf() {
+    const QRect frame = frameGeometry();
+    files_.write(kConfigurationFile, WriteConfiguration(frame.x(), frame.y(), state_.Difficulty));
+}

@@ -1,0 +1,136 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QSet>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "rules/formats/StoredPosition.h"
+#include "rules/match/MatchEngine.h"
+#include "rules/match/MatchState.h"
+
+class FileStore;
+class QAction;
+class QLabel;
+class QMenu;
+class QTimer;
+class ClickableImage;
+class DialogSetupPrompts;
+class ResultsWindow;
+class AboutBox;
+class SightChooser;
+class DifficultyDialog;
+
+// The main window: target, sight, scope, clicker, labels and menu. It owns the match state,
+// shows what the engine asks for and passes the player's keys and clicks on.
+class MainWindow final : public QMainWindow, public MatchScreen {
+    Q_OBJECT
+  public:
+    MainWindow(FileStore& files, Random& random, ClickerSound& sound, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The start-up sequence: the welcome notice, the sight pointer, the defaults and the
+    // configuration file. False when the player declined the notice: the game then ends
+    // without showing the window or writing the configuration.
+    bool FormCreate();
+    // Creates the dialogs, hidden, in the order the game has always created them.
+    void CreateDialogs();
+
+    // Answers the welcome notice; tests replace it.
+    std::function<bool()> askWelcome;
+
+    MatchState& state() { return state_; }
+    MatchEngine& engine() { return engine_; }
+
+    // MatchScreen
+    void setLabel(MatchLabel label, const std::string& text) override;
+    void loadPicture(PictureSlot slot, const std::string& fileName) override;
+    void loadMarkerIcons(const std::string& fileName) override;
+    void moveSight(Point topLeft) override;
+    void moveDrawnArrow(int32_t left) override;
+    void moveMarker(int32_t number, Point topLeft) override;
+    void setNextarrowEnabled(bool enabled) override;
+    void setTimerRunning(bool running) override;
+    void showResults() override;
+    void showMessage(const std::string& caption, const std::string& text) override;
+
+    // The controls, named as the game knows them.
+    QLabel* Tercov = nullptr;
+    QLabel* Zamer = nullptr;
+    QLabel* Dalekohled = nullptr;
+    QLabel* Klapacka = nullptr;
+    QLabel* Arrow = nullptr;
+    std::array<QLabel*, 6> Arrows{};  // Arrow1 .. Arrow6
+    ClickableImage* Nextarrow = nullptr;
+    QLabel* PlName = nullptr;
+    QLabel* Club = nullptr;
+    QLabel* Vzdalenost = nullptr;
+    QLabel* Celkem = nullptr;
+    QLabel* SoucetSada = nullptr;
+    QLabel* Sipylabel = nullptr;
+    QLabel* SadaCount = nullptr;
+    ClickableImage* Downbut = nullptr;
+    ClickableImage* Rightbut = nullptr;
+    ClickableImage* Upbut = nullptr;
+    ClickableImage* Leftbut = nullptr;
+    QWidget* Panel1 = nullptr;
+    QLabel* Lukostrelec = nullptr;
+    QLabel* Image3 = nullptr;
+    QTimer* Timer1 = nullptr;
+
+    QMenu* Hra = nullptr;
+    QMenu* Nastaveni = nullptr;
+    QMenu* Npovda1 = nullptr;
+    QAction* Novhra1 = nullptr;
+    QAction* K1 = nullptr;
+    QAction* Obtnost1 = nullptr;
+    QAction* Vybzamer = nullptr;
+    QAction* Index1 = nullptr;
+    QAction* Ohe1 = nullptr;
+
+    ResultsWindow* Form5 = nullptr;
+    DifficultyDialog* ObtForm = nullptr;
+    AboutBox* Form7 = nullptr;
+    SightChooser* Form8 = nullptr;
+
+  public Q_SLOTS:
+    void Timer1Timer();
+    void NextarrowClick();
+    void LeftbutClick();
+    void UpbutClick();
+    void RightbutClick();
+    void DownbutClick();
+    void Novhra1Click();
+    void K1Click();
+    void Obtnost1Click();
+    void VybzamerClick();
+    void Index1Click();
+    void Ohe1Click();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+
+  private:
+    void buildBoard();
+    void buildLabels();
+    void buildMenu();
+    void activatingf();
+    void closingf();
+    bool handleKey(QEvent* event);
+    // Runs a player's action; a picture that cannot be loaded ends it with the error box.
+    void guarded(const std::function<void()>& action);
+    QLabel* label(MatchLabel which) const;
+    void showOwnDialog(QWidget* dialog);
+
+    FileStore& files_;
+    MatchState state_;
+    MatchEngine engine_;
+    std::unique_ptr<DialogSetupPrompts> setupPrompts_;
+    QSet<const QObject*> ownDialogs_;
+    WindowPosition storedPosition_;
+    bool firstActivation_ = true;
+    bool returningFromDialog_ = false;
+};

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDialog>
+
+class QFileDialog;
+class QLabel;
+class QPushButton;
+class ClickableImage;
+
+// "Zaměřovač...": replaces the picture of the main window's sight Zamer with one of the three
+// sight icons beside the game ("z1.ico" .. "z3.ico") or with any icon file the player picks.
+// A picture that cannot be loaded leaves the sight as it was and is shown in the error box.
+class SightChooser : public QDialog {
+    Q_OBJECT
+  public:
+    explicit SightChooser(QLabel& zamer, QWidget* parent = nullptr);
+
+    ClickableImage* Image1;
+    ClickableImage* Image2;
+    ClickableImage* Image3;
+    QPushButton* proch;    // "Procházet..."
+    QPushButton* BitBtn1;  // "Nápověda"
+    QFileDialog* OpenD;
+
+  public Q_SLOTS:
+    void zam1();
+    void zam2();
+    void zam3();
+    // Closes the chooser in every case: after a pick, a cancel and a failure alike.
+    void prochClick();
+    void BitBtn1Click();
+
+  protected:
+    // The icon file the player picks in OpenD, or an empty name when he cancels.
+    virtual QString chooseIconFile();
+    // The general error box.
+    virtual void showError(const QString& text);
+
+  private:
+    void chooseSight(const QString& fileName);
+    // True when the picture has replaced the sight.
+    bool loadSight(const QString& fileName);
+
+    QLabel& zamer_;
+};
