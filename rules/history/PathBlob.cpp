@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -17,6 +18,15 @@ int32_t readInt16LE(std::string_view bytes, std::size_t offset) {
     const auto low = static_cast<uint16_t>(static_cast<unsigned char>(bytes[offset]));
     const auto high = static_cast<uint16_t>(static_cast<unsigned char>(bytes[offset + 1]));
     return static_cast<int16_t>(static_cast<uint16_t>(low | (high << 8)));
+}
+
+// Every value of a blob, and whether the bytes ended inside one.
+std::pair<std::vector<int32_t>, bool> readValues(std::string_view bytes) {
+    std::vector<int32_t> values;
+    values.reserve(bytes.size() / 2);
+    for (std::size_t at = 0; at + 2 <= bytes.size(); at += 2)
+        values.push_back(readInt16LE(bytes, at));
+    return {std::move(values), bytes.size() % 2 == 0};
 }
 
 }  // namespace
@@ -39,21 +49,15 @@ std::string EncodeDraw(const std::vector<int32_t>& lefts) {
 }
 
 DecodedPath DecodePath(std::string_view bytes) {
-    DecodedPath decoded;
-    decoded.whole = bytes.size() % 4 == 0;
-    decoded.points.reserve(bytes.size() / 4);
-    for (std::size_t at = 0; at + 4 <= bytes.size(); at += 4) {
-        decoded.points.push_back({readInt16LE(bytes, at), readInt16LE(bytes, at + 2)});
-    }
+    const std::size_t wholePairs = bytes.size() / 4 * 4;
+    const std::vector<int32_t> values = readValues(bytes.substr(0, wholePairs)).first;
+    DecodedPath decoded{.points = {}, .whole = wholePairs == bytes.size()};
+    for (std::size_t i = 0; i + 1 < values.size(); i += 2)
+        decoded.points.push_back({values[i], values[i + 1]});
     return decoded;
 }
 
 DecodedDraw DecodeDraw(std::string_view bytes) {
-    DecodedDraw decoded;
-    decoded.whole = bytes.size() % 2 == 0;
-    decoded.lefts.reserve(bytes.size() / 2);
-    for (std::size_t at = 0; at + 2 <= bytes.size(); at += 2) {
-        decoded.lefts.push_back(readInt16LE(bytes, at));
-    }
-    return decoded;
+    auto [values, whole] = readValues(bytes);
+    return {.lefts = std::move(values), .whole = whole};
 }

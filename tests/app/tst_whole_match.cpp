@@ -23,6 +23,7 @@
 #include "platform/QtText.h"
 #include "rules/formats/Random.h"
 #include "rules/match/Geometry.h"
+#include "support/ModalAnswers.h"
 #include "support/RecordingScreen.h"
 #include "windows/ArcherListDialog.h"
 #include "windows/ClickableImage.h"
@@ -104,20 +105,11 @@ class Hand : public QObject {
     std::function<void(ArcherListDialog&)> onCompetitorList;
     QStringList log;
 
-    explicit Hand(MainWindow& form) : form_(form) {
-        connect(&timer_, &QTimer::timeout, this, &Hand::look);
-        timer_.start(5);
-    }
+    explicit Hand(MainWindow& form)
+        : form_(form), answers_({}, [this](QWidget* modal) { look(modal); }) {}
 
   private:
-    void look() {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr || !modal->isVisible()) return;
-        if (QTest::currentTestFailed()) {
-            // A check failed inside a step: let the game unwind instead of waiting forever.
-            modal->close();
-            return;
-        }
+    void look(QWidget* modal) {
         if (auto* round = qobject_cast<RoundTypeDialog*>(modal)) {
             log << round->windowTitle();
             if (onRoundType) onRoundType(*round);
@@ -151,8 +143,8 @@ class Hand : public QObject {
     }
 
     MainWindow& form_;
-    QTimer timer_;
     QElapsedTimer waiting_;
+    ModalAnswers answers_;
 };
 
 void chooseRound(RoundTypeDialog& form, QRadioButton* round, QRadioButton* gender) {

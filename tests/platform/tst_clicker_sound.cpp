@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "platform/QtClickerSound.h"
+#include "support/WorkingDirectory.h"
 
 // The tick must never hold up the aiming timer, whatever lies in the game folder.
 class ClickerSoundTest : public QObject {
@@ -20,8 +21,8 @@ class ClickerSoundTest : public QObject {
         QFETCH(QString, tickFile);
         QTemporaryDir folder;
         QVERIFY(folder.isValid());
-        const QString previous = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(folder.path()));
+        WorkingDirectory inFolder(folder.path());
+        QVERIFY(inFolder.entered());
         if (!tickFile.isEmpty()) QVERIFY(QFile::copy(tickFile, "tick.wav"));
 
         QElapsedTimer clock;
@@ -34,7 +35,6 @@ class ClickerSoundTest : public QObject {
             }
         }
         const qint64 spent = clock.elapsed();
-        QDir::setCurrent(previous);
         QVERIFY2(spent < 1000, qPrintable(QString::number(spent) + " ms"));
     }
 };

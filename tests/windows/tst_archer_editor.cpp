@@ -8,14 +8,11 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "rules/formats/Cp1250.h"
+#include "support/Competitors.h"
+#include "support/ModalAnswers.h"
 #include "windows/ArcherEditor.h"
 
 namespace {
-
-std::string cp(std::u16string_view text) {
-    return encodeCp1250(text).value();
-}
 
 std::array<int, 4> Values(const ArcherEditor& form) {
     return {form.CSpinEdit1->value(), form.CSpinEdit2->value(), form.CSpinEdit3->value(),
@@ -157,13 +154,12 @@ class EditorDialog : public QObject {
         for (const QString& name : {QString(), QStringLiteral("   ")}) {
             Retype(form.Edit1, name);
             QString message;
-            QTimer::singleShot(0, [&] {
-                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-                if (box == nullptr) return;
-                message = box->text();
-                box->accept();
-            });
+            ModalAnswers answers({Answer<QMessageBox>([&](QMessageBox& box) {
+                message = box.text();
+                box.accept();
+            })});
             QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
+            QVERIFY(answers.allAnswered());
             QCOMPARE(message, QStringLiteral("Zadejte příjmení a jméno lukostřelce !"));
             QVERIFY(form.isVisible());
             QCOMPARE(form.Confirmed, 0);

@@ -6,24 +6,12 @@
 
 #include "platform/QtFileStore.h"
 #include "rules/competitors/CompetitorFile.h"
-#include "rules/formats/Cp1250.h"
+#include "support/ArcherListLines.h"
+#include "support/Competitors.h"
 #include "support/MemoryFileStore.h"
 #include "windows/ArcherListDialog.h"
 
 namespace {
-
-std::string cp(std::u16string_view text) {
-    return encodeCp1250(text).value();
-}
-
-CompetitorTable Field(const std::vector<std::string>& names) {
-    CompetitorTable table{};
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        table[i] =
-            CompetitorRecord{.Name = names[i], .Club = "LK Votice", .Performance = {5, 6, 7, 8}};
-    }
-    return table;
-}
 
 // Answers the file dialogs with scripted names and records the error messages.
 class FakeFilePrompts final : public ArcherFilePrompts {
@@ -42,12 +30,6 @@ class FakeFilePrompts final : public ArcherFilePrompts {
     }
     void showError(QWidget*, const QString& text) override { errors << text; }
 };
-
-QStringList Lines(const ArcherListDialog& form) {
-    QStringList lines;
-    for (int i = 0; i < form.ListBox1->count(); ++i) lines << form.ListBox1->item(i)->text();
-    return lines;
-}
 
 void SelectLine(ArcherListDialog& form, int row) {
     QListWidget* list = form.ListBox1;

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "support/ModalAnswers.h"
 #include "windows/HelpViewer.h"
 
 namespace {
@@ -117,7 +118,7 @@ class HelpViewerTest : public QObject {
         auto* option = new QCheckBox(QStringLiteral("volba"), &asking);
         option->setChecked(true);
         bool contentsWorked = false;
-        QTimer::singleShot(0, &asking, [&] {
+        ModalAnswers answers({Answer<QDialog>([&](QDialog&) {
             ShowHelpTopic(QStringLiteral("obtiznost"));
             QTRY_VERIFY(viewer()->windowHandle() && viewer()->windowHandle()->isExposed());
             // A real click through the window system: a window blocked by the modal dialog
@@ -129,7 +130,7 @@ class HelpViewerTest : public QObject {
             contentsWorked = browser()->verticalScrollBar()->value() == 0;
             QVERIFY(asking.isVisible());
             asking.accept();
-        });
+        })});
         asking.exec();
         QVERIFY(contentsWorked);
         QVERIFY(option->isChecked());

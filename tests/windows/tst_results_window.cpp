@@ -12,6 +12,7 @@
 #include "platform/QtText.h"
 #include "rules/results/Listing.h"
 #include "support/MemoryFileStore.h"
+#include "support/WorkingDirectory.h"
 #include "windows/ResultsWindow.h"
 
 namespace {
@@ -204,8 +205,8 @@ class ResultsWindowTest : public QObject {
     void exportWritesTheShownViewAsCp1250WithCrLf() {
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
-        const QString previous = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(dir.path()));
+        WorkingDirectory inDir(dir.path());
+        QVERIFY(inDir.entered());
         MatchState state = fullField();
         QtFileStore files;
         ScriptedResultsWindow form(state, files);
@@ -234,7 +235,6 @@ class ResultsWindowTest : public QObject {
             "17 - 359\r\n70 m -  - 0\r\n";
         QVERIFY(records.readAll().startsWith(expected));
         QVERIFY(form.messages.size() == 1);  // only the congratulation
-        QVERIFY(QDir::setCurrent(previous));
     }
 
     void failedExportIsReportedAndTheViewStays() {
@@ -265,8 +265,8 @@ class ResultsWindowTest : public QObject {
     }
 
     void helpOpensTheResultsTopicAndTheWindowStays() {
-        const QString previous = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(QStringLiteral(VEXA_RUN_DIR)));
+        WorkingDirectory inRunDir(QStringLiteral(VEXA_RUN_DIR));
+        QVERIFY(inRunDir.entered());
         MatchState state = fullField();
         MemoryFileStore files;
         ScriptedResultsWindow form(state, files);
@@ -285,7 +285,6 @@ class ResultsWindowTest : public QObject {
         QVERIFY(form.RB2->isChecked());
         QCOMPARE(form.shownLines().size(), std::size_t(17));
         viewer->hide();
-        QVERIFY(QDir::setCurrent(previous));
     }
 };
 

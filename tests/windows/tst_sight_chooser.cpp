@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "support/EncodedImage.h"
+#include "support/ModalAnswers.h"
 #include "windows/ClickableImage.h"
 #include "windows/SightChooser.h"
 
@@ -39,20 +40,6 @@ QImage oldSight() {
     QImage image(33, 33, QImage::Format_ARGB32);
     image.fill(Qt::magenta);
     return image;
-}
-
-// Runs `answer` on the first modal window of type T once it is up.
-template <typename T>
-void whenModal(std::function<void(T*)> answer) {
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, answer] {
-        if (auto* window = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            poll->stop();
-            poll->deleteLater();
-            answer(window);
-        }
-    });
-    poll->start(10);
 }
 
 }  // namespace
@@ -265,10 +252,10 @@ class TestSightChooser : public QObject {
         SightChooser form(*zamer_);
         showChooser(form);
         QString startedIn;
-        whenModal<QFileDialog>([&](QFileDialog* dialog) {
-            startedIn = dialog->directory().absolutePath();
-            dialog->reject();
-        });
+        ModalAnswers answers({Answer<QFileDialog>([&](QFileDialog& dialog) {
+            startedIn = dialog.directory().absolutePath();
+            dialog.reject();
+        })});
         form.proch->click();
         QCOMPARE(startedIn, QDir::currentPath());
         QVERIFY(!form.isVisible());
@@ -281,11 +268,11 @@ class TestSightChooser : public QObject {
         const QString before = QDir::currentPath();
         SightChooser form(*zamer_);
         showChooser(form);
-        whenModal<QFileDialog>([&](QFileDialog* dialog) {
-            dialog->findChild<QLineEdit*>("fileNameEdit")->setText(elsewhere.filePath("far.ico"));
-            QMetaObject::invokeMethod(dialog, "accept");
-            if (dialog->isVisible()) dialog->reject();  // fail rather than hang
-        });
+        ModalAnswers answers({Answer<QFileDialog>([&](QFileDialog& dialog) {
+            dialog.findChild<QLineEdit*>("fileNameEdit")->setText(elsewhere.filePath("far.ico"));
+            QMetaObject::invokeMethod(&dialog, "accept");
+            if (dialog.isVisible()) dialog.reject();  // fail rather than hang
+        })});
         form.proch->click();
         QCOMPARE(QDir::currentPath(), before);
         QVERIFY(!form.isVisible());
@@ -299,13 +286,13 @@ class TestSightChooser : public QObject {
         QString caption, text;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         Qt::TextFormat format = Qt::AutoText;
-        whenModal<QMessageBox>([&](QMessageBox* box) {
-            caption = box->windowTitle();
-            text = box->text();
-            icon = box->icon();
-            format = box->textFormat();
-            box->button(QMessageBox::Ok)->click();
-        });
+        ModalAnswers answers({Answer<QMessageBox>([&](QMessageBox& box) {
+            caption = box.windowTitle();
+            text = box.text();
+            icon = box.icon();
+            format = box.textFormat();
+            box.button(QMessageBox::Ok)->click();
+        })});
         QTest::mouseClick(form.Image1, Qt::LeftButton);
         QCOMPARE(caption, QStringLiteral("VEXA 99"));
         QCOMPARE(text, QStringLiteral("Cannot open file z1.ico"));

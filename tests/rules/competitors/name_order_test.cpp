@@ -5,13 +5,9 @@
 #include <vector>
 
 #include "rules/competitors/NameOrder.h"
-#include "rules/formats/Cp1250.h"
+#include "support/Competitors.h"
 
 namespace {
-
-std::string cp(std::u16string_view text) {
-    return encodeCp1250(text).value();
-}
 
 std::vector<std::string> Sorted(std::vector<std::u16string_view> texts) {
     std::vector<std::string> names;

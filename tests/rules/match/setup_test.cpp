@@ -7,6 +7,7 @@
 
 #include "rules/competitors/CompetitorFile.h"
 #include "rules/match/NewMatchSetup.h"
+#include "support/Competitors.h"
 #include "support/MemoryFileStore.h"
 #include "support/ScriptedPrompts.h"
 #include "support/SetupRecorder.h"
@@ -15,13 +16,6 @@ namespace {
 
 CompetitorRecord Archer(std::string name, std::array<int32_t, 4> values = {50, 60, 70, 80}) {
     return CompetitorRecord{.Name = std::move(name), .Club = "LK Votice", .Performance = values};
-}
-
-// A table whose slots 0.. hold the given names, the rest free.
-CompetitorTable Field(const std::vector<std::string>& names) {
-    CompetitorTable table{};
-    for (std::size_t i = 0; i < names.size(); ++i) table[i] = Archer(names[i]);
-    return table;
 }
 
 class NewMatchSetupTest : public ::testing::Test, protected SetupRecorder {
