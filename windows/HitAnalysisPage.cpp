@@ -9,7 +9,9 @@
 #include <QLabel>
 #include <QLocale>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSpinBox>
+#include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -91,7 +93,7 @@ HitAnalysisPage::HitAnalysisPage(QWidget* parent)
     arrowList->setSelectionMode(QAbstractItemView::SingleSelection);
     arrowList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     arrowList->verticalHeader()->hide();
-    arrowList->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    arrowList->verticalHeader()->setDefaultSectionSize(arrowList->fontMetrics().height() + 4);
     arrowList->horizontalHeader()->setStretchLastSection(true);
     plot->describe = [this](int32_t arrow) { return describeArrow(arrow); };
 
@@ -120,16 +122,24 @@ HitAnalysisPage::HitAnalysisPage(QWidget* parent)
     choices->addLayout(scope, 2, 0, 1, 4);
     choices->setColumnStretch(4, 1);
 
-    auto* side = new QVBoxLayout;
-    side->addWidget(numbersLabel);
-    side->addWidget(arrowList, 1);
-    side->addWidget(replayView, 2);
-    auto* body = new QHBoxLayout;
-    body->addWidget(plot, 3);
-    body->addLayout(side, 2);
+    // The plot with its numbers, the list and the replay side by side, each as wide as the
+    // player drags it.
+    auto* plotPane = new QWidget(this);
+    auto* plotColumn = new QVBoxLayout(plotPane);
+    plotColumn->setContentsMargins(0, 0, 0, 0);
+    plotColumn->addWidget(plot, 1);
+    plotColumn->addWidget(numbersLabel);
+    auto* body = new QSplitter(this);
+    body->setChildrenCollapsible(false);
+    body->addWidget(plotPane);
+    body->addWidget(arrowList);
+    body->addWidget(replayView);
+    body->setStretchFactor(0, 3);
+    body->setStretchFactor(1, 1);
+    body->setStretchFactor(2, 2);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(choices);
-    layout->addLayout(body, 1);
+    layout->addWidget(body, 1);
 
     connect(archerBox, &QComboBox::currentIndexChanged, this, &HitAnalysisPage::archerChanged);
     connect(matchBox, &QComboBox::currentIndexChanged, this, &HitAnalysisPage::matchChanged);
@@ -270,7 +280,11 @@ void HitAnalysisPage::refresh() {
     filling_ = true;
     listModel_->show(&arrows_, &selection_, [this](int64_t id) { return matchDate(id); });
     filling_ = false;
-    replayView->clear();
+    arrowList->resizeColumnsToContents();
+    arrowList->setMinimumWidth(arrowList->horizontalHeader()->length() +
+                               arrowList->verticalScrollBar()->sizeHint().width() +
+                               2 * arrowList->frameWidth());
+    replayView->clear(distance);
     plot->setChosen(std::nullopt);
     plot->setDistance(distance);
     plotMarks();
@@ -356,7 +370,7 @@ void HitAnalysisPage::showNumbers() {
                       .arg(qRound(100 * group.ringShare(ring)));
     }
     text += QStringLiteral(
-                u"<table cellspacing=0><tr><td><b>Kruh</b></td>%1</tr>"
+                u"<table cellspacing=0 cellpadding=1><tr><td><b>Kruh</b></td>%1</tr>"
                 u"<tr><td><b>Podíl</b></td>%2</tr></table>")
                 .arg(rings.mid(4), shares.mid(4));
     numbersLabel->setText(text);

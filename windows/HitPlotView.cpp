@@ -11,13 +11,16 @@
 
 namespace {
 
-constexpr double kMarkDiameter = 7;
-constexpr double kPickRadius = kMarkDiameter / 2 + 2;
+// Marks grow with the zoom, within these bounds, so that close groups stay apart.
+constexpr double kSmallestMark = 7;
+constexpr double kLargestMark = 13;
 // Picture pixels shown around the whole picture, so that a hit just off it stays in view.
 constexpr int32_t kStrip = 20;
 constexpr int kLegendGap = 12;
 constexpr int kSwatch = 12;
 const QColor kBackground(58, 63, 68);
+const QString kCentreCaption = QStringLiteral(u"střed skupiny");
+const QString kSpreadCaption = QStringLiteral(u"rozptyl");
 
 // Drawn twice, dark and wide under light and narrow, so it shows on every ring colour.
 void drawOutlined(QPainter& painter, const auto& draw) {
@@ -81,7 +84,7 @@ void HitPlotView::setChosen(std::optional<int32_t> arrow) {
 
 QPointF HitPlotView::toWidget(Point hit) const {
     const double scale = plotRect_.width() / viewSide_;
-    const double inset = kMarkDiameter / 2;
+    const double inset = markDiameter_ / 2;
     const auto along = [&](double picture, double start, double length) {
         const double drawn = start + (picture + 0.5 - viewLeft_) * scale;
         return std::clamp(drawn, start + inset, start + length - inset);
@@ -95,7 +98,8 @@ std::optional<int32_t> HitPlotView::arrowAt(QPointF position) const {
         const QPainter::PixmapFragment& f = fragments_[i];
         const double dx = f.x - position.x();
         const double dy = f.y - position.y();
-        if (dx * dx + dy * dy <= kPickRadius * kPickRadius) return marks_[i].arrow;
+        const double pick = markDiameter_ / 2 + 2;
+        if (dx * dx + dy * dy <= pick * pick) return marks_[i].arrow;
     }
     return std::nullopt;
 }
@@ -153,10 +157,14 @@ void HitPlotView::relayout() {
         for (const PlotLegendEntry& entry : legend_) {
             legendWidth = std::max(legendWidth, metrics.horizontalAdvance(entry.caption));
         }
+        for (const QString& caption : {kCentreCaption, kSpreadCaption}) {
+            legendWidth = std::max(legendWidth, metrics.horizontalAdvance(caption));
+        }
         legendWidth = std::min(legendWidth + kSwatch + 8, width() / 3);
     }
     const int side = std::max(1, std::min(width() - legendWidth - kLegendGap, height()));
     plotRect_ = QRectF(0, 0, side, side);
+    markDiameter_ = std::clamp(1.5 * side / viewSide_, kSmallestMark, kLargestMark);
     legendRect_ = QRectF(side + kLegendGap, 0, legendWidth, height());
     placeMarks();
     drawFace();
@@ -166,7 +174,7 @@ void HitPlotView::relayout() {
 
 void HitPlotView::placeMarks() {
     const qreal ratio = devicePixelRatioF();
-    const double spriteSide = std::ceil(kMarkDiameter * ratio);
+    const double spriteSide = std::ceil(markDiameter_ * ratio);
     fragments_.clear();
     fragments_.reserve(marks_.size());
     for (const PlotMark& mark : marks_) {
@@ -186,7 +194,7 @@ void HitPlotView::drawFace() {
     const QRectF pictureRect(-viewLeft_ * scale, -viewLeft_ * scale, kTargetSize * scale,
                              kTargetSize * scale);
     if (!picture_.isNull()) {
-        // Unsmoothed: every ring edge stays on the picture pixel the scoring counts by.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawPixmap(pictureRect, picture_, QRectF(picture_.rect()));
     } else {
         painter.setPen(Qt::white);
@@ -199,7 +207,7 @@ void HitPlotView::drawFace() {
 
 void HitPlotView::drawMarkSprites() {
     const qreal ratio = devicePixelRatioF();
-    const int side = static_cast<int>(std::ceil(kMarkDiameter * ratio));
+    const int side = static_cast<int>(std::ceil(markDiameter_ * ratio));
     sprites_.clear();
     for (std::size_t i = 0; i < std::max<std::size_t>(legend_.size(), 1); ++i) {
         QPixmap sprite(side, side);
@@ -233,7 +241,7 @@ void HitPlotView::paintEvent(QPaintEvent*) {
                                        [this](const PlotMark& m) { return m.arrow == *chosen_; });
         if (mark != marks_.end()) {
             const QPointF at = toWidget(mark->hit);
-            drawOutlined(painter, [&] { painter.drawEllipse(at, kMarkDiameter, kMarkDiameter); });
+            drawOutlined(painter, [&] { painter.drawEllipse(at, markDiameter_, markDiameter_); });
         }
     }
     paintGroup(painter);
@@ -278,11 +286,11 @@ void HitPlotView::paintLegend(QPainter& painter) const {
     top += line / 2.0;
     painter.fillRect(QRectF(legendRect_.left(), top, kSwatch + 2, 2 * line), kBackground);
     drawCentreCross(painter, swatchCentre + QPointF(1, top + line / 2.0), kSwatch / 2.0 - 1);
-    caption(QStringLiteral(u"střed skupiny"));
+    caption(kCentreCaption);
     top += line;
     drawOutlined(painter, [&] {
         painter.drawEllipse(swatchCentre + QPointF(1, top + line / 2.0), kSwatch / 2.0 - 1,
                             kSwatch / 2.0 - 1);
     });
-    caption(QStringLiteral(u"rozptyl"));
+    caption(kSpreadCaption);
 }

@@ -85,6 +85,7 @@ class HitPlotView : public QWidget {
     double viewLeft_ = 0;
     double viewSide_ = 1;
     QRectF plotRect_;
+    double markDiameter_ = 7;
     QRectF legendRect_;
     QPixmap faceCache_;             // the face as shown, at the screen's pixel ratio
     std::vector<QPixmap> sprites_;  // one mark per legend entry

@@ -43,7 +43,7 @@ class ShotReplayView::Picture : public QWidget {
     explicit Picture(ShotReplayView& view) : QWidget(&view), view_(view) {
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
-    QSize sizeHint() const override { return (kScene * 1.4).toSize(); }
+    QSize sizeHint() const override { return (kScene * 1.2).toSize(); }
     QSize minimumSizeHint() const override { return kScene.toSize(); }
 
   protected:
@@ -98,13 +98,7 @@ ShotReplayView::ShotReplayView(QWidget* parent)
 void ShotReplayView::setArrow(const ArrowRecord& arrow) {
     hasArrow_ = true;
     replay_ = BuildReplay(arrow);
-    if (arrow.distance != distance_ || face_.isNull()) {
-        distance_ = arrow.distance;
-        TargetFacePicture face = LoadTargetFace(distance_);
-        face_ = face.picture;
-        faceProblem_ = face.problem;
-        background_ = {};
-    }
+    showFace(arrow.distance);
     aimPath_.clear();
     aimPath_.reserve(replay_.ticks());
     for (int32_t t = 0; t < replay_.ticks(); ++t) aimPath_.append(centreOf(replay_.frameAt(t).aim));
@@ -122,7 +116,17 @@ void ShotReplayView::setArrow(const ArrowRecord& arrow) {
     showTick(0);
 }
 
-void ShotReplayView::clear() {
+void ShotReplayView::showFace(int32_t metres) {
+    if (metres == distance_ && (!face_.isNull() || !faceProblem_.isEmpty())) return;
+    distance_ = metres;
+    TargetFacePicture face = LoadTargetFace(metres);
+    face_ = face.picture;
+    faceProblem_ = face.problem;
+    background_ = {};
+}
+
+void ShotReplayView::clear(int32_t metres) {
+    if (metres != 0) showFace(metres);
     hasArrow_ = false;
     replay_ = {};
     aimPath_.clear();

@@ -23,8 +23,8 @@ class ShotReplayView : public QWidget {
 
     // Replays `arrow` from its first tick, shot at its distance's face.
     void setArrow(const ArrowRecord& arrow);
-    // Nothing to replay.
-    void clear();
+    // Nothing to replay; the face of `metres` waits for an arrow.
+    void clear(int32_t metres = 0);
 
     const ShotReplay& replay() const { return replay_; }
     int32_t shownTick() const { return tick_; }
@@ -55,6 +55,7 @@ class ShotReplayView : public QWidget {
     void play();
     void stop();
     void showStatus();
+    void showFace(int32_t metres);
     void prepareBackground(const QRectF& area, qreal ratio);
     QPointF onArea(QPointF scene) const;  // a point of the game's board where it is drawn
 
