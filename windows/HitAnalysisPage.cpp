@@ -94,7 +94,6 @@ HitAnalysisPage::HitAnalysisPage(QWidget* parent)
     arrowList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     arrowList->verticalHeader()->hide();
     arrowList->verticalHeader()->setDefaultSectionSize(arrowList->fontMetrics().height() + 4);
-    arrowList->horizontalHeader()->setStretchLastSection(true);
     plot->describe = [this](int32_t arrow) { return describeArrow(arrow); };
 
     auto* choices = new QGridLayout;
@@ -120,22 +119,18 @@ HitAnalysisPage::HitAnalysisPage(QWidget* parent)
     scope->addWidget(byMatchButton);
     scope->addStretch();
     choices->addLayout(scope, 2, 0, 1, 4);
-    choices->setColumnStretch(4, 1);
+    choices->setColumnMinimumWidth(4, 24);
+    choices->addWidget(numbersLabel, 0, 5, 3, 1);
+    choices->setColumnStretch(5, 1);
 
-    // The plot with its numbers, the list and the replay side by side, each as wide as the
-    // player drags it.
-    auto* plotPane = new QWidget(this);
-    auto* plotColumn = new QVBoxLayout(plotPane);
-    plotColumn->setContentsMargins(0, 0, 0, 0);
-    plotColumn->addWidget(plot, 1);
-    plotColumn->addWidget(numbersLabel);
+    // The plot, the list and the replay side by side, each as wide as the player drags it.
     auto* body = new QSplitter(this);
     body->setChildrenCollapsible(false);
-    body->addWidget(plotPane);
+    body->addWidget(plot);
     body->addWidget(arrowList);
     body->addWidget(replayView);
     body->setStretchFactor(0, 3);
-    body->setStretchFactor(1, 1);
+    body->setStretchFactor(1, 0);
     body->setStretchFactor(2, 2);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(choices);
@@ -324,7 +319,9 @@ void HitAnalysisPage::plotMarks() {
             const std::size_t from = (step * matches.size() + steps - 1) / steps;
             const std::size_t to = ((step + 1) * matches.size() + steps - 1) / steps - 1;
             QString caption = matchDate(matches[from]);
-            if (to != from) caption += QStringLiteral(u" – ") + matchDate(matches[to]);
+            if (to != from) {
+                caption = matchDay(matches[from]) + QStringLiteral(u" – ") + matchDay(matches[to]);
+            }
             legend.push_back({caption, matchColour(step, steps)});
         }
         std::size_t place = 0;
@@ -405,11 +402,20 @@ QString HitAnalysisPage::describeArrow(int32_t arrow) const {
 }
 
 QString HitAnalysisPage::matchDate(int64_t matchId) const {
+    return matchStart(matchId, QStringLiteral("d. M. yyyy H:mm"));
+}
+
+QString HitAnalysisPage::matchDay(int64_t matchId) const {
+    return matchStart(matchId, QStringLiteral("d. M. yyyy"));
+}
+
+QString HitAnalysisPage::matchStart(int64_t matchId, const QString& format) const {
     const auto found = matchById_.find(matchId);
     if (found == matchById_.end()) return QStringLiteral(u"zápas %1").arg(matchId);
     const QString started = QString::fromStdString(found->second->started);
+    // Shown in the offset it was recorded with: the player's clock at the time.
     const QDateTime when = QDateTime::fromString(started, Qt::ISODate);
-    return when.isValid() ? when.toString(QStringLiteral("d. M. yyyy H:mm")) : started;
+    return when.isValid() ? when.toString(format) : started;
 }
 
 QString HitAnalysisPage::matchCaption(int64_t matchId) const {

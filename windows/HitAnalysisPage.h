@@ -10,6 +10,7 @@
 
 #include "rules/history/HistoryRecords.h"
 
+class ArrowListModel;
 class HitPlotView;
 class QCheckBox;
 class QComboBox;
@@ -18,7 +19,6 @@ class QRadioButton;
 class QSpinBox;
 class QTableView;
 class ShotReplayView;
-class ArrowListModel;
 
 // "Rozbor zásahů": where an archer's arrows went on the face of one distance, for one end, one
 // match or all matches (optionally only the last few), coloured by end or by match; the group's
@@ -66,6 +66,8 @@ class HitAnalysisPage : public QWidget {
     QString describeArrow(int32_t arrow) const;
     QString matchCaption(int64_t matchId) const;
     QString matchDate(int64_t matchId) const;
+    QString matchDay(int64_t matchId) const;
+    QString matchStart(int64_t matchId, const QString& format) const;
     std::string shownArcher() const;
 
     std::vector<MatchRecord> matches_;
