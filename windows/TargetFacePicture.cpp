@@ -5,8 +5,9 @@
 #include "rules/match/Rounds.h"
 
 TargetFacePicture LoadTargetFace(int32_t metres) {
+    if (metres <= 0) return {{}, QStringLiteral(u"Není vybrána žádná vzdálenost.")};
     const DistanceRules* rules = findDistance(metres);
-    if (!rules) return {{}, QStringLiteral(u"Na %1 m se nestřílí na žádný terč.").arg(metres)};
+    if (!rules) return {{}, QStringLiteral(u"Pro %1 m hra nemá obrázek terče.").arg(metres)};
     try {
         return {LoadPictureFile(QString::fromLatin1(rules->targetPicture)), {}};
     } catch (const PictureError& error) {

@@ -11,4 +11,5 @@ struct TargetFacePicture {
     QString problem;  // why not, in Czech; empty when it was read
 };
 
+// No distance (0) or one the game has no target for gives a reason and no picture.
 TargetFacePicture LoadTargetFace(int32_t metres);

@@ -39,22 +39,21 @@ ArrowRecord Aimed(int64_t match, int32_t end, int32_t arrowNo, Point hit, int32_
     return a;
 }
 
+// Two matches; the later one has an arrow whose path was cut short.
+void fill(HitAnalysisPage& page) {
+    std::vector<ArrowRecord> arrows = {
+        Aimed(1, 1, 1, {120, 125}, 30), Aimed(1, 1, 2, {135, 118}, 30),
+        Aimed(2, 1, 1, {110, 140}, 60), Aimed(2, 1, 2, {140, 110}, 40)};
+    arrows[3].ticks = 80;
+    page.setHistory({{1, "2026-05-01T10:00:00+02:00", {}, 1, 1, 1, 1},
+                     {2, "2026-05-02T10:00:00+02:00", {}, 1, 1, 1, 1}},
+                    std::move(arrows));
+}
+
 }  // namespace
 
 class HitAnalysisPageTest : public QObject {
     Q_OBJECT
-  private:
-    // Two matches; the later one has an arrow whose path was cut short.
-    void fill(HitAnalysisPage& page) {
-        std::vector<ArrowRecord> arrows = {
-            Aimed(1, 1, 1, {120, 125}, 30), Aimed(1, 1, 2, {135, 118}, 30),
-            Aimed(2, 1, 1, {110, 140}, 60), Aimed(2, 1, 2, {140, 110}, 40)};
-        arrows[3].ticks = 80;
-        page.setHistory({{1, "2026-05-01T10:00:00+02:00", {}, 1, 1, 1, 1},
-                         {2, "2026-05-02T10:00:00+02:00", {}, 1, 1, 1, 1}},
-                        std::move(arrows));
-    }
-
   private Q_SLOTS:
     void initTestCase() { QVERIFY(QDir::setCurrent(QStringLiteral(VEXA_RUN_DIR))); }
 
