@@ -32,7 +32,7 @@ set(CPACK_PACKAGE_NAME vexa99)
 set(CPACK_PACKAGE_VENDOR "VEXA 99")
 set(CPACK_PACKAGE_CONTACT "VEXA 99 <pripominky@vexa99.cz>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "target-archery match game")
-set(CPACK_PACKAGE_DESCRIPTION
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "Steer the swaying sight over the target, draw the bow, wait for the clicker and let the "
     "arrow go. A full or short round of 36 arrows per distance against a field of up to 150 "
     "archers, with results and records. The game speaks Czech.")
@@ -42,4 +42,7 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# What the libraries cannot tell: the X11 platform plugin, Qt's Czech button texts and the font
+# the windows fall back to.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-dejavu-core")
 include(CPack)
