@@ -47,14 +47,17 @@ first_starts() {
     done
     [ -s "$game/Brantel2.ini" ] || fail "Brantel2.ini not written on closing"
 
-    # The player's files survive a later start; a file gone from the folder comes back.
+    # The player's files survive a later start, even over a damaged or incomplete install; a
+    # file gone from the folder comes back.
     printf 'the player'\''s records' >"$game/records.dat"
     printf 'an edited list' >"$game/muzi.luk"
-    cp "$game/records.dat" "$game/muzi.luk" "$scratch/"
-    rm "$game/zeny.luk"
+    cp "$game/records.dat" "$game/muzi.luk" "$game/30.bmp" "$game/tick.wav" "$scratch/"
+    printf 'damaged' >"$scratch/prefix/share/vexa99/30.bmp"
+    rm "$scratch/prefix/share/vexa99/tick.wav" "$game/zeny.luk"
     play_once
-    cmp -s "$scratch/records.dat" "$game/records.dat" || fail "records.dat changed"
-    cmp -s "$scratch/muzi.luk" "$game/muzi.luk" || fail "muzi.luk overwritten"
+    for name in records.dat muzi.luk 30.bmp tick.wav; do
+        cmp -s "$scratch/$name" "$game/$name" || fail "the player's $name changed"
+    done
     cmp -s "$scratch/prefix/share/vexa99/zeny.luk" "$game/zeny.luk" || fail "zeny.luk not laid"
     kill "$wm_pid"
 }
