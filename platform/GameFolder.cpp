@@ -37,8 +37,11 @@ std::optional<QString> LayGameFolder(const QString& folder, const QString& defau
         // A broken link counts as there too: it is the player's, not ours to replace.
         if (QFileInfo(target).exists() || QFileInfo(target).isSymLink()) continue;
         if (!QFileInfo(source).isFile()) continue;
-        // QFile::copy writes a temporary file and renames it, so a failed copy leaves no half file.
-        if (!QFile::copy(source, target)) {
+        // QFile::copy writes a temporary file and renames it, so a failed copy leaves no half
+        // file. The copy is the player's to change, whatever the installed file's mode.
+        if (!QFile::copy(source, target) ||
+            !QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                               QFileDevice::ReadGroup | QFileDevice::ReadOther)) {
             return QStringLiteral("Soubor „%1“ nelze zkopírovat do herní složky „%2“.")
                 .arg(QDir::toNativeSeparators(source), QDir::toNativeSeparators(folder));
         }
