@@ -1,11 +1,16 @@
 #include <QApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QTranslator>
 #include <ctime>
 #include <exception>
+#include <iostream>
+#include <optional>
 
+#include "app/InstallLayout.h"
+#include "platform/GameFolder.h"
 #include "platform/QtClickerSound.h"
 #include "platform/QtFileStore.h"
 #include "rules/formats/Random.h"
@@ -22,6 +27,19 @@ void speakCzech(QApplication& app, QTranslator& translator) {
     }
 }
 
+// The game keeps its files by bare name in the current directory: make the player's game folder
+// current, laying any missing default file there first.
+std::optional<QString> enterGameFolder() {
+    const QString folder = PlayerGameFolder();
+    const QString defaults =
+        DefaultFilesFolder(QCoreApplication::applicationDirPath(), kDefaultsFromProgram);
+    if (auto problem = LayGameFolder(folder, defaults, kGameFiles)) return problem;
+    if (!QDir::setCurrent(folder)) {
+        return QStringLiteral("Do herní složky „%1“ nelze přejít.").arg(folder);
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -29,6 +47,11 @@ int main(int argc, char** argv) {
     app.setApplicationName(QStringLiteral("VEXA 99"));
     QTranslator translator;
     speakCzech(app, translator);
+    if (const auto problem = enterGameFolder()) {
+        std::cerr << "vexa99: " << problem->toStdString() << std::endl;
+        QMessageBox::critical(nullptr, app.applicationName(), *problem);
+        return 1;
+    }
     try {
         QtFileStore files;
         SeededRandom random(static_cast<uint32_t>(std::time(nullptr)));

@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev
     fonts-comic-neue fonts-dejavu-core fonts-urw-base35
     xvfb xauth xdotool x11-utils
+    desktop-file-utils appstream matchbox-window-manager dpkg-dev file
 )
 
 missing=()

@@ -6,6 +6,7 @@
 #include <QStyle>
 
 #include "platform/QtBuiltin.h"
+#include "windows/PixelImage.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     setFixedSize(147, 274);
     move(429, 182);
 
-    Image1 = new QLabel(this);
+    Image1 = new PixelImage(this);
     Image1->setGeometry(0, 0, 32, 32);
     Image1->setPixmap(BuiltinPicture(QStringLiteral("roundtype.png")));
 

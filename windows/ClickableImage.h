@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QLabel>
+#include "windows/PixelImage.h"
 
 // An image that shows its picture from the top-left corner, clipped to its size, and reports
 // clicks while it is enabled.
-class ClickableImage : public QLabel {
+class ClickableImage : public PixelImage {
     Q_OBJECT
   public:
     explicit ClickableImage(QWidget* parent = nullptr);

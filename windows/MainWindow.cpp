@@ -25,6 +25,7 @@
 #include "windows/DifficultyDialog.h"
 #include "windows/ErrorBox.h"
 #include "windows/HelpViewer.h"
+#include "windows/PixelImage.h"
 #include "windows/ResultsWindow.h"
 #include "windows/SightChooser.h"
 
@@ -71,9 +72,8 @@ int32_t virtualKey(int qtKey) {
 }
 
 QLabel* image(QWidget* parent, QRect geometry, const QString& builtin = {}) {
-    auto* label = new QLabel(parent);
+    auto* label = new PixelImage(parent);
     label->setGeometry(geometry);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     if (!builtin.isEmpty()) label->setPixmap(BuiltinPicture(builtin));
     return label;
 }

@@ -16,12 +16,16 @@ set(VEXA_RUN_FILES
 set(VEXA_BUILTIN_FILES
     scope.bmp sight1.png marker.png clicker.bmp arrow.bmp archer.bmp nextarrow0.bmp
     downbut.bmp rightbut.bmp upbut.bmp leftbut.bmp icon.png roundtype.png cursor.png)
+# The menu icon at the sizes of the desktop's icon theme (menu-icon-<size>.png), for the install.
+set(VEXA_MENU_ICON_SIZES 16 24 32 48 64 128 256)
 
 file(GLOB vexagen_data CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/*.txt)
 list(TRANSFORM VEXA_RUN_FILES PREPEND ${VEXA_RUN_DIR}/ OUTPUT_VARIABLE run_outputs)
 list(TRANSFORM VEXA_BUILTIN_FILES PREPEND ${VEXA_BUILTIN_DIR}/ OUTPUT_VARIABLE builtin_outputs)
+list(TRANSFORM VEXA_MENU_ICON_SIZES REPLACE "(.+)" "${VEXA_BUILTIN_DIR}/menu-icon-\\1.png"
+     OUTPUT_VARIABLE menu_icon_outputs)
 add_custom_command(
-    OUTPUT ${run_outputs} ${builtin_outputs} ${VEXA_BUILTIN_DIR}/builtin.qrc
+    OUTPUT ${run_outputs} ${builtin_outputs} ${menu_icon_outputs} ${VEXA_BUILTIN_DIR}/builtin.qrc
     COMMAND vexagen ${VEXA_RUN_DIR} ${VEXA_BUILTIN_DIR} ${CMAKE_SOURCE_DIR}/data
     DEPENDS vexagen ${vexagen_data}
     COMMENT "Drawing the game's pictures, icons and sound")
@@ -40,4 +44,5 @@ add_custom_command(
     COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/data/Brantel2.hlp ${VEXA_RUN_DIR}/Brantel2.hlp
     DEPENDS ${CMAKE_SOURCE_DIR}/data/Brantel2.hlp)
 
-add_custom_target(vexa_runfiles DEPENDS ${run_outputs} ${VEXA_RUN_DIR}/Brantel2.hlp)
+add_custom_target(vexa_runfiles DEPENDS ${run_outputs} ${menu_icon_outputs}
+                  ${VEXA_RUN_DIR}/Brantel2.hlp)

@@ -1,7 +1,9 @@
 // vexagen <runDir> <builtinDir> <dataDir>
 // Draws every picture, icon and sound of the game and writes the default competitor files
 // into runDir, and the pictures built into the program, with their builtin.qrc, into
-// builtinDir. Any failure ends it with a message and a non-zero exit, so the build stops.
+// builtinDir, beside the menu icon at each size the install takes (menu-icon-<size>.png, the
+// sizes listed in Generate.cmake too). Any failure ends it with a message and a non-zero exit,
+// so the build stops.
 #include <QDir>
 #include <QFileInfo>
 #include <QFont>
@@ -90,6 +92,10 @@ void writeBuiltinFiles(const QDir& builtin) {
     }
     qrc += "</qresource>\n</RCC>\n";
     saveBytes(qrc.toStdString(), builtin.filePath("builtin.qrc"));
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        saveImage(drawMenuIcon(size),
+                  builtin.filePath(QStringLiteral("menu-icon-%1.png").arg(size)));
+    }
 }
 
 }  // namespace

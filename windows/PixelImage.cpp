@@ -1,0 +1,33 @@
+#include "windows/PixelImage.h"
+
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
+
+PixelImage::PixelImage(QWidget* parent) : QLabel(parent) {
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void PixelImage::paintEvent(QPaintEvent* event) {
+    const QPixmap shown = pixmap();
+    if (shown.isNull()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    QPixmap picture = shown;
+    if (!isEnabled()) {  // greyed as a plain label greys it
+        QStyleOption option;
+        option.initFrom(this);
+        picture = style()->generatedIconPixmap(QIcon::Disabled, picture, &option);
+    }
+    const QRect area = contentsRect();
+    if (hasScaledContents()) {
+        painter.drawPixmap(area, picture);
+    } else {
+        // From the top-left corner, clipped to the label, never centred.
+        painter.setClipRect(area);
+        painter.drawPixmap(area.topLeft(), picture);
+    }
+}
