@@ -31,6 +31,9 @@ void SqliteMatchLog::open() {
     sqlite3_busy_timeout(db_.get(), kBusyTimeoutMs);
     // A killed game loses at most what it had not committed; the file itself stays whole.
     db_.exec("PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL;");
+    // Copying the log into the file, and starting the log afresh after that, waits for the
+    // disk; that is done between matches, never on closing an end.
+    db_.exec("PRAGMA wal_autocheckpoint = 0;");
     if (MigrateHistory(db_) != SQLITE_OK) return;
     insertMatch_ = SqliteStatement(
         db_.get(),
@@ -82,12 +85,20 @@ void SqliteMatchLog::matchFinished() {
     keep(FinishRow{currentMatch_, clock_()});
     currentMatch_ = 0;
     store();
+    checkpoint();
 }
 
 void SqliteMatchLog::matchAbandoned() {
     // Its row stays without a finish; an end half shot is not kept.
     endArrows_.clear();
     currentMatch_ = 0;
+    checkpoint();
+}
+
+void SqliteMatchLog::checkpoint() {
+    if (recording()) {
+        sqlite3_wal_checkpoint_v2(db_.get(), nullptr, SQLITE_CHECKPOINT_PASSIVE, nullptr, nullptr);
+    }
 }
 
 void SqliteMatchLog::keep(PendingWrite write) {

@@ -64,6 +64,7 @@ class SqliteMatchLog final : public MatchLog {
     void store();
     int write(const PendingWrite& write, std::map<int64_t, int64_t>& newRows);
     void failed(int resultCode);
+    void checkpoint();
 
     std::string path_;
     std::function<std::string()> clock_;
