@@ -51,9 +51,13 @@ QString problemText(HistoryState state) {
     return {};
 }
 
+QLocale czech() {
+    return QLocale(QLocale::Czech, QLocale::CzechRepublic);
+}
+
 QString dateText(const std::string& iso) {
     const QDateTime when = QDateTime::fromString(utf8(iso), Qt::ISODate);
-    return when.isValid() ? QLocale().toString(when, QStringLiteral("d. M. yyyy H:mm")) : utf8(iso);
+    return when.isValid() ? czech().toString(when, QStringLiteral("d. M. yyyy H:mm")) : utf8(iso);
 }
 
 QString archerText(const ArcherKey& archer) {
@@ -242,7 +246,7 @@ void StatisticsWindow::fillBests(const ArcherStatistics& stats) {
 
 void StatisticsWindow::fillAverages(const ArcherStatistics& stats) {
     Prumery->setRowCount(0);
-    const QLocale locale;
+    const QLocale locale = czech();
     const Averages& a = stats.averages;
     for (auto it = a.arrowScore.rbegin(); it != a.arrowScore.rend(); ++it) {
         addRow(Prumery, {QStringLiteral("Průměr šípu na %1 m").arg(it->first),
@@ -308,6 +312,7 @@ void StatisticsWindow::fillChart(const ArcherStatistics& stats) {
     time->setRange(QDateTime::fromMSecsSinceEpoch(first - kDay),
                    QDateTime::fromMSecsSinceEpoch(last + kDay));
     points->setRange(0, top > 0 ? top + 50 : 1440);
+    points->applyNiceNumbers();
     QChart* old = Graf->chart();
     Graf->setChart(chart);
     delete old;

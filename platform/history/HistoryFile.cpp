@@ -36,7 +36,6 @@ CREATE TABLE arrows(
     factor INTEGER,
     ticks INTEGER,
     path BLOB);
-CREATE INDEX arrows_by_archer ON arrows(archer, club);
 CREATE TABLE results(
     match_id INTEGER REFERENCES matches(id),
     archer TEXT,
@@ -48,11 +47,16 @@ CREATE TABLE results(
     tens INTEGER,
     nines INTEGER,
     rank INTEGER);
-CREATE INDEX results_by_match ON results(match_id);
 )sql";
 
-// Version 2: the drawn arrow beside the sight path; older arrows keep NULL.
-constexpr const char* kSchema2 = "ALTER TABLE arrows ADD COLUMN draw BLOB;";
+// Version 2: the drawn arrow beside the sight path; older arrows keep NULL. The index holds
+// every column the statistics read, so that they never have to step over the aiming blobs.
+constexpr const char* kSchema2 = R"sql(
+ALTER TABLE arrows ADD COLUMN draw BLOB;
+CREATE INDEX arrows_for_statistics ON arrows(
+    archer, club, match_id, distance, end_no, arrow_no, score, x, y, factor, ticks);
+CREATE INDEX results_of_humans ON results(human);
+)sql";
 
 enum class Header { Empty, Sqlite, Foreign, Unreadable };
 

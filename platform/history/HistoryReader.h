@@ -16,11 +16,13 @@ class HistoryReader {
     // Ready or Absent when the history can be read; otherwise what is wrong with the file.
     HistoryState state() const { return state_; }
 
-    // Every match and every result row. False (and state() says why) when the file fails.
+    // Every match and the result rows of the human archers. False (and state() says why) when the
+    // file fails.
     bool readMatches(History& history);
     // The human archers: every archer of a result row marked human or of an arrow.
     bool readArchers(std::vector<ArcherKey>& archers);
-    // The arrows of one archer, in the order they were shot; the sight path and the draw only
+    // The arrows of one archer, match by match, each match by distance, end and arrow (the
+    // order of the index, which saves sorting); the sight path and the draw only
     // with `withAiming`, since most uses do not need them.
     bool readArrows(const ArcherKey& archer, bool withAiming, std::vector<ArrowRecord>& arrows);
 

@@ -66,7 +66,9 @@ TEST_P(Recording, ArrowsInTheDatabaseAddUpToTheResults) {
     EXPECT_TRUE(match.finished.has_value());
     EXPECT_EQ(match.roundType, round.roundType);
     EXPECT_EQ(match.competitors, static_cast<int32_t>(GetParam().humans.size()) + 1);
-    EXPECT_EQ(history.results.size(), match.competitors * round.distanceCount);
+    EXPECT_EQ(QueryInt(path, "SELECT count(*) FROM results"),
+              match.competitors * round.distanceCount);
+    EXPECT_EQ(history.results.size(), GetParam().humans.size() * round.distanceCount);
 
     std::vector<ArcherKey> archers;
     ASSERT_TRUE(reader.readArchers(archers));
@@ -99,11 +101,14 @@ TEST_P(Recording, ArrowsInTheDatabaseAddUpToTheResults) {
         EXPECT_EQ(byDistance[30], listed.Score30);
     }
     // Ranks after the last distance are the listing's order: 1, 2, ... by total.
-    std::vector<int32_t> finalRanks;
-    for (const ResultRecord& r : history.results) {
-        if (r.distance == 30) finalRanks.push_back(r.rank);
+    std::string ranks;
+    for (int rank = 1; rank <= match.competitors; ++rank) {
+        ranks += (rank > 1 ? "," : "") + std::to_string(rank);
     }
-    for (std::size_t i = 0; i < finalRanks.size(); ++i) EXPECT_EQ(finalRanks[i], int32_t(i + 1));
+    EXPECT_EQ(QueryText(path,
+                        "SELECT group_concat(rank) FROM (SELECT rank FROM results WHERE "
+                        "distance = 30 ORDER BY rowid)"),
+              ranks);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryRound, Recording,
