@@ -358,9 +358,13 @@ void MainWindow::Novhra1Click() {
 }
 
 void MainWindow::Statistika1Click() {
+    // An arrow being aimed waits, as it does while a new match is set up.
+    const bool aiming = state_.TimerRunning;
+    if (aiming) engine_.SetTimerRunning(false);
     // Read afresh: it shows the match just finished.
     Form9->loadHistory();
     showOwnDialog(Form9);
+    if (aiming) engine_.SetTimerRunning(true);
 }
 
 void MainWindow::K1Click() {
