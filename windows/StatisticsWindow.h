@@ -34,6 +34,8 @@ class StatisticsWindow : public QDialog {
     std::optional<ArcherKey> shownArcher() const;
     std::optional<int64_t> selectedMatch() const { return selectedMatch_; }
     HistoryState historyState() const { return state_; }
+    // For pages that read more of an arrow than the statistics do (its aiming).
+    const std::string& historyPath() const { return historyPath_; }
 
     QComboBox* Lukostrelec = nullptr;  // archer chooser
     QComboBox* Soutez = nullptr;       // round filter

@@ -180,6 +180,30 @@ TEST(HistoryStore, AFileThatIsNotOursIsNeverWritten) {
     }
 }
 
+TEST(HistoryStore, AnEndThatFindsTheFileLockedIsStoredWithTheNextOne) {
+    TempFolder folder;
+    const std::string path = folder.file("historie.db");
+    SqliteMatchLog log(path);
+    bool told = false;
+    log.onNotSaving = [&] { told = true; };
+    ShootEnds(log, 1);
+    // Another copy of the game in the middle of its own end.
+    sqlite3* other = nullptr;
+    sqlite3_open(path.c_str(), &other);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    for (int32_t arrow = 1; arrow <= 3; ++arrow) log.arrowShot(Arrow(2, arrow));
+    log.endClosed();
+    EXPECT_EQ(log.pendingWrites(), 1u);
+    sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    for (int32_t arrow = 1; arrow <= 3; ++arrow) log.arrowShot(Arrow(3, arrow));
+    log.endClosed();
+    EXPECT_EQ(log.pendingWrites(), 0u);
+    EXPECT_FALSE(told);
+    EXPECT_EQ(QueryInt(path, "SELECT count(DISTINCT end_no) FROM arrows"), 3);
+    EXPECT_EQ(QueryInt(path, kBrokenEnds), 0);
+}
+
 TEST(HistoryStore, AFolderThatCannotHoldTheFileIsToldOnce) {
     TempFolder folder;
     SqliteMatchLog log(folder.file("missing-folder/historie.db"));
