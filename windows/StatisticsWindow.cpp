@@ -307,6 +307,8 @@ void StatisticsWindow::fillChart(const ArcherStatistics& stats) {
             showSelectedMatch();
         });
     }
+    // With no match yet, the axis shows today rather than the start of the epoch.
+    if (first == 0) first = last = QDateTime::currentMSecsSinceEpoch();
     // A day either side, so that a single match is not drawn on the frame.
     constexpr qint64 kDay = 24 * 3600 * 1000;
     time->setRange(QDateTime::fromMSecsSinceEpoch(first - kDay),
@@ -319,15 +321,15 @@ void StatisticsWindow::fillChart(const ArcherStatistics& stats) {
 }
 
 void StatisticsWindow::showSelectedMatch() {
-    VybranyZapas->clear();
-    if (!selectedMatch_) return;
+    QString text;
     for (const MatchRecord& m : history_.matches) {
-        if (m.id != *selectedMatch_) continue;
-        QString text = QStringLiteral("Vybraný zápas: %1, %2")
-                           .arg(dateText(m.started), utf8(RoundTitle(m.roundType)));
+        if (!selectedMatch_ || m.id != *selectedMatch_) continue;
+        text = QStringLiteral("Vybraný zápas: %1, %2")
+                   .arg(dateText(m.started), utf8(RoundTitle(m.roundType)));
         if (!m.finished) text += QStringLiteral(" (nedokončený)");
-        VybranyZapas->setText(text);
     }
+    VybranyZapas->setText(text);
+    VybranyZapas->setVisible(!text.isEmpty());
 }
 
 void StatisticsWindow::ExportCsvClick() {
