@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QLineSeries>
 #include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
@@ -95,7 +96,10 @@ class StatisticsWindowTest : public QObject {
 
     void choosingAnArcherFillsTheTabsAndTheExport() {
         {
-            SqliteMatchLog log(kHistoryFile);
+            int day = 0;
+            SqliteMatchLog log(kHistoryFile, [&day] {
+                return "2026-05-0" + std::to_string(++day) + "T10:00:00+02:00";
+            });
             RecordMatch(log, 1, "Adam");
             RecordMatch(log, 1, "Adam");
             RecordMatch(log, 3, "Eva");
@@ -119,6 +123,12 @@ class StatisticsWindowTest : public QObject {
         QVERIFY(w.Rekordy->rowCount() > 0);
         QCOMPARE(w.Rekordy->item(0, 1)->text(), QStringLiteral("30"));
         QCOMPARE(w.Graf->chart()->series().size(), 1);
+        // A click near Adam's second match selects it.
+        auto* totals = qobject_cast<QLineSeries*>(w.Graf->chart()->series().at(0));
+        QVERIFY(totals);
+        emit totals->clicked(totals->at(1) + QPointF(1000, 0));
+        QCOMPARE(w.selectedMatch(), std::optional<int64_t>(2));
+        QVERIFY(w.VybranyZapas->text().contains(QStringLiteral("3. 5. 2026")));
 
         w.ExportCsvClick();
         const std::string& csv = files.files.at("adam.csv");
