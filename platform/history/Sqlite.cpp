@@ -65,10 +65,6 @@ void SqliteStatement::bindBlob(int index, std::string_view bytes) {
                         SQLITE_TRANSIENT);
 }
 
-void SqliteStatement::bindNull(int index) {
-    sqlite3_bind_null(stmt_, index);
-}
-
 int SqliteStatement::step() {
     return sqlite3_step(stmt_);
 }
