@@ -52,7 +52,11 @@ TEST(HistoryStore, AKillWhileWritingLeavesWholeEndsAndAnIntactFile) {
             for (;;) ShootEnds(log, 12);
         }
         // Wait until ends are being written, then kill at a moment that differs every round.
-        while (QueryInt(path, "SELECT count(*) FROM arrows") < 30) {
+        for (int wait = 0; QueryInt(path, "SELECT count(*) FROM arrows") < 30; ++wait) {
+            if (wait == 20000 || waitpid(child, nullptr, WNOHANG) == child) {
+                kill(child, SIGKILL);
+                FAIL() << "the writing child stored nothing";
+            }
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
         std::this_thread::sleep_for(std::chrono::microseconds(700 * round + 300));
