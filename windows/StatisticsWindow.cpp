@@ -150,7 +150,8 @@ void StatisticsWindow::loadHistory() {
     selectedMatch_.reset();
     HistoryReader reader(historyPath_);
     std::vector<ArcherKey> archers;
-    reader.readMatches(history_) && reader.readArchers(archers);
+    // A file that fails part-way shows what was read before, with the reason.
+    if (reader.readMatches(history_)) reader.readArchers(archers);
     state_ = reader.state();
     Hlaseni->setText(problemText(state_));
     Hlaseni->setVisible(!Hlaseni->text().isEmpty());
