@@ -92,11 +92,19 @@ TEST_P(Recording, ArrowsInTheDatabaseAddUpToTheResults) {
         }
         EXPECT_EQ(total, static_cast<int32_t>(RoundTotal(listed, round.roundType)));
         EXPECT_EQ(tens, listed.Tens);
+        int32_t hits = 0, resultTens = 0, nines = 0;
         for (const ResultRecord& r : history.results) {
             if (r.archer != human.Name) continue;
             EXPECT_TRUE(r.human);
             EXPECT_EQ(r.score, byDistance[r.distance]) << r.distance;
+            hits += r.hits;
+            resultTens += r.tens;
+            nines += r.nines;
         }
+        // The listing's columns H., 10 and 9.
+        EXPECT_EQ(hits, round.arrows - listed.Misses);
+        EXPECT_EQ(resultTens, listed.Tens);
+        EXPECT_EQ(nines, listed.Nines);
         EXPECT_EQ(byDistance[50], listed.Score50);
         EXPECT_EQ(byDistance[30], listed.Score30);
     }
