@@ -3,6 +3,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QTimer>
 #include <QTranslator>
 #include <ctime>
 #include <exception>
@@ -13,7 +14,9 @@
 #include "platform/GameFolder.h"
 #include "platform/QtClickerSound.h"
 #include "platform/QtFileStore.h"
+#include "platform/history/SqliteMatchLog.h"
 #include "rules/formats/Random.h"
+#include "rules/history/HistoryMessages.h"
 #include "windows/MainWindow.h"
 
 namespace {
@@ -56,7 +59,16 @@ int main(int argc, char** argv) {
         QtFileStore files;
         SeededRandom random(static_cast<uint32_t>(std::time(nullptr)));
         QtClickerSound sound;
+        // Outlives the window, so that ends still waiting are stored when the game closes.
+        SqliteMatchLog history(kHistoryFile);
         MainWindow form1(files, random, sound);
+        form1.engine().SetMatchLog(history);
+        // Said after the action that failed to store, never in the middle of a tick.
+        history.onNotSaving = [&form1] {
+            QTimer::singleShot(0, &form1, [&form1] {
+                form1.showMessage(kHistoryNotSavedCaption, kHistoryNotSavedText);
+            });
+        };
         const bool welcome = form1.FormCreate();
         form1.CreateDialogs();
         if (!welcome) return 0;

@@ -5,7 +5,8 @@ set -euo pipefail
 
 packages=(
     build-essential cmake pkg-config
-    qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev
+    qt6-base-dev qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n libgl-dev
+    libsqlite3-dev sqlite3
     libgtest-dev libgmock-dev
     fonts-comic-neue fonts-dejavu-core fonts-urw-base35
     xvfb xauth xdotool x11-utils

@@ -13,6 +13,7 @@
 #include "platform/QtBuiltin.h"
 #include "platform/QtPictureLoader.h"
 #include "platform/QtText.h"
+#include "platform/history/HistoryFile.h"
 #include "rules/formats/Configuration.h"
 #include "rules/formats/FileStore.h"
 #include "rules/formats/PictureError.h"
@@ -28,6 +29,7 @@
 #include "windows/PixelImage.h"
 #include "windows/ResultsWindow.h"
 #include "windows/SightChooser.h"
+#include "windows/StatisticsWindow.h"
 
 namespace {
 
@@ -189,6 +191,8 @@ void MainWindow::buildLabels() {
 void MainWindow::buildMenu() {
     Hra = menuBar()->addMenu(QStringLiteral("Hra"));
     Novhra1 = Hra->addAction(QStringLiteral("Nová hra"), this, &MainWindow::Novhra1Click);
+    Statistika1 =
+        Hra->addAction(QStringLiteral("Statistika..."), this, &MainWindow::Statistika1Click);
     Hra->addSeparator();
     K1 = Hra->addAction(QStringLiteral("Konec"), this, &MainWindow::K1Click);
     Nastaveni = menuBar()->addMenu(QStringLiteral("Nastavení"));
@@ -228,13 +232,16 @@ void MainWindow::CreateDialogs() {
     ObtForm = new DifficultyDialog(state_, this);
     Form7 = new AboutBox(this);
     Form8 = new SightChooser(*Zamer, this);
+    Form8->onSightChosen = [this](int32_t sight) { state_.SightPicture = sight; };
+    Form9 = new StatisticsWindow(kHistoryFile, files_, this);
     ownDialogs_ = {&setupPrompts_->Form2,
                    &setupPrompts_->Form3,
                    &setupPrompts_->Form4,
                    Form5,
                    ObtForm,
                    Form7,
-                   Form8};
+                   Form8,
+                   Form9};
 }
 
 // --- MatchScreen -----------------------------------------------------------------------------
@@ -348,6 +355,16 @@ void MainWindow::Novhra1Click() {
                  engine_.StartMatch(roundType, competitors);
              }});
     guarded([&] { setup.run(); });
+}
+
+void MainWindow::Statistika1Click() {
+    // An arrow being aimed waits, as it does while a new match is set up.
+    const bool aiming = state_.TimerRunning;
+    if (aiming) engine_.SetTimerRunning(false);
+    // Read afresh: it shows the match just finished.
+    Form9->loadHistory();
+    showOwnDialog(Form9);
+    if (aiming) engine_.SetTimerRunning(true);
 }
 
 void MainWindow::K1Click() {

@@ -21,6 +21,7 @@ class ResultsWindow;
 class AboutBox;
 class SightChooser;
 class DifficultyDialog;
+class StatisticsWindow;
 
 // The main window: target, sight, scope, clicker, labels and menu. It owns the match state,
 // shows what the engine asks for and passes the player's keys and clicks on.
@@ -83,6 +84,7 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     QMenu* Nastaveni = nullptr;
     QMenu* Npovda1 = nullptr;
     QAction* Novhra1 = nullptr;
+    QAction* Statistika1 = nullptr;
     QAction* K1 = nullptr;
     QAction* Obtnost1 = nullptr;
     QAction* Vybzamer = nullptr;
@@ -93,6 +95,7 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     DifficultyDialog* ObtForm = nullptr;
     AboutBox* Form7 = nullptr;
     SightChooser* Form8 = nullptr;
+    StatisticsWindow* Form9 = nullptr;
 
   public Q_SLOTS:
     void Timer1Timer();
@@ -102,6 +105,7 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     void RightbutClick();
     void DownbutClick();
     void Novhra1Click();
+    void Statistika1Click();
     void K1Click();
     void Obtnost1Click();
     void VybzamerClick();

@@ -77,17 +77,17 @@ SightChooser::SightChooser(QLabel& zamer, QWidget* parent) : QDialog(parent), za
 }
 
 void SightChooser::zam1() {
-    chooseSight(QStringLiteral("z1.ico"));
+    chooseSight(QStringLiteral("z1.ico"), 1);
 }
 void SightChooser::zam2() {
-    chooseSight(QStringLiteral("z2.ico"));
+    chooseSight(QStringLiteral("z2.ico"), 2);
 }
 void SightChooser::zam3() {
-    chooseSight(QStringLiteral("z3.ico"));
+    chooseSight(QStringLiteral("z3.ico"), 3);
 }
 
-void SightChooser::chooseSight(const QString& fileName) {
-    if (loadSight(fileName)) close();
+void SightChooser::chooseSight(const QString& fileName, int32_t sight) {
+    if (loadSight(fileName, sight)) close();
 }
 
 void SightChooser::prochClick() {
@@ -96,7 +96,7 @@ void SightChooser::prochClick() {
     const QString currentDirectory = QDir::currentPath();
     const QString fileName = chooseIconFile();
     if (QDir::currentPath() != currentDirectory) QDir::setCurrent(currentDirectory);
-    if (!fileName.isEmpty()) loadSight(fileName);
+    if (!fileName.isEmpty()) loadSight(fileName, 4);
     close();
 }
 
@@ -114,7 +114,7 @@ void SightChooser::showError(const QString& text) {
     ShowErrorBox(this, text);
 }
 
-bool SightChooser::loadSight(const QString& fileName) {
+bool SightChooser::loadSight(const QString& fileName, int32_t sight) {
     QPixmap picture;
     try {
         picture = LoadPictureFile(fileName);
@@ -126,5 +126,6 @@ bool SightChooser::loadSight(const QString& fileName) {
     zamer_.setScaledContents(false);
     zamer_.setAlignment(Qt::AlignLeft | Qt::AlignTop);
     zamer_.setPixmap(picture.copy(QRect(0, 0, kSightSize, kSightSize).intersected(picture.rect())));
+    if (onSightChosen) onSightChosen(sight);
     return true;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDialog>
+#include <cstdint>
+#include <functional>
 
 class QFileDialog;
 class QLabel;
@@ -21,6 +23,8 @@ class SightChooser : public QDialog {
     QPushButton* proch;    // "Procházet..."
     QPushButton* BitBtn1;  // "Nápověda"
     QFileDialog* OpenD;
+    // Told which sight the player took: 1..3 the game's, 4 a picture of his own.
+    std::function<void(int32_t sight)> onSightChosen;
 
   public Q_SLOTS:
     void zam1();
@@ -37,9 +41,9 @@ class SightChooser : public QDialog {
     virtual void showError(const QString& text);
 
   private:
-    void chooseSight(const QString& fileName);
+    void chooseSight(const QString& fileName, int32_t sight);
     // True when the picture has replaced the sight.
-    bool loadSight(const QString& fileName);
+    bool loadSight(const QString& fileName, int32_t sight);
 
     QLabel& zamer_;
 };

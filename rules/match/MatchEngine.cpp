@@ -30,6 +30,7 @@ void MatchEngine::StartMatch(int32_t roundType, const CompetitorTable& competito
     const RoundRules* round = findRound(roundType);
     if (!round) return;
     MatchState& s = state_;
+    if (s.MatchUnderWay) log_->matchAbandoned();
     // From here on the previous match is replaced; an arrow still in the air would be released
     // into the new match's counters.
     s.MatchUnderWay = false;
@@ -65,6 +66,15 @@ void MatchEngine::StartMatch(int32_t roundType, const CompetitorTable& competito
     EnableNextarrow(true);
     ResetMarkers();
     s.MatchUnderWay = true;
+    aimRecording_ = false;
+    scoresAtDistanceStart_ = s.Scores;
+    log_->matchStarted({.roundType = roundType,
+                        .difficulty = s.Difficulty,
+                        .sight = s.SightPicture,
+                        .competitors = static_cast<int32_t>(
+                            std::count_if(s.Competitors.begin(), s.Competitors.end(),
+                                          [](const CompetitorRecord& c) { return !c.isFree(); })),
+                        .demo = s.DemoMode});
 }
 
 void MatchEngine::ShowShooter() {
@@ -81,6 +91,10 @@ void MatchEngine::SetLabel(MatchLabel label, const std::string& text) {
 
 void MatchEngine::MoveSight(Point topLeft) {
     state_.Sight = topLeft;
+    if (aimRecording_) {
+        aimPath_.push_back(topLeft);
+        aimDraw_.push_back(state_.ArrowLeft);
+    }
     screen_.moveSight(topLeft);
 }
 

@@ -2,8 +2,10 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "rules/formats/Random.h"
+#include "rules/history/MatchLog.h"
 #include "rules/match/Markers.h"
 #include "rules/match/MatchScreen.h"
 #include "rules/match/MatchState.h"
@@ -47,6 +49,9 @@ class MatchEngine {
     // The results window has been closed (its close handling).
     void ResultsClosed();
 
+    // Where the match reports its arrows, ends and results; by default nowhere.
+    void SetMatchLog(MatchLog& log) { log_ = &log; }
+
     // Starts or stops Timer1 and tells the screen.
     void SetTimerRunning(bool running);
 
@@ -66,6 +71,11 @@ class MatchEngine {
     void ChangeDistance(PictureLoads& pictures);
     void ShowShooter();
 
+    // The history: the aim is followed from the next-arrow action to the release.
+    void BeginAimRecord();
+    void RecordArrow(int32_t score, int32_t factor);
+    void RecordDistance(int32_t distance);
+
     void PlaceMarker(int32_t number, Point scopePoint);
     void ResetMarkers();
     void ClickMarkerButton(MarkerButton button);
@@ -81,4 +91,10 @@ class MatchEngine {
     MatchScreen& screen_;
     Random& random_;
     ClickerSound& sound_;
+    NullMatchLog noLog_;
+    MatchLog* log_ = &noLog_;
+    bool aimRecording_ = false;
+    std::vector<Point> aimPath_;
+    std::vector<int32_t> aimDraw_;
+    ScoreTable scoresAtDistanceStart_{};
 };

@@ -56,6 +56,7 @@ void MatchEngine::Release(PictureLoads& pictures) {
     const int32_t factor = ReleaseFactor(s.ArrowLeft);
     EnableNextarrow(true);
     const int32_t score = ScoreHit(factor, s.Distance, x, y);
+    RecordArrow(score, factor);
     const int32_t arrow = s.ArrowsLeft;
     // An arrow outside an end (1..6) has no entry to take its score; it only hides and stops.
     if (arrow >= 1 && arrow <= kMarkerCount) s.EndScores[static_cast<std::size_t>(arrow)] = score;

@@ -22,6 +22,7 @@ void MatchEngine::NextarrowClick() {
     sight.y = random_.random(kSightPlacementRange) + kSightPlacementMin;
     MoveSight(sight);
     MoveDrawnArrow(kArrowNocked);
+    if (!s.DemoMode) BeginAimRecord();
     if (s.DemoMode) {
         // Nobody shoots: the action closes the whole distance at once.
         s.ArrowsLeft = 0;
@@ -61,6 +62,8 @@ void MatchEngine::ChangeDistance(PictureLoads& pictures) {
         s.MatchUnderWay = false;
     }
     GenerateComputerScores(s, random_, change->performanceIndex, change->field);
+    RecordDistance(change->distance);
+    if (change->newDistance == 0) log_->matchFinished();
     SetTimerRunning(false);
     screen_.showResults();
 }
@@ -84,6 +87,7 @@ void MatchEngine::CloseEnd(Point scopePoint, PictureLoads& pictures) {
     SetLabel(MatchLabel::SoucetSada, std::to_string(sum));
     if (int32_t ScoreRecord::*field = DistanceScoreField(s.Distance)) record.*field += sum;
     SetLabel(MatchLabel::Celkem, std::to_string(RoundTotal(record, s.RoundType)));
+    log_->endClosed();
 }
 
 void MatchEngine::ResultsClosed() {

@@ -40,6 +40,8 @@ struct MatchState {
     int32_t Difficulty = kDifficultyProfessional;
     int32_t Distance = 30;  // metres; 0 once the last distance has been scored
     bool DemoMode = false;
+    // The sight picture: 0 the built-in one, 1..3 "z1.ico" .. "z3.ico", 4 one of the player's.
+    int32_t SightPicture = 0;
 
     // Counters of the shooting.
     int32_t ArrowsLeft = 0;  // number of the arrow being shot, 0 = end complete

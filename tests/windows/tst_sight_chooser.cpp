@@ -140,10 +140,13 @@ class TestSightChooser : public QObject {
     void clickingASightLoadsItsIconAndCloses() {
         putRunFile("z2.ico");
         ScriptedChooser form(*zamer_);
+        QList<int32_t> chosen;
+        form.onSightChosen = [&](int32_t sight) { chosen << sight; };
         showChooser(form);
         QTest::mouseClick(form.Image2, Qt::LeftButton);
         QVERIFY(!form.isVisible());
         QVERIFY(form.errors.isEmpty());
+        QCOMPARE(chosen, QList<int32_t>{2});  // the history records which sight was used
         QCOMPARE(sight(), QImage("z2.ico").convertToFormat(QImage::Format_ARGB32));
     }
 
@@ -178,8 +181,11 @@ class TestSightChooser : public QObject {
         ScriptedChooser form(*zamer_);
         showChooser(form);
         form.pick = QDir::current().absoluteFilePath("z3.ico");
+        QList<int32_t> chosen;
+        form.onSightChosen = [&](int32_t sight) { chosen << sight; };
         QTest::mouseClick(form.proch, Qt::LeftButton);
         QCOMPARE(form.browsed, 1);
+        QCOMPARE(chosen, QList<int32_t>{4});
         QVERIFY(!form.isVisible());
         QCOMPARE(sight(), QImage("z3.ico").convertToFormat(QImage::Format_ARGB32));
     }

@@ -1,0 +1,170 @@
+// The match history at the size of a keen player's: 1,000 full matches, 144,000 arrows with
+// their aiming. How long one end takes to store, how big the file grows, and how long the
+// statistics window takes to open and show the archer, against opening it on no history.
+//
+//     history_bench [matches] [folder]
+//
+// With a folder the generated "historie.db" is left there; otherwise a temporary one is used.
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <random>
+#include <vector>
+
+#include "platform/history/SqliteMatchLog.h"
+#include "rules/match/Ends.h"
+#include "rules/match/Rounds.h"
+#include "support/MemoryFileStore.h"
+#include "windows/StatisticsWindow.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double MillisecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// One archer improving over the years, in a field of 29 computer archers.
+class HistoryGenerator {
+  public:
+    explicit HistoryGenerator(SqliteMatchLog& log) : log_(log) {}
+
+    std::vector<double> play(int matches) {
+        std::vector<double> endWrites;
+        for (int match = 0; match < matches; ++match) {
+            day_ = match;
+            const RoundRules& round = *findRound(match % 2 == 0 ? 3 : 4);
+            const double skill = 0.55 + 0.3 * match / std::max(1, matches);
+            log_.matchStarted(
+                {.roundType = round.roundType, .difficulty = 1, .sight = 1, .competitors = 30});
+            for (int d = 0; d < round.distanceCount; ++d) {
+                const int32_t distance = round.distances[static_cast<std::size_t>(d)];
+                const int32_t perEnd = ArrowsPerEnd(distance);
+                int32_t total = 0;
+                for (int32_t end = 1; end <= kArrowsPerDistance / perEnd; ++end) {
+                    for (int32_t arrow = 1; arrow <= perEnd; ++arrow) {
+                        LoggedArrow a = shot(distance, end, arrow, skill);
+                        total += a.score;
+                        log_.arrowShot(std::move(a));
+                    }
+                    const auto start = Clock::now();
+                    log_.endClosed();
+                    endWrites.push_back(MillisecondsSince(start));
+                }
+                std::vector<LoggedResult> field{{.archer = "Jan Nov\xe1k",
+                                                 .club = "SK Praha",
+                                                 .human = true,
+                                                 .score = total,
+                                                 .rank = 1}};
+                for (int c = 2; c <= 30; ++c) {
+                    field.push_back({.archer = "Po\xe8\xedta\xe8 " + std::to_string(c),
+                                     .score = 300 - c,
+                                     .rank = c});
+                }
+                log_.distanceEnded(distance, field);
+            }
+            log_.matchFinished();
+        }
+        return endWrites;
+    }
+
+    // Match n was shot on day n of the generated years.
+    std::string now() const {
+        const int year = 2020 + day_ / 336, month = 1 + day_ % 336 / 28, day = 1 + day_ % 28;
+        char text[40];
+        std::snprintf(text, sizeof text, "%04d-%02d-%02dT18:%02d:00+01:00", year, month, day,
+                      seconds_++ % 60);
+        return text;
+    }
+
+  private:
+    LoggedArrow shot(int32_t distance, int32_t end, int32_t arrow, double skill) {
+        std::normal_distribution<double> score(10 * skill, 1.6);
+        std::uniform_int_distribution<int> ticks(60, 100), step(-2, 2);
+        LoggedArrow a{.archer = "Jan Nov\xe1k",
+                      .club = "SK Praha",
+                      .distance = distance,
+                      .endNo = end,
+                      .arrowNo = arrow,
+                      .factor = 100};
+        a.score = std::clamp(static_cast<int32_t>(std::lround(score(random_))), 0, 10);
+        a.ticks = ticks(random_);
+        Point sight{180, 180};
+        for (int32_t t = 0; t <= a.ticks; ++t) {
+            sight.x += step(random_) - 1;
+            sight.y += step(random_) - 1;
+            a.path.push_back(sight);
+            a.draw.push_back(std::max(-250, -5 * (a.ticks - t)));
+        }
+        a.hit = {sight.x + 16, sight.y + 16};
+        return a;
+    }
+
+    SqliteMatchLog& log_;
+    std::mt19937 random_{1999};
+    int day_ = 0;
+    mutable int seconds_ = 0;
+};
+
+// Median of a few openings of the window, from nothing to the archer shown.
+double OpenWindow(const std::string& path) {
+    MemoryFileStore files;
+    std::vector<double> times;
+    for (int i = 0; i < 5; ++i) {
+        const auto start = Clock::now();
+        StatisticsWindow window(path, files);
+        window.loadHistory();
+        window.show();
+        QApplication::processEvents();
+        times.push_back(MillisecondsSince(start));
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const int matches = argc > 1 ? std::atoi(argv[1]) : 1000;
+    QTemporaryDir temporary;
+    const QString folder = argc > 2 ? QString::fromLocal8Bit(argv[2]) : temporary.path();
+    QDir().mkpath(folder);
+    const std::string path = QDir(folder).filePath(QStringLiteral("historie.db")).toStdString();
+    std::filesystem::remove(path);
+
+    const double empty = OpenWindow(path);
+
+    std::vector<double> ends;
+    {
+        HistoryGenerator* generator = nullptr;
+        SqliteMatchLog log(path, [&] { return generator->now(); });
+        HistoryGenerator g(log);
+        generator = &g;
+        ends = g.play(matches);
+    }
+    std::sort(ends.begin(), ends.end());
+    double sum = 0;
+    for (double e : ends) sum += e;
+    const auto over = std::count_if(ends.begin(), ends.end(), [](double e) { return e > 5; });
+    const double size = static_cast<double>(std::filesystem::file_size(path)) / (1024 * 1024);
+    const double full = OpenWindow(path);
+
+    std::printf("history: %d matches, %zu ends\n", matches, ends.size());
+    std::printf(
+        "storing one end: mean %.3f ms, 99th percentile %.3f ms, worst %.3f ms "
+        "(budget 5 ms; %td ends over it)\n",
+        sum / static_cast<double>(ends.size()), ends[ends.size() * 99 / 100], ends.back(), over);
+    std::printf("database file: %.1f MB (budget 100 MB)\n", size);
+    std::printf(
+        "statistics window, open and show the archer: empty history %.1f ms, "
+        "this history %.1f ms, ratio %.1f (budget 300 ms)\n",
+        empty, full, full / empty);
+    return 0;
+}

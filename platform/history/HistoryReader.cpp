@@ -1,0 +1,128 @@
+#include "platform/history/HistoryReader.h"
+
+HistoryReader::HistoryReader(const std::string& path) : state_(CheckHistoryFile(path, false)) {
+    if (state_ != HistoryState::Ready) return;
+    if (const int rc = db_.open(path, SQLITE_OPEN_READONLY); rc != SQLITE_OK) {
+        failed(rc);
+        return;
+    }
+    // The game may be writing an end at this very moment.
+    sqlite3_busy_timeout(db_.get(), 1000);
+    // An empty file is a history not yet begun.
+    int64_t version = 0;
+    int rc = SQLITE_OK;
+    if (db_.queryInteger("PRAGMA user_version", version, &rc) && version == 0) {
+        state_ = HistoryState::Absent;
+    } else if (rc != SQLITE_OK) {
+        failed(rc);
+    }
+}
+
+bool HistoryReader::failed(int resultCode) {
+    switch (resultCode) {
+        case SQLITE_NOTADB:
+            state_ = HistoryState::NotADatabase;
+            break;
+        case SQLITE_CORRUPT:
+            state_ = HistoryState::Damaged;
+            break;
+        default:
+            state_ = HistoryState::Unusable;
+            break;
+    }
+    return false;
+}
+
+bool HistoryReader::readMatches(History& history) {
+    if (state_ == HistoryState::Absent) return true;
+    if (state_ != HistoryState::Ready) return false;
+    SqliteStatement matches(db_.get(),
+                            "SELECT id, started, finished, round_type, difficulty, sight, "
+                            "competitors FROM matches ORDER BY id");
+    if (!matches.ok()) return failed(matches.prepareCode());
+    int rc;
+    while ((rc = matches.step()) == SQLITE_ROW) {
+        MatchRecord m{.id = matches.integer(0),
+                      .started = matches.text(1),
+                      .roundType = static_cast<int32_t>(matches.integer(3)),
+                      .difficulty = static_cast<int32_t>(matches.integer(4)),
+                      .sight = static_cast<int32_t>(matches.integer(5)),
+                      .competitors = static_cast<int32_t>(matches.integer(6))};
+        if (!matches.isNull(2)) m.finished = matches.text(2);
+        history.matches.push_back(std::move(m));
+    }
+    if (rc != SQLITE_DONE) return failed(rc);
+
+    SqliteStatement results(db_.get(),
+                            "SELECT match_id, archer, club, human, distance, score, hits, tens, "
+                            "nines, rank FROM results WHERE human = 1 ORDER BY rowid");
+    if (!results.ok()) return failed(results.prepareCode());
+    while ((rc = results.step()) == SQLITE_ROW) {
+        history.results.push_back({.matchId = results.integer(0),
+                                   .archer = results.text(1),
+                                   .club = results.text(2),
+                                   .human = results.integer(3) != 0,
+                                   .distance = static_cast<int32_t>(results.integer(4)),
+                                   .score = static_cast<int32_t>(results.integer(5)),
+                                   .hits = static_cast<int32_t>(results.integer(6)),
+                                   .tens = static_cast<int32_t>(results.integer(7)),
+                                   .nines = static_cast<int32_t>(results.integer(8)),
+                                   .rank = static_cast<int32_t>(results.integer(9))});
+    }
+    return rc == SQLITE_DONE || failed(rc);
+}
+
+bool HistoryReader::readArchers(std::vector<ArcherKey>& archers) {
+    if (state_ == HistoryState::Absent) return true;
+    if (state_ != HistoryState::Ready) return false;
+    SqliteStatement query(db_.get(),
+                          "SELECT archer, club FROM results WHERE human = 1 UNION "
+                          "SELECT archer, club FROM arrows ORDER BY 1, 2");
+    if (!query.ok()) return failed(query.prepareCode());
+    int rc;
+    while ((rc = query.step()) == SQLITE_ROW) archers.push_back({query.text(0), query.text(1)});
+    return rc == SQLITE_DONE || failed(rc);
+}
+
+bool HistoryReader::readArrows(const ArcherKey& archer, bool withAiming,
+                               std::vector<ArrowRecord>& arrows) {
+    if (state_ == HistoryState::Absent) return true;
+    if (state_ != HistoryState::Ready) return false;
+    SqliteStatement query(
+        db_.get(), withAiming ? "SELECT match_id, distance, end_no, arrow_no, score, x, y, factor, "
+                                "ticks, path, draw FROM arrows WHERE archer = ?1 AND club = ?2 "
+                                "ORDER BY match_id, distance, end_no, arrow_no"
+                              : "SELECT match_id, distance, end_no, arrow_no, score, x, y, factor, "
+                                "ticks FROM arrows WHERE archer = ?1 AND club = ?2 "
+                                "ORDER BY match_id, distance, end_no, arrow_no");
+    if (!query.ok()) return failed(query.prepareCode());
+    query.bind(1, archer.name);
+    query.bind(2, archer.club);
+    // A keen archer has a hundred thousand arrows: one allocation instead of twenty.
+    SqliteStatement count(db_.get(), "SELECT count(*) FROM arrows WHERE archer = ?1 AND club = ?2");
+    count.bind(1, archer.name);
+    count.bind(2, archer.club);
+    if (count.ok() && count.step() == SQLITE_ROW) {
+        arrows.reserve(arrows.size() + static_cast<std::size_t>(count.integer(0)));
+    }
+    int rc;
+    while ((rc = query.step()) == SQLITE_ROW) {
+        ArrowRecord a{.matchId = query.integer(0),
+                      .archer = archer.name,
+                      .club = archer.club,
+                      .distance = static_cast<int32_t>(query.integer(1)),
+                      .endNo = static_cast<int32_t>(query.integer(2)),
+                      .arrowNo = static_cast<int32_t>(query.integer(3)),
+                      .score = static_cast<int32_t>(query.integer(4)),
+                      .x = static_cast<int32_t>(query.integer(5)),
+                      .y = static_cast<int32_t>(query.integer(6)),
+                      .factor = static_cast<int32_t>(query.integer(7)),
+                      .ticks = static_cast<int32_t>(query.integer(8))};
+        if (withAiming) {
+            a.pathBlob = query.blob(9);
+            a.drawBlob = query.blob(10);
+        }
+        arrows.push_back(std::move(a));
+    }
+    return rc == SQLITE_DONE || failed(rc);
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/history/HistoryFile.h"
+#include "platform/history/Sqlite.h"
+#include "rules/history/History.h"
+
+// Reads "historie.db" for the statistics without ever writing to it. A missing file is an
+// empty history.
+class HistoryReader {
+  public:
+    explicit HistoryReader(const std::string& path);
+
+    // Ready or Absent when the history can be read; otherwise what is wrong with the file.
+    HistoryState state() const { return state_; }
+
+    // Every match and the result rows of the human archers. False (and state() says why) when the
+    // file fails.
+    bool readMatches(History& history);
+    // The human archers: every archer of a result row marked human or of an arrow.
+    bool readArchers(std::vector<ArcherKey>& archers);
+    // The arrows of one archer, match by match, each match by distance, end and arrow (the
+    // order of the index, which saves sorting); the sight path and the draw only
+    // with `withAiming`, since most uses do not need them.
+    bool readArrows(const ArcherKey& archer, bool withAiming, std::vector<ArrowRecord>& arrows);
+
+  private:
+    bool failed(int resultCode);
+
+    HistoryState state_;
+    SqliteConnection db_;
+};

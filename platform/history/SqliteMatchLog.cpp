@@ -1,0 +1,204 @@
+#include "platform/history/SqliteMatchLog.h"
+
+#include <utility>
+
+#include "rules/formats/Utf8.h"
+#include "rules/history/PathBlob.h"
+#include "rules/history/RoundNames.h"
+
+namespace {
+
+// Long enough for another copy of the game to finish its end, short enough not to be noticed.
+constexpr int kBusyTimeoutMs = 250;
+
+}  // namespace
+
+SqliteMatchLog::SqliteMatchLog(std::string path, std::function<std::string()> clock)
+    : path_(std::move(path)), clock_(std::move(clock)) {
+    open();
+}
+
+SqliteMatchLog::~SqliteMatchLog() {
+    // What earlier ends could not store gets its last chance; an end half shot is not kept.
+    store();
+}
+
+void SqliteMatchLog::open() {
+    state_ = CheckHistoryFile(path_, true);
+    if (state_ != HistoryState::Ready && state_ != HistoryState::Absent) return;
+    state_ = HistoryState::Unusable;
+    if (db_.open(path_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE) != SQLITE_OK) return;
+    sqlite3_busy_timeout(db_.get(), kBusyTimeoutMs);
+    // A killed game loses at most what it had not committed; the file itself stays whole.
+    db_.exec("PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL;");
+    // Copying the log into the file, and starting the log afresh after that, waits for the
+    // disk; that is done between matches, never on closing an end.
+    db_.exec("PRAGMA wal_autocheckpoint = 0;");
+    if (MigrateHistory(db_) != SQLITE_OK) return;
+    insertMatch_ = SqliteStatement(
+        db_.get(),
+        "INSERT INTO matches(started, round_type, round_name, division, difficulty, sight, "
+        "competitors, demo) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
+    insertArrow_ = SqliteStatement(
+        db_.get(),
+        "INSERT INTO arrows(match_id, archer, club, distance, end_no, arrow_no, score, x, y, "
+        "factor, ticks, path, draw) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, "
+        "?13)");
+    insertResult_ = SqliteStatement(
+        db_.get(),
+        "INSERT INTO results(match_id, archer, club, human, distance, score, hits, tens, nines, "
+        "rank) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)");
+    finishMatch_ = SqliteStatement(db_.get(), "UPDATE matches SET finished = ?2 WHERE id = ?1");
+    if (insertMatch_.ok() && insertArrow_.ok() && insertResult_.ok() && finishMatch_.ok()) {
+        state_ = HistoryState::Ready;
+    }
+}
+
+void SqliteMatchLog::matchStarted(const LoggedMatch& match) {
+    if (state_ == HistoryState::Unusable) failed(SQLITE_CANTOPEN);
+    if (!recording()) return;
+    endArrows_.clear();
+    currentMatch_ = ++matchesStarted_;
+    keep(MatchRow{currentMatch_, match, clock_()});
+    store();
+}
+
+void SqliteMatchLog::arrowShot(LoggedArrow arrow) {
+    if (!recording() || currentMatch_ == 0) return;
+    endArrows_.push_back(std::move(arrow));
+}
+
+void SqliteMatchLog::endClosed() {
+    if (!recording() || currentMatch_ == 0 || endArrows_.empty()) return;
+    keep(EndRows{currentMatch_, std::exchange(endArrows_, {})});
+    store();
+}
+
+void SqliteMatchLog::distanceEnded(int32_t distance, const std::vector<LoggedResult>& results) {
+    if (!recording() || currentMatch_ == 0) return;
+    keep(ResultRows{currentMatch_, distance, results});
+    store();
+}
+
+void SqliteMatchLog::matchFinished() {
+    if (!recording() || currentMatch_ == 0) return;
+    keep(FinishRow{currentMatch_, clock_()});
+    currentMatch_ = 0;
+    store();
+    checkpoint();
+}
+
+void SqliteMatchLog::matchAbandoned() {
+    // Its row stays without a finish; an end half shot is not kept.
+    endArrows_.clear();
+    currentMatch_ = 0;
+    checkpoint();
+}
+
+void SqliteMatchLog::checkpoint() {
+    if (recording()) {
+        sqlite3_wal_checkpoint_v2(db_.get(), nullptr, SQLITE_CHECKPOINT_PASSIVE, nullptr, nullptr);
+    }
+}
+
+void SqliteMatchLog::keep(PendingWrite write) {
+    pending_.push_back(std::move(write));
+}
+
+void SqliteMatchLog::store() {
+    if (!recording() || pending_.empty()) return;
+    int rc = db_.exec("BEGIN IMMEDIATE");
+    if (rc != SQLITE_OK) return failed(rc);
+    std::map<int64_t, int64_t> newRows;
+    for (const PendingWrite& w : pending_) {
+        rc = write(w, newRows);
+        if (rc != SQLITE_OK) break;
+    }
+    if (rc == SQLITE_OK) rc = db_.exec("COMMIT");
+    if (rc != SQLITE_OK) {
+        db_.exec("ROLLBACK");
+        return failed(rc);
+    }
+    rowOfMatch_.merge(newRows);
+    pending_.clear();
+}
+
+int SqliteMatchLog::write(const PendingWrite& pending, std::map<int64_t, int64_t>& newRows) {
+    auto finish = [](SqliteStatement& s) {
+        const int rc = s.step();
+        s.reset();
+        return rc == SQLITE_DONE ? SQLITE_OK : rc;
+    };
+    auto rowOf = [&](int64_t match) -> int64_t {
+        auto stored = rowOfMatch_.find(match);
+        if (stored != rowOfMatch_.end()) return stored->second;
+        auto fresh = newRows.find(match);
+        return fresh != newRows.end() ? fresh->second : 0;
+    };
+
+    if (const auto* m = std::get_if<MatchRow>(&pending)) {
+        SqliteStatement& s = insertMatch_;
+        s.bind(1, m->started);
+        s.bind(2, int64_t{m->details.roundType});
+        s.bind(3, RoundName(m->details.roundType));
+        s.bind(4, DivisionName(m->details.roundType));
+        s.bind(5, int64_t{m->details.difficulty});
+        s.bind(6, int64_t{m->details.sight});
+        s.bind(7, int64_t{m->details.competitors});
+        s.bind(8, int64_t{m->details.demo});
+        const int rc = finish(s);
+        if (rc == SQLITE_OK) newRows[m->match] = sqlite3_last_insert_rowid(db_.get());
+        return rc;
+    }
+    if (const auto* e = std::get_if<EndRows>(&pending)) {
+        const int64_t row = rowOf(e->match);
+        for (const LoggedArrow& a : e->arrows) {
+            SqliteStatement& s = insertArrow_;
+            s.bind(1, row);
+            s.bind(2, Cp1250ToUtf8(a.archer));
+            s.bind(3, Cp1250ToUtf8(a.club));
+            s.bind(4, int64_t{a.distance});
+            s.bind(5, int64_t{a.endNo});
+            s.bind(6, int64_t{a.arrowNo});
+            s.bind(7, int64_t{a.score});
+            s.bind(8, int64_t{a.hit.x});
+            s.bind(9, int64_t{a.hit.y});
+            s.bind(10, int64_t{a.factor});
+            s.bind(11, int64_t{a.ticks});
+            s.bindBlob(12, EncodePath(a.path));
+            s.bindBlob(13, EncodeDraw(a.draw));
+            if (const int rc = finish(s); rc != SQLITE_OK) return rc;
+        }
+        return SQLITE_OK;
+    }
+    if (const auto* r = std::get_if<ResultRows>(&pending)) {
+        const int64_t row = rowOf(r->match);
+        for (const LoggedResult& result : r->results) {
+            SqliteStatement& s = insertResult_;
+            s.bind(1, row);
+            s.bind(2, Cp1250ToUtf8(result.archer));
+            s.bind(3, Cp1250ToUtf8(result.club));
+            s.bind(4, int64_t{result.human});
+            s.bind(5, int64_t{r->distance});
+            s.bind(6, int64_t{result.score});
+            s.bind(7, int64_t{result.hits});
+            s.bind(8, int64_t{result.tens});
+            s.bind(9, int64_t{result.nines});
+            s.bind(10, int64_t{result.rank});
+            if (const int rc = finish(s); rc != SQLITE_OK) return rc;
+        }
+        return SQLITE_OK;
+    }
+    const auto& f = std::get<FinishRow>(pending);
+    finishMatch_.bind(1, rowOf(f.match));
+    finishMatch_.bind(2, f.finished);
+    return finish(finishMatch_);
+}
+
+void SqliteMatchLog::failed(int resultCode) {
+    // Another copy of the game is busy with the file: the next end tries again, quietly.
+    if (resultCode == SQLITE_BUSY || resultCode == SQLITE_LOCKED) return;
+    if (toldNotSaving_) return;
+    toldNotSaving_ = true;
+    if (onNotSaving) onNotSaving();
+}

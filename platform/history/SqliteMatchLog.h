@@ -1,0 +1,81 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "platform/history/HistoryFile.h"
+#include "platform/history/LocalTime.h"
+#include "platform/history/Sqlite.h"
+#include "rules/history/MatchLog.h"
+
+// The match history in "historie.db". Arrows wait in memory until their end closes; then
+// everything not yet stored goes in one transaction. What cannot be stored (another copy of
+// the game holding the file too long, a read-only folder, a full disk) is kept and tried again
+// with the next end and when the log closes. A file that is not the game's history, is damaged
+// or comes from a later version is only looked at: the log then records nothing.
+class SqliteMatchLog final : public MatchLog {
+  public:
+    explicit SqliteMatchLog(std::string path, std::function<std::string()> clock = LocalTimeNow);
+    ~SqliteMatchLog() override;
+
+    HistoryState state() const { return state_; }
+    // Told once, the first time the history cannot be stored although the file is usable.
+    std::function<void()> onNotSaving;
+    // Ends and results that wait to be stored.
+    std::size_t pendingWrites() const { return pending_.size(); }
+
+    void matchStarted(const LoggedMatch& match) override;
+    void arrowShot(LoggedArrow arrow) override;
+    void endClosed() override;
+    void distanceEnded(int32_t distance, const std::vector<LoggedResult>& results) override;
+    void matchFinished() override;
+    void matchAbandoned() override;
+
+  private:
+    // Everything kept in memory refers to its match by a number of this log's own, since the
+    // match's row may not be stored yet.
+    struct MatchRow {
+        int64_t match;
+        LoggedMatch details;
+        std::string started;
+    };
+    struct EndRows {
+        int64_t match;
+        std::vector<LoggedArrow> arrows;
+    };
+    struct ResultRows {
+        int64_t match;
+        int32_t distance;
+        std::vector<LoggedResult> results;
+    };
+    struct FinishRow {
+        int64_t match;
+        std::string finished;
+    };
+    using PendingWrite = std::variant<MatchRow, EndRows, ResultRows, FinishRow>;
+
+    void open();
+    bool recording() const { return state_ == HistoryState::Ready; }
+    void keep(PendingWrite write);
+    void store();
+    int write(const PendingWrite& write, std::map<int64_t, int64_t>& newRows);
+    void failed(int resultCode);
+    void checkpoint();
+
+    std::string path_;
+    std::function<std::string()> clock_;
+    HistoryState state_ = HistoryState::Unusable;
+    SqliteConnection db_;
+    SqliteStatement insertMatch_, insertArrow_, insertResult_, finishMatch_;
+
+    int64_t currentMatch_ = 0;  // 0: none under way
+    int64_t matchesStarted_ = 0;
+    std::vector<LoggedArrow> endArrows_;
+    std::vector<PendingWrite> pending_;
+    std::map<int64_t, int64_t> rowOfMatch_;
+    bool toldNotSaving_ = false;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "rules/history/HistoryRecords.h"
+
+// What the statistics read: every match, every result row, and the arrows of the archers
+// loaded (often one archer only).
+struct History {
+    std::vector<MatchRecord> matches;  // in the order they were started
+    std::vector<ResultRecord> results;
+    std::vector<ArrowRecord> arrows;
+};
+
+// A human archer as the history knows him: the name and the club, both UTF-8.
+struct ArcherKey {
+    std::string name;
+    std::string club;
+    friend bool operator==(const ArcherKey&, const ArcherKey&) = default;
+    friend auto operator<=>(const ArcherKey&, const ArcherKey&) = default;
+};

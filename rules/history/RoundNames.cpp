@@ -1,0 +1,21 @@
+#include "rules/history/RoundNames.h"
+
+#include "rules/match/Rounds.h"
+
+std::string RoundName(int32_t roundType) {
+    const RoundRules* round = findRound(roundType);
+    if (!round) return {};
+    return round->full ? "VEXA" : "VEXA Kr.";
+}
+
+std::string DivisionName(int32_t roundType) {
+    const RoundRules* round = findRound(roundType);
+    if (!round) return {};
+    return round->men ? "mu\u017ei" : "\u017eeny";
+}
+
+std::string RoundTitle(int32_t roundType) {
+    const RoundRules* round = findRound(roundType);
+    if (!round) return {};
+    return RoundName(roundType) + " " + DivisionName(roundType);
+}

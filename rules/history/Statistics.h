@@ -1,0 +1,69 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "rules/history/History.h"
+
+// The statistics of one human archer over the history, optionally for one round type.
+// Only finished matches have a match total; distances count once their results were written;
+// ends count when all their arrows are there.
+
+inline constexpr int32_t kAllRounds = 0;
+
+struct DatedScore {
+    int32_t score = 0;
+    int64_t matchId = 0;
+    std::string date;          // when that match was started
+    bool inLastMatch = false;  // set in the archer's last match of the selection
+};
+
+struct BestEnd {
+    DatedScore score;
+    int32_t distance = 0;
+    int32_t endNo = 0;
+};
+
+struct PersonalBests {
+    std::map<int32_t, DatedScore> matchTotal;  // by round type
+    std::map<int32_t, DatedScore> distance;    // by metres
+    std::map<int32_t, BestEnd> end;            // by metres: a three- and a six-arrow end differ
+};
+
+struct Averages {
+    std::map<int32_t, double> arrowScore;  // by metres
+    double tensShare = 0;                  // of all arrows, 0..1
+    double ninesShare = 0;
+    double missesShare = 0;
+    int32_t matches = 0;  // in which the archer shot at least one arrow
+    int32_t arrows = 0;
+};
+
+struct MatchTotal {
+    int64_t matchId = 0;
+    int32_t roundType = 0;
+    std::string date;
+    int32_t total = 0;
+};
+
+struct ArcherStatistics {
+    PersonalBests bests;
+    Averages averages;
+    std::vector<MatchTotal> totals;      // finished matches, in the order they were started
+    std::optional<int64_t> lastMatchId;  // the archer's last match in the selection
+};
+
+ArcherStatistics ComputeStatistics(const History& history, const ArcherKey& archer,
+                                   int32_t roundFilter);
+
+// The last finished match in which a human shot, and its first human archer: what the
+// statistics show first.
+struct MatchChoice {
+    int64_t matchId = 0;
+    int32_t roundType = 0;
+    ArcherKey archer;
+};
+std::optional<MatchChoice> LastHumanMatch(const History& history);

@@ -1,0 +1,261 @@
+#include <gtest/gtest.h>
+#include <iconv.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <thread>
+
+#include "platform/history/HistoryReader.h"
+#include "platform/history/HistoryTestFiles.h"
+#include "platform/history/SqliteMatchLog.h"
+#include "rules/history/ArrowsCsv.h"
+
+namespace {
+
+LoggedArrow Arrow(int32_t endNo, int32_t arrowNo, std::string archer = "Novak") {
+    return {.archer = std::move(archer),
+            .club = "TJ",
+            .distance = 30,
+            .endNo = endNo,
+            .arrowNo = arrowNo,
+            .score = arrowNo + 7,
+            .hit = {120, 95},
+            .factor = 100,
+            .ticks = 2,
+            .path = {{180, 180}, {179, 181}, {178, 182}},
+            .draw = {-250, -245, -240}};
+}
+
+void ShootEnds(MatchLog& log, int32_t ends, const std::string& archer = "Novak") {
+    log.matchStarted({.roundType = 1, .difficulty = 1, .competitors = 2});
+    for (int32_t end = 1; end <= ends; ++end) {
+        for (int32_t arrow = 1; arrow <= 3; ++arrow) log.arrowShot(Arrow(end, arrow, archer));
+        log.endClosed();
+    }
+}
+
+// Ends whose arrows are not all there: none may exist after any interruption.
+constexpr const char* kBrokenEnds =
+    "SELECT count(*) FROM (SELECT count(*) AS n FROM arrows GROUP BY match_id, distance, end_no "
+    "HAVING n != 3)";
+
+TEST(HistoryStore, AKillWhileWritingLeavesWholeEndsAndAnIntactFile) {
+    for (int round = 0; round < 4; ++round) {
+        TempFolder folder;
+        const std::string path = folder.file("historie.db");
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            SqliteMatchLog log(path);
+            for (;;) ShootEnds(log, 12);
+        }
+        // Wait until ends are being written, then kill at a moment that differs every round.
+        for (int wait = 0; QueryInt(path, "SELECT count(*) FROM arrows") < 30; ++wait) {
+            if (wait == 20000 || waitpid(child, nullptr, WNOHANG) == child) {
+                kill(child, SIGKILL);
+                FAIL() << "the writing child stored nothing";
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(700 * round + 300));
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+
+        EXPECT_EQ(QueryText(path, "PRAGMA integrity_check"), "ok");
+        EXPECT_EQ(QueryInt(path, kBrokenEnds), 0);
+        // The game goes on recording into the file the killed one left.
+        const int before = QueryInt(path, "SELECT count(*) FROM arrows");
+        {
+            SqliteMatchLog log(path);
+            ASSERT_EQ(log.state(), HistoryState::Ready);
+            ShootEnds(log, 1);
+        }
+        EXPECT_EQ(QueryInt(path, "SELECT count(*) FROM arrows"), before + 3);
+    }
+}
+
+TEST(HistoryStore, AnEmptyFileBecomesTheCurrentSchema) {
+    TempFolder folder;
+    const std::string path = folder.file("historie.db");
+    WriteBytes(path, "");
+    {
+        SqliteMatchLog log(path);
+        EXPECT_EQ(log.state(), HistoryState::Ready);
+        ShootEnds(log, 1);
+    }
+    EXPECT_EQ(QueryInt(path, "PRAGMA user_version"), 2);
+    EXPECT_EQ(QueryText(path, "PRAGMA journal_mode"), "wal");
+    EXPECT_EQ(QueryInt(path, "SELECT count(*) FROM arrows WHERE length(draw) = 6"), 3);
+}
+
+TEST(HistoryStore, AVersionOneHistoryGainsTheDrawAndKeepsItsArrows) {
+    TempFolder folder;
+    const std::string path = folder.file("historie.db");
+    // The first schema as players of that version have it on disk.
+    RunSql(
+        path,
+        "PRAGMA application_id = 1447385153; PRAGMA user_version = 1;"
+        "CREATE TABLE matches(id INTEGER PRIMARY KEY, started TEXT NOT NULL, finished TEXT,"
+        " round_type INTEGER, round_name TEXT, division TEXT, difficulty INTEGER,"
+        " sight INTEGER, competitors INTEGER, demo INTEGER);"
+        "CREATE TABLE arrows(match_id INTEGER, archer TEXT, club TEXT, distance INTEGER,"
+        " end_no INTEGER, arrow_no INTEGER, score INTEGER, x INTEGER, y INTEGER,"
+        " factor INTEGER, ticks INTEGER, path BLOB);"
+        "CREATE TABLE results(match_id INTEGER, archer TEXT, club TEXT, human INTEGER,"
+        " distance INTEGER, score INTEGER, hits INTEGER, tens INTEGER, nines INTEGER,"
+        " rank INTEGER);"
+        "INSERT INTO matches(id, started, round_type) VALUES (1, '2026-01-02T10:00:00+01:00', 1);"
+        "INSERT INTO arrows VALUES (1, 'Novak', 'TJ', 30, 1, 1, 9, 110, 111, 100, 1, "
+        "x'0100020003000400');");
+    {
+        SqliteMatchLog log(path);
+        ASSERT_EQ(log.state(), HistoryState::Ready);
+        ShootEnds(log, 1);
+    }
+    EXPECT_EQ(QueryInt(path, "PRAGMA user_version"), 2);
+    EXPECT_EQ(QueryInt(path, "SELECT count(*) FROM arrows WHERE match_id = 1 AND draw IS NULL"), 1);
+    EXPECT_EQ(QueryText(path, "SELECT hex(path) FROM arrows WHERE match_id = 1"),
+              "0100020003000400");
+    EXPECT_EQ(QueryInt(path, "SELECT count(*) FROM arrows WHERE match_id = 2 AND length(draw) = 6"),
+              3);
+}
+
+TEST(HistoryStore, AFileThatIsNotOursIsNeverWritten) {
+    struct Case {
+        const char* what;
+        std::function<void(const std::string&)> make;
+        HistoryState state;
+    };
+    auto history = [](const std::string& path) {
+        SqliteMatchLog log(path);
+        ShootEnds(log, 40);
+    };
+    const Case cases[] = {
+        {"text", [](const std::string& p) { WriteBytes(p, std::string(300, 'x') + "\r\n"); },
+         HistoryState::NotADatabase},
+        {"short", [](const std::string& p) { WriteBytes(p, "SQLite format 3"); },
+         HistoryState::NotADatabase},
+        {"another program's database",
+         [](const std::string& p) {
+             RunSql(p, "CREATE TABLE notes(t TEXT); INSERT INTO notes VALUES ('x');");
+         },
+         HistoryState::NotADatabase},
+        {"newer",
+         [&](const std::string& p) {
+             history(p);
+             RunSql(p, "PRAGMA user_version = 3;");
+         },
+         HistoryState::Newer},
+        {"damaged",
+         [&](const std::string& p) {
+             history(p);
+             std::string bytes = ReadBytes(p);
+             for (std::size_t at = 4096; at < bytes.size(); at += 97) bytes[at] = '\x5A';
+             WriteBytes(p, bytes);
+         },
+         HistoryState::Damaged},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempFolder folder;
+        const std::string path = folder.file("historie.db");
+        c.make(path);
+        const std::string before = ReadBytes(path);
+        {
+            SqliteMatchLog log(path);
+            EXPECT_EQ(log.state(), c.state);
+            bool told = false;
+            log.onNotSaving = [&] { told = true; };
+            ShootEnds(log, 3);
+            log.matchFinished();
+            EXPECT_FALSE(told);  // the statistics say what is wrong; the match is not bothered
+        }
+        EXPECT_EQ(ReadBytes(path), before);
+        HistoryReader reader(path);
+        History read;
+        std::vector<ArrowRecord> arrows;
+        const bool readable =
+            reader.readMatches(read) && reader.readArrows({"Novak", "TJ"}, false, arrows);
+        EXPECT_FALSE(readable);
+        EXPECT_EQ(reader.state(), c.state);
+        EXPECT_EQ(ReadBytes(path), before);
+    }
+}
+
+TEST(HistoryStore, AnEndThatFindsTheFileLockedIsStoredWithTheNextOne) {
+    TempFolder folder;
+    const std::string path = folder.file("historie.db");
+    SqliteMatchLog log(path);
+    bool told = false;
+    log.onNotSaving = [&] { told = true; };
+    ShootEnds(log, 1);
+    // Another copy of the game in the middle of its own end.
+    sqlite3* other = nullptr;
+    sqlite3_open(path.c_str(), &other);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    for (int32_t arrow = 1; arrow <= 3; ++arrow) log.arrowShot(Arrow(2, arrow));
+    log.endClosed();
+    EXPECT_EQ(log.pendingWrites(), 1u);
+    sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    for (int32_t arrow = 1; arrow <= 3; ++arrow) log.arrowShot(Arrow(3, arrow));
+    log.endClosed();
+    EXPECT_EQ(log.pendingWrites(), 0u);
+    EXPECT_FALSE(told);
+    EXPECT_EQ(QueryInt(path, "SELECT count(DISTINCT end_no) FROM arrows"), 3);
+    EXPECT_EQ(QueryInt(path, kBrokenEnds), 0);
+}
+
+TEST(HistoryStore, AFolderThatCannotHoldTheFileIsToldOnce) {
+    TempFolder folder;
+    SqliteMatchLog log(folder.file("missing-folder/historie.db"));
+    int told = 0;
+    log.onNotSaving = [&] { ++told; };
+    ShootEnds(log, 2);
+    ShootEnds(log, 2);
+    EXPECT_EQ(told, 1);
+}
+
+// The independent reference: glibc's own cp1250 table.
+std::string Utf8ByIconv(const std::string& cp1250) {
+    iconv_t cd = iconv_open("UTF-8", "CP1250");
+    std::string in = cp1250;
+    std::string out(in.size() * 4, '\0');
+    char* inPtr = in.data();
+    char* outPtr = out.data();
+    std::size_t inLeft = in.size(), outLeft = out.size();
+    iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+    iconv_close(cd);
+    out.resize(out.size() - outLeft);
+    return out;
+}
+
+TEST(HistoryStore, EveryCp1250CharacterOfANameReachesTheDatabaseAndTheCsv) {
+    std::string name;
+    for (int byte = 0x80; byte <= 0xFF; ++byte) {
+        // The five bytes glibc leaves unassigned have no reference to compare with.
+        if (byte == 0x81 || byte == 0x83 || byte == 0x88 || byte == 0x90 || byte == 0x98) continue;
+        name.push_back(static_cast<char>(byte));
+    }
+    const std::string utf8 = Utf8ByIconv(name);
+    ASSERT_FALSE(utf8.empty());
+    TempFolder folder;
+    const std::string path = folder.file("historie.db");
+    {
+        SqliteMatchLog log(path);
+        ShootEnds(log, 1, name);
+    }
+    EXPECT_EQ(QueryText(path, "SELECT archer FROM arrows LIMIT 1"), utf8);
+    HistoryReader reader(path);
+    History history;
+    std::vector<ArrowRecord> arrows;
+    ASSERT_TRUE(reader.readMatches(history));
+    ASSERT_TRUE(reader.readArrows({utf8, "TJ"}, false, arrows));
+    ASSERT_EQ(arrows.size(), 3u);
+    const std::string csv = ArrowsCsv(history.matches, arrows);
+    EXPECT_NE(csv.find("," + utf8 + ",TJ,30,1,1,8,"), std::string::npos);
+}
+
+}  // namespace

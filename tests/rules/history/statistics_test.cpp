@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include "rules/history/Statistics.h"
+
+namespace {
+
+// Two archers, three matches of the short men's round (1) and one of the full men's round (3):
+//   match 1 (round 1, finished): Eva 50 m 300, 30 m 320; Adam 50 m 310, 30 m 300
+//   match 2 (round 1, unfinished): Eva 50 m 330 only
+//   match 3 (round 3, finished): Eva 90 m 250, 70 m 280, 50 m 300, 30 m 330
+//   match 4 (round 1, finished): Eva 50 m 300, 30 m 340
+// Eva's arrows: two ends at 30 m in match 1 (10 10 9, 10 0 8), one whole end at 50 m in
+// match 4 (10 10 10) and an end of match 4 left at two arrows (10 10).
+History KnownHistory() {
+    History h;
+    h.matches = {{1, "2026-01-01T10:00:00+01:00", "2026-01-01T11:00:00+01:00", 1},
+                 {2, "2026-01-02T10:00:00+01:00", std::nullopt, 1},
+                 {3, "2026-01-03T10:00:00+01:00", "2026-01-03T12:00:00+01:00", 3},
+                 {4, "2026-01-04T10:00:00+01:00", "2026-01-04T11:00:00+01:00", 1}};
+    auto eva = [](int64_t match, int32_t distance, int32_t score) {
+        return ResultRecord{match, "Eva", "SK", true, distance, score};
+    };
+    h.results = {eva(1, 50, 300), {1, "Adam", "SK", true, 50, 310},
+                 eva(1, 30, 320), {1, "Adam", "SK", true, 30, 300},
+                 eva(2, 50, 330), eva(3, 90, 250),
+                 eva(3, 70, 280), eva(3, 50, 300),
+                 eva(3, 30, 330), eva(4, 50, 300),
+                 eva(4, 30, 340), {4, "Robot", "", false, 30, 360}};
+    auto arrow = [](int64_t match, int32_t distance, int32_t end, int32_t no, int32_t score) {
+        return ArrowRecord{.matchId = match,
+                           .archer = "Eva",
+                           .club = "SK",
+                           .distance = distance,
+                           .endNo = end,
+                           .arrowNo = no,
+                           .score = score};
+    };
+    h.arrows = {arrow(1, 30, 1, 1, 10), arrow(1, 30, 1, 2, 10), arrow(1, 30, 1, 3, 9),
+                arrow(1, 30, 2, 1, 10), arrow(1, 30, 2, 2, 0),  arrow(1, 30, 2, 3, 8),
+                arrow(4, 50, 1, 1, 10), arrow(4, 50, 1, 2, 10), arrow(4, 50, 1, 3, 10),
+                arrow(4, 50, 2, 1, 10), arrow(4, 50, 2, 2, 10)};
+    return h;
+}
+
+const ArcherKey kEva{"Eva", "SK"};
+
+TEST(Statistics, PersonalBestsCarryTheirDateAndTheMarkOfTheLastMatch) {
+    const ArcherStatistics all = ComputeStatistics(KnownHistory(), kEva, kAllRounds);
+    ASSERT_EQ(all.lastMatchId, 4);
+    // Round 1: 620 in match 1, 640 in match 4; the unfinished match 2 has no total.
+    EXPECT_EQ(all.bests.matchTotal.at(1).score, 640);
+    EXPECT_EQ(all.bests.matchTotal.at(1).date, "2026-01-04T10:00:00+01:00");
+    EXPECT_TRUE(all.bests.matchTotal.at(1).inLastMatch);
+    EXPECT_EQ(all.bests.matchTotal.at(3).score, 1160);
+    EXPECT_FALSE(all.bests.matchTotal.at(3).inLastMatch);
+    // A distance counts even in a match never finished; the equal 300 of match 4 takes nothing.
+    EXPECT_EQ(all.bests.distance.at(50).score, 330);
+    EXPECT_EQ(all.bests.distance.at(50).matchId, 2);
+    EXPECT_EQ(all.bests.distance.at(30).score, 340);
+    EXPECT_TRUE(all.bests.distance.at(30).inLastMatch);
+    EXPECT_EQ(all.bests.distance.at(90).score, 250);
+    // Best ends: 29 at 30 m (match 1, end 1); 30 at 50 m from the whole end, not the two arrows.
+    EXPECT_EQ(all.bests.end.at(30).score.score, 29);
+    EXPECT_EQ(all.bests.end.at(30).endNo, 1);
+    EXPECT_EQ(all.bests.end.at(50).score.score, 30);
+    EXPECT_TRUE(all.bests.end.at(50).score.inLastMatch);
+    // The chart: finished matches in order, with their totals.
+    ASSERT_EQ(all.totals.size(), 3u);
+    EXPECT_EQ(all.totals[0].total, 620);
+    EXPECT_EQ(all.totals[1].roundType, 3);
+    EXPECT_EQ(all.totals[2].matchId, 4);
+}
+
+TEST(Statistics, AveragesAndSharesOverTheArrowsOfTheSelection) {
+    const ArcherStatistics all = ComputeStatistics(KnownHistory(), kEva, kAllRounds);
+    const Averages& a = all.averages;
+    EXPECT_EQ(a.arrows, 11);
+    EXPECT_EQ(a.matches, 2);
+    EXPECT_DOUBLE_EQ(a.arrowScore.at(30), 47.0 / 6);
+    EXPECT_DOUBLE_EQ(a.arrowScore.at(50), 10.0);
+    EXPECT_DOUBLE_EQ(a.tensShare, 8.0 / 11);
+    EXPECT_DOUBLE_EQ(a.ninesShare, 1.0 / 11);
+    EXPECT_DOUBLE_EQ(a.missesShare, 1.0 / 11);
+
+    // The full round alone: no arrows, one match total, its last match is match 3.
+    const ArcherStatistics full = ComputeStatistics(KnownHistory(), kEva, 3);
+    EXPECT_EQ(full.averages.arrows, 0);
+    EXPECT_EQ(full.averages.tensShare, 0.0);
+    EXPECT_EQ(full.bests.matchTotal.size(), 1u);
+    EXPECT_TRUE(full.bests.matchTotal.at(3).inLastMatch);
+    EXPECT_EQ(full.bests.distance.at(50).score, 300);
+
+    // Another archer of the same name in another club is somebody else.
+    EXPECT_FALSE(ComputeStatistics(KnownHistory(), {"Eva", "TJ"}, kAllRounds).lastMatchId);
+}
+
+TEST(Statistics, TheLastFinishedMatchWithAHumanIsShownFirst) {
+    History h = KnownHistory();
+    // The final places of match 4 put Eva first among the humans.
+    h.results.push_back({4, "Adam", "SK", true, 30, 100, 0, 0, 0, 3});
+    h.results[10].rank = 2;
+    const std::optional<MatchChoice> choice = LastHumanMatch(h);
+    ASSERT_TRUE(choice);
+    EXPECT_EQ(choice->matchId, 4);
+    EXPECT_EQ(choice->roundType, 1);
+    EXPECT_EQ(choice->archer, kEva);
+    // A demo match afterwards has no human: match 4 stays the one.
+    h.matches.push_back({5, "2026-01-05T10:00:00+01:00", "2026-01-05T10:01:00+01:00", 2});
+    h.results.push_back({5, "Robot", "", false, 30, 300, 0, 0, 0, 1});
+    EXPECT_EQ(LastHumanMatch(h)->matchId, 4);
+    EXPECT_FALSE(LastHumanMatch(History{}));
+}
+
+}  // namespace

@@ -1,0 +1,356 @@
+#include "windows/StatisticsWindow.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QDateTime>
+#include <QDateTimeAxis>
+#include <QDir>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <utility>
+
+#include "platform/history/HistoryReader.h"
+#include "rules/formats/FileStore.h"
+#include "rules/history/ArrowsCsv.h"
+#include "rules/history/RoundNames.h"
+
+namespace {
+
+QString utf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QString problemText(HistoryState state) {
+    const QString untouched = QStringLiteral(" Hra do něj nic nezapisuje a nechává ho, jak je.");
+    switch (state) {
+        case HistoryState::NotADatabase:
+            return QStringLiteral("Soubor historie.db není databází historie této hry.") +
+                   untouched;
+        case HistoryState::Damaged:
+            return QStringLiteral("Soubor historie.db je poškozený.") + untouched;
+        case HistoryState::Newer:
+            return QStringLiteral("Soubor historie.db pochází z novější verze hry.") + untouched;
+        case HistoryState::Unusable:
+            return QStringLiteral("Soubor historie.db nelze přečíst.");
+        case HistoryState::Absent:
+            return QStringLiteral("Zatím nebyl zaznamenán žádný zápas.");
+        case HistoryState::Ready:
+            break;
+    }
+    return {};
+}
+
+QLocale czech() {
+    return QLocale(QLocale::Czech, QLocale::CzechRepublic);
+}
+
+QString dateText(const std::string& iso) {
+    const QDateTime when = QDateTime::fromString(utf8(iso), Qt::ISODate);
+    return when.isValid() ? czech().toString(when, QStringLiteral("d. M. yyyy H:mm")) : utf8(iso);
+}
+
+QString archerText(const ArcherKey& archer) {
+    return archer.club.empty()
+               ? utf8(archer.name)
+               : utf8(archer.name) + QStringLiteral(" (") + utf8(archer.club) + QStringLiteral(")");
+}
+
+void addRow(QTableWidget* table, const QStringList& cells) {
+    const int row = table->rowCount();
+    table->insertRow(row);
+    for (int column = 0; column < cells.size(); ++column) {
+        table->setItem(row, column, new QTableWidgetItem(cells[column]));
+    }
+}
+
+QTableWidget* newTable(const QStringList& heads) {
+    auto* table = new QTableWidget(0, static_cast<int>(heads.size()));
+    table->setHorizontalHeaderLabels(heads);
+    table->verticalHeader()->hide();
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionMode(QAbstractItemView::NoSelection);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setStretchLastSection(true);
+    return table;
+}
+
+// The round filter in the order a player thinks of the rounds: full before short, men first.
+constexpr int32_t kFilterRounds[] = {kAllRounds, 3, 4, 1, 2};
+
+}  // namespace
+
+StatisticsWindow::StatisticsWindow(std::string historyPath, FileStore& files, QWidget* parent)
+    : QDialog(parent), historyPath_(std::move(historyPath)), files_(files) {
+    setWindowTitle(QStringLiteral("Statistika..."));
+    resize(720, 540);
+
+    Lukostrelec = new QComboBox;
+    Lukostrelec->setMinimumContentsLength(28);
+    Soutez = new QComboBox;
+    for (int32_t round : kFilterRounds) {
+        Soutez->addItem(
+            round == kAllRounds ? QStringLiteral("Všechny soutěže") : utf8(RoundTitle(round)),
+            round);
+    }
+    auto* choosers = new QHBoxLayout;
+    choosers->addWidget(new QLabel(QStringLiteral("Lukostřelec:")));
+    choosers->addWidget(Lukostrelec, 1);
+    choosers->addSpacing(12);
+    choosers->addWidget(new QLabel(QStringLiteral("Soutěž:")));
+    choosers->addWidget(Soutez);
+
+    Hlaseni = new QLabel;
+    Hlaseni->setWordWrap(true);
+    VybranyZapas = new QLabel;
+
+    Rekordy = newTable(
+        {QStringLiteral("Rekord"), QStringLiteral("Body"), QStringLiteral("Datum"), QString()});
+    Prumery = newTable({QStringLiteral("Údaj"), QStringLiteral("Hodnota")});
+    Graf = new QChartView;
+    Graf->setRenderHint(QPainter::Antialiasing);
+    Graf->setChart(new QChart);
+    Zalozky = new QTabWidget;
+    Zalozky->addTab(Rekordy, QStringLiteral("Osobní rekordy"));
+    Zalozky->addTab(Prumery, QStringLiteral("Průměry"));
+    Zalozky->addTab(Graf, QStringLiteral("Vývoj výsledků"));
+
+    ExportCsv = new QPushButton(QStringLiteral("Export CSV..."));
+    Zavrit = new QPushButton(QStringLiteral("Zavřít"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(ExportCsv);
+    buttons->addStretch(1);
+    buttons->addWidget(Zavrit);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(choosers);
+    layout->addWidget(Hlaseni);
+    layout->addWidget(VybranyZapas);
+    layout->addWidget(Zalozky, 1);
+    layout->addLayout(buttons);
+
+    connect(Lukostrelec, &QComboBox::activated, this, &StatisticsWindow::LukostrelecChange);
+    connect(Soutez, &QComboBox::activated, this, &StatisticsWindow::SoutezChange);
+    connect(ExportCsv, &QPushButton::clicked, this, &StatisticsWindow::ExportCsvClick);
+    connect(Zavrit, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void StatisticsWindow::loadHistory() {
+    history_ = {};
+    selectedMatch_.reset();
+    HistoryReader reader(historyPath_);
+    std::vector<ArcherKey> archers;
+    // A file that fails part-way shows what was read before, with the reason.
+    if (reader.readMatches(history_)) reader.readArchers(archers);
+    state_ = reader.state();
+    Hlaseni->setText(problemText(state_));
+    Hlaseni->setVisible(!Hlaseni->text().isEmpty());
+
+    const QSignalBlocker blocker(Lukostrelec);
+    Lukostrelec->clear();
+    for (const ArcherKey& archer : archers) {
+        Lukostrelec->addItem(archerText(archer), QStringList{utf8(archer.name), utf8(archer.club)});
+    }
+    const bool any = !archers.empty();
+    Lukostrelec->setEnabled(any);
+    Soutez->setEnabled(any);
+    ExportCsv->setEnabled(any);
+    if (const std::optional<MatchChoice> last = LastHumanMatch(history_)) {
+        selectMatch(last->matchId, last->archer);
+    } else {
+        showArcher();
+    }
+}
+
+std::optional<ArcherKey> StatisticsWindow::shownArcher() const {
+    const QStringList key = Lukostrelec->currentData().toStringList();
+    if (key.size() != 2) return std::nullopt;
+    return ArcherKey{key[0].toStdString(), key[1].toStdString()};
+}
+
+int32_t StatisticsWindow::roundFilter() const {
+    return Soutez->currentData().toInt();
+}
+
+void StatisticsWindow::selectMatch(int64_t matchId, const ArcherKey& archer) {
+    const int archerIndex =
+        Lukostrelec->findData(QStringList{utf8(archer.name), utf8(archer.club)});
+    if (archerIndex >= 0) Lukostrelec->setCurrentIndex(archerIndex);
+    for (const MatchRecord& m : history_.matches) {
+        if (m.id == matchId) Soutez->setCurrentIndex(Soutez->findData(m.roundType));
+    }
+    showArcher();
+    selectedMatch_ = matchId;
+    showSelectedMatch();
+}
+
+void StatisticsWindow::LukostrelecChange() {
+    selectedMatch_.reset();
+    showArcher();
+}
+
+void StatisticsWindow::SoutezChange() {
+    selectedMatch_.reset();
+    showArcher();
+}
+
+void StatisticsWindow::showArcher() {
+    history_.arrows.clear();
+    ArcherStatistics stats;
+    if (const std::optional<ArcherKey> archer = shownArcher()) {
+        HistoryReader reader(historyPath_);
+        if (!reader.readArrows(*archer, false, history_.arrows)) {
+            state_ = reader.state();
+            Hlaseni->setText(problemText(state_));
+            Hlaseni->show();
+        }
+        stats = ComputeStatistics(history_, *archer, roundFilter());
+    }
+    fillBests(stats);
+    fillAverages(stats);
+    fillChart(stats);
+    showSelectedMatch();
+    emit selectionChanged();
+}
+
+void StatisticsWindow::fillBests(const ArcherStatistics& stats) {
+    Rekordy->setRowCount(0);
+    const QString mark = QStringLiteral("★ z posledního zápasu");
+    auto add = [&](const QString& what, const DatedScore& best) {
+        addRow(Rekordy, {what, QString::number(best.score), dateText(best.date),
+                         best.inLastMatch ? mark : QString()});
+    };
+    for (int32_t round : kFilterRounds) {
+        auto it = stats.bests.matchTotal.find(round);
+        if (it != stats.bests.matchTotal.end()) {
+            add(utf8(RoundTitle(round)) + QStringLiteral(", celkem"), it->second);
+        }
+    }
+    for (auto it = stats.bests.distance.rbegin(); it != stats.bests.distance.rend(); ++it) {
+        add(QStringLiteral("%1 m").arg(it->first), it->second);
+    }
+    for (auto it = stats.bests.end.rbegin(); it != stats.bests.end.rend(); ++it) {
+        add(QStringLiteral("Sada na %1 m (%2. sada)").arg(it->first).arg(it->second.endNo),
+            it->second.score);
+    }
+}
+
+void StatisticsWindow::fillAverages(const ArcherStatistics& stats) {
+    Prumery->setRowCount(0);
+    const QLocale locale = czech();
+    const Averages& a = stats.averages;
+    for (auto it = a.arrowScore.rbegin(); it != a.arrowScore.rend(); ++it) {
+        addRow(Prumery, {QStringLiteral("Průměr šípu na %1 m").arg(it->first),
+                         locale.toString(it->second, 'f', 2)});
+    }
+    auto share = [&](double value) { return locale.toString(100 * value, 'f', 1) + " %"; };
+    addRow(Prumery, {QStringLiteral("Desítky"), share(a.tensShare)});
+    addRow(Prumery, {QStringLiteral("Devítky"), share(a.ninesShare)});
+    addRow(Prumery, {QStringLiteral("Mimo terč"), share(a.missesShare)});
+    addRow(Prumery, {QStringLiteral("Odstřílené zápasy"), QString::number(a.matches)});
+    addRow(Prumery, {QStringLiteral("Vystřelené šípy"), QString::number(a.arrows)});
+}
+
+void StatisticsWindow::fillChart(const ArcherStatistics& stats) {
+    auto* chart = new QChart;
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    auto* time = new QDateTimeAxis;
+    time->setFormat(QStringLiteral("d. M. yyyy"));
+    time->setTitleText(QStringLiteral("Datum"));
+    auto* points = new QValueAxis;
+    points->setLabelFormat(QStringLiteral("%d"));
+    points->setTitleText(QStringLiteral("Body za zápas"));
+    chart->addAxis(time, Qt::AlignBottom);
+    chart->addAxis(points, Qt::AlignLeft);
+    qint64 first = 0, last = 0;
+    int32_t top = 0;
+    for (int32_t round : kFilterRounds) {
+        auto* series = new QLineSeries;
+        QList<int64_t> ids;
+        for (const MatchTotal& t : stats.totals) {
+            if (t.roundType != round) continue;
+            const qint64 when =
+                QDateTime::fromString(utf8(t.date), Qt::ISODate).toMSecsSinceEpoch();
+            series->append(static_cast<qreal>(when), t.total);
+            ids.append(t.matchId);
+            first = first == 0 ? when : std::min(first, when);
+            last = std::max(last, when);
+            top = std::max(top, t.total);
+        }
+        if (ids.isEmpty()) {
+            delete series;
+            continue;
+        }
+        series->setName(utf8(RoundTitle(round)));
+        series->setPointsVisible(true);
+        chart->addSeries(series);
+        series->attachAxis(time);
+        series->attachAxis(points);
+        connect(series, &QLineSeries::clicked, this, [this, series, ids](const QPointF& at) {
+            // The point nearest in time to the click is the match meant.
+            const QList<QPointF> shown = series->points();
+            qsizetype nearest = 0;
+            for (qsizetype i = 1; i < shown.size(); ++i) {
+                if (std::abs(shown[i].x() - at.x()) < std::abs(shown[nearest].x() - at.x()))
+                    nearest = i;
+            }
+            selectedMatch_ = ids[nearest];
+            showSelectedMatch();
+        });
+    }
+    // With no match yet, the axis shows today rather than the start of the epoch.
+    if (first == 0) first = last = QDateTime::currentMSecsSinceEpoch();
+    // A day either side, so that a single match is not drawn on the frame.
+    constexpr qint64 kDay = 24 * 3600 * 1000;
+    time->setRange(QDateTime::fromMSecsSinceEpoch(first - kDay),
+                   QDateTime::fromMSecsSinceEpoch(last + kDay));
+    points->setRange(0, top > 0 ? top + 50 : 1440);
+    points->applyNiceNumbers();
+    QChart* old = Graf->chart();
+    Graf->setChart(chart);
+    delete old;
+}
+
+void StatisticsWindow::showSelectedMatch() {
+    QString text;
+    for (const MatchRecord& m : history_.matches) {
+        if (!selectedMatch_ || m.id != *selectedMatch_) continue;
+        text = QStringLiteral("Vybraný zápas: %1, %2")
+                   .arg(dateText(m.started), utf8(RoundTitle(m.roundType)));
+        if (!m.finished) text += QStringLiteral(" (nedokončený)");
+    }
+    VybranyZapas->setText(text);
+    VybranyZapas->setVisible(!text.isEmpty());
+}
+
+void StatisticsWindow::ExportCsvClick() {
+    const QString name = askCsvFileName();
+    if (name.isEmpty()) return;
+    if (!files_.write(name.toStdString(), ArrowsCsv(history_.matches, history_.arrows))) {
+        showError(QStringLiteral("Chyba při ukládání souboru !\n") +
+                  QDir::toNativeSeparators(name));
+    }
+}
+
+QString StatisticsWindow::askCsvFileName() {
+    QFileDialog dialog(this, QStringLiteral("Export CSV"), QDir::currentPath(),
+                       QStringLiteral("Soubory CSV (*.csv)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.selectedFiles().value(0);
+}
+
+void StatisticsWindow::showError(const QString& text) {
+    QMessageBox::critical(this, QStringLiteral("Chyba !"), text);
+}
