@@ -373,6 +373,10 @@ void HitAnalysisPage::showNumbers() {
     numbersLabel->setText(text);
 }
 
+void HitAnalysisPage::setAimingSource(std::function<void(ArrowRecord&)> readAiming) {
+    readAiming_ = std::move(readAiming);
+}
+
 void HitAnalysisPage::chooseArrow(int32_t arrow) {
     if (arrow < 0 || static_cast<std::size_t>(arrow) >= arrows_.size()) return;
     const auto row =
@@ -385,7 +389,9 @@ void HitAnalysisPage::chooseArrow(int32_t arrow) {
         filling_ = false;
     }
     plot->setChosen(arrow);
-    replayView->setArrow(arrows_[static_cast<std::size_t>(arrow)]);
+    ArrowRecord& chosen = arrows_[static_cast<std::size_t>(arrow)];
+    if (chosen.pathBlob.empty() && readAiming_) readAiming_(chosen);
+    replayView->setArrow(chosen);
 }
 
 QString HitAnalysisPage::describeArrow(int32_t arrow) const {

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -36,6 +37,9 @@ class HitAnalysisPage : public QWidget {
     void showArcher(const std::string& archerUtf8);
     // Shows one distance of that match, for the shown archer if they shot in it.
     void selectMatch(int64_t matchId);
+    // Where an arrow given without its sight path and draw gets them when it is replayed, so
+    // that a long history need not be read with every arrow's aiming.
+    void setAimingSource(std::function<void(ArrowRecord&)> readAiming);
 
     QComboBox* archerBox;
     QComboBox* matchBox;
@@ -75,5 +79,6 @@ class HitAnalysisPage : public QWidget {
     std::unordered_map<int64_t, const MatchRecord*> matchById_;
     std::vector<std::size_t> selection_;
     ArrowListModel* listModel_;
+    std::function<void(ArrowRecord&)> readAiming_;
     bool filling_ = false;  // choices are being refilled: their signals change nothing
 };

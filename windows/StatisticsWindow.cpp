@@ -24,6 +24,7 @@
 #include "rules/formats/FileStore.h"
 #include "rules/history/ArrowsCsv.h"
 #include "rules/history/RoundNames.h"
+#include "windows/HitAnalysisPage.h"
 
 namespace {
 
@@ -124,6 +125,12 @@ StatisticsWindow::StatisticsWindow(std::string historyPath, FileStore& files, QW
     Zalozky->addTab(Rekordy, QStringLiteral("Osobní rekordy"));
     Zalozky->addTab(Prumery, QStringLiteral("Průměry"));
     Zalozky->addTab(Graf, QStringLiteral("Vývoj výsledků"));
+    RozborZasahu = new HitAnalysisPage;
+    RozborZasahu->setAimingSource([this](ArrowRecord& arrow) {
+        HistoryReader reader(historyPath_);
+        reader.readAiming(arrow);
+    });
+    Zalozky->addTab(RozborZasahu, QStringLiteral("Rozbor zásahů"));
 
     ExportCsv = new QPushButton(QStringLiteral("Export CSV..."));
     Zavrit = new QPushButton(QStringLiteral("Zavřít"));
@@ -143,6 +150,16 @@ StatisticsWindow::StatisticsWindow(std::string historyPath, FileStore& files, QW
     connect(Soutez, &QComboBox::activated, this, &StatisticsWindow::SoutezChange);
     connect(ExportCsv, &QPushButton::clicked, this, &StatisticsWindow::ExportCsvClick);
     connect(Zavrit, &QPushButton::clicked, this, &QDialog::accept);
+    connect(Zalozky, &QTabWidget::currentChanged, this, &StatisticsWindow::feedAnalysis);
+}
+
+void StatisticsWindow::feedAnalysis() {
+    if (analysisFed_ || Zalozky->currentWidget() != RozborZasahu) return;
+    analysisFed_ = true;
+    RozborZasahu->setHistory(history_.matches, history_.arrows);
+    if (const std::optional<ArcherKey> archer = shownArcher())
+        RozborZasahu->showArcher(archer->name);
+    if (selectedMatch_) RozborZasahu->selectMatch(*selectedMatch_);
 }
 
 void StatisticsWindow::loadHistory() {
@@ -219,6 +236,8 @@ void StatisticsWindow::showArcher() {
     fillBests(stats);
     fillAverages(stats);
     fillChart(stats);
+    analysisFed_ = false;
+    feedAnalysis();
     showSelectedMatch();
     emit selectionChanged();
 }
@@ -331,6 +350,7 @@ void StatisticsWindow::showSelectedMatch() {
     }
     VybranyZapas->setText(text);
     VybranyZapas->setVisible(!text.isEmpty());
+    if (analysisFed_ && selectedMatch_) RozborZasahu->selectMatch(*selectedMatch_);
 }
 
 void StatisticsWindow::ExportCsvClick() {

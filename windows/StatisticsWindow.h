@@ -9,6 +9,7 @@
 #include "rules/history/Statistics.h"
 
 class FileStore;
+class HitAnalysisPage;
 class QChartView;
 class QComboBox;
 class QLabel;
@@ -45,6 +46,7 @@ class StatisticsWindow : public QDialog {
     QTableWidget* Rekordy = nullptr;
     QTableWidget* Prumery = nullptr;
     QChartView* Graf = nullptr;
+    HitAnalysisPage* RozborZasahu = nullptr;
     QPushButton* ExportCsv = nullptr;
     QPushButton* Zavrit = nullptr;
 
@@ -68,6 +70,8 @@ class StatisticsWindow : public QDialog {
     void fillAverages(const ArcherStatistics& stats);
     void fillChart(const ArcherStatistics& stats);
     void showSelectedMatch();
+    // The hit analysis reads its history only while it is the page shown.
+    void feedAnalysis();
     int32_t roundFilter() const;
 
     std::string historyPath_;
@@ -75,4 +79,5 @@ class StatisticsWindow : public QDialog {
     HistoryState state_ = HistoryState::Absent;
     History history_;
     std::optional<int64_t> selectedMatch_;
+    bool analysisFed_ = false;
 };

@@ -84,6 +84,27 @@ bool HistoryReader::readArchers(std::vector<ArcherKey>& archers) {
     return rc == SQLITE_DONE || failed(rc);
 }
 
+bool HistoryReader::readAiming(ArrowRecord& arrow) {
+    if (state_ != HistoryState::Ready) return false;
+    SqliteStatement query(db_.get(),
+                          "SELECT path, draw FROM arrows WHERE match_id = ?1 AND archer = ?2 AND "
+                          "club = ?3 AND distance = ?4 AND end_no = ?5 AND arrow_no = ?6");
+    if (!query.ok()) return failed(query.prepareCode());
+    query.bind(1, arrow.matchId);
+    query.bind(2, arrow.archer);
+    query.bind(3, arrow.club);
+    query.bind(4, arrow.distance);
+    query.bind(5, arrow.endNo);
+    query.bind(6, arrow.arrowNo);
+    const int rc = query.step();
+    if (rc == SQLITE_ROW) {
+        arrow.pathBlob = query.blob(0);
+        arrow.drawBlob = query.blob(1);
+        return true;
+    }
+    return rc == SQLITE_DONE || failed(rc);
+}
+
 bool HistoryReader::readArrows(const ArcherKey& archer, bool withAiming,
                                std::vector<ArrowRecord>& arrows) {
     if (state_ == HistoryState::Absent) return true;

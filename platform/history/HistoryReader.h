@@ -25,6 +25,8 @@ class HistoryReader {
     // order of the index, which saves sorting); the sight path and the draw only
     // with `withAiming`, since most uses do not need them.
     bool readArrows(const ArcherKey& archer, bool withAiming, std::vector<ArrowRecord>& arrows);
+    // The sight path and the draw of one arrow read without them, for its replay.
+    bool readAiming(ArrowRecord& arrow);
 
   private:
     bool failed(int resultCode);

@@ -8,14 +8,16 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 #include "platform/history/SqliteMatchLog.h"
 #include "support/MemoryFileStore.h"
+#include "support/ModalAnswers.h"
 #include "support/RecordingScreen.h"
 #include "support/ScriptedRandom.h"
+#include "windows/HitAnalysisPage.h"
 #include "windows/MainWindow.h"
+#include "windows/ShotReplayView.h"
 #include "windows/StatisticsWindow.h"
 
 namespace {
@@ -29,25 +31,16 @@ void RecordMatch(MatchLog& log, int32_t roundType, const std::string& archer) {
                        .distance = 30,
                        .endNo = 1,
                        .arrowNo = arrow,
-                       .score = 10});
+                       .score = 10,
+                       .hit = {125, 125},
+                       .ticks = 2,
+                       .path = {kSightStart, kSightStart, kSightStart},
+                       .draw = {-5, -30, -60}});
     }
     log.endClosed();
     log.distanceEnded(30,
                       {{.archer = archer, .club = "SK", .human = true, .score = 30, .rank = 1}});
     log.matchFinished();
-}
-
-// Runs `check` on the modal window that `open` shows, then closes it.
-template <typename Check>
-void WhileOpen(QWidget* window, const std::function<void()>& open, Check check) {
-    bool checked = false;
-    QTimer::singleShot(0, window, [&] {
-        checked = true;
-        check();
-        window->close();
-    });
-    open();
-    QVERIFY(checked);
 }
 
 }  // namespace
@@ -80,18 +73,17 @@ class StatisticsWindowTest : public QObject {
         QCOMPARE(game.value(1), form.Statistika1);
         QCOMPARE(form.Statistika1->text(), QStringLiteral("Statistika..."));
 
-        WhileOpen(
-            form.Form9, [&] { form.Statistika1->trigger(); },
-            [&] {
-                StatisticsWindow* w = form.Form9;
-                QVERIFY(w->isVisible());
-                QCOMPARE(w->windowTitle(), QStringLiteral("Statistika..."));
-                QCOMPARE(w->Lukostrelec->count(), 2);
-                QCOMPARE(w->Lukostrelec->currentText(), QStringLiteral("Žaneta (SK)"));
-                QCOMPARE(w->Soutez->currentText(), QStringLiteral("VEXA Kr. ženy"));
-                QCOMPARE(w->selectedMatch(), std::optional<int64_t>(2));
-                QVERIFY(w->Hlaseni->isHidden());
-            });
+        ModalAnswers answers({Answer<StatisticsWindow>([](StatisticsWindow& w) {
+            QCOMPARE(w.windowTitle(), QStringLiteral("Statistika..."));
+            QCOMPARE(w.Lukostrelec->count(), 2);
+            QCOMPARE(w.Lukostrelec->currentText(), QStringLiteral("Žaneta (SK)"));
+            QCOMPARE(w.Soutez->currentText(), QStringLiteral("VEXA Kr. ženy"));
+            QCOMPARE(w.selectedMatch(), std::optional<int64_t>(2));
+            QVERIFY(w.Hlaseni->isHidden());
+            w.close();
+        })});
+        form.Statistika1->trigger();
+        QVERIFY(answers.allAnswered());
     }
 
     void choosingAnArcherFillsTheTabsAndTheExport() {
@@ -110,7 +102,7 @@ class StatisticsWindowTest : public QObject {
             QString askCsvFileName() override { return QStringLiteral("adam.csv"); }
         } w(kHistoryFile, files);
         w.loadHistory();
-        QCOMPARE(w.Zalozky->count(), 3);
+        QCOMPARE(w.Zalozky->count(), 4);
         QSignalSpy changed(&w, &StatisticsWindow::selectionChanged);
         // It opened on Eva's full round; Adam shot short rounds only.
         w.Lukostrelec->setCurrentIndex(w.Lukostrelec->findText(QStringLiteral("Adam (SK)")));
@@ -129,6 +121,15 @@ class StatisticsWindowTest : public QObject {
         emit totals->clicked(totals->at(1) + QPointF(1000, 0));
         QCOMPARE(w.selectedMatch(), std::optional<int64_t>(2));
         QVERIFY(w.VybranyZapas->text().contains(QStringLiteral("3. 5. 2026")));
+
+        // The hit analysis shows the selected match, and an arrow chosen there is replayed from
+        // the aiming read for it alone.
+        w.Zalozky->setCurrentWidget(w.RozborZasahu);
+        QCOMPARE(w.RozborZasahu->selection().size(), std::size_t{3});
+        QCOMPARE(w.history().arrows.at(w.RozborZasahu->selection().front()).matchId, 2);
+        w.RozborZasahu->chooseArrow(static_cast<int32_t>(w.RozborZasahu->selection().front()));
+        QVERIFY(w.RozborZasahu->replayView->replay().playable());
+        QCOMPARE(w.RozborZasahu->replayView->replay().draw, (std::vector<int32_t>{-5, -30, -60}));
 
         w.ExportCsvClick();
         const std::string& csv = files.files.at("adam.csv");
