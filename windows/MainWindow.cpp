@@ -207,8 +207,8 @@ bool MainWindow::FormCreate() {
     state_.Difficulty = kDifficultyProfessional;
     setNextarrowEnabled(false);
     state_.MarkerStyle = 1;
-    const Configuration config =
-        ReadConfiguration(files_.read(kConfigurationFile).value_or(std::string()));
+    const Configuration config = ReadConfiguration(
+        files_.read(kConfigurationFile, kConfigurationReadLimit).value_or(std::string()));
     storedPosition_ = {config.StoredLeft, config.StoredTop};
     state_.Difficulty = config.Difficulty;
     move(kDesignPosition);
