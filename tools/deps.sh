@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev
     fonts-comic-neue fonts-dejavu-core fonts-urw-base35
     xvfb xauth xdotool x11-utils
+    clang libclang-rt-14-dev
 )
 
 missing=()
