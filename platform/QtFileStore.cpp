@@ -1,15 +1,18 @@
 #include "platform/QtFileStore.h"
 
-#include <QFile>
+#include <algorithm>
+#include <limits>
+
 #include <QFileInfo>
 #include <QSaveFile>
+#include "platform/BoundedRead.h"
 
-std::optional<std::string> QtFileStore::read(const std::string& path) {
-    QFile file(QString::fromStdString(path));
-    if (QFileInfo(file).isDir() || !file.open(QIODevice::ReadOnly)) return std::nullopt;
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) return std::nullopt;
-    return bytes.toStdString();
+std::optional<std::string> QtFileStore::read(const std::string& path, std::size_t limit) {
+    const auto bytes = ReadFileStart(
+        QString::fromStdString(path),
+        static_cast<qint64>(std::min<std::size_t>(limit, std::numeric_limits<qint64>::max())));
+    if (!bytes) return std::nullopt;
+    return bytes->toStdString();
 }
 
 bool QtFileStore::write(const std::string& path, std::string_view bytes) {

@@ -2,10 +2,10 @@
 
 #include "rules/formats/FileStore.h"
 
-// Reads files whole and replaces them atomically: a save that fails part-way (a full disk, a
-// crash) leaves the old file byte for byte.
+// Reads the beginnings of files and replaces them atomically: a save that fails part-way (a full
+// disk, a crash) leaves the old file byte for byte.
 class QtFileStore final : public FileStore {
   public:
-    std::optional<std::string> read(const std::string& path) override;
+    std::optional<std::string> read(const std::string& path, std::size_t limit) override;
     bool write(const std::string& path, std::string_view bytes) override;
 };

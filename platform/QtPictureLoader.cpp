@@ -1,11 +1,11 @@
 #include "platform/QtPictureLoader.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <string_view>
 
+#include "platform/BoundedRead.h"
 #include "rules/formats/BitmapHeader.h"
 #include "rules/formats/IconHeader.h"
 #include "rules/formats/PictureError.h"
@@ -25,14 +25,14 @@ std::string_view view(const QByteArray& bytes) {
 
 QByteArray readWholeFile(const QString& fileName, const QString& invalidMessage) {
     // Only a regular file: a folder, a pipe or a device is no picture, and reading one could block.
-    QFile file(fileName);
-    const bool opened = QFileInfo(fileName).isFile() && file.open(QIODevice::ReadOnly);
-    QByteArray bytes = opened ? file.read(kLargestPictureFile + 1) : QByteArray();
-    if (!opened || file.error() != QFileDevice::NoError) {
-        fail(QStringLiteral("Cannot open file %1").arg(fileName));
-    }
-    if (bytes.size() > kLargestPictureFile) fail(invalidMessage);
-    return bytes;
+    const QFileInfo info(fileName);
+    if (!info.isFile()) fail(QStringLiteral("Cannot open file %1").arg(fileName));
+    // Told by its size before a byte is read; one more byte read catches a file grown since.
+    if (info.size() > kLargestPictureFile) fail(invalidMessage);
+    const auto bytes = ReadFileStart(fileName, kLargestPictureFile + 1);
+    if (!bytes) fail(QStringLiteral("Cannot open file %1").arg(fileName));
+    if (bytes->size() > kLargestPictureFile) fail(invalidMessage);
+    return *bytes;
 }
 
 QImage decode(QByteArray bytes, const char* format, int imageIndex) {

@@ -11,6 +11,7 @@ packages=(
     fonts-comic-neue fonts-dejavu-core fonts-urw-base35
     xvfb xauth xdotool x11-utils
     desktop-file-utils appstream matchbox-window-manager dpkg-dev file
+    clang libclang-rt-14-dev
 )
 
 missing=()

@@ -10,9 +10,12 @@
 
 namespace {
 
-QFont creditFont() {
-    QFont font(QStringLiteral("Comic Neue"));
-    font.setPixelSize(15);
+// The box was drawn in these faces; where they are missing, free look-alikes installed with the
+// game stand in.
+QFont aboutFont(const QString& designed, const QString& standIn, int pixelSize) {
+    QFont font;
+    font.setFamilies({designed, standIn});
+    font.setPixelSize(pixelSize);
     return font;
 }
 
@@ -35,11 +38,11 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     Image1->setGeometry(0, 0, 32, 32);
     Image1->setPixmap(BuiltinPicture(QStringLiteral("roundtype.png")));
 
-    QFont title(QStringLiteral("Z003"));
-    title.setPixelSize(27);
+    const QFont title = aboutFont(QStringLiteral("Desdemona"), QStringLiteral("Z003"), 27);
     Label1 = label(this, QStringLiteral("VEXA 99"), title, 48, 0);
 
-    const QFont credit = creditFont();
+    const QFont credit =
+        aboutFont(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"), 15);
     Label2 = label(this, QStringLiteral("Programování"), credit, 8, 48);
     Label3 = label(this, QStringLiteral("Radim Šíp"), credit, 16, 80);
     Label5 = label(this, QStringLiteral("Grafika"), credit, 8, 120);

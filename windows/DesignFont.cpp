@@ -2,9 +2,9 @@
 
 #include <QStringList>
 
-QFont DesignFont() {
+QFont DesignFont(int pixelSize) {
     QFont font;
     font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Nimbus Sans")});
-    font.setPixelSize(11);
+    font.setPixelSize(pixelSize);
     return font;
 }

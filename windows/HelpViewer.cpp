@@ -1,7 +1,6 @@
 #include "windows/HelpViewer.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
@@ -14,9 +13,13 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "platform/BoundedRead.h"
+
 namespace {
 
 const QString kHelpFile = QStringLiteral("Brantel2.hlp");
+// The help is a few tens of kilobytes; past this a file is shown only as far as it goes.
+constexpr qint64 kLargestHelpFile = 4 * 1024 * 1024;
 
 bool hasAnchor(const QTextDocument& document, const QString& name) {
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
@@ -73,15 +76,15 @@ class HelpWindow final : public QWidget {
     // Reads the help file afresh and shows its beginning; a missing file is said in the viewer.
     bool showContents() {
         notice_->hide();
-        QFile file(kHelpFile);
-        if (!file.open(QIODevice::ReadOnly)) {
+        const auto read = ReadFileStart(kHelpFile, kLargestHelpFile);
+        if (!read) {
             browser_->setHtml(
                 QStringLiteral("<h2>Nápověda není k dispozici</h2><p>Soubor nápovědy „%1“ "
                                "nebyl ve složce hry nalezen nebo jej nelze přečíst.</p>")
                     .arg(kHelpFile));
             return false;
         }
-        const QByteArray bytes = file.readAll();
+        const QByteArray& bytes = *read;
         QStringDecoder decoder = QStringDecoder::decoderForHtml(bytes);
         if (!decoder.isValid()) decoder = QStringDecoder(QStringDecoder::Utf8);
         browser_->setHtml(decoder(bytes));

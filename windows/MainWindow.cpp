@@ -73,6 +73,15 @@ int32_t virtualKey(int qtKey) {
     }
 }
 
+// The sight and the drawn arrow move over the target and the clicker every tick; where such a
+// picture covers its label with opaque pixels, the window need not paint what lies beneath it.
+void showBackdrop(QLabel* label, const QPixmap& picture) {
+    label->setPixmap(picture);
+    label->setAttribute(Qt::WA_OpaquePaintEvent, !picture.hasAlphaChannel() &&
+                                                     picture.width() >= label->width() &&
+                                                     picture.height() >= label->height());
+}
+
 QLabel* image(QWidget* parent, QRect geometry, const QString& builtin = {}) {
     auto* label = new PixelImage(parent);
     label->setGeometry(geometry);
@@ -130,7 +139,8 @@ void MainWindow::buildBoard() {
         Arrows[i] = image(c, {kMarkerRest[i].x, kMarkerRest[i].y, kMarkerSize, kMarkerSize},
                           QStringLiteral("marker.png"));
     }
-    Klapacka = image(c, {0, 251, 125, 100}, QStringLiteral("clicker.bmp"));
+    Klapacka = image(c, {0, 251, 125, 100});
+    showBackdrop(Klapacka, BuiltinPicture(QStringLiteral("clicker.bmp")));
     Arrow = image(c, {kArrowNocked, kDrawnArrowTop, 125, 2}, QStringLiteral("arrow.bmp"));
 
     Nextarrow = new ClickableImage(c);
@@ -211,8 +221,8 @@ bool MainWindow::FormCreate() {
     state_.Difficulty = kDifficultyProfessional;
     setNextarrowEnabled(false);
     state_.MarkerStyle = 1;
-    const Configuration config =
-        ReadConfiguration(files_.read(kConfigurationFile).value_or(std::string()));
+    const Configuration config = ReadConfiguration(
+        files_.read(kConfigurationFile, kConfigurationReadLimit).value_or(std::string()));
     storedPosition_ = {config.StoredLeft, config.StoredTop};
     state_.Difficulty = config.Difficulty;
     move(kDesignPosition);
@@ -274,7 +284,11 @@ void MainWindow::setLabel(MatchLabel which, const std::string& text) {
 
 void MainWindow::loadPicture(PictureSlot slot, const std::string& fileName) {
     QPixmap picture = LoadPictureFile(QString::fromStdString(fileName));
-    (slot == PictureSlot::Tercov ? static_cast<QLabel*>(Tercov) : Nextarrow)->setPixmap(picture);
+    if (slot == PictureSlot::Tercov) {
+        showBackdrop(Tercov, picture);
+    } else {
+        Nextarrow->setPixmap(picture);
+    }
 }
 
 void MainWindow::loadMarkerIcons(const std::string& fileName) {

@@ -12,6 +12,7 @@
 
 #include "platform/QtText.h"
 #include "rules/formats/FileStore.h"
+#include "windows/DesignFont.h"
 #include "windows/HelpViewer.h"
 
 ResultsWindow::ResultsWindow(MatchState& state, FileStore& files, QWidget* parent)
@@ -27,6 +28,7 @@ ResultsWindow::ResultsWindow(MatchState& state, FileStore& files, QWidget* paren
       state_(state),
       files_(files) {
     setWindowTitle(QStringLiteral("Výsledky..."));
+    setFont(DesignFont(9));
     setFixedSize(641, 326);
     move(70, 108);
 

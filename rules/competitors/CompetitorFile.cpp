@@ -22,7 +22,7 @@ std::string encodeCompetitorFile(const CompetitorTable& table) {
 }
 
 std::optional<CompetitorTable> decodeCompetitorFile(std::string_view bytes) {
-    if (bytes.size() != kCompetitorFileSize || bytes.substr(0, kHeader.size()) != kHeader) {
+    if (bytes.size() < kCompetitorFileSize || bytes.substr(0, kHeader.size()) != kHeader) {
         return std::nullopt;
     }
     CompetitorTable table;
@@ -40,7 +40,7 @@ std::optional<CompetitorTable> decodeCompetitorFile(std::string_view bytes) {
 }
 
 int LoadCompetitors(FileStore& files, const std::string& path, CompetitorTable& table) {
-    auto bytes = files.read(path);
+    auto bytes = files.read(path, kCompetitorFileSize);
     if (!bytes) return 1;
     auto loaded = decodeCompetitorFile(*bytes);
     if (!loaded) return 1;

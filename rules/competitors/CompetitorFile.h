@@ -15,7 +15,7 @@ inline constexpr std::size_t kCompetitorFileSize = 9918;
 
 std::string encodeCompetitorFile(const CompetitorTable& table);
 // The table a competitor file holds, every slot a computer competitor; nothing when the bytes
-// are not exactly one competitor file.
+// are too short or lack the header. Bytes past the 150th record are ignored, as they always were.
 std::optional<CompetitorTable> decodeCompetitorFile(std::string_view bytes);
 
 // 0 on success, 1 on failure; a failed load leaves the table as it was, a failed save leaves

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -10,6 +11,10 @@ struct Configuration {
     int32_t StoredTop = 0;
     int32_t Difficulty = 1;
 };
+
+// As much of the file as is read: the eight tokens take well under a hundred bytes, so only a
+// file padded with kilobytes of white space could lose one.
+inline constexpr std::size_t kConfigurationReadLimit = 4096;
 
 // Reads the eight tokens "[Window] Left= n Top= n [Game] Difficult= n" separated by any white
 // space; stops at the first token that does not fit and keeps the defaults from there on.

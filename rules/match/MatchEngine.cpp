@@ -23,6 +23,8 @@ MatchEngine::MatchEngine(MatchState& state, MatchScreen& screen, Random& random,
 
 void MatchEngine::SetTimerRunning(bool running) {
     state_.TimerRunning = running;
+    // A pressed shot belongs to the arrow that was aimed when S went down.
+    state_.ShotPressed = false;
     screen_.setTimerRunning(running);
 }
 

@@ -17,7 +17,7 @@ void MatchEngine::Timer1Timer() {
     if (s.KeyRight) sight.x += kKeyStep;
     if (s.KeyDown) sight.y += kKeyStep;
 
-    if (s.KeyShoot) {
+    if (s.KeyShoot || s.ShotPressed) {
         // The arrow flies from where this tick put the sight, even a few pixels off the target.
         MoveSight(sight);
         PictureLoads pictures(screen_);
@@ -89,6 +89,9 @@ void MatchEngine::FormKeyDown(int32_t virtualKey) {
             break;
         case kVkShoot:
             s.KeyShoot = true;
+            // A tap between two ticks must not be lost, but one while no arrow is aimed is
+            // nobody's shot.
+            if (s.TimerRunning) s.ShotPressed = true;
             break;
         case kVkNext:
             // Like a click on Nextarrow, enabled or not, but never while an arrow is aimed.

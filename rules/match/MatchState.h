@@ -55,6 +55,8 @@ struct MatchState {
     bool KeyDown = false;
     bool KeyDraw = false;
     bool KeyShoot = false;
+    // S went down while this arrow was aimed: the next tick lets it go even if S is up again.
+    bool ShotPressed = false;
     bool ClickerArmed = false;
     int32_t MarkerStyle = 1;
 

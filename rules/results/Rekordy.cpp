@@ -28,7 +28,7 @@ int DecodeRecords(std::string_view bytes, RecordTable& table) {
 }
 
 int ReadRecords(FileStore& files, const std::string& path, RecordTable& table) {
-    auto bytes = files.read(path);
+    auto bytes = files.read(path, kRecordsFileSize);
     if (!bytes) return 1;
     return DecodeRecords(*bytes, table);
 }

@@ -166,10 +166,12 @@ class TestPictureLoader : public QObject {
         QCOMPARE(picture.size(), QSize(256, 256));
     }
 
+    // Ten gigabytes that take no disk: refused by their size, before a byte is read.
     void aFileFarTooLargeIsNotRead() {
-        QByteArray huge = runFile("z1.ico");
-        huge.append(QByteArray(17 * 1024 * 1024, '\0'));
-        QCOMPARE(errorOf(write("huge.ico", huge)), QStringLiteral("Icon image is not valid"));
+        const QString name = write("huge.ico", runFile("z1.ico"));
+        QFile huge(name);
+        QVERIFY(huge.resize(10LL << 30));
+        QCOMPARE(errorOf(name), QStringLiteral("Icon image is not valid"));
     }
 };
 

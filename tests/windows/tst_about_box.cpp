@@ -40,6 +40,9 @@ class AboutBoxTest : public QObject {
                 QVERIFY2(ch.isSpace() || metrics.inFont(ch), qPrintable(label->text()));
             QVERIFY(label->width() >= metrics.horizontalAdvance(label->text()));
         }
+        // The faces the box was drawn in are asked for first, their stand-ins after them.
+        QCOMPARE(box.Label1->font().families().value(0), QStringLiteral("Desdemona"));
+        QCOMPARE(box.Label3->font().families().value(0), QStringLiteral("Comic Sans MS"));
         QVERIFY(QFontInfo(box.Label1->font()).family().startsWith(QStringLiteral("Z003")));
         QCOMPARE(QFontInfo(box.Label1->font()).pixelSize(), 27);
         QVERIFY(QFontInfo(box.Label3->font()).family().startsWith(QStringLiteral("Comic Neue")));

@@ -250,15 +250,18 @@ class ListDialog : public QObject {
         const std::string good = encodeCompetitorFile(Field({"Zeman"}));
         write(QStringLiteral("text.luk"), "Brantel 2 players, but not really\r\n");
         write(QStringLiteral("short.luk"), good.substr(0, good.size() - 1));
-        write(QStringLiteral("long.luk"), good + '\0');
         write(QStringLiteral("empty.luk"), "");
+        // Ten gigabytes that take no disk: refused from their first bytes.
+        QFile huge(dir.filePath(QStringLiteral("huge.luk")));
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(10LL << 30));
+        huge.close();
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.luk")));
 
         QtFileStore disk;
         CompetitorTable start = Field({"Adam", "Bem"});
         start[1].IsComputer = false;
         auto form = shown(disk, start);
-        const QStringList bad = {"text.luk",  "short.luk",  "long.luk",
+        const QStringList bad = {"text.luk",  "short.luk",  "huge.luk",
                                  "empty.luk", "folder.luk", "missing.luk"};
         for (const QString& name : bad) {
             prompts.fileName = dir.filePath(name);

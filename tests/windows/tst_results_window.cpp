@@ -92,6 +92,10 @@ class ResultsWindowTest : public QObject {
         QCOMPARE(form.RB2->text(), QStringLiteral("Rekordy"));
         QCOMPARE(form.save->text(), QStringLiteral("Uložit..."));
         QCOMPARE(form.BitBtn2->text(), QStringLiteral("Nápověda"));
+        // The options were laid out for the window's 9-pixel font; in a larger one they are cut.
+        QCOMPARE(QFontInfo(form.font()).pixelSize(), 9);
+        for (QRadioButton* option : {form.RB1, form.RB2})
+            QVERIFY2(option->sizeHint().width() <= option->width(), qPrintable(option->text()));
         QVERIFY(form.RichEdit1->isReadOnly());
         QCOMPARE(form.RichEdit1->lineWrapMode(), QPlainTextEdit::NoWrap);
         QCOMPARE(form.RichEdit1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);

@@ -52,12 +52,14 @@ TEST(CompetitorFile, TextStopsAtTheFirstZeroByte) {
     EXPECT_EQ((*loaded)[0].Name, "Ann");
 }
 
-TEST(CompetitorFile, RefusesAnythingButOneWholeFile) {
+TEST(CompetitorFile, RefusesShortFilesAndForeignHeadersAndIgnoresATail) {
     std::string good = encodeCompetitorFile(sampleTable());
     EXPECT_FALSE(decodeCompetitorFile(""));
     EXPECT_FALSE(decodeCompetitorFile(good.substr(0, 18)));
     EXPECT_FALSE(decodeCompetitorFile(good.substr(0, kCompetitorFileSize - 1)));
-    EXPECT_FALSE(decodeCompetitorFile(good + "x"));
+    const auto whole = decodeCompetitorFile(good);
+    ASSERT_TRUE(whole);
+    EXPECT_EQ(decodeCompetitorFile(good + std::string("\xff tail", 6)), whole);
     for (std::size_t i = 0; i < 18; ++i) {
         std::string bad = good;
         bad[i] = static_cast<char>(bad[i] ^ 0x20);
@@ -75,6 +77,10 @@ TEST(CompetitorFile, LoadAndSaveReportFailuresAndKeepTheTable) {
     files.files["short.luk"] = encodeCompetitorFile(CompetitorTable{}).substr(0, 5000);
     EXPECT_EQ(LoadCompetitors(files, "short.luk", table), 1);
     EXPECT_EQ(table, before);
+    files.files["long.luk"] = encodeCompetitorFile(CompetitorTable{}) + std::string(20000, 'x');
+    EXPECT_EQ(LoadCompetitors(files, "long.luk", table), 0);
+    EXPECT_EQ(table, CompetitorTable{});
+    table = before;
 
     files.unwritable.insert("locked.luk");
     EXPECT_EQ(SaveCompetitors(files, "locked.luk", table), 1);

@@ -138,6 +138,33 @@ TEST_F(Aiming, AReleaseOutsideAnEndWritesNoScore) {
     EXPECT_EQ(screen.count("marker"), 0);
 }
 
+// S is looked at only when the timer ticks; a press must not slip through between two ticks,
+// and it belongs to the arrow aimed when it went down.
+TEST_F(Aiming, APressOfSReleasesTheAimedArrowAtTheNextTick) {
+    random.setFallback(kSteady);
+    press(kVkShoot);  // down and up again before the tick
+    engine.Timer1Timer();
+    EXPECT_FALSE(state.TimerRunning);
+    EXPECT_EQ(screen.count("marker"), 1);
+
+    // A tap while no arrow is aimed is nobody's shot: the next arrow flies only when S is held.
+    press(kVkShoot);
+    engine.NextarrowClick();
+    engine.Timer1Timer();
+    EXPECT_TRUE(state.TimerRunning);
+    EXPECT_EQ(screen.count("marker"), 1);
+
+    // S held through the next nock still lets that arrow go at its first tick.
+    engine.FormKeyDown(kVkShoot);
+    engine.Timer1Timer();
+    EXPECT_FALSE(state.TimerRunning);
+    engine.NextarrowClick();
+    ASSERT_TRUE(state.TimerRunning);
+    engine.Timer1Timer();
+    EXPECT_FALSE(state.TimerRunning);
+    EXPECT_TRUE(state.NextarrowEnabled);
+}
+
 TEST_F(Aiming, DNocksTheNextArrowOnlyWhenNoneIsAimed) {
     random = ScriptedRandom({10, 20});
     press(kVkNext);

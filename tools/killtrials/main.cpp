@@ -1,0 +1,177 @@
+// Kill trials: saves each kind of file the game writes over and over in a child process, kills
+// the child with SIGKILL at a random moment, and checks that the file left behind is exactly one
+// of the two contents being saved. A save must never leave a torn file.
+//
+//     killtrials N     N trials per kind; prints per kind the trials, the kills that fell inside
+//                      a save, and the torn files; fails on any torn file
+#include <signal.h>
+#include <sys/mman.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <array>
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "platform/QtFileStore.h"
+#include "rules/competitors/CompetitorFile.h"
+#include "rules/formats/Configuration.h"
+#include "rules/results/Listing.h"
+#include "rules/results/Rekordy.h"
+#include "rules/results/Results.h"
+
+namespace {
+
+// One kind of file: how a save writes each of its two versions, and whether what a killed save
+// left in the folder is whole.
+struct TrialKind {
+    const char* name;
+    std::function<void(const QString& folder, int version)> save;
+    std::function<bool(const QString& folder)> whole;
+};
+
+// A file the game replaces whole through its file store.
+TrialKind storedFile(const char* fileName, std::array<std::string, 2> versions) {
+    auto path = [fileName](const QString& folder) {
+        return QDir(folder).filePath(QString::fromLatin1(fileName)).toStdString();
+    };
+    return {fileName,
+            [=](const QString& folder, int version) {
+                QtFileStore store;
+                store.write(path(folder), versions[static_cast<std::size_t>(version)]);
+            },
+            [=](const QString& folder) {
+                QtFileStore store;
+                const auto bytes = store.read(path(folder), 1 << 20);
+                return bytes && (*bytes == versions[0] || *bytes == versions[1]);
+            }};
+}
+
+CompetitorTable field(int size, const char* club) {
+    CompetitorTable table;
+    for (int i = 0; i < size; ++i) {
+        table[static_cast<std::size_t>(i)] = {
+            "Lukostrelec " + std::to_string(i), club, {50 + i % 40, 60, 70, 80}, true};
+    }
+    return table;
+}
+
+RecordTable records(uint32_t base) {
+    RecordTable table;
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        table[i] = {"Rekordman " + std::to_string(i), base + static_cast<uint32_t>(i)};
+    }
+    return table;
+}
+
+std::string exportText(int competitors, int32_t roundType) {
+    std::vector<std::string> lines{ListingHeader(roundType), " "};
+    const CompetitorTable table = field(competitors, "Klub");
+    for (int i = 0; i < competitors; ++i) {
+        lines.push_back(ListingLine(i + 1, table[static_cast<std::size_t>(i)],
+                                    ScoreRecord{.Tens = i, .Score30 = 300 + i}, roundType));
+    }
+    return ExportText(lines);
+}
+
+// Every kind of file the game writes; one more kind is one more entry.
+std::vector<TrialKind> trialKinds() {
+    return {
+        storedFile("Brantel2.ini",
+                   {WriteConfiguration(120, 80, 1), WriteConfiguration(-3000, 12345, 3)}),
+        storedFile("muzi.luk", {encodeCompetitorFile(field(150, "SK Praha")),
+                                encodeCompetitorFile(field(7, "TJ Brno"))}),
+        storedFile("records.dat", {EncodeRecords(records(300)), EncodeRecords(records(1000))}),
+        storedFile("vysledky.txt", {exportText(150, 1), exportText(3, 3)}),
+    };
+}
+
+// Shared between the saving child and the parent, so that the parent knows where the kill fell.
+struct SaveProgress {
+    std::atomic<int> inSave{0};
+};
+
+// Saves the two versions in turn until it is killed.
+[[noreturn]] void saveForEver(const TrialKind& kind, const QString& folder,
+                              SaveProgress& progress) {
+    for (int version = 1;; version = 1 - version) {
+        progress.inSave = 1;
+        kind.save(folder, version);
+        progress.inSave = 0;
+    }
+}
+
+// Removes what a killed save may leave beside the file: its unfinished temporary copy, where
+// the system has no nameless temporary files.
+void clearLeftovers(const QString& folder, const QStringList& keep) {
+    QDir dir(folder);
+    for (const QString& name : dir.entryList(QDir::Files)) {
+        if (!keep.contains(name)) dir.remove(name);
+    }
+}
+
+struct Tally {
+    int trials = 0;
+    int midSave = 0;  // kills that fell inside a save
+    int torn = 0;
+};
+
+Tally runTrials(const TrialKind& kind, int trials, std::mt19937& random) {
+    QTemporaryDir dir;
+    const QString folder = dir.path();
+    kind.save(folder, 0);
+    const QStringList keep = QDir(folder).entryList(QDir::Files);
+    // The first saves take a few milliseconds; a kill may fall before, within or between them.
+    std::uniform_int_distribution<int> delayMicros(0, 20000);
+    void* shared = mmap(nullptr, sizeof(SaveProgress), PROT_READ | PROT_WRITE,
+                        MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+    if (shared == MAP_FAILED) std::exit(2);
+    auto* progress = new (shared) SaveProgress;
+    Tally tally;
+    for (int trial = 0; trial < trials; ++trial) {
+        progress->inSave = 0;
+        const pid_t child = fork();
+        if (child < 0) std::exit(2);
+        if (child == 0) saveForEver(kind, folder, *progress);
+        usleep(static_cast<useconds_t>(delayMicros(random)));
+        kill(child, SIGKILL);
+        int status = 0;
+        waitpid(child, &status, 0);
+        ++tally.trials;
+        if (progress->inSave) ++tally.midSave;
+        if (!kind.whole(folder)) {
+            ++tally.torn;
+            kind.save(folder, 0);
+        }
+        clearLeftovers(folder, keep);
+    }
+    munmap(shared, sizeof(SaveProgress));
+    return tally;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int trials = argc == 2 ? std::atoi(argv[1]) : 0;
+    if (trials <= 0) {
+        std::fprintf(stderr, "usage: %s TRIALS_PER_KIND\n", argv[0]);
+        return 2;
+    }
+    std::mt19937 random(std::random_device{}());
+    bool anyTorn = false;
+    std::printf("%-14s %8s %9s %6s\n", "kind", "trials", "mid-save", "torn");
+    for (const TrialKind& kind : trialKinds()) {
+        const Tally tally = runTrials(kind, trials, random);
+        std::printf("%-14s %8d %9d %6d\n", kind.name, tally.trials, tally.midSave, tally.torn);
+        std::fflush(stdout);
+        anyTorn = anyTorn || tally.torn != 0;
+    }
+    return anyTorn ? 1 : 0;
+}
