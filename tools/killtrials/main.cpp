@@ -1,10 +1,12 @@
 // Kill trials: saves each kind of file the game writes over and over in a child process, kills
 // the child with SIGKILL at a random moment, and checks that the file left behind is exactly one
-// of the two contents being saved. A save must never leave a torn file.
+// of the two contents being saved (for the match history: a sound database of whole ends). A save
+// must never leave a torn file.
 //
 //     killtrials N     N trials per kind; prints per kind the trials, the kills that fell inside
 //                      a save, and the torn files; fails on any torn file
 #include <signal.h>
+#include <sqlite3.h>
 #include <sys/mman.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -21,6 +23,7 @@
 #include <vector>
 
 #include "platform/QtFileStore.h"
+#include "platform/history/SqliteMatchLog.h"
 #include "rules/competitors/CompetitorFile.h"
 #include "rules/formats/Configuration.h"
 #include "rules/results/Listing.h"
@@ -81,6 +84,59 @@ std::string exportText(int competitors, int32_t roundType) {
     return ExportText(lines);
 }
 
+// The match history: each save is a short match of two ends of six arrows, with its aiming, so
+// a kill may fall inside an end's transaction or in the copy of the log into the file after the
+// match. Whole means SQLite finds the file sound and it holds whole ends only.
+TrialKind historyFile() {
+    constexpr int kArrowsPerEnd = 6;
+    auto path = [](const QString& folder) {
+        return QDir(folder).filePath(QStringLiteral("historie.db")).toStdString();
+    };
+    return {"historie.db",
+            [=](const QString& folder, int version) {
+                SqliteMatchLog log(path(folder));
+                log.matchStarted({.roundType = 1 + version, .competitors = 1});
+                const std::vector<Point> aim(120, Point{112, 112});
+                for (int32_t end = 1; end <= 2; ++end) {
+                    for (int32_t arrow = 1; arrow <= kArrowsPerEnd; ++arrow) {
+                        log.arrowShot({.archer = "Lukostrelec",
+                                       .distance = 50,
+                                       .endNo = end,
+                                       .arrowNo = arrow,
+                                       .score = 9,
+                                       .ticks = 119,
+                                       .path = aim,
+                                       .draw = std::vector<int32_t>(aim.size(), -60)});
+                    }
+                    log.endClosed();
+                }
+                log.distanceEnded(50, {{.archer = "Lukostrelec", .human = true, .score = 108}});
+                log.matchFinished();
+            },
+            [=](const QString& folder) {
+                sqlite3* db = nullptr;
+                bool sound = sqlite3_open(path(folder).c_str(), &db) == SQLITE_OK;
+                auto firstText = [db](const std::string& sql) {
+                    sqlite3_stmt* statement = nullptr;
+                    std::string text = "?";
+                    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr) == SQLITE_OK &&
+                        sqlite3_step(statement) == SQLITE_ROW) {
+                        const auto* value = sqlite3_column_text(statement, 0);
+                        text = value ? reinterpret_cast<const char*>(value) : "";
+                    }
+                    sqlite3_finalize(statement);
+                    return text;
+                };
+                sound = sound && firstText("PRAGMA integrity_check") == "ok" &&
+                        firstText(
+                            "SELECT count(*) FROM (SELECT 1 FROM arrows GROUP BY match_id, "
+                            "distance, end_no HAVING count(*) <> " +
+                            std::to_string(kArrowsPerEnd) + ")") == "0";
+                sqlite3_close(db);  // the last connection: a killed write's log is folded in
+                return sound;
+            }};
+}
+
 // Every kind of file the game writes; one more kind is one more entry.
 std::vector<TrialKind> trialKinds() {
     return {
@@ -90,6 +146,7 @@ std::vector<TrialKind> trialKinds() {
                                 encodeCompetitorFile(field(7, "TJ Brno"))}),
         storedFile("records.dat", {EncodeRecords(records(300)), EncodeRecords(records(1000))}),
         storedFile("vysledky.txt", {exportText(150, 1), exportText(3, 3)}),
+        historyFile(),
     };
 }
 

@@ -1,0 +1,56 @@
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "fuzz/FuzzTarget.h"
+#include "platform/history/HistoryReader.h"
+#include "rules/history/ShotReplay.h"
+#include "rules/history/Statistics.h"
+
+namespace {
+
+// The reader works on a file: each input is written to one of this process's own.
+const std::string& scratchFile() {
+    static const std::string path = "/tmp/vexa-history-fuzz-" + std::to_string(getpid()) + ".db";
+    return path;
+}
+
+std::string fileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+}  // namespace
+
+// Whatever lies in "historie.db", reading it for the statistics and the replay must neither
+// crash nor change a byte of it.
+VEXA_FUZZ_TARGET(history_reader) {
+    const std::string& path = scratchFile();
+    {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    }
+    {
+        HistoryReader reader(path);
+        History history;
+        std::vector<ArcherKey> archers;
+        if (reader.readMatches(history) && reader.readArchers(archers)) {
+            for (const ArcherKey& archer : archers) {
+                history.arrows.clear();
+                if (!reader.readArrows(archer, true, history.arrows)) break;
+                for (const ArrowRecord& arrow : history.arrows) {
+                    const ShotReplay replay = BuildReplay(arrow);
+                    FuzzCheck(replay.playable() || replay.sight.empty(), "no frames when refused");
+                }
+                ComputeStatistics(history, archer, 0);
+            }
+        }
+    }
+    FuzzCheck(fileBytes(path) == bytes, "the history file is never changed");
+    std::remove(path.c_str());
+    std::remove((path + "-wal").c_str());
+    std::remove((path + "-shm").c_str());
+}
