@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the toolkit-free tests (the game rules and the history store) with AddressSanitizer, UndefinedBehaviorSanitizer
-# and leak detection in a build directory of their own and runs them; any finding fails.
+# Builds the toolkit-free tests (the game rules and the history store) with AddressSanitizer,
+# UndefinedBehaviorSanitizer and leak detection in a build directory of their own and runs them;
+# any finding fails.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 build="${VEXA_SANITIZE_BUILD_DIR:-$here/build-sanitize}"
