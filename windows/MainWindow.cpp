@@ -21,6 +21,7 @@
 #include "rules/match/NewMatchSetup.h"
 #include "rules/match/Rounds.h"
 #include "windows/AboutBox.h"
+#include "windows/BackdropImage.h"
 #include "windows/ClickableImage.h"
 #include "windows/DialogSetupPrompts.h"
 #include "windows/DifficultyDialog.h"
@@ -130,7 +131,8 @@ MainWindow::~MainWindow() {
 
 void MainWindow::buildBoard() {
     QWidget* c = centralWidget();
-    Tercov = image(c, {0, 0, kTargetSize, kTargetSize});
+    Tercov = new BackdropImage(c);
+    Tercov->setGeometry(0, 0, kTargetSize, kTargetSize);
     Zamer = image(c, {kSightStart.x, kSightStart.y, kSightSize, kSightSize},
                   QStringLiteral("sight1.png"));
     Dalekohled = image(c, {kScopeOrigin.x, kScopeOrigin.y, kScopeSize, kScopeSize},
@@ -139,7 +141,8 @@ void MainWindow::buildBoard() {
         Arrows[i] = image(c, {kMarkerRest[i].x, kMarkerRest[i].y, kMarkerSize, kMarkerSize},
                           QStringLiteral("marker.png"));
     }
-    Klapacka = image(c, {0, 251, 125, 100});
+    Klapacka = new BackdropImage(c);
+    Klapacka->setGeometry(0, 251, 125, 100);
     showBackdrop(Klapacka, BuiltinPicture(QStringLiteral("clicker.bmp")));
     Arrow = image(c, {kArrowNocked, kDrawnArrowTop, 125, 2}, QStringLiteral("arrow.bmp"));
 
@@ -242,7 +245,10 @@ void MainWindow::CreateDialogs() {
     ObtForm = new DifficultyDialog(state_, this);
     Form7 = new AboutBox(this);
     Form8 = new SightChooser(*Zamer, this);
-    Form8->onSightChosen = [this](int32_t sight) { state_.SightPicture = sight; };
+    Form8->onSightChosen = [this](int32_t sight) {
+        state_.SightPicture = sight;
+        Tercov->riderChanged(*Zamer);
+    };
     Form9 = new StatisticsWindow(kHistoryFile, files_, this);
     ownDialogs_ = {&setupPrompts_->Form2,
                    &setupPrompts_->Form3,
@@ -297,11 +303,11 @@ void MainWindow::loadMarkerIcons(const std::string& fileName) {
 }
 
 void MainWindow::moveSight(Point topLeft) {
-    Zamer->move(topLeft.x, topLeft.y);
+    Tercov->placeRider(*Zamer, {topLeft.x, topLeft.y});
 }
 
 void MainWindow::moveDrawnArrow(int32_t left) {
-    Arrow->move(left, kDrawnArrowTop);
+    Klapacka->placeRider(*Arrow, {left, kDrawnArrowTop});
 }
 
 void MainWindow::moveMarker(int32_t number, Point topLeft) {

@@ -9,6 +9,7 @@
 #include "rules/formats/StoredPosition.h"
 #include "rules/match/MatchEngine.h"
 #include "rules/match/MatchState.h"
+#include "windows/BackdropImage.h"
 
 class FileStore;
 class QAction;
@@ -57,10 +58,10 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     void showMessage(const std::string& caption, const std::string& text) override;
 
     // The controls, named as the game knows them.
-    QLabel* Tercov = nullptr;
+    BackdropImage* Tercov = nullptr;
     QLabel* Zamer = nullptr;
     QLabel* Dalekohled = nullptr;
-    QLabel* Klapacka = nullptr;
+    BackdropImage* Klapacka = nullptr;
     QLabel* Arrow = nullptr;
     std::array<QLabel*, 6> Arrows{};  // Arrow1 .. Arrow6
     ClickableImage* Nextarrow = nullptr;

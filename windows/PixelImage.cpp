@@ -9,14 +9,17 @@ PixelImage::PixelImage(QWidget* parent) : QLabel(parent) {
 }
 
 void PixelImage::paintEvent(QPaintEvent* event) {
-    const QPixmap shown = pixmap();
-    if (shown.isNull()) {
+    if (pixmap().isNull()) {
         QLabel::paintEvent(event);
         return;
     }
     QPainter painter(this);
+    drawPicture(painter);
+}
+
+void PixelImage::drawPicture(QPainter& painter) const {
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    QPixmap picture = shown;
+    QPixmap picture = pixmap();
     if (!isEnabled()) {  // greyed as a plain label greys it
         QStyleOption option;
         option.initFrom(this);

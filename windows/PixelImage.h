@@ -12,4 +12,6 @@ class PixelImage : public QLabel {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    // Draws the label's picture, which must not be null, with a painter opened on the label.
+    void drawPicture(QPainter& painter) const;
 };
