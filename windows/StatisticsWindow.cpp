@@ -292,7 +292,7 @@ void StatisticsWindow::fillChart(const ArcherStatistics& stats) {
     chart->addAxis(time, Qt::AlignBottom);
     chart->addAxis(points, Qt::AlignLeft);
     qint64 first = 0, last = 0;
-    int32_t top = 0;
+    int64_t top = 0;
     for (int32_t round : kFilterRounds) {
         auto* series = new QLineSeries;
         QList<int64_t> ids;

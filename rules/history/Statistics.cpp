@@ -12,7 +12,7 @@ bool isArcher(const ArcherKey& archer, const std::string& name, const std::strin
 }
 
 // A later equal score does not take the best from the earlier one.
-void updateBest(std::map<int32_t, DatedScore>& bests, int32_t key, int32_t score,
+void updateBest(std::map<int32_t, DatedScore>& bests, int32_t key, int64_t score,
                 const MatchRecord& match) {
     auto [it, inserted] = bests.try_emplace(key);
     if (!inserted && score <= it->second.score) return;
@@ -20,7 +20,7 @@ void updateBest(std::map<int32_t, DatedScore>& bests, int32_t key, int32_t score
 }
 
 struct EndSum {
-    int32_t sum = 0;
+    int64_t sum = 0;
     int32_t arrows = 0;
 };
 
@@ -58,7 +58,7 @@ ArcherStatistics ComputeStatistics(const History& history, const ArcherKey& arch
         if (!stats.lastMatchId || id > *stats.lastMatchId) stats.lastMatchId = id;
     };
 
-    std::map<int64_t, int32_t> matchTotals;
+    std::map<int64_t, int64_t> matchTotals;
     for (const ResultRecord& r : history.results) {
         if (!r.human || !isArcher(archer, r.archer, r.club)) continue;
         const MatchRecord* match = selection.find(r.matchId);

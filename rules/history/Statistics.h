@@ -14,8 +14,9 @@
 
 inline constexpr int32_t kAllRounds = 0;
 
+// Sums are 64-bit: a damaged or edited file may hold any score, and adding them must not wrap.
 struct DatedScore {
-    int32_t score = 0;
+    int64_t score = 0;
     int64_t matchId = 0;
     std::string date;          // when that match was started
     bool inLastMatch = false;  // set in the archer's last match of the selection
@@ -46,7 +47,7 @@ struct MatchTotal {
     int64_t matchId = 0;
     int32_t roundType = 0;
     std::string date;
-    int32_t total = 0;
+    int64_t total = 0;
 };
 
 struct ArcherStatistics {

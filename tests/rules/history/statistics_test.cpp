@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "rules/history/Statistics.h"
 
 namespace {
@@ -92,6 +94,29 @@ TEST(Statistics, AveragesAndSharesOverTheArrowsOfTheSelection) {
 
     // Another archer of the same name in another club is somebody else.
     EXPECT_FALSE(ComputeStatistics(KnownHistory(), {"Eva", "TJ"}, kAllRounds).lastMatchId);
+}
+
+// A damaged or edited file may hold any score; the sums must be the true ones, not wrapped.
+TEST(Statistics, ScoresNoGameWritesStillAddUp) {
+    constexpr int32_t kHuge = std::numeric_limits<int32_t>::max();
+    History h;
+    h.matches = {{1, "2026-01-01T10:00:00+01:00", "2026-01-01T11:00:00+01:00", 1}};
+    h.results = {{1, "Eva", "SK", true, 50, kHuge}, {1, "Eva", "SK", true, 30, kHuge}};
+    for (int32_t no = 1; no <= 3; ++no) {
+        h.arrows.push_back({.matchId = 1,
+                            .archer = "Eva",
+                            .club = "SK",
+                            .distance = 30,
+                            .endNo = 1,
+                            .arrowNo = no,
+                            .score = kHuge});
+    }
+    const ArcherStatistics stats = ComputeStatistics(h, kEva, kAllRounds);
+    EXPECT_EQ(stats.bests.matchTotal.at(1).score, 2 * int64_t{kHuge});
+    ASSERT_EQ(stats.totals.size(), 1u);
+    EXPECT_EQ(stats.totals[0].total, 2 * int64_t{kHuge});
+    EXPECT_EQ(stats.bests.end.at(30).score.score, 3 * int64_t{kHuge});
+    EXPECT_DOUBLE_EQ(stats.averages.arrowScore.at(30), kHuge);
 }
 
 TEST(Statistics, TheLastFinishedMatchWithAHumanIsShownFirst) {
