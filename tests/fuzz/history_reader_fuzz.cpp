@@ -1,6 +1,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -12,9 +13,12 @@
 
 namespace {
 
-// The reader works on a file: each input is written to one of this process's own.
+// The reader works on a file: each input is written to one of this process's own, in TMPDIR
+// (a memory file system there spares every execution the disk's journal).
 const std::string& scratchFile() {
-    static const std::string path = "/tmp/vexa-history-fuzz-" + std::to_string(getpid()) + ".db";
+    static const std::string path = (std::filesystem::temp_directory_path() /
+                                     ("vexa-history-fuzz-" + std::to_string(getpid()) + ".db"))
+                                        .string();
     return path;
 }
 
