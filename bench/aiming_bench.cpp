@@ -17,6 +17,7 @@
 #include "platform/QtFileStore.h"
 #include "rules/formats/Random.h"
 #include "windows/MainWindow.h"
+#include "windows/X11Images.h"
 
 namespace {
 
@@ -79,6 +80,7 @@ CompetitorTable OneArcher() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    UsePlainX11Images();  // as the game does
     QApplication app(argc, argv);
     QDir::setCurrent(QStringLiteral(VEXA_RUN_DIR));
     QtFileStore files;
@@ -96,7 +98,7 @@ int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "--shot") == 0) {
         form.engine().SetTimerRunning(false);
         form.engine().FormKeyDown(kVkDraw);
-        for (int tick = 0; tick < 40; ++tick) form.engine().Timer1Timer();
+        for (int tick = 0; tick < 40; ++tick) form.Timer1Timer();
         CoreShareOver(0.5);
         // What the X server shows, as the window's painting left it on the screen.
         const QPixmap shown = form.screen()->grabWindow(form.winId());

@@ -348,6 +348,7 @@ void MainWindow::guarded(const std::function<void()>& action) {
 }
 
 void MainWindow::Timer1Timer() {
+    const BackdropImage::Frame frame;
     guarded([this] { engine_.Timer1Timer(); });
 }
 void MainWindow::NextarrowClick() {
