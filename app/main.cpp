@@ -18,6 +18,7 @@
 #include "rules/formats/Random.h"
 #include "rules/history/HistoryMessages.h"
 #include "windows/MainWindow.h"
+#include "windows/X11Images.h"
 
 namespace {
 
@@ -46,6 +47,7 @@ std::optional<QString> enterGameFolder() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    UsePlainX11Images();
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("VEXA 99"));
     QTranslator translator;
