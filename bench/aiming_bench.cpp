@@ -98,7 +98,7 @@ int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "--shot") == 0) {
         form.engine().SetTimerRunning(false);
         form.engine().FormKeyDown(kVkDraw);
-        for (int tick = 0; tick < 40; ++tick) form.Timer1Timer();
+        for (int tick = 0; tick < 40; ++tick) form.engine().Timer1Timer();
         CoreShareOver(0.5);
         // What the X server shows, as the window's painting left it on the screen.
         const QPixmap shown = form.screen()->grabWindow(form.winId());

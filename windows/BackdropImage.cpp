@@ -2,7 +2,6 @@
 
 #include <QPaintEvent>
 #include <QPainter>
-#include <utility>
 
 BackdropImage::BackdropImage(QWidget* parent) : PixelImage(parent) {}
 
@@ -18,30 +17,16 @@ void BackdropImage::placeRider(QLabel& rider, QPoint topLeft) {
     if (onBackdrop) {
         if (!rider.isHidden()) rider.hide();
         drawnRider_ = &rider;
-        changed((before | after).translated(-pos()));
+        update((before | after).translated(-pos()));
     } else {
-        if (drawnHere) changed(before.translated(-pos()));
+        if (drawnHere) update(before.translated(-pos()));
         drawnRider_ = nullptr;
         rider.show();
     }
 }
 
 void BackdropImage::riderChanged(const QLabel& rider) {
-    if (drawnRider_ == &rider) changed(rider.geometry().translated(-pos()));
-}
-
-void BackdropImage::changed(const QRect& area) {
-    if (frame_ == nullptr) {
-        update(area);
-        return;
-    }
-    for (auto& [picture, region] : frame_->dirty_) {
-        if (picture == this) {
-            region += area;
-            return;
-        }
-    }
-    frame_->dirty_.emplace_back(this, area);
+    if (drawnRider_ == &rider) update(rider.geometry().translated(-pos()));
 }
 
 void BackdropImage::paintEvent(QPaintEvent* event) {
@@ -59,15 +44,5 @@ void BackdropImage::paintEvent(QPaintEvent* event) {
         // From the top-left corner, clipped to the label, as the label draws itself.
         painter.setClipRect(area);
         painter.drawPixmap(area.topLeft(), drawnRider_->pixmap());
-    }
-}
-
-BackdropImage::Frame::Frame() : outer_(std::exchange(frame_, this)) {}
-
-BackdropImage::Frame::~Frame() {
-    frame_ = outer_;
-    // Each picture itself: its parent's repaint would skip the opaque pictures over it.
-    for (const auto& [picture, region] : dirty_) {
-        if (picture) picture->repaint(region);
     }
 }

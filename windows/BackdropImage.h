@@ -1,10 +1,5 @@
 #pragma once
 
-#include <QPointer>
-#include <QRegion>
-#include <utility>
-#include <vector>
-
 #include "windows/PixelImage.h"
 
 // A picture with a small picture moving over it every tick (the target with the sight, the
@@ -23,28 +18,9 @@ class BackdropImage final : public PixelImage {
     // The label's picture changed.
     void riderChanged(const QLabel& rider);
 
-    // While a frame lives, what riders dirty on pictures is collected, and each picture is
-    // painted at once when the frame ends, instead of each change posting a repaint request
-    // that wakes the event loop once more. The aiming timer ticks 100 times a second.
-    class Frame {
-      public:
-        Frame();
-        ~Frame();
-        Frame(const Frame&) = delete;
-        Frame& operator=(const Frame&) = delete;
-
-      private:
-        friend class BackdropImage;
-        std::vector<std::pair<QPointer<BackdropImage>, QRegion>> dirty_;
-        Frame* outer_;
-    };
-
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    void changed(const QRect& area);  // area in this picture's coordinates
-
     const QLabel* drawnRider_ = nullptr;  // the label while it is drawn here
-    static inline Frame* frame_ = nullptr;
 };

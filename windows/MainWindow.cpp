@@ -348,7 +348,6 @@ void MainWindow::guarded(const std::function<void()>& action) {
 }
 
 void MainWindow::Timer1Timer() {
-    const BackdropImage::Frame frame;
     guarded([this] { engine_.Timer1Timer(); });
 }
 void MainWindow::NextarrowClick() {

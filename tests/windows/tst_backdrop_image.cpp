@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QPainter>
-#include <QScreen>
 #include <QtTest>
 
 #include "windows/BackdropImage.h"
@@ -33,19 +32,6 @@ struct Board {
         rider->setGeometry(0, 0, 12, 12);
         rider->setPixmap(stripes({12, 12}, QColor(255, 0, 0, 128), Qt::black));
     }
-};
-
-class EventCounter : public QObject {
-  public:
-    EventCounter(QEvent::Type type, int& count) : type_(type), count_(count) {}
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == type_) ++count_;
-        return false;
-    }
-
-  private:
-    QEvent::Type type_;
-    int& count_;
 };
 
 }  // namespace
@@ -81,38 +67,6 @@ class BackdropImageTest : public QObject {
         }
         QCOMPARE(drawn.rider->geometry(), painting.rider->geometry());
         QCOMPARE(drawn.parent.grab().toImage(), painting.parent.grab().toImage());
-    }
-
-    // A tick's moves are on the screen when its frame ends, painted in one pass, with no
-    // repaint request left for the event loop.
-    void aFrameShowsItsMovesWhenItEnds() {
-        Board<PixelImage> painting;
-        Board<BackdropImage> drawn;
-        // Opaque, as the game's target is: its parent then never paints beneath it.
-        QPixmap face(40, 40);
-        face.fill(Qt::gray);
-        QPainter(&face).drawPixmap(0, 0, stripes({40, 40}, Qt::white, Qt::blue));
-        painting.backdrop->setPixmap(face);
-        drawn.backdrop->setPixmap(face);
-        drawn.backdrop->setAttribute(Qt::WA_OpaquePaintEvent);
-        drawn.parent.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&drawn.parent));
-        int paints = 0;
-        EventCounter counter(QEvent::Paint, paints);
-        drawn.backdrop->installEventFilter(&counter);
-        {
-            const BackdropImage::Frame frame;
-            drawn.backdrop->placeRider(*drawn.rider, {5, 7});
-            drawn.backdrop->placeRider(*drawn.rider, {20, 9});
-            QCOMPARE(paints, 0);
-        }
-        QCOMPARE(paints, 1);
-        painting.rider->move(20, 9);
-        const QImage shown = drawn.parent.screen()->grabWindow(drawn.parent.winId()).toImage();
-        QCOMPARE(shown.convertToFormat(QImage::Format_RGB32),
-                 painting.parent.grab().toImage().convertToFormat(QImage::Format_RGB32));
-        QCoreApplication::processEvents();
-        QCOMPARE(paints, 1);
     }
 };
 
