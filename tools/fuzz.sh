@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Fuzzes every decoder (or only the TARGETs named) for SECONDS seconds each, sanitized
 # (AddressSanitizer and UndefinedBehaviorSanitizer), and prints the executions and findings per
-# target. VEXA_FUZZ_JOBS processes (default 1) fuzz each target at once on one shared corpus. An input that
-# breaks a decoder is kept in build-fuzz/findings/<target>/; once the fault is mended, copy it to
-# tests/fuzz/findings/<target>/ so that the ordinary tests replay it for ever.
+# target. VEXA_FUZZ_JOBS processes (default 1) fuzz each target at once on one shared corpus.
+# An input that breaks a decoder is kept in build-fuzz/findings/<target>/; once the fault is
+# mended, copy it to tests/fuzz/findings/<target>/ so that the ordinary tests replay it for ever.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 build="${VEXA_FUZZ_BUILD_DIR:-$here/build-fuzz}"
