@@ -1,0 +1,112 @@
+#include "rules/settings/PlayerSettings.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdlib>
+#include <optional>
+
+namespace {
+
+constexpr std::string_view kGame = "Hra";
+constexpr std::string_view kWindow = "Okno";
+constexpr std::string_view kControls = "Ovladani";
+constexpr std::string_view kPractice = "Trenink";
+
+constexpr std::array<std::string_view, kControlActionCount> kControlKeys = {
+    "vlevo", "vpravo", "nahoru", "dolu", "natahnout", "vystrelit", "dalsiSip"};
+
+std::optional<int32_t> integer(const std::optional<std::string>& text) {
+    if (!text) return std::nullopt;
+    int32_t value = 0;
+    const char* end = text->data() + text->size();
+    const auto [stop, error] = std::from_chars(text->data(), end, value);
+    if (error != std::errc{} || stop != end) return std::nullopt;
+    return value;
+}
+
+std::optional<bool> boolean(const std::optional<std::string>& text) {
+    if (text == "true") return true;
+    if (text == "false") return false;
+    return std::nullopt;
+}
+
+template <std::size_t N>
+int32_t nearest(const std::array<int32_t, N>& allowed, int32_t value) {
+    return *std::min_element(allowed.begin(), allowed.end(), [value](int32_t a, int32_t b) {
+        return std::llabs(int64_t{a} - value) < std::llabs(int64_t{b} - value);
+    });
+}
+
+std::string text(bool value) {
+    return value ? "true" : "false";
+}
+
+}  // namespace
+
+std::array<std::string, kControlActionCount> PlayerSettings::DefaultControls() {
+    return {"Left", "Right", "Up", "Down", "A", "S", "D"};
+}
+
+std::string_view ControlKeyName(ControlAction action) {
+    return kControlKeys[static_cast<std::size_t>(action)];
+}
+
+PlayerSettings ReadPlayerSettings(const IniText& ini) {
+    PlayerSettings s;
+    const std::optional<std::string> language = ini.value(kGame, "jazyk");
+    s.language = language == "cs"   ? Language::Czech
+                 : language == "en" ? Language::English
+                                    : Language::System;
+    s.fieldAtPlayerLevel = boolean(ini.value(kGame, "souperiPodleUrovne")).value_or(false);
+    const std::optional<int32_t> scale = integer(ini.value(kWindow, "zvetseni"));
+    s.windowScale =
+        scale && std::ranges::find(kWindowScales, *scale) != kWindowScales.end() ? *scale : 100;
+    for (std::size_t i = 0; i < kControlActionCount; ++i) {
+        if (auto keys = ini.value(kControls, kControlKeys[i])) s.controls[i] = *keys;
+    }
+
+    PracticeSettings& p = s.practice;
+    p.archer = ini.value(kPractice, "lukostrelec").value_or("");
+    if (auto distance = integer(ini.value(kPractice, "vzdalenost"))) {
+        p.distance = nearest(kPracticeDistances, *distance);
+    }
+    if (auto ends = integer(ini.value(kPractice, "sady"))) {
+        p.ends = std::clamp(*ends, kPracticeMinEnds, kPracticeMaxEnds);
+    }
+    p.timed = boolean(ini.value(kPractice, "casovyLimit")).value_or(false);
+    if (auto seconds = integer(ini.value(kPractice, "sekundNaSadu"))) {
+        p.secondsPerEnd = std::clamp(*seconds, kPracticeMinSeconds, kPracticeMaxSeconds);
+    }
+    return s;
+}
+
+void WritePlayerSettings(const PlayerSettings& settings, IniText& ini) {
+    const PlayerSettings before = ReadPlayerSettings(ini);
+    if (settings.language != before.language) {
+        if (settings.language == Language::System) {
+            ini.remove(kGame, "jazyk");
+        } else {
+            ini.set(kGame, "jazyk", settings.language == Language::Czech ? "cs" : "en");
+        }
+    }
+    if (settings.fieldAtPlayerLevel != before.fieldAtPlayerLevel) {
+        ini.set(kGame, "souperiPodleUrovne", text(settings.fieldAtPlayerLevel));
+    }
+    if (settings.windowScale != before.windowScale) {
+        ini.set(kWindow, "zvetseni", std::to_string(settings.windowScale));
+    }
+    for (std::size_t i = 0; i < kControlActionCount; ++i) {
+        if (settings.controls[i] != before.controls[i]) {
+            ini.set(kControls, kControlKeys[i], settings.controls[i]);
+        }
+    }
+    const PracticeSettings& p = settings.practice;
+    const PracticeSettings& old = before.practice;
+    if (p.archer != old.archer) ini.set(kPractice, "lukostrelec", p.archer);
+    if (p.distance != old.distance) ini.set(kPractice, "vzdalenost", std::to_string(p.distance));
+    if (p.ends != old.ends) ini.set(kPractice, "sady", std::to_string(p.ends));
+    if (p.timed != old.timed) ini.set(kPractice, "casovyLimit", text(p.timed));
+    if (p.secondsPerEnd != old.secondsPerEnd) {
+        ini.set(kPractice, "sekundNaSadu", std::to_string(p.secondsPerEnd));
+    }
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "rules/formats/IniText.h"
+
+// The player's settings beyond "Brantel2.ini", as "nastaveni.ini" keeps them. This file owns
+// every section and key name, each default and each valid range; a value out of range reads as
+// the nearest valid one, an unknown word as the default.
+
+enum class Language { System, Czech, English };  // [Hra] jazyk: absent, "cs", "en"
+
+// The seven actions a key or a gamepad button can be bound to, in the order the controls
+// dialog lists them.
+enum class ControlAction { Left, Right, Up, Down, Draw, Shoot, NextArrow };
+inline constexpr std::size_t kControlActionCount = 7;
+
+struct PracticeSettings {  // [Trenink]
+    std::string archer;    // UTF-8; empty the first time
+    int32_t distance = 30;
+    int32_t ends = 6;
+    bool timed = false;
+    int32_t secondsPerEnd = 0;  // 0: not chosen yet, the dialog proposes one for the distance
+    friend bool operator==(const PracticeSettings&, const PracticeSettings&) = default;
+};
+
+struct PlayerSettings {
+    Language language = Language::System;
+    bool fieldAtPlayerLevel = false;  // [Hra] souperiPodleUrovne
+    int32_t windowScale = 100;        // [Okno] zvetseni, per cent
+    // [Ovladani]: each one or two keys in Qt's portable key-sequence text, "A" or "Left, J".
+    // The text is kept as the player wrote it; whether Qt knows the key is the window's concern.
+    std::array<std::string, kControlActionCount> controls = DefaultControls();
+    PracticeSettings practice;
+
+    static std::array<std::string, kControlActionCount> DefaultControls();
+    friend bool operator==(const PlayerSettings&, const PlayerSettings&) = default;
+};
+
+inline constexpr std::array<int32_t, 4> kWindowScales = {100, 150, 200, 300};
+inline constexpr std::array<int32_t, 5> kPracticeDistances = {90, 70, 60, 50, 30};
+inline constexpr int32_t kPracticeMinEnds = 1;
+inline constexpr int32_t kPracticeMaxEnds = 12;
+inline constexpr int32_t kPracticeMinSeconds = 10;
+inline constexpr int32_t kPracticeMaxSeconds = 600;
+
+// The key under [Ovladani] for an action: "vlevo", "vpravo", "nahoru", "dolu", "natahnout",
+// "vystrelit", "dalsiSip".
+std::string_view ControlKeyName(ControlAction action);
+
+PlayerSettings ReadPlayerSettings(const IniText& ini);
+// Writes into `ini` only the settings whose value differs from what `ini` reads as, so that a
+// value the game did not understand stays as the player wrote it until that setting changes.
+void WritePlayerSettings(const PlayerSettings& settings, IniText& ini);

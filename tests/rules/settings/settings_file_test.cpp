@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include "rules/settings/SettingsFile.h"
+#include "support/MemoryFileStore.h"
+
+namespace {
+
+constexpr const char* kPath = "nastaveni.ini";
+
+TEST(SettingsFile, KeepsWhatItDoesNotKnowAndChangesOnlyWhatChanged) {
+    MemoryFileStore files;
+    files.files[kPath] =
+        "; own note\r\n[Hra]\r\nsouperiPodleUrovne = ano\r\nbarva=modra\r\n\r\n[Jine]\r\nx=1\r\n";
+    SettingsFile file(files);
+    EXPECT_FALSE(file.settings().fieldAtPlayerLevel);
+
+    PlayerSettings changed = file.settings();
+    changed.windowScale = 200;
+    changed.language = Language::English;
+    ASSERT_TRUE(file.save(changed));
+    EXPECT_EQ(files.files[kPath],
+              "; own note\n[Hra]\nsouperiPodleUrovne = ano\nbarva=modra\njazyk=en\n\n"
+              "[Jine]\nx=1\n[Okno]\nzvetseni=200\n");
+
+    changed.language = Language::System;  // the system's language is the key's absence
+    changed.fieldAtPlayerLevel = true;
+    ASSERT_TRUE(file.save(changed));
+    EXPECT_EQ(SettingsFile(files).settings(), changed);
+    EXPECT_EQ(files.files[kPath].find("jazyk"), std::string::npos);
+}
+
+TEST(SettingsFile, ValuesOutOfRangeReadAsTheNearestValidOne) {
+    struct Case {
+        const char* text;
+        PlayerSettings expected;
+    };
+    const auto with = [](auto change) {
+        PlayerSettings s;
+        change(s);
+        return s;
+    };
+    const Case cases[] = {
+        {"[Okno]\nzvetseni=125", {}},
+        {"[Okno]\nzvetseni=300", with([](PlayerSettings& s) { s.windowScale = 300; })},
+        {"[Hra]\njazyk=de\nsouperiPodleUrovne=1", {}},
+        {"[Hra]\njazyk=cs", with([](PlayerSettings& s) { s.language = Language::Czech; })},
+        {"[Trenink]\nvzdalenost=64\nsady=0\nsekundNaSadu=9999", with([](PlayerSettings& s) {
+             s.practice = {"", 60, 1, false, 600};
+         })},
+        {"[Trenink]\nvzdalenost=-2147483648\nsady=13\nsekundNaSadu=1\ncasovyLimit=true",
+         with([](PlayerSettings& s) {
+             s.practice = {"", 30, 12, true, 10};
+         })},
+        {"[Trenink]\nsady=3x\nlukostrelec= Novák Jan ",
+         with([](PlayerSettings& s) { s.practice.archer = "Novák Jan"; })},
+        {"[Ovladani]\nvystrelit=Space\ndolu=", with([](PlayerSettings& s) {
+             s.controls[static_cast<std::size_t>(ControlAction::Shoot)] = "Space";
+             s.controls[static_cast<std::size_t>(ControlAction::Down)] = "";
+         })},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ReadPlayerSettings(IniText::parse(c.text)), c.expected) << c.text;
+    }
+}
+
+TEST(SettingsFile, AFileThatCannotBeUsedIsNeverWrittenOver) {
+    MemoryFileStore files;
+    const std::string damaged = "[Okno]\nzvetseni=200\n\xff\xfe";
+    files.files[kPath] = damaged;
+    SettingsFile file(files);
+    EXPECT_EQ(file.settings(), PlayerSettings{});
+    EXPECT_TRUE(file.takeUnreadableNotice());
+    EXPECT_FALSE(file.takeUnreadableNotice());  // said once
+
+    PlayerSettings changed;
+    changed.windowScale = 150;
+    EXPECT_FALSE(file.save(changed));
+    EXPECT_EQ(file.settings().windowScale, 150);  // the game goes on with the choice
+    EXPECT_EQ(files.files[kPath], damaged);
+    EXPECT_EQ(files.writes, 0);
+}
+
+TEST(SettingsFile, AMissingFileIsMadeByTheFirstSaveAndAFailedWriteIsReported) {
+    MemoryFileStore files;
+    SettingsFile file(files);
+    EXPECT_FALSE(file.takeUnreadableNotice());
+    PlayerSettings changed;
+    changed.practice.ends = 4;
+    files.unwritable.insert(kPath);
+    EXPECT_FALSE(file.save(changed));
+    EXPECT_FALSE(files.files.count(kPath));
+    files.unwritable.clear();
+    EXPECT_TRUE(file.save(changed));
+    EXPECT_EQ(files.files[kPath], "[Trenink]\nsady=4\n");
+}
+
+}  // namespace
