@@ -20,6 +20,7 @@
 #include "rules/formats/StoredPosition.h"
 #include "rules/match/NewMatchSetup.h"
 #include "rules/match/Rounds.h"
+#include "rules/settings/SettingsMessages.h"
 #include "windows/AboutBox.h"
 #include "windows/BackdropImage.h"
 #include "windows/ClickableImage.h"
@@ -96,6 +97,7 @@ MainWindow::MainWindow(FileStore& files, Random& random, ClickerSound& sound, QW
     : QMainWindow(parent),
       askWelcome(showWelcome),
       files_(files),
+      settings_(files),
       engine_(state_, *this, random, sound) {
     setWindowTitle(QStringLiteral("VEXA 99"));
     setWindowIcon(QIcon(BuiltinPicture(QStringLiteral("icon.png"))));
@@ -234,6 +236,11 @@ bool MainWindow::FormCreate() {
     try {
         loadPicture(PictureSlot::Tercov, findDistance(state_.Distance)->targetPicture);
     } catch (const PictureError&) {
+    }
+    if (welcome && settings_.takeUnreadableNotice()) {
+        // Once the window is up, so that the notice does not stand in for the game itself.
+        QTimer::singleShot(
+            0, this, [this] { showMessage(kSettingsUnreadableCaption, kSettingsUnreadableText); });
     }
     return welcome;
 }

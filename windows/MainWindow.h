@@ -9,6 +9,7 @@
 #include "rules/formats/StoredPosition.h"
 #include "rules/match/MatchEngine.h"
 #include "rules/match/MatchState.h"
+#include "rules/settings/SettingsFile.h"
 #include "windows/BackdropImage.h"
 
 class FileStore;
@@ -44,6 +45,8 @@ class MainWindow final : public QMainWindow, public MatchScreen {
 
     MatchState& state() { return state_; }
     MatchEngine& engine() { return engine_; }
+    // The player's settings in "nastaveni.ini"; every window that changes one saves it here.
+    SettingsFile& settings() { return settings_; }
 
     // MatchScreen
     void setLabel(MatchLabel label, const std::string& text) override;
@@ -131,6 +134,7 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     void showOwnDialog(QWidget* dialog);
 
     FileStore& files_;
+    SettingsFile settings_;
     MatchState state_;
     MatchEngine engine_;
     std::unique_ptr<DialogSetupPrompts> setupPrompts_;
