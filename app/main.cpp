@@ -1,10 +1,7 @@
 #include <QApplication>
 #include <QDir>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QMessageBox>
 #include <QTimer>
-#include <QTranslator>
 #include <ctime>
 #include <exception>
 #include <iostream>
@@ -14,22 +11,15 @@
 #include "platform/GameFolder.h"
 #include "platform/QtClickerSound.h"
 #include "platform/QtFileStore.h"
+#include "platform/Translations.h"
 #include "platform/history/SqliteMatchLog.h"
+#include "rules/formats/GameText.h"
 #include "rules/formats/Random.h"
 #include "rules/history/HistoryMessages.h"
 #include "windows/MainWindow.h"
 #include "windows/X11Images.h"
 
 namespace {
-
-// Qt's own Czech catalogue, so that standard buttons and dialogs speak Czech too.
-void speakCzech(QApplication& app, QTranslator& translator) {
-    QLocale::setDefault(QLocale(QLocale::Czech, QLocale::CzechRepublic));
-    if (translator.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        app.installTranslator(&translator);
-    }
-}
 
 // The game keeps its files by bare name in the current directory: make the player's game folder
 // current, laying any missing default file there first.
@@ -39,7 +29,8 @@ std::optional<QString> enterGameFolder() {
         DefaultFilesFolder(QCoreApplication::applicationDirPath(), kDefaultsFromProgram);
     if (auto problem = LayGameFolder(folder, defaults, kGameFiles)) return problem;
     if (!QDir::setCurrent(folder)) {
-        return QStringLiteral("Do herní složky „%1“ nelze přejít.").arg(folder);
+        return QCoreApplication::translate("GameFolder", "Do herní složky „%1“ nelze přejít.")
+            .arg(folder);
     }
     return std::nullopt;
 }
@@ -50,8 +41,8 @@ int main(int argc, char** argv) {
     UsePlainX11Images();
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("VEXA 99"));
-    QTranslator translator;
-    speakCzech(app, translator);
+    // The desktop's language until the player's settings, kept in the game folder, are read.
+    SpeakLanguage(InterfaceLanguage({}, ProcessEnvironment(), SpokenLanguages()));
     if (const auto problem = enterGameFolder()) {
         std::cerr << "vexa99: " << problem->toStdString() << std::endl;
         QMessageBox::critical(nullptr, app.applicationName(), *problem);
@@ -68,7 +59,8 @@ int main(int argc, char** argv) {
         // Said after the action that failed to store, never in the middle of a tick.
         history.onNotSaving = [&form1] {
             QTimer::singleShot(0, &form1, [&form1] {
-                form1.showMessage(kHistoryNotSavedCaption, kHistoryNotSavedText);
+                form1.showMessage(GameTextBytes(kHistoryNotSavedCaption),
+                                  GameTextBytes(kHistoryNotSavedText));
             });
         };
         const bool welcome = form1.FormCreate();

@@ -1,5 +1,6 @@
 #include "platform/GameFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,13 +23,13 @@ std::optional<QString> LayGameFolder(const QString& folder, const QString& defau
                                      const QStringList& names) {
     const QDir game(folder);
     if (!QFileInfo(folder).isDir() && !game.mkpath(QStringLiteral("."))) {
-        return QStringLiteral(
-                   "Herní složku „%1“ nelze vytvořit: v cestě je soubor, nebo chybí "
-                   "oprávnění.")
+        return QCoreApplication::translate("GameFolder",
+                                           "Herní složku „%1“ nelze vytvořit: v cestě je soubor, "
+                                           "nebo chybí oprávnění.")
             .arg(QDir::toNativeSeparators(folder));
     }
     if (!QFileInfo(folder).isWritable()) {
-        return QStringLiteral("Do herní složky „%1“ nelze zapisovat.")
+        return QCoreApplication::translate("GameFolder", "Do herní složky „%1“ nelze zapisovat.")
             .arg(QDir::toNativeSeparators(folder));
     }
     for (const QString& name : names) {
@@ -42,7 +43,8 @@ std::optional<QString> LayGameFolder(const QString& folder, const QString& defau
         if (!QFile::copy(source, target) ||
             !QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                QFileDevice::ReadGroup | QFileDevice::ReadOther)) {
-            return QStringLiteral("Soubor „%1“ nelze zkopírovat do herní složky „%2“.")
+            return QCoreApplication::translate("GameFolder",
+                                               "Soubor „%1“ nelze zkopírovat do herní složky „%2“.")
                 .arg(QDir::toNativeSeparators(source), QDir::toNativeSeparators(folder));
         }
     }

@@ -17,6 +17,7 @@ QString DefaultFilesFolder(const QString& programFolder, const QString& dataFrom
 
 // Makes `folder` and copies into it each of `names` from `defaults` that it lacks. A file that
 // is there is never replaced, whatever the defaults hold; a default that is missing is skipped.
-// Returns why it failed, in Czech, with nothing deleted; nothing when the folder is ready.
+// Returns why it failed, in the interface's language, with nothing deleted; nothing when the folder
+// is ready.
 std::optional<QString> LayGameFolder(const QString& folder, const QString& defaults,
                                      const QStringList& names);

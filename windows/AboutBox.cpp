@@ -1,5 +1,6 @@
 #include "windows/AboutBox.h"
 
+#include <QEvent>
 #include <QFont>
 #include <QLabel>
 #include <QPushButton>
@@ -30,7 +31,6 @@ QLabel* label(QWidget* parent, const QString& text, const QFont& font, int left,
 }  // namespace
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("O hře..."));
     setFixedSize(147, 274);
     move(429, 182);
 
@@ -43,16 +43,30 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
 
     const QFont credit =
         aboutFont(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"), 15);
-    Label2 = label(this, QStringLiteral("Programování"), credit, 8, 48);
+    Label2 = label(this, {}, credit, 8, 48);
     Label3 = label(this, QStringLiteral("Radim Šíp"), credit, 16, 80);
-    Label5 = label(this, QStringLiteral("Grafika"), credit, 8, 120);
+    Label5 = label(this, {}, credit, 8, 120);
     Label6 = label(this, QStringLiteral("Věra Tětivová"), credit, 16, 152);
     Label4 = label(this, QStringLiteral("Terčík soft, 1999"), credit, 8, 192);
 
-    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton),
-                              QStringLiteral("Zavřít"), this);
+    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), {}, this);
     BitBtn1->setGeometry(36, 232, 75, 25);
     BitBtn1->setDefault(true);
     BitBtn1->setFocus();
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
+    retranslate();
+}
+
+void AboutBox::retranslate() {
+    setWindowTitle(tr("O hře..."));
+    Label2->setText(tr("Programování"));
+    Label2->adjustSize();
+    Label5->setText(tr("Grafika"));
+    Label5->adjustSize();
+    BitBtn1->setText(tr("Zavřít"));
+}
+
+void AboutBox::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QDialog::changeEvent(event);
 }

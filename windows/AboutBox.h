@@ -19,4 +19,10 @@ class AboutBox : public QDialog {
     QLabel* Label6;
     QLabel* Label4;
     QPushButton* BitBtn1;
+
+  protected:
+    void changeEvent(QEvent* event) override;
+
+  private:
+    void retranslate();
 };

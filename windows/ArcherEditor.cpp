@@ -1,6 +1,7 @@
 #include "windows/ArcherEditor.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -56,16 +57,15 @@ void TCSpinEdit::fixup(QString& input) const {
 }
 
 ArcherEditor::ArcherEditor(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Údaje o lukostřelci..."));
     setFont(DesignFont());
     setFixedSize(314, 294);
 
-    Label1 = placeLabel(this, QStringLiteral("Příjmení, jméno :"), {16, 16, 79, 13});
+    Label1 = placeLabel(this, {}, {16, 16, 79, 13});
     Edit1 = new QLineEdit(this);
     Edit1->setGeometry(112, 16, 185, 21);
     Edit1->setValidator(new QtCp1250Validator(static_cast<int>(kNameLength), Edit1));
 
-    Label6 = placeLabel(this, QStringLiteral("Klub :"), {16, 56, 27, 13});
+    Label6 = placeLabel(this, {}, {16, 56, 27, 13});
     ComboBox1 = new QComboBox(this);
     ComboBox1->setGeometry(112, 56, 185, 21);
     ComboBox1->setEditable(true);
@@ -75,7 +75,7 @@ ArcherEditor::ArcherEditor(QWidget* parent) : QDialog(parent) {
     ComboBox1->setCurrentIndex(-1);
     ComboBox1->setValidator(new QtCp1250Validator(static_cast<int>(kClubLength), ComboBox1));
 
-    GroupBox1 = new QGroupBox(QStringLiteral("Výkonnost"), this);
+    GroupBox1 = new QGroupBox(this);
     GroupBox1->setGeometry(0, 96, 313, 129);
     Label2 = placeLabel(GroupBox1, QStringLiteral("90/70"), {88, 24, 29, 13});
     CSpinEdit1 = spinEdit(128, 24, 60);
@@ -86,16 +86,30 @@ ArcherEditor::ArcherEditor(QWidget* parent) : QDialog(parent) {
     Label5 = placeLabel(GroupBox1, QStringLiteral("30"), {88, 96, 12, 13});
     CSpinEdit4 = spinEdit(128, 96, 85);
 
-    BitBtn1 = placeButton(this, QStringLiteral("OK"), QStyle::SP_DialogOkButton, {16, 248, 75, 25});
+    BitBtn1 = placeButton(this, {}, QStyle::SP_DialogOkButton, {16, 248, 75, 25});
     BitBtn1->setDefault(true);
-    BitBtn3 = placeButton(this, QStringLiteral("Nápověda"), QStyle::SP_MessageBoxQuestion,
-                          {112, 248, 89, 25});
-    BitBtn2 = placeButton(this, QStringLiteral("Storno"), QStyle::SP_DialogCancelButton,
-                          {224, 248, 75, 25});
+    BitBtn3 = placeButton(this, {}, QStyle::SP_MessageBoxQuestion, {112, 248, 89, 25});
+    BitBtn2 = placeButton(this, {}, QStyle::SP_DialogCancelButton, {224, 248, 75, 25});
 
     connect(BitBtn1, &QPushButton::clicked, this, &ArcherEditor::BitBtn1Click);
     connect(BitBtn3, &QPushButton::clicked, this, &ArcherEditor::BitBtn3Click);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+    retranslate();
+}
+
+void ArcherEditor::retranslate() {
+    setWindowTitle(tr("Údaje o lukostřelci..."));
+    setLabelCaption(Label1, tr("Příjmení, jméno :"));
+    setLabelCaption(Label6, tr("Klub :"));
+    GroupBox1->setTitle(tr("Výkonnost"));
+    BitBtn1->setText(tr("OK"));
+    BitBtn3->setText(tr("Nápověda"));
+    BitBtn2->setText(tr("Storno"));
+}
+
+void ArcherEditor::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QDialog::changeEvent(event);
 }
 
 TCSpinEdit* ArcherEditor::spinEdit(int left, int top, int value) {
@@ -129,8 +143,7 @@ void ArcherEditor::BitBtn1Click() {
     for (TCSpinEdit* value : values) value->interpretText();
     // A competitor without a name would be a free slot, listed as an empty line.
     if (Edit1->text().trimmed().isEmpty()) {
-        QMessageBox::warning(this, QStringLiteral("Chyba !"),
-                             QStringLiteral("Zadejte příjmení a jméno lukostřelce !"));
+        QMessageBox::warning(this, tr("Chyba !"), tr("Zadejte příjmení a jméno lukostřelce !"));
         Edit1->setFocus();
         return;
     }

@@ -63,7 +63,9 @@ class ArcherEditor : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
+    void retranslate();
     TCSpinEdit* spinEdit(int left, int top, int value);
 };

@@ -1,5 +1,6 @@
 #include "windows/ArcherListDialog.h"
 
+#include <QEvent>
 #include <QFileDialog>
 #include <QListWidget>
 #include <QMessageBox>
@@ -33,21 +34,23 @@ class NameLine final : public QListWidgetItem {
 class RealFilePrompts final : public ArcherFilePrompts {
   public:
     QString chooseFileToLoad(QWidget* parent, const QString& filter) override {
-        return QFileDialog::getOpenFileName(parent, QStringLiteral("Otevřít"), QStringLiteral("."),
-                                            filter);
+        return QFileDialog::getOpenFileName(parent, ArcherListDialog::tr("Otevřít"),
+                                            QStringLiteral("."), filter);
     }
     QString chooseFileToSave(QWidget* parent, const QString& filter) override {
         // The name is used as typed, and an existing file is replaced without asking.
-        return QFileDialog::getSaveFileName(parent, QStringLiteral("Uložit jako"),
+        return QFileDialog::getSaveFileName(parent, ArcherListDialog::tr("Uložit jako"),
                                             QStringLiteral("."), filter, nullptr,
                                             QFileDialog::DontConfirmOverwrite);
     }
     void showError(QWidget* parent, const QString& text) override {
-        QMessageBox::critical(parent, QStringLiteral("Chyba !"), text);
+        QMessageBox::critical(parent, ArcherListDialog::tr("Chyba !"), text);
     }
 };
 
-const QString kFilter = QStringLiteral("Lukostřelci (*.luk);;Všechny soubory (*)");
+QString fileFilter() {
+    return ArcherListDialog::tr("Lukostřelci (*.luk);;Všechny soubory (*)");
+}
 
 }  // namespace
 
@@ -56,7 +59,6 @@ ArcherListDialog::ArcherListDialog(FileStore& files, QWidget* parent)
       files_(files),
       ownPrompts_(std::make_unique<RealFilePrompts>()),
       prompts_(ownPrompts_.get()) {
-    setWindowTitle(QStringLiteral("Lukostřelci..."));
     setFont(DesignFont());
     setFixedSize(397, 194);
 
@@ -65,25 +67,19 @@ ArcherListDialog::ArcherListDialog(FileStore& files, QWidget* parent)
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListBox1->setSortingEnabled(true);
 
-    Addarch = placeButton(this, QStringLiteral("Přidat"), QStyle::SP_DialogIgnoreButton,
-                          {296, 8, 75, 25});
-    Editarch = placeButton(this, QStringLiteral("Editovat"), QStyle::SP_DialogIgnoreButton,
-                           {296, 32, 75, 25});
-    Removearch = placeButton(this, QStringLiteral("Odebrat"), QStyle::SP_DialogAbortButton,
-                             {296, 56, 75, 25});
-    Cleararch = placeButton(this, QStringLiteral("Vymazat"), QStyle::SP_DialogAbortButton,
-                            {296, 80, 75, 25});
-    Komp = placeRadio(this, QStringLiteral("Počítač"), {16, 112, 113, 17});
-    Human = placeRadio(this, QStringLiteral("Člověk"), {152, 112, 113, 17});
+    Addarch = placeButton(this, {}, QStyle::SP_DialogIgnoreButton, {296, 8, 75, 25});
+    Editarch = placeButton(this, {}, QStyle::SP_DialogIgnoreButton, {296, 32, 75, 25});
+    Removearch = placeButton(this, {}, QStyle::SP_DialogAbortButton, {296, 56, 75, 25});
+    Cleararch = placeButton(this, {}, QStyle::SP_DialogAbortButton, {296, 80, 75, 25});
+    Komp = placeRadio(this, {}, {16, 112, 113, 17});
+    Human = placeRadio(this, {}, {152, 112, 113, 17});
     Komp->setChecked(true);
-    Button1 = placeButton(this, QStringLiteral("Načíst..."), {296, 128, 75, 25});
-    Button2 = placeButton(this, QStringLiteral("Uložit..."), {296, 152, 75, 25});
-    Okarch = placeButton(this, QStringLiteral("OK"), QStyle::SP_DialogOkButton, {13, 152, 75, 25});
+    Button1 = placeButton(this, {}, {296, 128, 75, 25});
+    Button2 = placeButton(this, {}, {296, 152, 75, 25});
+    Okarch = placeButton(this, {}, QStyle::SP_DialogOkButton, {13, 152, 75, 25});
     Okarch->setDefault(true);
-    BitBtn1 = placeButton(this, QStringLiteral("Nápověda"), QStyle::SP_MessageBoxQuestion,
-                          {93, 152, 89, 25});
-    Sornoarch = placeButton(this, QStringLiteral("Storno"), QStyle::SP_DialogCancelButton,
-                            {186, 152, 75, 25});
+    BitBtn1 = placeButton(this, {}, QStyle::SP_MessageBoxQuestion, {93, 152, 89, 25});
+    Sornoarch = placeButton(this, {}, QStyle::SP_DialogCancelButton, {186, 152, 75, 25});
 
     // The selection changes by mouse, by the arrow keys and by typing a name's first letters.
     connect(ListBox1, &QListWidget::itemSelectionChanged, this, &ArcherListDialog::klik);
@@ -99,6 +95,27 @@ ArcherListDialog::ArcherListDialog(FileStore& files, QWidget* parent)
     connect(Okarch, &QPushButton::clicked, this, &ArcherListDialog::OkarchClick);
     connect(Sornoarch, &QPushButton::clicked, this, &ArcherListDialog::SornoarchClick);
     connect(BitBtn1, &QPushButton::clicked, this, &ArcherListDialog::BitBtn1Click);
+    retranslate();
+}
+
+void ArcherListDialog::retranslate() {
+    setWindowTitle(tr("Lukostřelci..."));
+    Addarch->setText(tr("Přidat"));
+    Editarch->setText(tr("Editovat"));
+    Removearch->setText(tr("Odebrat"));
+    Cleararch->setText(tr("Vymazat"));
+    Komp->setText(tr("Počítač"));
+    Human->setText(tr("Člověk"));
+    Button1->setText(tr("Načíst..."));
+    Button2->setText(tr("Uložit..."));
+    Okarch->setText(tr("OK"));
+    BitBtn1->setText(tr("Nápověda"));
+    Sornoarch->setText(tr("Storno"));
+}
+
+void ArcherListDialog::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QDialog::changeEvent(event);
 }
 
 ArcherListDialog::~ArcherListDialog() = default;
@@ -170,20 +187,20 @@ void ArcherListDialog::HumanClick() {
 }
 
 void ArcherListDialog::Button1Click() {
-    const QString path = prompts_->chooseFileToLoad(this, kFilter);
+    const QString path = prompts_->chooseFileToLoad(this, fileFilter());
     if (path.isEmpty() || table_ == nullptr) return;
     if (LoadCompetitors(files_, path.toStdString(), *table_) != 0) {
-        prompts_->showError(this, QStringLiteral("Chyba při načítání ze souboru !"));
+        prompts_->showError(this, tr("Chyba při načítání ze souboru !"));
         return;
     }
     fillList(*table_);
 }
 
 void ArcherListDialog::Button2Click() {
-    const QString path = prompts_->chooseFileToSave(this, kFilter);
+    const QString path = prompts_->chooseFileToSave(this, fileFilter());
     if (path.isEmpty() || table_ == nullptr) return;
     if (SaveCompetitors(files_, path.toStdString(), *table_) != 0) {
-        prompts_->showError(this, QStringLiteral("Chyba při ukládání souboru !"));
+        prompts_->showError(this, tr("Chyba při ukládání souboru !"));
     }
 }
 

@@ -83,8 +83,10 @@ class ArcherListDialog : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
+    void retranslate();
     // The slot of the selected line: the first one bearing its name.
     CompetitorRecord* selectedCompetitor();
     void showKind(const CompetitorRecord& competitor);

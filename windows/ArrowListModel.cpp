@@ -49,14 +49,18 @@ QVariant ArrowListModel::headerData(int section, Qt::Orientation orientation, in
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
     switch (section) {
         case kDate:
-            return QStringLiteral(u"Zápas");
+            return tr("Zápas");
         case kEnd:
-            return QStringLiteral(u"Sada");
+            return tr("Sada");
         case kArrow:
-            return QStringLiteral(u"Šíp");
+            return tr("Šíp");
         case kScore:
-            return QStringLiteral(u"Body");
+            return tr("Body");
         default:
             return {};
     }
+}
+
+void ArrowListModel::retranslate() {
+    emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
 }

@@ -9,6 +9,7 @@
 // The arrows of a selection as rows of a list: date, end, arrow and score. It reads the records
 // where they lie, so that a selection of thousands of arrows costs no copy.
 class ArrowListModel : public QAbstractTableModel {
+    Q_OBJECT
   public:
     using QAbstractTableModel::QAbstractTableModel;
 
@@ -21,6 +22,8 @@ class ArrowListModel : public QAbstractTableModel {
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    // Tells the views that the column heads now speak another language.
+    void retranslate();
 
   private:
     const std::vector<ArrowRecord>* arrows_ = nullptr;

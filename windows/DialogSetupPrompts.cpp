@@ -3,7 +3,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 
-#include "platform/QtText.h"
+#include "windows/GameTextDisplay.h"
 
 DialogSetupPrompts::DialogSetupPrompts(FileStore& files, QWidget* parent)
     : Form2(parent), Form3(files, parent), Form4(parent), parent_(parent) {}
@@ -45,5 +45,5 @@ bool DialogSetupPrompts::askCompetitor(CompetitorRecord& spare) {
 }
 
 void DialogSetupPrompts::showMessage(const std::string& caption, const std::string& text) {
-    QMessageBox::warning(parent_, fromCp1250(caption), fromCp1250(text));
+    QMessageBox::warning(parent_, TranslatedGameText(caption), TranslatedGameText(text));
 }

@@ -1,5 +1,6 @@
 #include "windows/DifficultyDialog.h"
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -12,8 +13,8 @@
 
 namespace {
 
-QRadioButton* level(QGroupBox* group, const QString& caption, int top, int width) {
-    auto* button = new QRadioButton(caption, group);
+QRadioButton* level(QGroupBox* group, int top, int width) {
+    auto* button = new QRadioButton(group);
     button->setGeometry(16, top, width, 17);
     return button;
 }
@@ -24,24 +25,22 @@ DifficultyDialog::DifficultyDialog(MatchState& state, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       state_(state) {
-    setWindowTitle(QStringLiteral(u"Obtížnost..."));
     setFont(DesignFont());
     setFixedSize(121, 250);
     move(392, 227);
 
-    GroupBox1 = new QGroupBox(QStringLiteral(u"Obtížnost"), this);
+    GroupBox1 = new QGroupBox(this);
     GroupBox1->setGeometry(0, 0, 121, 165);
-    RB0 = level(GroupBox1, QStringLiteral(u"Začátečník"), 32, 81);
-    RB1 = level(GroupBox1, QStringLiteral(u"Amatér"), 64, 65);
-    RB2 = level(GroupBox1, QStringLiteral(u"Profesionál"), 96, 81);
-    RB3 = level(GroupBox1, QStringLiteral(u"Světová třída"), 128, 89);
+    RB0 = level(GroupBox1, 32, 81);
+    RB1 = level(GroupBox1, 64, 65);
+    RB2 = level(GroupBox1, 96, 81);
+    RB3 = level(GroupBox1, 128, 89);
     RB1->setChecked(true);
 
-    BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_MessageBoxQuestion),
-                              QStringLiteral(u"Nápověda"), this);
+    BitBtn2 =
+        new QPushButton(style()->standardIcon(QStyle::SP_MessageBoxQuestion), QString(), this);
     BitBtn2->setGeometry(16, 176, 89, 25);
-    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton),
-                              QStringLiteral("OK"), this);
+    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QString(), this);
     BitBtn1->setGeometry(24, 216, 75, 25);
     BitBtn1->setDefault(true);
 
@@ -53,6 +52,23 @@ DifficultyDialog::DifficultyDialog(MatchState& state, QWidget* parent)
 
     connect(BitBtn1, &QPushButton::clicked, this, &DifficultyDialog::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &DifficultyDialog::BitBtn2Click);
+    retranslate();
+}
+
+void DifficultyDialog::retranslate() {
+    setWindowTitle(tr("Obtížnost..."));
+    GroupBox1->setTitle(tr("Obtížnost"));
+    RB0->setText(tr("Začátečník"));
+    RB1->setText(tr("Amatér"));
+    RB2->setText(tr("Profesionál"));
+    RB3->setText(tr("Světová třída"));
+    BitBtn2->setText(tr("Nápověda"));
+    BitBtn1->setText(tr("OK"));
+}
+
+void DifficultyDialog::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QDialog::changeEvent(event);
 }
 
 void DifficultyDialog::BitBtn1Click() {

@@ -24,10 +24,21 @@ QRadioButton* placeRadio(QWidget* parent, const QString& caption, QRect geometry
     return radio;
 }
 
+namespace {
+const char* const kDesignWidth = "designWidth";
+}
+
 QLabel* placeLabel(QWidget* parent, const QString& caption, QRect geometry) {
-    auto* label = new QLabel(caption, parent);
+    auto* label = new QLabel(parent);
     label->setGeometry(geometry);
-    // Labels size themselves to their caption, which the font may draw wider than planned.
-    label->resize(std::max(geometry.width(), label->sizeHint().width()), geometry.height());
+    label->setProperty(kDesignWidth, geometry.width());
+    setLabelCaption(label, caption);
     return label;
+}
+
+void setLabelCaption(QLabel* label, const QString& caption) {
+    label->setText(caption);
+    // Labels size themselves to their caption, which the font may draw wider than planned.
+    label->resize(std::max(label->property(kDesignWidth).toInt(), label->sizeHint().width()),
+                  label->height());
 }

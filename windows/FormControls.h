@@ -17,3 +17,5 @@ QPushButton* placeButton(QWidget* parent, const QString& caption, QStyle::Standa
 QRadioButton* placeRadio(QWidget* parent, const QString& caption, QRect geometry);
 // A label is widened when its caption needs more room.
 QLabel* placeLabel(QWidget* parent, const QString& caption, QRect geometry);
+// Gives a placed label a new caption, widened again as far as the caption needs.
+void setLabelCaption(QLabel* label, const QString& caption);

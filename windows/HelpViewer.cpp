@@ -1,6 +1,8 @@
 #include "windows/HelpViewer.h"
 
 #include <QApplication>
+#include <QEvent>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
@@ -14,12 +16,26 @@
 #include <QVBoxLayout>
 
 #include "platform/BoundedRead.h"
+#include "platform/Translations.h"
 
 namespace {
 
 const QString kHelpFile = QStringLiteral("Brantel2.hlp");
+// The help of another language than Czech is built into the program, one folder a language.
+const QString kTranslatedHelp = QStringLiteral(":/help/%1/Brantel2.hlp");
 // The help is a few tens of kilobytes; past this a file is shown only as far as it goes.
 constexpr qint64 kLargestHelpFile = 4 * 1024 * 1024;
+
+QString text(const char* source) {
+    return QCoreApplication::translate("HelpViewer", source);
+}
+
+// The help in the interface's language: Czech is the game folder's own file; a language whose
+// help is missing gets that too.
+QString helpFile() {
+    const QString translated = kTranslatedHelp.arg(QString::fromStdString(SpokenLanguage()));
+    return QFile::exists(translated) ? translated : kHelpFile;
+}
 
 bool hasAnchor(const QTextDocument& document, const QString& name) {
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
@@ -38,11 +54,11 @@ class HelpWindow final : public QWidget {
         setObjectName(QStringLiteral("HelpViewer"));
         // An open help window must not keep the game running once the main window is closed.
         setAttribute(Qt::WA_QuitOnClose, false);
-        setWindowTitle(QStringLiteral("Nápověda – VEXA 99"));
         resize(600, 500);
 
-        auto* contents = new QPushButton(QStringLiteral("Obsah"), this);
-        auto* close = new QPushButton(QStringLiteral("Zavřít"), this);
+        contents_ = new QPushButton(this);
+        auto* close = new QPushButton(this);
+        close_ = close;
         notice_ = new QLabel(this);
         notice_->setObjectName(QStringLiteral("notice"));
         notice_->setTextFormat(Qt::PlainText);
@@ -53,7 +69,7 @@ class HelpWindow final : public QWidget {
         browser_->setOpenExternalLinks(false);
 
         auto* buttons = new QHBoxLayout;
-        buttons->addWidget(contents);
+        buttons->addWidget(contents_);
         buttons->addStretch();
         buttons->addWidget(close);
         auto* layout = new QVBoxLayout(this);
@@ -61,10 +77,11 @@ class HelpWindow final : public QWidget {
         layout->addWidget(notice_);
         layout->addWidget(browser_);
 
-        connect(contents, &QPushButton::clicked, this, [this] { showContents(); });
+        connect(contents_, &QPushButton::clicked, this, [this] { showContents(); });
         connect(close, &QPushButton::clicked, this, &QWidget::hide);
         connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
                 &QWidget::hide);
+        retranslate();
     }
 
     void present() {
@@ -76,12 +93,12 @@ class HelpWindow final : public QWidget {
     // Reads the help file afresh and shows its beginning; a missing file is said in the viewer.
     bool showContents() {
         notice_->hide();
-        const auto read = ReadFileStart(kHelpFile, kLargestHelpFile);
+        const QString file = helpFile();
+        const auto read = ReadFileStart(file, kLargestHelpFile);
         if (!read) {
-            browser_->setHtml(
-                QStringLiteral("<h2>Nápověda není k dispozici</h2><p>Soubor nápovědy „%1“ "
-                               "nebyl ve složce hry nalezen nebo jej nelze přečíst.</p>")
-                    .arg(kHelpFile));
+            browser_->setHtml(text("<h2>Nápověda není k dispozici</h2><p>Soubor nápovědy „%1“ "
+                                   "nebyl ve složce hry nalezen nebo jej nelze přečíst.</p>")
+                                  .arg(kHelpFile));
             return false;
         }
         const QByteArray& bytes = *read;
@@ -97,11 +114,29 @@ class HelpWindow final : public QWidget {
             browser_->scrollToAnchor(key);
             return;
         }
-        notice_->setText(QStringLiteral("Téma „%1“ v nápovědě není, zobrazuje se obsah.").arg(key));
+        notice_->setText(text("Téma „%1“ v nápovědě není, zobrazuje se obsah.").arg(key));
         notice_->show();
     }
 
+  protected:
+    void changeEvent(QEvent* event) override {
+        if (event->type() == QEvent::LanguageChange) {
+            retranslate();
+            // The help of the new language, from its contents.
+            if (isVisible()) showContents();
+        }
+        QWidget::changeEvent(event);
+    }
+
   private:
+    void retranslate() {
+        setWindowTitle(text("Nápověda – VEXA 99"));
+        contents_->setText(text("Obsah"));
+        close_->setText(text("Zavřít"));
+    }
+
+    QPushButton* contents_;
+    QPushButton* close_;
     QTextBrowser* browser_;
     QLabel* notice_;
 };

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTime>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -17,10 +18,10 @@
 #include <algorithm>
 #include <array>
 
-#include "platform/QtText.h"
 #include "rules/history/HitGroup.h"
 #include "rules/history/HitSelection.h"
 #include "windows/ArrowListModel.h"
+#include "windows/GameTextDisplay.h"
 #include "windows/HitPlotView.h"
 #include "windows/ShotReplayView.h"
 
@@ -40,23 +41,8 @@ QColor matchColour(std::size_t step, std::size_t steps) {
     return QColor::fromHsv(180 + static_cast<int>(150 * along), 255, 255);
 }
 
-QString roundName(int32_t roundType) {
-    switch (roundType) {
-        case 1:
-            return QStringLiteral(u"VEXA Kr. muži");
-        case 2:
-            return QStringLiteral(u"VEXA Kr. ženy");
-        case 3:
-            return QStringLiteral(u"VEXA muži");
-        case 4:
-            return QStringLiteral(u"VEXA ženy");
-        default:
-            return QStringLiteral(u"soutěž %1").arg(roundType);
-    }
-}
-
 QString number(double value) {
-    return QLocale(QLocale::Czech).toString(value, 'f', 1);
+    return QLocale().toString(value, 'f', 1);
 }
 
 QComboBox* chooser(QWidget* parent) {
@@ -73,17 +59,16 @@ HitAnalysisPage::HitAnalysisPage(QWidget* parent)
       matchBox(chooser(this)),
       distanceBox(chooser(this)),
       endBox(chooser(this)),
-      allMatchesBox(new QCheckBox(QStringLiteral(u"Všechny zápasy"), this)),
+      allMatchesBox(new QCheckBox(this)),
       lastMatchesBox(new QSpinBox(this)),
-      byEndButton(new QRadioButton(QStringLiteral(u"sad"), this)),
-      byMatchButton(new QRadioButton(QStringLiteral(u"zápasů"), this)),
+      byEndButton(new QRadioButton(this)),
+      byMatchButton(new QRadioButton(this)),
       plot(new HitPlotView(this)),
       numbersLabel(new QLabel(this)),
       arrowList(new QTableView(this)),
       replayView(new ShotReplayView(this)),
       listModel_(new ArrowListModel(this)) {
     lastMatchesBox->setRange(0, 100000);
-    lastMatchesBox->setSpecialValueText(QStringLiteral(u"všech"));
     lastMatchesBox->setEnabled(false);
     byEndButton->setChecked(true);
     numbersLabel->setTextFormat(Qt::RichText);
@@ -97,24 +82,26 @@ HitAnalysisPage::HitAnalysisPage(QWidget* parent)
     plot->describe = [this](int32_t arrow) { return describeArrow(arrow); };
 
     auto* choices = new QGridLayout;
-    const auto addChoice = [&](int row, int column, const QString& caption, QWidget* control) {
-        auto* label = new QLabel(caption, this);
+    const auto addChoice = [&](int row, int column, QWidget* control) {
+        auto* label = new QLabel(this);
         label->setBuddy(control);
         choices->addWidget(label, row, column);
         choices->addWidget(control, row, column + 1);
+        return label;
     };
-    addChoice(0, 0, QStringLiteral(u"&Lukostřelec:"), archerBox);
-    addChoice(0, 2, QStringLiteral(u"&Zápas:"), matchBox);
-    addChoice(1, 0, QStringLiteral(u"&Vzdálenost:"), distanceBox);
-    addChoice(1, 2, QStringLiteral(u"&Sada:"), endBox);
+    archerLabel_ = addChoice(0, 0, archerBox);
+    matchLabel_ = addChoice(0, 2, matchBox);
+    distanceLabel_ = addChoice(1, 0, distanceBox);
+    endLabel_ = addChoice(1, 2, endBox);
     auto* scope = new QHBoxLayout;
     scope->addWidget(allMatchesBox);
-    auto* lastLabel = new QLabel(QStringLiteral(u"posledních:"), this);
-    lastLabel->setBuddy(lastMatchesBox);
-    scope->addWidget(lastLabel);
+    lastLabel_ = new QLabel(this);
+    lastLabel_->setBuddy(lastMatchesBox);
+    scope->addWidget(lastLabel_);
     scope->addWidget(lastMatchesBox);
     scope->addSpacing(16);
-    scope->addWidget(new QLabel(QStringLiteral(u"Barvy podle:"), this));
+    coloursLabel_ = new QLabel(this);
+    scope->addWidget(coloursLabel_);
     scope->addWidget(byEndButton);
     scope->addWidget(byMatchButton);
     scope->addStretch();
@@ -150,10 +137,48 @@ HitAnalysisPage::HitAnalysisPage(QWidget* parent)
                     chooseArrow(static_cast<int32_t>(listModel_->arrowAt(current.row())));
                 }
             });
-    refresh();
+    retranslate();
 }
 
 HitAnalysisPage::~HitAnalysisPage() = default;
+
+void HitAnalysisPage::retranslate() {
+    archerLabel_->setText(tr("&Lukostřelec:"));
+    matchLabel_->setText(tr("&Zápas:"));
+    distanceLabel_->setText(tr("&Vzdálenost:"));
+    endLabel_->setText(tr("&Sada:"));
+    allMatchesBox->setText(tr("Všechny zápasy"));
+    lastLabel_->setText(tr("posledních:"));
+    lastMatchesBox->setSpecialValueText(tr("všech"));
+    coloursLabel_->setText(tr("Barvy podle:"));
+    byEndButton->setText(tr("sad"));
+    byMatchButton->setText(tr("zápasů"));
+    // The choices keep what is chosen; only their captions change.
+    for (int i = 0; i < matchBox->count(); ++i) {
+        matchBox->setItemText(i, matchCaption(matchBox->itemData(i).toLongLong()));
+    }
+    for (int i = 0; i < distanceBox->count(); ++i) {
+        distanceBox->setItemText(i, distanceCaption(distanceBox->itemData(i).toInt()));
+    }
+    for (int i = 0; i < endBox->count(); ++i) {
+        endBox->setItemText(i, endCaption(endBox->itemData(i).toInt()));
+    }
+    listModel_->retranslate();
+    refresh();
+}
+
+void HitAnalysisPage::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QWidget::changeEvent(event);
+}
+
+QString HitAnalysisPage::distanceCaption(int32_t metres) {
+    return tr("%1 m").arg(metres);
+}
+
+QString HitAnalysisPage::endCaption(int32_t end) {
+    return end == 0 ? tr("celá vzdálenost") : tr("%1. sada").arg(end);
+}
 
 void HitAnalysisPage::setHistory(std::vector<MatchRecord> matches,
                                  std::vector<ArrowRecord> arrows) {
@@ -229,7 +254,7 @@ void HitAnalysisPage::matchChanged() {
     distanceBox->clear();
     if (all || match) {
         for (int32_t metres : DistancesOf(arrows_, shownArcher(), match)) {
-            distanceBox->addItem(QStringLiteral(u"%1 m").arg(metres), metres);
+            distanceBox->addItem(distanceCaption(metres), metres);
         }
     }
     distanceBox->setCurrentIndex(std::max(0, distanceBox->findData(previous)));
@@ -241,12 +266,12 @@ void HitAnalysisPage::distanceChanged() {
     if (filling_) return;
     filling_ = true;
     endBox->clear();
-    endBox->addItem(QStringLiteral(u"celá vzdálenost"), 0);
+    endBox->addItem(endCaption(0), 0);
     if (!allMatchesBox->isChecked() && matchBox->currentIndex() >= 0 &&
         distanceBox->currentIndex() >= 0) {
         for (int32_t end : EndsOf(arrows_, shownArcher(), matchBox->currentData().toLongLong(),
                                   distanceBox->currentData().toInt())) {
-            endBox->addItem(QStringLiteral(u"%1. sada").arg(end), end);
+            endBox->addItem(endCaption(end), end);
         }
     }
     filling_ = false;
@@ -296,8 +321,7 @@ void HitAnalysisPage::plotMarks() {
         std::sort(ends.begin(), ends.end());
         ends.erase(std::unique(ends.begin(), ends.end()), ends.end());
         for (std::size_t e = 0; e < ends.size(); ++e) {
-            legend.push_back(
-                {QStringLiteral(u"%1. sada").arg(ends[e]), kEndColours[e % kEndColours.size()]});
+            legend.push_back({endCaption(ends[e]), kEndColours[e % kEndColours.size()]});
         }
         for (std::size_t i : selection_) {
             const auto entry = std::lower_bound(ends.begin(), ends.end(), arrows_[i].endNo);
@@ -337,7 +361,7 @@ void HitAnalysisPage::plotMarks() {
 
 void HitAnalysisPage::showNumbers() {
     if (selection_.empty()) {
-        numbersLabel->setText(QStringLiteral(u"Pro tento výběr nejsou zaznamenány žádné šípy."));
+        numbersLabel->setText(tr("Pro tento výběr nejsou zaznamenány žádné šípy."));
         plot->setGroup(std::nullopt);
         return;
     }
@@ -347,29 +371,29 @@ void HitAnalysisPage::showNumbers() {
     const HitGroup group = AnalyseGroup(hits, distanceBox->currentData().toInt());
     plot->setGroup(group);
 
-    QString text = QStringLiteral(u"<b>Šípů:</b> %1").arg(group.arrows);
+    QString text = tr("<b>Šípů:</b> %1").arg(group.arrows);
     if (group.placed < group.arrows) {
-        text += QStringLiteral(u" (%1 daleko mimo terč, zakresleno na okraji)")
-                    .arg(group.arrows - group.placed);
+        text += tr(" (%1 daleko mimo terč, zakresleno na okraji)").arg(group.arrows - group.placed);
     }
     if (group.placed > 0) {
-        text += QStringLiteral(u"<br><b>Střed skupiny:</b> %1 kruhu od středu terče, %2")
-                    .arg(number(group.offsetRings), fromCp1250(DirectionWord(group.direction)));
-        text += QStringLiteral(u"<br><b>Rozptyl:</b> %1 kruhu (%2 px)")
+        text +=
+            tr("<br><b>Střed skupiny:</b> %1 kruhu od středu terče, %2")
+                .arg(number(group.offsetRings), TranslatedGameText(DirectionWord(group.direction)));
+        text += tr("<br><b>Rozptyl:</b> %1 kruhu (%2 px)")
                     .arg(number(group.spreadRings), number(group.spread));
     }
     QString rings = QStringLiteral(u"<tr>");
     QString shares = QStringLiteral(u"<tr>");
     for (int32_t ring = kTargetRings; ring >= 0; --ring) {
         rings += QStringLiteral(u"<td align=right>&nbsp;%1</td>")
-                     .arg(ring > 0 ? QString::number(ring) : QStringLiteral(u"mimo"));
+                     .arg(ring > 0 ? QString::number(ring) : tr("mimo"));
         shares += QStringLiteral(u"<td align=right>&nbsp;%1&nbsp;%</td>")
                       .arg(qRound(100 * group.ringShare(ring)));
     }
     text += QStringLiteral(
-                u"<table cellspacing=0 cellpadding=1><tr><td><b>Kruh</b></td>%1</tr>"
-                u"<tr><td><b>Podíl</b></td>%2</tr></table>")
-                .arg(rings.mid(4), shares.mid(4));
+                u"<table cellspacing=0 cellpadding=1><tr><td><b>%1</b></td>%2</tr>"
+                u"<tr><td><b>%3</b></td>%4</tr></table>")
+                .arg(tr("Kruh"), rings.mid(4), tr("Podíl"), shares.mid(4));
     numbersLabel->setText(text);
 }
 
@@ -396,28 +420,28 @@ void HitAnalysisPage::chooseArrow(int32_t arrow) {
 
 QString HitAnalysisPage::describeArrow(int32_t arrow) const {
     const ArrowRecord& a = arrows_[static_cast<std::size_t>(arrow)];
-    QString text = QStringLiteral(u"Zásah: %1\n%2. sada, %3. šíp\n%4")
+    QString text = tr("Zásah: %1\n%2. sada, %3. šíp\n%4")
                        .arg(a.score)
                        .arg(a.endNo)
                        .arg(a.arrowNo)
                        .arg(matchDate(a.matchId));
     if (IsFarOutsidePicture({a.x, a.y})) {
-        text += QStringLiteral(u"\nzáznam leží daleko mimo terč, zakreslen na okraji");
+        text += tr("\nzáznam leží daleko mimo terč, zakreslen na okraji");
     }
     return text;
 }
 
 QString HitAnalysisPage::matchDate(int64_t matchId) const {
-    return matchStart(matchId, QStringLiteral("d. M. yyyy H:mm"));
+    return matchStart(matchId, tr("d. M. yyyy H:mm"));
 }
 
 QString HitAnalysisPage::matchDay(int64_t matchId) const {
-    return matchStart(matchId, QStringLiteral("d. M. yyyy"));
+    return matchStart(matchId, tr("d. M. yyyy"));
 }
 
 QString HitAnalysisPage::matchStart(int64_t matchId, const QString& format) const {
     const auto found = matchById_.find(matchId);
-    if (found == matchById_.end()) return QStringLiteral(u"zápas %1").arg(matchId);
+    if (found == matchById_.end()) return tr("zápas %1").arg(matchId);
     const QString started = QString::fromStdString(found->second->started);
     // Shown in the offset it was recorded with: the player's clock at the time.
     const QDateTime when = QDateTime::fromString(started, Qt::ISODate);
@@ -428,7 +452,7 @@ QString HitAnalysisPage::matchCaption(int64_t matchId) const {
     const auto found = matchById_.find(matchId);
     QString caption = matchDate(matchId);
     if (found == matchById_.end()) return caption;
-    caption += QStringLiteral(u", ") + roundName(found->second->roundType);
-    if (!found->second->finished) caption += QStringLiteral(u" (nedokončený)");
+    caption += QStringLiteral(u", ") + TranslatedRoundTitle(found->second->roundType);
+    if (!found->second->finished) caption += tr(" (nedokončený)");
     return caption;
 }

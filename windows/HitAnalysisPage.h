@@ -60,7 +60,13 @@ class HitAnalysisPage : public QWidget {
   public Q_SLOTS:
     void chooseArrow(int32_t arrow);
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    void retranslate();
+    static QString distanceCaption(int32_t metres);
+    static QString endCaption(int32_t end);  // 0: the whole distance
     void archerChanged();
     void matchChanged();
     void distanceChanged();
@@ -79,6 +85,12 @@ class HitAnalysisPage : public QWidget {
     std::unordered_map<int64_t, const MatchRecord*> matchById_;
     std::vector<std::size_t> selection_;
     ArrowListModel* listModel_;
+    QLabel* archerLabel_;
+    QLabel* matchLabel_;
+    QLabel* distanceLabel_;
+    QLabel* endLabel_;
+    QLabel* lastLabel_;
+    QLabel* coloursLabel_;
     std::function<void(ArrowRecord&)> readAiming_;
     bool filling_ = false;  // choices are being refilled: their signals change nothing
 };

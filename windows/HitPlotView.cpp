@@ -1,5 +1,6 @@
 #include "windows/HitPlotView.h"
 
+#include <QEvent>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QToolTip>
@@ -19,8 +20,12 @@ constexpr int32_t kStrip = 20;
 constexpr int kLegendGap = 12;
 constexpr int kSwatch = 12;
 const QColor kBackground(58, 63, 68);
-const QString kCentreCaption = QStringLiteral(u"střed skupiny");
-const QString kSpreadCaption = QStringLiteral(u"rozptyl");
+QString centreCaption() {
+    return HitPlotView::tr("střed skupiny");
+}
+QString spreadCaption() {
+    return HitPlotView::tr("rozptyl");
+}
 
 // Drawn twice, dark and wide under light and narrow, so it shows on every ring colour.
 void drawOutlined(QPainter& painter, const auto& draw) {
@@ -157,7 +162,7 @@ void HitPlotView::relayout() {
         for (const PlotLegendEntry& entry : legend_) {
             legendWidth = std::max(legendWidth, metrics.horizontalAdvance(entry.caption));
         }
-        for (const QString& caption : {kCentreCaption, kSpreadCaption}) {
+        for (const QString& caption : {centreCaption(), spreadCaption()}) {
             legendWidth = std::max(legendWidth, metrics.horizontalAdvance(caption));
         }
         legendWidth = std::min(legendWidth + kSwatch + 8, width() / 3);
@@ -286,11 +291,17 @@ void HitPlotView::paintLegend(QPainter& painter) const {
     top += line / 2.0;
     painter.fillRect(QRectF(legendRect_.left(), top, kSwatch + 2, 2 * line), kBackground);
     drawCentreCross(painter, swatchCentre + QPointF(1, top + line / 2.0), kSwatch / 2.0 - 1);
-    caption(kCentreCaption);
+    caption(centreCaption());
     top += line;
     drawOutlined(painter, [&] {
         painter.drawEllipse(swatchCentre + QPointF(1, top + line / 2.0), kSwatch / 2.0 - 1,
                             kSwatch / 2.0 - 1);
     });
-    caption(kSpreadCaption);
+    caption(spreadCaption());
+}
+
+void HitPlotView::changeEvent(QEvent* event) {
+    // The legend's captions take another width in another language.
+    if (event->type() == QEvent::LanguageChange) relayout();
+    QWidget::changeEvent(event);
 }

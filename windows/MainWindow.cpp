@@ -1,7 +1,9 @@
 #include "windows/MainWindow.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -13,6 +15,7 @@
 #include "platform/QtBuiltin.h"
 #include "platform/QtPictureLoader.h"
 #include "platform/QtText.h"
+#include "platform/Translations.h"
 #include "platform/history/HistoryFile.h"
 #include "rules/formats/Configuration.h"
 #include "rules/formats/FileStore.h"
@@ -20,6 +23,7 @@
 #include "rules/formats/StoredPosition.h"
 #include "rules/match/NewMatchSetup.h"
 #include "rules/match/Rounds.h"
+#include "rules/settings/InterfaceLanguage.h"
 #include "rules/settings/SettingsMessages.h"
 #include "windows/AboutBox.h"
 #include "windows/BackdropImage.h"
@@ -27,6 +31,7 @@
 #include "windows/DialogSetupPrompts.h"
 #include "windows/DifficultyDialog.h"
 #include "windows/ErrorBox.h"
+#include "windows/GameTextDisplay.h"
 #include "windows/HelpViewer.h"
 #include "windows/PixelImage.h"
 #include "windows/ResultsWindow.h"
@@ -42,14 +47,14 @@ constexpr int kLabelLeft = 528;
 const char* const kConfigurationFile = "Brantel2.ini";
 
 QString welcomeText() {
-    return QStringLiteral(
+    return MainWindow::tr(
         "VEXA 99 1.2 beta - toto je pracovní verze z 30.6 1999 ! \n"
         " Ve hře se mohou objevovat malé nedostatky ! \n"
         " Připomínky a návrhy posílejte prosím na adresu: pripominky@vexa99.cz");
 }
 
 bool showWelcome() {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Vítejte !"), welcomeText(),
+    QMessageBox box(QMessageBox::NoIcon, MainWindow::tr("Vítejte !"), welcomeText(),
                     QMessageBox::Ok | QMessageBox::Cancel);
     return box.exec() == QMessageBox::Ok;
 }
@@ -99,6 +104,9 @@ MainWindow::MainWindow(FileStore& files, Random& random, ClickerSound& sound, QW
       files_(files),
       settings_(files),
       engine_(state_, *this, random, sound) {
+    // The interface speaks the player's language before anything is said.
+    SpeakLanguage(
+        InterfaceLanguage(settings_.settings().language, ProcessEnvironment(), SpokenLanguages()));
     setWindowTitle(QStringLiteral("VEXA 99"));
     setWindowIcon(QIcon(BuiltinPicture(QStringLiteral("icon.png"))));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -115,6 +123,7 @@ MainWindow::MainWindow(FileStore& files, Random& random, ClickerSound& sound, QW
     buildBoard();
     buildLabels();
     buildMenu();
+    retranslate();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     Timer1 = new QTimer(this);
@@ -204,18 +213,82 @@ void MainWindow::buildLabels() {
 }
 
 void MainWindow::buildMenu() {
-    Hra = menuBar()->addMenu(QStringLiteral("Hra"));
-    Novhra1 = Hra->addAction(QStringLiteral("Nová hra"), this, &MainWindow::Novhra1Click);
-    Statistika1 =
-        Hra->addAction(QStringLiteral("Statistika..."), this, &MainWindow::Statistika1Click);
+    Hra = menuBar()->addMenu(QString());
+    Novhra1 = Hra->addAction(QString(), this, &MainWindow::Novhra1Click);
+    Statistika1 = Hra->addAction(QString(), this, &MainWindow::Statistika1Click);
     Hra->addSeparator();
-    K1 = Hra->addAction(QStringLiteral("Konec"), this, &MainWindow::K1Click);
-    Nastaveni = menuBar()->addMenu(QStringLiteral("Nastavení"));
-    Obtnost1 = Nastaveni->addAction(QStringLiteral("Obtížnost"), this, &MainWindow::Obtnost1Click);
-    Vybzamer = Nastaveni->addAction(QStringLiteral("Zaměřovač"), this, &MainWindow::VybzamerClick);
-    Npovda1 = menuBar()->addMenu(QStringLiteral("Nápověda"));
-    Index1 = Npovda1->addAction(QStringLiteral("Index"), this, &MainWindow::Index1Click);
-    Ohe1 = Npovda1->addAction(QStringLiteral("O hře..."), this, &MainWindow::Ohe1Click);
+    K1 = Hra->addAction(QString(), this, &MainWindow::K1Click);
+    Nastaveni = menuBar()->addMenu(QString());
+    Obtnost1 = Nastaveni->addAction(QString(), this, &MainWindow::Obtnost1Click);
+    Vybzamer = Nastaveni->addAction(QString(), this, &MainWindow::VybzamerClick);
+    buildLanguageMenu();
+    Npovda1 = menuBar()->addMenu(QString());
+    Index1 = Npovda1->addAction(QString(), this, &MainWindow::Index1Click);
+    Ohe1 = Npovda1->addAction(QString(), this, &MainWindow::Ohe1Click);
+}
+
+void MainWindow::buildLanguageMenu() {
+    Jazyk = Nastaveni->addMenu(QString());
+    auto* choices = new QActionGroup(Jazyk);
+    const auto addChoice = [&](const std::string& language) {
+        QAction* choice = Jazyk->addAction(QString());
+        choice->setCheckable(true);
+        choice->setData(QString::fromStdString(language));
+        choices->addAction(choice);
+        connect(choice, &QAction::triggered, this, [this, language] { JazykClick(language); });
+        return choice;
+    };
+    addChoice({});  // the desktop's language
+    for (const std::string& language : SpokenLanguages()) addChoice(language);
+    showLanguageChoice();
+}
+
+void MainWindow::retranslate() {
+    Hra->setTitle(tr("&Hra"));
+    Novhra1->setText(tr("&Nová hra"));
+    Statistika1->setText(tr("&Statistika..."));
+    K1->setText(tr("&Konec"));
+    Nastaveni->setTitle(tr("&Nastavení"));
+    Obtnost1->setText(tr("&Obtížnost"));
+    Vybzamer->setText(tr("&Zaměřovač"));
+    // Named in both languages, so that a player who cannot read the one finds the other.
+    Jazyk->setTitle(tr("&Jazyk / Language"));
+    for (QAction* choice : Jazyk->actions()) {
+        const std::string language = choice->data().toString().toStdString();
+        choice->setText(language.empty() ? tr("&Podle systému / System")
+                                         : QStringLiteral("&") + LanguageName(language));
+    }
+    Npovda1->setTitle(tr("Nápo&věda"));
+    Index1->setText(tr("&Index"));
+    Ohe1->setText(tr("&O hře..."));
+}
+
+void MainWindow::showLanguageChoice() {
+    const QString chosen = QString::fromStdString(settings_.settings().language);
+    QAction* system = nullptr;
+    bool found = false;
+    for (QAction* choice : Jazyk->actions()) {
+        if (choice->data().toString().isEmpty()) system = choice;
+        if (!chosen.isEmpty() && choice->data().toString() == chosen) {
+            choice->setChecked(true);
+            found = true;
+        }
+    }
+    // A language the game does not speak is the desktop's, as the choice is applied.
+    if (!found && system) system->setChecked(true);
+}
+
+void MainWindow::JazykClick(const std::string& language) {
+    PlayerSettings changed = settings_.settings();
+    changed.language = language;
+    settings_.save(changed);
+    showLanguageChoice();
+    SpeakLanguage(InterfaceLanguage(language, ProcessEnvironment(), SpokenLanguages()));
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QMainWindow::changeEvent(event);
 }
 
 bool MainWindow::FormCreate() {
@@ -239,8 +312,10 @@ bool MainWindow::FormCreate() {
     }
     if (welcome && settings_.takeUnreadableNotice()) {
         // Once the window is up, so that the notice does not stand in for the game itself.
-        QTimer::singleShot(
-            0, this, [this] { showMessage(kSettingsUnreadableCaption, kSettingsUnreadableText); });
+        QTimer::singleShot(0, this, [this] {
+            showMessage(GameTextBytes(kSettingsUnreadableCaption),
+                        GameTextBytes(kSettingsUnreadableText));
+        });
     }
     return welcome;
 }
@@ -339,8 +414,8 @@ void MainWindow::showResults() {
 }
 
 void MainWindow::showMessage(const std::string& caption, const std::string& text) {
-    QMessageBox box(QMessageBox::NoIcon, fromCp1250(caption), fromCp1250(text), QMessageBox::Ok,
-                    this);
+    QMessageBox box(QMessageBox::NoIcon, TranslatedGameText(caption), TranslatedGameText(text),
+                    QMessageBox::Ok, this);
     box.exec();
 }
 

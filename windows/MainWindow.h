@@ -92,6 +92,7 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     QAction* K1 = nullptr;
     QAction* Obtnost1 = nullptr;
     QAction* Vybzamer = nullptr;
+    QMenu* Jazyk = nullptr;  // "Jazyk / Language": the desktop's, then each language spoken
     QAction* Index1 = nullptr;
     QAction* Ohe1 = nullptr;
 
@@ -115,16 +116,22 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     void VybzamerClick();
     void Index1Click();
     void Ohe1Click();
+    // Keeps the choice in the settings ("" for the desktop's) and speaks it at once.
+    void JazykClick(const std::string& language);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void buildBoard();
     void buildLabels();
     void buildMenu();
+    void buildLanguageMenu();
+    void retranslate();
+    void showLanguageChoice();
     void activatingf();
     void closingf();
     bool handleKey(QEvent* event);

@@ -1,6 +1,7 @@
 #include "windows/ResultsWindow.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFont>
 #include <QPlainTextEdit>
@@ -10,24 +11,21 @@
 #include <QSignalBlocker>
 #include <QStyle>
 
-#include "platform/QtText.h"
 #include "rules/formats/FileStore.h"
 #include "windows/DesignFont.h"
+#include "windows/GameTextDisplay.h"
 #include "windows/HelpViewer.h"
 
 ResultsWindow::ResultsWindow(MatchState& state, FileStore& files, QWidget* parent)
     : QDialog(parent),
       RichEdit1(new QPlainTextEdit(this)),
-      BitBtn1(new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton),
-                              QStringLiteral("OK"), this)),
-      RB1(new QRadioButton(QStringLiteral("Výsledky"), this)),
-      RB2(new QRadioButton(QStringLiteral("Rekordy"), this)),
-      save(new QPushButton(QStringLiteral("Uložit..."), this)),
-      BitBtn2(new QPushButton(style()->standardIcon(QStyle::SP_MessageBoxQuestion),
-                              QStringLiteral("Nápověda"), this)),
+      BitBtn1(new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), {}, this)),
+      RB1(new QRadioButton(this)),
+      RB2(new QRadioButton(this)),
+      save(new QPushButton(this)),
+      BitBtn2(new QPushButton(style()->standardIcon(QStyle::SP_MessageBoxQuestion), {}, this)),
       state_(state),
       files_(files) {
-    setWindowTitle(QStringLiteral("Výsledky..."));
     setFont(DesignFont(9));
     setFixedSize(641, 326);
     move(70, 108);
@@ -68,6 +66,25 @@ ResultsWindow::ResultsWindow(MatchState& state, FileStore& files, QWidget* paren
         if (on) RB2Click();
     });
     connect(this, &QDialog::finished, this, &ResultsWindow::closingform);
+    retranslate();
+}
+
+void ResultsWindow::retranslate() {
+    setWindowTitle(tr("Výsledky..."));
+    BitBtn1->setText(tr("OK"));
+    RB1->setText(tr("Výsledky"));
+    RB2->setText(tr("Rekordy"));
+    save->setText(tr("Uložit..."));
+    BitBtn2->setText(tr("Nápověda"));
+    // The lines shown stay as they are for saving; only their reading changes.
+    RichEdit1->clear();
+    for (const std::string& line : shown_) RichEdit1->appendPlainText(TranslatedListingLine(line));
+    RichEdit1->moveCursor(QTextCursor::Start);
+}
+
+void ResultsWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QDialog::changeEvent(event);
 }
 
 void ResultsWindow::showEvent(QShowEvent* event) {
@@ -108,9 +125,9 @@ void ResultsWindow::saveClick() {
     const QString name = askSaveFileName();
     if (name.isEmpty()) return;
     if (!files_.write(name.toStdString(), ExportText(shown_))) {
-        showMessage(
-            QMessageBox::Critical, QStringLiteral("Chyba !"),
-            QStringLiteral("Chyba při ukládání souboru !\n") + QDir::toNativeSeparators(name));
+        showMessage(QMessageBox::Critical, tr("Chyba !"),
+                    tr("Chyba při ukládání souboru !") + QLatin1Char('\n') +
+                        QDir::toNativeSeparators(name));
     }
 }
 
@@ -123,8 +140,7 @@ void ResultsWindow::closingform() {
 }
 
 QString ResultsWindow::askSaveFileName() {
-    QFileDialog dialog(this, QStringLiteral("Uložit jako"), QDir::currentPath(),
-                       QStringLiteral("Prostý text (*.txt)"));
+    QFileDialog dialog(this, tr("Uložit jako"), QDir::currentPath(), tr("Prostý text (*.txt)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     // The name is used as typed, and an existing file is replaced without a question.
@@ -146,11 +162,11 @@ void ResultsWindow::clear() {
 
 void ResultsWindow::appendLine(const std::string& line) {
     shown_.push_back(line);
-    RichEdit1->appendPlainText(fromCp1250(line));
+    RichEdit1->appendPlainText(TranslatedListingLine(line));
 }
 
 void ResultsWindow::congratulate(const std::string& text) {
-    showMessage(QMessageBox::NoIcon, QStringLiteral("Gratulace !"), fromCp1250(text));
+    showMessage(QMessageBox::NoIcon, tr("Gratulace !"), TranslatedGameText(text));
 }
 
 void ResultsWindow::selectResultsOption() {

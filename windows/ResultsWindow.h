@@ -50,6 +50,7 @@ class ResultsWindow : public QDialog, private ResultsPage {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
     // The file name the player picked in the save dialog; empty when cancelled.
     virtual QString askSaveFileName();
@@ -61,6 +62,7 @@ class ResultsWindow : public QDialog, private ResultsPage {
     void appendLine(const std::string& line) override;
     void congratulate(const std::string& text) override;
     void selectResultsOption();
+    void retranslate();
 
     MatchState& state_;
     FileStore& files_;

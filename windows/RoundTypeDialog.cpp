@@ -1,5 +1,6 @@
 #include "windows/RoundTypeDialog.h"
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QIcon>
 #include <QPushButton>
@@ -11,34 +12,47 @@
 #include "windows/HelpViewer.h"
 
 RoundTypeDialog::RoundTypeDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Typ závodů"));
     setFont(DesignFont());
     setWindowIcon(QIcon(BuiltinPicture(QStringLiteral("roundtype.png"))));
     setFixedSize(226, 217);
 
     GroupBox1 = new QGroupBox(this);
     GroupBox1->setGeometry(0, 0, 113, 105);
-    VEXAKr = placeRadio(GroupBox1, QStringLiteral("VEXA Kr."), {24, 32, 65, 17});
-    VEXA = placeRadio(GroupBox1, QStringLiteral("VEXA"), {24, 64, 57, 17});
+    VEXAKr = placeRadio(GroupBox1, {}, {24, 32, 65, 17});
+    VEXA = placeRadio(GroupBox1, {}, {24, 64, 57, 17});
     VEXAKr->setChecked(true);
 
     GroupBox2 = new QGroupBox(this);
     GroupBox2->setGeometry(112, 0, 113, 105);
-    Muzi = placeRadio(GroupBox2, QStringLiteral("Muži"), {32, 32, 49, 17});
-    Zeny = placeRadio(GroupBox2, QStringLiteral("Ženy"), {32, 64, 49, 17});
+    Muzi = placeRadio(GroupBox2, {}, {32, 32, 49, 17});
+    Zeny = placeRadio(GroupBox2, {}, {32, 64, 49, 17});
     Muzi->setChecked(true);
 
-    BitOuKey =
-        placeButton(this, QStringLiteral("OK"), QStyle::SP_DialogOkButton, {16, 128, 75, 25});
+    BitOuKey = placeButton(this, {}, QStyle::SP_DialogOkButton, {16, 128, 75, 25});
     BitOuKey->setDefault(true);
-    BitStorno = placeButton(this, QStringLiteral("Storno"), QStyle::SP_DialogCancelButton,
-                            {135, 128, 75, 25});
-    BitBtn1 = placeButton(this, QStringLiteral("Nápověda"), QStyle::SP_MessageBoxQuestion,
-                          {66, 176, 94, 25});
+    BitStorno = placeButton(this, {}, QStyle::SP_DialogCancelButton, {135, 128, 75, 25});
+    BitBtn1 = placeButton(this, {}, QStyle::SP_MessageBoxQuestion, {66, 176, 94, 25});
 
     connect(BitOuKey, &QPushButton::clicked, this, &RoundTypeDialog::BitOuKeyClick);
     connect(BitStorno, &QPushButton::clicked, this, &QDialog::reject);
     connect(BitBtn1, &QPushButton::clicked, this, &RoundTypeDialog::BitBtn1Click);
+    retranslate();
+}
+
+void RoundTypeDialog::retranslate() {
+    setWindowTitle(tr("Typ závodů"));
+    VEXAKr->setText(tr("VEXA Kr."));
+    VEXA->setText(tr("VEXA"));
+    Muzi->setText(tr("Muži"));
+    Zeny->setText(tr("Ženy"));
+    BitOuKey->setText(tr("OK"));
+    BitStorno->setText(tr("Storno"));
+    BitBtn1->setText(tr("Nápověda"));
+}
+
+void RoundTypeDialog::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QDialog::changeEvent(event);
 }
 
 void RoundTypeDialog::BitOuKeyClick() {

@@ -31,4 +31,10 @@ class RoundTypeDialog : public QDialog {
   public Q_SLOTS:
     void BitOuKeyClick();
     void BitBtn1Click();
+
+  protected:
+    void changeEvent(QEvent* event) override;
+
+  private:
+    void retranslate();
 };

@@ -1,6 +1,7 @@
 #include "windows/ShotReplayView.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
@@ -12,9 +13,9 @@
 #include <array>
 
 #include "platform/QtBuiltin.h"
-#include "platform/QtText.h"
 #include "rules/history/HitGroup.h"
 #include "rules/match/Geometry.h"
+#include "windows/GameTextDisplay.h"
 #include "windows/TargetFacePicture.h"
 
 namespace {
@@ -58,11 +59,11 @@ class ShotReplayView::Picture : public QWidget {
 
 ShotReplayView::ShotReplayView(QWidget* parent)
     : QWidget(parent),
-      pauseButton(new QPushButton(QStringLiteral(u"Pozastavit"), this)),
-      stepBackButton(new QPushButton(QStringLiteral(u"◀ Krok zpět"), this)),
-      stepButton(new QPushButton(QStringLiteral(u"Krok ▶"), this)),
-      replayButton(new QPushButton(QStringLiteral(u"Přehrát znovu"), this)),
-      halfSpeedBox(new QCheckBox(QStringLiteral(u"Poloviční rychlost"), this)),
+      pauseButton(new QPushButton(this)),
+      stepBackButton(new QPushButton(this)),
+      stepButton(new QPushButton(this)),
+      replayButton(new QPushButton(this)),
+      halfSpeedBox(new QCheckBox(this)),
       statusLabel(new QLabel(this)),
       timer_(new QTimer(this)),
       picture_(new Picture(*this)),
@@ -93,6 +94,27 @@ ShotReplayView::ShotReplayView(QWidget* parent)
     connect(replayButton, &QPushButton::clicked, this, &ShotReplayView::replayClick);
     connect(halfSpeedBox, &QCheckBox::toggled, this, &ShotReplayView::halfSpeedToggled);
     clear();
+    retranslate();
+}
+
+void ShotReplayView::retranslate() {
+    pauseButton->setText(timer_->isActive() ? tr("Pozastavit") : tr("Pokračovat"));
+    stepBackButton->setText(tr("◀ Krok zpět"));
+    stepButton->setText(tr("Krok ▶"));
+    replayButton->setText(tr("Přehrát znovu"));
+    halfSpeedBox->setText(tr("Poloviční rychlost"));
+    showStatus();
+    if (!faceProblem_.isEmpty()) {
+        // Why the face is missing, said again in the new language.
+        const int32_t metres = distance_;
+        distance_ = -1;
+        showFace(metres);
+    }
+}
+
+void ShotReplayView::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QWidget::changeEvent(event);
 }
 
 void ShotReplayView::setArrow(const ArrowRecord& arrow) {
@@ -181,12 +203,12 @@ void ShotReplayView::timerTick() {
 void ShotReplayView::play() {
     if (!replay_.playable()) return;
     timer_->start();
-    pauseButton->setText(QStringLiteral(u"Pozastavit"));
+    pauseButton->setText(tr("Pozastavit"));
 }
 
 void ShotReplayView::stop() {
     timer_->stop();
-    pauseButton->setText(QStringLiteral(u"Pokračovat"));
+    pauseButton->setText(tr("Pokračovat"));
 }
 
 void ShotReplayView::showTick(int32_t tick) {
@@ -197,18 +219,16 @@ void ShotReplayView::showTick(int32_t tick) {
 
 void ShotReplayView::showStatus() {
     if (!hasArrow_) {
-        statusLabel->setText(QStringLiteral(u"Vyberte šíp v seznamu nebo na terči."));
+        statusLabel->setText(tr("Vyberte šíp v seznamu nebo na terči."));
         return;
     }
     if (!replay_.playable()) {
-        statusLabel->setText(fromCp1250(replay_.problem));
+        statusLabel->setText(TranslatedGameText(replay_.problem));
         return;
     }
-    QString text = QStringLiteral(u"Krok %1 z %2 (%3 s)")
-                       .arg(tick_ + 1)
-                       .arg(replay_.ticks())
-                       .arg(seconds(tick_ + 1));
-    if (replay_.draw.empty()) text += QStringLiteral(u"; natažení luku nebylo zaznamenáno");
+    QString text =
+        tr("Krok %1 z %2 (%3 s)").arg(tick_ + 1).arg(replay_.ticks()).arg(seconds(tick_ + 1));
+    if (replay_.draw.empty()) text += tr("; natažení luku nebylo zaznamenáno");
     statusLabel->setText(text);
 }
 
@@ -281,7 +301,7 @@ void ShotReplayView::paintReplay(QPainter& painter, const QRectF& area) {
             painter.setPen(kClickerColour);
             painter.drawText(QRectF(onArea(kBowArea.topLeft()), onArea(kBowArea.bottomRight()))
                                  .adjusted(0, 4, -4, 0),
-                             Qt::AlignRight | Qt::AlignTop, QStringLiteral(u"klapka"));
+                             Qt::AlignRight | Qt::AlignTop, tr("klapka"));
         }
         painter.setRenderHint(QPainter::Antialiasing, false);
         painter.drawPixmap(onArea(QPointF(frame.sight.x, frame.sight.y)), shownSight_);
@@ -300,9 +320,9 @@ void ShotReplayView::paintReplay(QPainter& painter, const QRectF& area) {
     }
     QString note;
     if (finished) {
-        note = QStringLiteral(u"Zásah: %1\nNatažení: %2 %").arg(replay_.score).arg(replay_.factor);
+        note = tr("Zásah: %1\nNatažení: %2 %").arg(replay_.score).arg(replay_.factor);
     } else if (playing) {
-        note = QStringLiteral(u"%1 s").arg(seconds(tick_ + 1));
+        note = tr("%1 s").arg(seconds(tick_ + 1));
     }
     painter.setPen(Qt::white);
     painter.drawText(QRectF(onArea(kNoteArea.topLeft()), onArea(kNoteArea.bottomRight())),

@@ -48,9 +48,13 @@ class ShotReplayView : public QWidget {
     void halfSpeedToggled(bool half);
     void timerTick();
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
     class Picture;
 
+    void retranslate();
     void showTick(int32_t tick);
     void play();
     void stop();

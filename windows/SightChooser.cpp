@@ -1,6 +1,7 @@
 #include "windows/SightChooser.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
 #include <QImage>
 #include <QLabel>
@@ -50,7 +51,6 @@ QPushButton* button(QWidget* parent, QStyle::StandardPixmap glyph, const QString
 }  // namespace
 
 SightChooser::SightChooser(QLabel& zamer, QWidget* parent) : QDialog(parent), zamer_(zamer) {
-    setWindowTitle(QStringLiteral(u"Zaměřovač..."));
     setFont(DesignFont());
     resize(kClientWidth, kClientHeight);
     move(236, 226);
@@ -59,21 +59,34 @@ SightChooser::SightChooser(QLabel& zamer, QWidget* parent) : QDialog(parent), za
     Image2 = sightImage(this, 2, 40, 0);
     Image3 = sightImage(this, 3, 8, 32);
     // The toolkit draws no "ignore" glyph; an opening folder says what the button does.
-    proch = button(this, QStyle::SP_DialogOpenButton, QStringLiteral(u"Procházet..."), 88, 5);
-    BitBtn1 = button(this, QStyle::SP_MessageBoxQuestion, QStringLiteral(u"Nápověda"), 88, 40);
+    proch = button(this, QStyle::SP_DialogOpenButton, {}, 88, 5);
+    BitBtn1 = button(this, QStyle::SP_MessageBoxQuestion, {}, 88, 40);
     setTabOrder(proch, BitBtn1);
 
-    OpenD = new QFileDialog(this, QStringLiteral(u"Otevřít"));
+    OpenD = new QFileDialog(this);
     OpenD->setOption(QFileDialog::DontUseNativeDialog);
     OpenD->setAcceptMode(QFileDialog::AcceptOpen);
     OpenD->setFileMode(QFileDialog::ExistingFile);
-    OpenD->setNameFilter(QStringLiteral("Ikony (*.ico)"));
 
     connect(Image1, &ClickableImage::clicked, this, &SightChooser::zam1);
     connect(Image2, &ClickableImage::clicked, this, &SightChooser::zam2);
     connect(Image3, &ClickableImage::clicked, this, &SightChooser::zam3);
     connect(proch, &QPushButton::clicked, this, &SightChooser::prochClick);
     connect(BitBtn1, &QPushButton::clicked, this, &SightChooser::BitBtn1Click);
+    retranslate();
+}
+
+void SightChooser::retranslate() {
+    setWindowTitle(tr("Zaměřovač..."));
+    proch->setText(tr("Procházet..."));
+    BitBtn1->setText(tr("Nápověda"));
+    OpenD->setWindowTitle(tr("Otevřít"));
+    OpenD->setNameFilter(tr("Ikony (*.ico)"));
+}
+
+void SightChooser::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QDialog::changeEvent(event);
 }
 
 void SightChooser::zam1() {

@@ -39,8 +39,10 @@ class SightChooser : public QDialog {
     virtual QString chooseIconFile();
     // The general error box.
     virtual void showError(const QString& text);
+    void changeEvent(QEvent* event) override;
 
   private:
+    void retranslate();
     void chooseSight(const QString& fileName, int32_t sight);
     // True when the picture has replaced the sight.
     bool loadSight(const QString& fileName, int32_t sight);

@@ -3,9 +3,11 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDateTimeAxis>
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -24,6 +26,7 @@
 #include "rules/formats/FileStore.h"
 #include "rules/history/ArrowsCsv.h"
 #include "rules/history/RoundNames.h"
+#include "windows/GameTextDisplay.h"
 #include "windows/HitAnalysisPage.h"
 
 namespace {
@@ -32,33 +35,32 @@ QString utf8(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+QString text(const char* source) {
+    return QCoreApplication::translate("StatisticsWindow", source);
+}
+
 QString problemText(HistoryState state) {
-    const QString untouched = QStringLiteral(" Hra do něj nic nezapisuje a nechává ho, jak je.");
+    const QString untouched = text(" Hra do něj nic nezapisuje a nechává ho, jak je.");
     switch (state) {
         case HistoryState::NotADatabase:
-            return QStringLiteral("Soubor historie.db není databází historie této hry.") +
-                   untouched;
+            return text("Soubor historie.db není databází historie této hry.") + untouched;
         case HistoryState::Damaged:
-            return QStringLiteral("Soubor historie.db je poškozený.") + untouched;
+            return text("Soubor historie.db je poškozený.") + untouched;
         case HistoryState::Newer:
-            return QStringLiteral("Soubor historie.db pochází z novější verze hry.") + untouched;
+            return text("Soubor historie.db pochází z novější verze hry.") + untouched;
         case HistoryState::Unusable:
-            return QStringLiteral("Soubor historie.db nelze přečíst.");
+            return text("Soubor historie.db nelze přečíst.");
         case HistoryState::Absent:
-            return QStringLiteral("Zatím nebyl zaznamenán žádný zápas.");
+            return text("Zatím nebyl zaznamenán žádný zápas.");
         case HistoryState::Ready:
             break;
     }
     return {};
 }
 
-QLocale czech() {
-    return QLocale(QLocale::Czech, QLocale::CzechRepublic);
-}
-
 QString dateText(const std::string& iso) {
     const QDateTime when = QDateTime::fromString(utf8(iso), Qt::ISODate);
-    return when.isValid() ? czech().toString(when, QStringLiteral("d. M. yyyy H:mm")) : utf8(iso);
+    return when.isValid() ? QLocale().toString(when, text("d. M. yyyy H:mm")) : utf8(iso);
 }
 
 QString archerText(const ArcherKey& archer) {
@@ -75,9 +77,8 @@ void addRow(QTableWidget* table, const QStringList& cells) {
     }
 }
 
-QTableWidget* newTable(const QStringList& heads) {
-    auto* table = new QTableWidget(0, static_cast<int>(heads.size()));
-    table->setHorizontalHeaderLabels(heads);
+QTableWidget* newTable(int columns) {
+    auto* table = new QTableWidget(0, columns);
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionMode(QAbstractItemView::NoSelection);
@@ -93,47 +94,43 @@ constexpr int32_t kFilterRounds[] = {kAllRounds, 3, 4, 1, 2};
 
 StatisticsWindow::StatisticsWindow(std::string historyPath, FileStore& files, QWidget* parent)
     : QDialog(parent), historyPath_(std::move(historyPath)), files_(files) {
-    setWindowTitle(QStringLiteral("Statistika..."));
     resize(720, 540);
 
     Lukostrelec = new QComboBox;
     Lukostrelec->setMinimumContentsLength(28);
     Soutez = new QComboBox;
-    for (int32_t round : kFilterRounds) {
-        Soutez->addItem(
-            round == kAllRounds ? QStringLiteral("Všechny soutěže") : utf8(RoundTitle(round)),
-            round);
-    }
+    for (int32_t round : kFilterRounds) Soutez->addItem({}, round);
+    archerLabel_ = new QLabel;
+    roundLabel_ = new QLabel;
     auto* choosers = new QHBoxLayout;
-    choosers->addWidget(new QLabel(QStringLiteral("Lukostřelec:")));
+    choosers->addWidget(archerLabel_);
     choosers->addWidget(Lukostrelec, 1);
     choosers->addSpacing(12);
-    choosers->addWidget(new QLabel(QStringLiteral("Soutěž:")));
+    choosers->addWidget(roundLabel_);
     choosers->addWidget(Soutez);
 
     Hlaseni = new QLabel;
     Hlaseni->setWordWrap(true);
     VybranyZapas = new QLabel;
 
-    Rekordy = newTable(
-        {QStringLiteral("Rekord"), QStringLiteral("Body"), QStringLiteral("Datum"), QString()});
-    Prumery = newTable({QStringLiteral("Údaj"), QStringLiteral("Hodnota")});
+    Rekordy = newTable(4);
+    Prumery = newTable(2);
     Graf = new QChartView;
     Graf->setRenderHint(QPainter::Antialiasing);
     Graf->setChart(new QChart);
     Zalozky = new QTabWidget;
-    Zalozky->addTab(Rekordy, QStringLiteral("Osobní rekordy"));
-    Zalozky->addTab(Prumery, QStringLiteral("Průměry"));
-    Zalozky->addTab(Graf, QStringLiteral("Vývoj výsledků"));
+    Zalozky->addTab(Rekordy, {});
+    Zalozky->addTab(Prumery, {});
+    Zalozky->addTab(Graf, {});
     RozborZasahu = new HitAnalysisPage;
     RozborZasahu->setAimingSource([this](ArrowRecord& arrow) {
         HistoryReader reader(historyPath_);
         reader.readAiming(arrow);
     });
-    Zalozky->addTab(RozborZasahu, QStringLiteral("Rozbor zásahů"));
+    Zalozky->addTab(RozborZasahu, {});
 
-    ExportCsv = new QPushButton(QStringLiteral("Export CSV..."));
-    Zavrit = new QPushButton(QStringLiteral("Zavřít"));
+    ExportCsv = new QPushButton;
+    Zavrit = new QPushButton;
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(ExportCsv);
     buttons->addStretch(1);
@@ -151,6 +148,39 @@ StatisticsWindow::StatisticsWindow(std::string historyPath, FileStore& files, QW
     connect(ExportCsv, &QPushButton::clicked, this, &StatisticsWindow::ExportCsvClick);
     connect(Zavrit, &QPushButton::clicked, this, &QDialog::accept);
     connect(Zalozky, &QTabWidget::currentChanged, this, &StatisticsWindow::feedAnalysis);
+    retranslate();
+}
+
+void StatisticsWindow::retranslate() {
+    setWindowTitle(tr("Statistika..."));
+    for (int i = 0; i < Soutez->count(); ++i) {
+        const int32_t round = Soutez->itemData(i).toInt();
+        Soutez->setItemText(
+            i, round == kAllRounds ? tr("Všechny soutěže") : TranslatedRoundTitle(round));
+    }
+    archerLabel_->setText(tr("Lukostřelec:"));
+    roundLabel_->setText(tr("Soutěž:"));
+    Rekordy->setHorizontalHeaderLabels({tr("Rekord"), tr("Body"), tr("Datum"), QString()});
+    Prumery->setHorizontalHeaderLabels({tr("Údaj"), tr("Hodnota")});
+    Zalozky->setTabText(Zalozky->indexOf(Rekordy), tr("Osobní rekordy"));
+    Zalozky->setTabText(Zalozky->indexOf(Prumery), tr("Průměry"));
+    Zalozky->setTabText(Zalozky->indexOf(Graf), tr("Vývoj výsledků"));
+    Zalozky->setTabText(Zalozky->indexOf(RozborZasahu), tr("Rozbor zásahů"));
+    ExportCsv->setText(tr("Export CSV..."));
+    Zavrit->setText(tr("Zavřít"));
+    if (!Hlaseni->text().isEmpty()) Hlaseni->setText(problemText(state_));
+}
+
+void StatisticsWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+        // The pages are filled with words too: filled again from what was read.
+        const std::optional<int64_t> selected = selectedMatch_;
+        showArcher();
+        selectedMatch_ = selected;
+        showSelectedMatch();
+    }
+    QDialog::changeEvent(event);
 }
 
 void StatisticsWindow::feedAnalysis() {
@@ -244,7 +274,7 @@ void StatisticsWindow::showArcher() {
 
 void StatisticsWindow::fillBests(const ArcherStatistics& stats) {
     Rekordy->setRowCount(0);
-    const QString mark = QStringLiteral("★ z posledního zápasu");
+    const QString mark = tr("★ z posledního zápasu");
     auto add = [&](const QString& what, const DatedScore& best) {
         addRow(Rekordy, {what, QString::number(best.score), dateText(best.date),
                          best.inLastMatch ? mark : QString()});
@@ -252,43 +282,42 @@ void StatisticsWindow::fillBests(const ArcherStatistics& stats) {
     for (int32_t round : kFilterRounds) {
         auto it = stats.bests.matchTotal.find(round);
         if (it != stats.bests.matchTotal.end()) {
-            add(utf8(RoundTitle(round)) + QStringLiteral(", celkem"), it->second);
+            add(tr("%1, celkem").arg(TranslatedRoundTitle(round)), it->second);
         }
     }
     for (auto it = stats.bests.distance.rbegin(); it != stats.bests.distance.rend(); ++it) {
-        add(QStringLiteral("%1 m").arg(it->first), it->second);
+        add(tr("%1 m").arg(it->first), it->second);
     }
     for (auto it = stats.bests.end.rbegin(); it != stats.bests.end.rend(); ++it) {
-        add(QStringLiteral("Sada na %1 m (%2. sada)").arg(it->first).arg(it->second.endNo),
-            it->second.score);
+        add(tr("Sada na %1 m (%2. sada)").arg(it->first).arg(it->second.endNo), it->second.score);
     }
 }
 
 void StatisticsWindow::fillAverages(const ArcherStatistics& stats) {
     Prumery->setRowCount(0);
-    const QLocale locale = czech();
+    const QLocale locale;
     const Averages& a = stats.averages;
     for (auto it = a.arrowScore.rbegin(); it != a.arrowScore.rend(); ++it) {
-        addRow(Prumery, {QStringLiteral("Průměr šípu na %1 m").arg(it->first),
-                         locale.toString(it->second, 'f', 2)});
+        addRow(Prumery,
+               {tr("Průměr šípu na %1 m").arg(it->first), locale.toString(it->second, 'f', 2)});
     }
     auto share = [&](double value) { return locale.toString(100 * value, 'f', 1) + " %"; };
-    addRow(Prumery, {QStringLiteral("Desítky"), share(a.tensShare)});
-    addRow(Prumery, {QStringLiteral("Devítky"), share(a.ninesShare)});
-    addRow(Prumery, {QStringLiteral("Mimo terč"), share(a.missesShare)});
-    addRow(Prumery, {QStringLiteral("Odstřílené zápasy"), QString::number(a.matches)});
-    addRow(Prumery, {QStringLiteral("Vystřelené šípy"), QString::number(a.arrows)});
+    addRow(Prumery, {tr("Desítky"), share(a.tensShare)});
+    addRow(Prumery, {tr("Devítky"), share(a.ninesShare)});
+    addRow(Prumery, {tr("Mimo terč"), share(a.missesShare)});
+    addRow(Prumery, {tr("Odstřílené zápasy"), QString::number(a.matches)});
+    addRow(Prumery, {tr("Vystřelené šípy"), QString::number(a.arrows)});
 }
 
 void StatisticsWindow::fillChart(const ArcherStatistics& stats) {
     auto* chart = new QChart;
     chart->legend()->setAlignment(Qt::AlignBottom);
     auto* time = new QDateTimeAxis;
-    time->setFormat(QStringLiteral("d. M. yyyy"));
-    time->setTitleText(QStringLiteral("Datum"));
+    time->setFormat(tr("d. M. yyyy"));
+    time->setTitleText(tr("Datum"));
     auto* points = new QValueAxis;
     points->setLabelFormat(QStringLiteral("%d"));
-    points->setTitleText(QStringLiteral("Body za zápas"));
+    points->setTitleText(tr("Body za zápas"));
     chart->addAxis(time, Qt::AlignBottom);
     chart->addAxis(points, Qt::AlignLeft);
     qint64 first = 0, last = 0;
@@ -310,7 +339,7 @@ void StatisticsWindow::fillChart(const ArcherStatistics& stats) {
             delete series;
             continue;
         }
-        series->setName(utf8(RoundTitle(round)));
+        series->setName(TranslatedRoundTitle(round));
         series->setPointsVisible(true);
         chart->addSeries(series);
         series->attachAxis(time);
@@ -344,9 +373,9 @@ void StatisticsWindow::showSelectedMatch() {
     QString text;
     for (const MatchRecord& m : history_.matches) {
         if (!selectedMatch_ || m.id != *selectedMatch_) continue;
-        text = QStringLiteral("Vybraný zápas: %1, %2")
-                   .arg(dateText(m.started), utf8(RoundTitle(m.roundType)));
-        if (!m.finished) text += QStringLiteral(" (nedokončený)");
+        text =
+            tr("Vybraný zápas: %1, %2").arg(dateText(m.started), TranslatedRoundTitle(m.roundType));
+        if (!m.finished) text += tr(" (nedokončený)");
     }
     VybranyZapas->setText(text);
     VybranyZapas->setVisible(!text.isEmpty());
@@ -357,14 +386,13 @@ void StatisticsWindow::ExportCsvClick() {
     const QString name = askCsvFileName();
     if (name.isEmpty()) return;
     if (!files_.write(name.toStdString(), ArrowsCsv(history_.matches, history_.arrows))) {
-        showError(QStringLiteral("Chyba při ukládání souboru !\n") +
+        showError(tr("Chyba při ukládání souboru !") + QLatin1Char('\n') +
                   QDir::toNativeSeparators(name));
     }
 }
 
 QString StatisticsWindow::askCsvFileName() {
-    QFileDialog dialog(this, QStringLiteral("Export CSV"), QDir::currentPath(),
-                       QStringLiteral("Soubory CSV (*.csv)"));
+    QFileDialog dialog(this, tr("Export CSV"), QDir::currentPath(), tr("Soubory CSV (*.csv)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("csv"));
     if (dialog.exec() != QDialog::Accepted) return {};
@@ -372,5 +400,5 @@ QString StatisticsWindow::askCsvFileName() {
 }
 
 void StatisticsWindow::showError(const QString& text) {
-    QMessageBox::critical(this, QStringLiteral("Chyba !"), text);
+    QMessageBox::critical(this, tr("Chyba !"), text);
 }

@@ -63,8 +63,10 @@ class StatisticsWindow : public QDialog {
     // The file the player names for the export, or an empty name when he cancels.
     virtual QString askCsvFileName();
     virtual void showError(const QString& text);
+    void changeEvent(QEvent* event) override;
 
   private:
+    void retranslate();
     void showArcher();
     void fillBests(const ArcherStatistics& stats);
     void fillAverages(const ArcherStatistics& stats);
@@ -80,4 +82,6 @@ class StatisticsWindow : public QDialog {
     History history_;
     std::optional<int64_t> selectedMatch_;
     bool analysisFed_ = false;
+    QLabel* archerLabel_;
+    QLabel* roundLabel_;
 };

@@ -8,7 +8,7 @@
 // statistics show the very face the arrows were shot at.
 struct TargetFacePicture {
     QPixmap picture;  // null when it could not be read
-    QString problem;  // why not, in Czech; empty when it was read
+    QString problem;  // why not, in the interface's language; empty when it was read
 };
 
 // No distance (0) or one the game has no target for gives a reason and no picture.

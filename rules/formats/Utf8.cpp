@@ -20,3 +20,20 @@ std::string Cp1250ToUtf8(std::string_view bytes) {
     }
     return out;
 }
+
+std::string Utf8ToCp1250(std::string_view utf8) {
+    std::u16string text;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        char32_t ch = length == 1 ? lead : lead & (0x7F >> length);
+        for (std::size_t k = 1; k < length && i + k < utf8.size(); ++k) {
+            ch = (ch << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+        }
+        text.push_back(ch < 0x10000 ? static_cast<char16_t>(ch) : u'?');
+        i += length;
+    }
+    std::string bytes;
+    for (char16_t ch : text) bytes.push_back(static_cast<char>(unicodeToCp1250(ch).value_or('?')));
+    return bytes;
+}

@@ -1,10 +1,11 @@
 #pragma once
 
-// Told once when the history cannot be stored (cp1250): "Historie zápasů" /
-// "Historii zápasů nelze ukládat (složka hry je jen pro čtení, nebo je plný disk). Hra
-// pokračuje bez ní."
-inline constexpr const char* kHistoryNotSavedCaption = "Historie z\xe1pas\xf9";
+#include "rules/formats/GameText.h"
+
+// Told once when the history cannot be stored.
+inline constexpr const char* kHistoryNotSavedCaption =
+    QT_TRANSLATE_NOOP("GameText", "Historie zápasů");
 inline constexpr const char* kHistoryNotSavedText =
-    "Historii z\xe1pas\xf9 nelze ukl\xe1"
-    "dat (slo\x9eka hry je jen pro \xe8ten\xed, nebo je "
-    "pln\xfd disk). Hra pokra\xe8uje bez n\xed.";
+    QT_TRANSLATE_NOOP("GameText",
+                      "Historii zápasů nelze ukládat (složka hry je jen pro čtení, nebo je plný "
+                      "disk). Hra pokračuje bez ní.");

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "rules/formats/GameText.h"
 #include "rules/match/Rounds.h"
 #include "rules/match/Scoring.h"
 
@@ -14,27 +15,23 @@ bool IsFarOutsidePicture(Point hit) {
 std::string DirectionWord(HitDirection direction) {
     switch (direction) {
         case HitDirection::Centre:
-            return "st\xf8"
-                   "ed";
+            return GameTextBytes(QT_TRANSLATE_NOOP("GameText", "střed"));
         case HitDirection::UpLeft:
-            return "vlevo naho\xf8"
-                   "e";
+            return GameTextBytes(QT_TRANSLATE_NOOP("GameText", "vlevo nahoře"));
         case HitDirection::Up:
-            return "naho\xf8"
-                   "e";
+            return GameTextBytes(QT_TRANSLATE_NOOP("GameText", "nahoře"));
         case HitDirection::UpRight:
-            return "vpravo naho\xf8"
-                   "e";
+            return GameTextBytes(QT_TRANSLATE_NOOP("GameText", "vpravo nahoře"));
         case HitDirection::Right:
-            return "vpravo";
+            return GameTextBytes(QT_TRANSLATE_NOOP("GameText", "vpravo"));
         case HitDirection::DownRight:
-            return "vpravo dole";
+            return GameTextBytes(QT_TRANSLATE_NOOP("GameText", "vpravo dole"));
         case HitDirection::Down:
-            return "dole";
+            return GameTextBytes(QT_TRANSLATE_NOOP("GameText", "dole"));
         case HitDirection::DownLeft:
-            return "vlevo dole";
+            return GameTextBytes(QT_TRANSLATE_NOOP("GameText", "vlevo dole"));
         case HitDirection::Left:
-            return "vlevo";
+            return GameTextBytes(QT_TRANSLATE_NOOP("GameText", "vlevo"));
     }
     return {};
 }

@@ -4,52 +4,51 @@
 #include <iterator>
 #include <utility>
 
+#include "rules/formats/GameText.h"
 #include "rules/history/HitGroup.h"
 #include "rules/history/PathBlob.h"
 #include "rules/match/Aiming.h"
 
 namespace {
 
-const char* const kCannotReplay =
-    "V\xfdst\xf8"
-    "el nelze p\xf8"
-    "ehr\xe1t: ";
-
-std::string CutShort(const char* what, std::size_t have, int32_t want) {
-    return std::string(what) +
-           " je zkr\xe1"
-           "cen\xfd (" +
-           std::to_string(have) + " z " + std::to_string(want) + " krok\xf9).";
-}
-
-// Why the record cannot be replayed; empty when it can.
+// Why the record cannot be replayed, said whole so that each sentence translates as one;
+// empty when it can.
 std::string ProblemOf(const ArrowRecord& arrow, const DecodedPath& path, const DecodedDraw& draw) {
-    const char* const sightPath =
-        "z\xe1znam dr\xe1hy zam\xec\xf8ova\xe8"
-        "e";
-    const char* const bowDraw =
-        "z\xe1znam nata\x9e"
-        "en\xed luku";
-    const char* const broken =
-        " je po\x9akozen\xfd (kon\xe8\xed uprost\xf8"
-        "ed hodnoty).";
-    if (!path.whole) return std::string(sightPath) + broken;
-    if (path.points.empty()) return std::string(sightPath) + " je pr\xe1zdn\xfd.";
-    if (std::cmp_less(path.points.size(), arrow.ticks)) {
-        return CutShort(sightPath, path.points.size(), arrow.ticks);
+    if (!path.whole) {
+        return GameTextBytes(
+            QT_TRANSLATE_NOOP("GameText",
+                              "Výstřel nelze přehrát: záznam dráhy zaměřovače je poškozený (končí "
+                              "uprostřed hodnoty)."));
     }
-    if (!draw.whole) return std::string(bowDraw) + broken;
+    if (path.points.empty()) {
+        return GameTextBytes(QT_TRANSLATE_NOOP(
+            "GameText", "Výstřel nelze přehrát: záznam dráhy zaměřovače je prázdný."));
+    }
+    if (std::cmp_less(path.points.size(), arrow.ticks)) {
+        return GameTextBytes(QT_TRANSLATE_NOOP("GameText",
+                                               "Výstřel nelze přehrát: záznam dráhy zaměřovače "
+                                               "je zkrácený (%1 z %2 kroků)."),
+                             {path.points.size(), static_cast<std::size_t>(arrow.ticks)});
+    }
+    if (!draw.whole) {
+        return GameTextBytes(QT_TRANSLATE_NOOP(
+            "GameText",
+            "Výstřel nelze přehrát: záznam natažení luku je poškozený (končí uprostřed hodnoty)."));
+    }
     if (!draw.lefts.empty() && draw.lefts.size() < path.points.size()) {
-        return CutShort(bowDraw, draw.lefts.size(), static_cast<int32_t>(path.points.size()));
+        return GameTextBytes(
+            QT_TRANSLATE_NOOP("GameText",
+                              "Výstřel nelze přehrát: záznam natažení luku je zkrácený (%1 z %2 "
+                              "kroků)."),
+            {draw.lefts.size(), path.points.size()});
     }
     if (IsFarOutsidePicture({arrow.x, arrow.y})) {
-        return "z\xe1sah le\x9e\xed daleko mimo obr\xe1zek ter\xe8"
-               "e.";
+        return GameTextBytes(QT_TRANSLATE_NOOP(
+            "GameText", "Výstřel nelze přehrát: zásah leží daleko mimo obrázek terče."));
     }
     if (std::any_of(path.points.begin(), path.points.end(), IsFarOutsidePicture)) {
-        return "dr\xe1ha zam\xec\xf8ova\xe8"
-               "e vede daleko mimo obr\xe1zek ter\xe8"
-               "e.";
+        return GameTextBytes(QT_TRANSLATE_NOOP(
+            "GameText", "Výstřel nelze přehrát: dráha zaměřovače vede daleko mimo obrázek terče."));
     }
     return {};
 }
@@ -73,11 +72,8 @@ ShotReplay BuildReplay(const ArrowRecord& arrow) {
     replay.factor = arrow.factor;
     DecodedPath path = DecodePath(arrow.pathBlob);
     DecodedDraw draw = DecodeDraw(arrow.drawBlob);
-    const std::string problem = ProblemOf(arrow, path, draw);
-    if (!problem.empty()) {
-        replay.problem = kCannotReplay + problem;
-        return replay;
-    }
+    replay.problem = ProblemOf(arrow, path, draw);
+    if (!replay.problem.empty()) return replay;
     replay.sight = std::move(path.points);
     if (!draw.lefts.empty()) {
         draw.lefts.resize(replay.sight.size());

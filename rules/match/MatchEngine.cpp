@@ -2,18 +2,16 @@
 
 #include <algorithm>
 
+#include "rules/formats/GameText.h"
 #include "rules/formats/PictureError.h"
 #include "rules/match/Ends.h"
 #include "rules/match/Rounds.h"
 
 namespace {
 
-// Spelled in cp1250: "Upozornění." and "Toto bude demo bez lidí. Na další sadu stiskněte 'd' !"
-constexpr const char* kDemoCaption =
-    "Upozorn\xec"
-    "n\xed.";
+constexpr const char* kDemoCaption = QT_TRANSLATE_NOOP("GameText", "Upozornění.");
 constexpr const char* kDemoText =
-    "Toto bude demo bez lid\xed. Na dal\x9a\xed sadu stiskn\xecte 'd' !";
+    QT_TRANSLATE_NOOP("GameText", "Toto bude demo bez lidí. Na další sadu stiskněte 'd' !");
 
 }  // namespace
 
@@ -63,7 +61,7 @@ void MatchEngine::StartMatch(int32_t roundType, const CompetitorTable& competito
         SetLabel(MatchLabel::Vzdalenost, std::to_string(s.Distance) + " m");
         SetLabel(MatchLabel::SadaCount, std::to_string(s.EndNumber));
     } else {
-        screen_.showMessage(kDemoCaption, kDemoText);
+        screen_.showMessage(GameTextBytes(kDemoCaption), GameTextBytes(kDemoText));
     }
     EnableNextarrow(true);
     ResetMarkers();

@@ -4,13 +4,13 @@
 #include <utility>
 
 #include "rules/competitors/CompetitorFile.h"
+#include "rules/formats/GameText.h"
 #include "rules/match/Rounds.h"
 
 namespace {
 
-// "Chyba." / "Databáze střelců je zaplněná !"
-constexpr const char* kFullCaption = "Chyba.";
-constexpr const char* kFullText = "Datab\xE1ze st\xF8\x65lc\xF9 je zapln\xECn\xE1 !";
+constexpr const char* kFullCaption = QT_TRANSLATE_NOOP("GameText", "Chyba.");
+constexpr const char* kFullText = QT_TRANSLATE_NOOP("GameText", "Databáze střelců je zaplněná !");
 
 }  // namespace
 
@@ -71,7 +71,7 @@ void NewMatchSetup::add(CompetitorTable& table) {
     auto slot = std::find_if(table.begin(), table.end(),
                              [](const CompetitorRecord& c) { return c.isFree(); });
     if (slot == table.end()) {
-        prompts_.showMessage(kFullCaption, kFullText);
+        prompts_.showMessage(GameTextBytes(kFullCaption), GameTextBytes(kFullText));
         return;
     }
     *slot = spare;

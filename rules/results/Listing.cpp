@@ -1,5 +1,6 @@
 #include "rules/results/Listing.h"
 
+#include "rules/formats/GameText.h"
 #include "rules/match/Rounds.h"
 
 namespace {
@@ -28,10 +29,15 @@ int32_t hits(int32_t arrows, int32_t misses) {
 }  // namespace
 
 std::string ListingHeader(int32_t roundType) {
-    // "Poř. Příjmení, jméno" and the heads at columns 37, 42, 47, 52, 57, 62, 67 and 72.
-    const std::string names = "Po\xf8. P\xf8\xedjmen\xed, jm\xe9no                ";
-    const std::string distances = menRound(roundType) ? "90   70   " : "70   60   ";
-    return names + distances + "50   30   H.   10   9    Celkem";
+    // The heads at columns 37, 42, 47, 52, 57, 62, 67 and 72; a translation keeps the columns.
+    return GameTextBytes(
+        menRound(roundType)
+            ? QT_TRANSLATE_NOOP("GameText",
+                                "Poř. Příjmení, jméno                90   70   50   "
+                                "30   H.   10   9    Celkem")
+            : QT_TRANSLATE_NOOP("GameText",
+                                "Poř. Příjmení, jméno                70   60   50   "
+                                "30   H.   10   9    Celkem"));
 }
 
 std::string ListingLine(int32_t rank, const CompetitorRecord& competitor, const ScoreRecord& score,

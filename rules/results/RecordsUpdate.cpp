@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 
+#include "rules/formats/GameText.h"
 #include "rules/match/Rounds.h"
 
 namespace {
@@ -24,7 +25,8 @@ bool beat(RecordEntry& record, const CompetitorRecord& player, uint32_t score) {
 }
 
 std::string distanceCongratulation(int32_t metres) {
-    return "M\xe1te nejvy\x9a\x9a\xed v\xfdsledek na " + std::to_string(metres) + " metr\xf9 !";
+    return GameTextBytes(QT_TRANSLATE_NOOP("GameText", "Máte nejvyšší výsledek na %1 metrů !"),
+                         {static_cast<std::size_t>(metres)});
 }
 
 }  // namespace
@@ -51,7 +53,7 @@ void UpdateRecords(const MatchState& state, RecordTable& records, FileStore& fil
         }
         if (round->full && state.Distance == 0 &&
             beat(records[first + 4], who, RoundTotal(s, state.RoundType))) {
-            congratulate("M\xe1te nejvy\x9a\x9a\xed v\xfdsledek !");
+            congratulate(GameTextBytes(QT_TRANSLATE_NOOP("GameText", "Máte nejvyšší výsledek !")));
         }
     }
     WriteRecords(files, kRecordsFile, records);

@@ -41,6 +41,13 @@ std::string text(bool value) {
     return value ? "true" : "false";
 }
 
+// Two or three lower-case letters; anything else is no language.
+std::string languageCode(const std::optional<std::string>& value) {
+    if (!value || value->size() < 2 || value->size() > 3) return {};
+    const bool letters = std::ranges::all_of(*value, [](char c) { return c >= 'a' && c <= 'z'; });
+    return letters ? *value : std::string();
+}
+
 }  // namespace
 
 std::array<std::string, kControlActionCount> PlayerSettings::DefaultControls() {
@@ -53,10 +60,7 @@ std::string_view ControlKeyName(ControlAction action) {
 
 PlayerSettings ReadPlayerSettings(const IniText& ini) {
     PlayerSettings s;
-    const std::optional<std::string> language = ini.value(kGame, "jazyk");
-    s.language = language == "cs"   ? Language::Czech
-                 : language == "en" ? Language::English
-                                    : Language::System;
+    s.language = languageCode(ini.value(kGame, "jazyk"));
     s.fieldAtPlayerLevel = boolean(ini.value(kGame, "souperiPodleUrovne")).value_or(false);
     const std::optional<int32_t> scale = integer(ini.value(kWindow, "zvetseni"));
     s.windowScale =
@@ -83,10 +87,10 @@ PlayerSettings ReadPlayerSettings(const IniText& ini) {
 void WritePlayerSettings(const PlayerSettings& settings, IniText& ini) {
     const PlayerSettings before = ReadPlayerSettings(ini);
     if (settings.language != before.language) {
-        if (settings.language == Language::System) {
+        if (settings.language.empty()) {
             ini.remove(kGame, "jazyk");
         } else {
-            ini.set(kGame, "jazyk", settings.language == Language::Czech ? "cs" : "en");
+            ini.set(kGame, "jazyk", settings.language);
         }
     }
     if (settings.fieldAtPlayerLevel != before.fieldAtPlayerLevel) {

@@ -11,8 +11,6 @@
 // every section and key name, each default and each valid range; a value out of range reads as
 // the nearest valid one, an unknown word as the default.
 
-enum class Language { System, Czech, English };  // [Hra] jazyk: absent, "cs", "en"
-
 // The seven actions a key or a gamepad button can be bound to, in the order the controls
 // dialog lists them.
 enum class ControlAction { Left, Right, Up, Down, Draw, Shoot, NextArrow };
@@ -28,7 +26,9 @@ struct PracticeSettings {  // [Trenink]
 };
 
 struct PlayerSettings {
-    Language language = Language::System;
+    // [Hra] jazyk: the interface's language as a lower-case ISO 639 code ("cs", "en"); empty, the
+    // key's absence, for the desktop's. Whether the game speaks it is decided where it is used.
+    std::string language;
     bool fieldAtPlayerLevel = false;  // [Hra] souperiPodleUrovne
     int32_t windowScale = 100;        // [Okno] zvetseni, per cent
     // [Ovladani]: each one or two keys in Qt's portable key-sequence text, "A" or "Left, J".

@@ -16,13 +16,13 @@ TEST(SettingsFile, KeepsWhatItDoesNotKnowAndChangesOnlyWhatChanged) {
 
     PlayerSettings changed = file.settings();
     changed.windowScale = 200;
-    changed.language = Language::English;
+    changed.language = "en";
     ASSERT_TRUE(file.save(changed));
     EXPECT_EQ(files.files[kPath],
               "; own note\n[Hra]\nsouperiPodleUrovne = ano\nbarva=modra\njazyk=en\n\n"
               "[Jine]\nx=1\n[Okno]\nzvetseni=200\n");
 
-    changed.language = Language::System;  // the system's language is the key's absence
+    changed.language = "";  // the system's language is the key's absence
     changed.fieldAtPlayerLevel = true;
     ASSERT_TRUE(file.save(changed));
     EXPECT_EQ(SettingsFile(files).settings(), changed);
@@ -42,8 +42,11 @@ TEST(SettingsFile, ValuesOutOfRangeReadAsTheNearestValidOne) {
     const Case cases[] = {
         {"[Okno]\nzvetseni=125", {}},
         {"[Okno]\nzvetseni=300", with([](PlayerSettings& s) { s.windowScale = 300; })},
-        {"[Hra]\njazyk=de\nsouperiPodleUrovne=1", {}},
-        {"[Hra]\njazyk=cs", with([](PlayerSettings& s) { s.language = Language::Czech; })},
+        {"[Hra]\njazyk=de\nsouperiPodleUrovne=1",
+         with([](PlayerSettings& s) { s.language = "de"; })},
+        {"[Hra]\njazyk=cs", with([](PlayerSettings& s) { s.language = "cs"; })},
+        {"[Hra]\njazyk=Čeština", {}},
+        {"[Hra]\njazyk=english", {}},
         {"[Trenink]\nvzdalenost=64\nsady=0\nsekundNaSadu=9999", with([](PlayerSettings& s) {
              s.practice = {"", 60, 1, false, 600};
          })},
