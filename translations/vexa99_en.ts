@@ -5,490 +5,516 @@
     <name>AboutBox</name>
     <message>
         <source>O hře...</source>
-        <translation type="unfinished"></translation>
+        <translation>About...</translation>
     </message>
     <message>
         <source>Programování</source>
-        <translation type="unfinished"></translation>
+        <translation>Programming</translation>
     </message>
     <message>
         <source>Grafika</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphics</translation>
     </message>
     <message>
         <source>Zavřít</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
     <name>ArcherEditor</name>
     <message>
         <source>Údaje o lukostřelci...</source>
-        <translation type="unfinished"></translation>
+        <translation>Archer...</translation>
     </message>
     <message>
         <source>Příjmení, jméno :</source>
-        <translation type="unfinished"></translation>
+        <translation>Surname, first name:</translation>
     </message>
     <message>
         <source>Klub :</source>
-        <translation type="unfinished"></translation>
+        <translation>Club:</translation>
     </message>
     <message>
         <source>Výkonnost</source>
-        <translation type="unfinished"></translation>
+        <translation>Performance</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Nápověda</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
     <message>
         <source>Storno</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Chyba !</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Zadejte příjmení a jméno lukostřelce !</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter the archer&apos;s surname and first name.</translation>
     </message>
 </context>
 <context>
     <name>ArcherListDialog</name>
     <message>
         <source>Otevřít</source>
-        <translation type="unfinished"></translation>
+        <translation>Open</translation>
     </message>
     <message>
         <source>Uložit jako</source>
-        <translation type="unfinished"></translation>
+        <translation>Save As</translation>
     </message>
     <message>
         <source>Chyba !</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Lukostřelci (*.luk);;Všechny soubory (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archers (*.luk);;All files (*)</translation>
     </message>
     <message>
         <source>Lukostřelci...</source>
-        <translation type="unfinished"></translation>
+        <translation>Archers...</translation>
     </message>
     <message>
         <source>Přidat</source>
-        <translation type="unfinished"></translation>
+        <translation>Add</translation>
     </message>
     <message>
         <source>Editovat</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit</translation>
     </message>
     <message>
         <source>Odebrat</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove</translation>
     </message>
     <message>
         <source>Vymazat</source>
-        <translation type="unfinished"></translation>
+        <translation>Clear</translation>
     </message>
     <message>
         <source>Počítač</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer</translation>
     </message>
     <message>
         <source>Člověk</source>
-        <translation type="unfinished"></translation>
+        <translation>Human</translation>
     </message>
     <message>
         <source>Načíst...</source>
-        <translation type="unfinished"></translation>
+        <translation>Load...</translation>
     </message>
     <message>
         <source>Uložit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Save...</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Nápověda</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
     <message>
         <source>Storno</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Chyba při načítání ze souboru !</source>
-        <translation type="unfinished"></translation>
+        <translation>The file could not be loaded.</translation>
     </message>
     <message>
         <source>Chyba při ukládání souboru !</source>
-        <translation type="unfinished"></translation>
+        <translation>The file could not be saved.</translation>
     </message>
 </context>
 <context>
     <name>ArrowListModel</name>
     <message>
         <source>Zápas</source>
-        <translation type="unfinished"></translation>
+        <translation>Match</translation>
     </message>
     <message>
         <source>Sada</source>
-        <translation type="unfinished"></translation>
+        <translation>End</translation>
     </message>
     <message>
         <source>Šíp</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrow</translation>
     </message>
     <message>
         <source>Body</source>
-        <translation type="unfinished"></translation>
+        <translation>Points</translation>
     </message>
 </context>
 <context>
     <name>DifficultyDialog</name>
     <message>
         <source>Obtížnost...</source>
-        <translation type="unfinished"></translation>
+        <translation>Difficulty...</translation>
     </message>
     <message>
         <source>Obtížnost</source>
-        <translation type="unfinished"></translation>
+        <translation>Difficulty</translation>
     </message>
     <message>
         <source>Začátečník</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginner</translation>
     </message>
     <message>
         <source>Amatér</source>
-        <translation type="unfinished"></translation>
+        <translation>Amateur</translation>
     </message>
     <message>
         <source>Profesionál</source>
-        <translation type="unfinished"></translation>
+        <translation>Professional</translation>
     </message>
     <message>
         <source>Světová třída</source>
-        <translation type="unfinished"></translation>
+        <translation>World class</translation>
     </message>
     <message>
         <source>Nápověda</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>GameFolder</name>
     <message>
         <source>Do herní složky „%1“ nelze přejít.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot open the game folder “%1”.</translation>
     </message>
     <message>
         <source>Herní složku „%1“ nelze vytvořit: v cestě je soubor, nebo chybí oprávnění.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot create the game folder “%1”: a file is in the way, or permission is missing.</translation>
     </message>
     <message>
         <source>Do herní složky „%1“ nelze zapisovat.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot write to the game folder “%1”.</translation>
     </message>
     <message>
         <source>Soubor „%1“ nelze zkopírovat do herní složky „%2“.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot copy the file “%1” to the game folder “%2”.</translation>
     </message>
 </context>
 <context>
     <name>GameText</name>
     <message>
         <source>Historie zápasů</source>
-        <translation type="unfinished"></translation>
+        <translation>Match history</translation>
     </message>
     <message>
         <source>Historii zápasů nelze ukládat (složka hry je jen pro čtení, nebo je plný disk). Hra pokračuje bez ní.</source>
-        <translation type="unfinished"></translation>
+        <translation>The match history cannot be saved (the game folder is read-only, or the disk is full). The game goes on without it.</translation>
     </message>
     <message>
         <source>střed</source>
-        <translation type="unfinished"></translation>
+        <translation>centre</translation>
     </message>
     <message>
         <source>vlevo nahoře</source>
-        <translation type="unfinished"></translation>
+        <translation>top left</translation>
     </message>
     <message>
         <source>nahoře</source>
-        <translation type="unfinished"></translation>
+        <translation>top</translation>
     </message>
     <message>
         <source>vpravo nahoře</source>
-        <translation type="unfinished"></translation>
+        <translation>top right</translation>
     </message>
     <message>
         <source>vpravo</source>
-        <translation type="unfinished"></translation>
+        <translation>right</translation>
     </message>
     <message>
         <source>vpravo dole</source>
-        <translation type="unfinished"></translation>
+        <translation>bottom right</translation>
     </message>
     <message>
         <source>dole</source>
-        <translation type="unfinished"></translation>
+        <translation>bottom</translation>
     </message>
     <message>
         <source>vlevo dole</source>
-        <translation type="unfinished"></translation>
+        <translation>bottom left</translation>
     </message>
     <message>
         <source>vlevo</source>
-        <translation type="unfinished"></translation>
+        <translation>left</translation>
     </message>
     <message>
         <source>VEXA Kr.</source>
-        <translation type="unfinished"></translation>
+        <translation>VEXA Short</translation>
     </message>
     <message>
         <source>muži</source>
-        <translation type="unfinished"></translation>
+        <translation>Men</translation>
     </message>
     <message>
         <source>ženy</source>
-        <translation type="unfinished"></translation>
+        <translation>Women</translation>
     </message>
     <message>
         <source>Výstřel nelze přehrát: záznam dráhy zaměřovače je poškozený (končí uprostřed hodnoty).</source>
-        <translation type="unfinished"></translation>
+        <translation>The shot cannot be replayed: the record of the sight&apos;s path is damaged (it ends in the middle of a value).</translation>
     </message>
     <message>
         <source>Výstřel nelze přehrát: záznam dráhy zaměřovače je prázdný.</source>
-        <translation type="unfinished"></translation>
+        <translation>The shot cannot be replayed: the record of the sight&apos;s path is empty.</translation>
     </message>
     <message>
         <source>Výstřel nelze přehrát: záznam dráhy zaměřovače je zkrácený (%1 z %2 kroků).</source>
-        <translation type="unfinished"></translation>
+        <translation>The shot cannot be replayed: the record of the sight&apos;s path is cut short (%1 of %2 steps).</translation>
     </message>
     <message>
         <source>Výstřel nelze přehrát: záznam natažení luku je poškozený (končí uprostřed hodnoty).</source>
-        <translation type="unfinished"></translation>
+        <translation>The shot cannot be replayed: the record of the draw is damaged (it ends in the middle of a value).</translation>
     </message>
     <message>
         <source>Výstřel nelze přehrát: záznam natažení luku je zkrácený (%1 z %2 kroků).</source>
-        <translation type="unfinished"></translation>
+        <translation>The shot cannot be replayed: the record of the draw is cut short (%1 of %2 steps).</translation>
     </message>
     <message>
         <source>Výstřel nelze přehrát: zásah leží daleko mimo obrázek terče.</source>
-        <translation type="unfinished"></translation>
+        <translation>The shot cannot be replayed: the hit lies far outside the target picture.</translation>
     </message>
     <message>
         <source>Výstřel nelze přehrát: dráha zaměřovače vede daleko mimo obrázek terče.</source>
-        <translation type="unfinished"></translation>
+        <translation>The shot cannot be replayed: the sight&apos;s path runs far outside the target picture.</translation>
     </message>
     <message>
         <source>Upozornění.</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>Toto bude demo bez lidí. Na další sadu stiskněte &apos;d&apos; !</source>
-        <translation type="unfinished"></translation>
+        <translation>This will be a demo without human archers. Press &apos;d&apos; for the next end.</translation>
     </message>
     <message>
         <source>Chyba.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Databáze střelců je zaplněná !</source>
-        <translation type="unfinished"></translation>
+        <translation>The list of archers is full.</translation>
     </message>
     <message>
         <source>Poř. Příjmení, jméno                90   70   50   30   H.   10   9    Celkem</source>
-        <translation type="unfinished"></translation>
+        <translation>Pos. Surname, first name            90   70   50   30   Hits 10   9    Total</translation>
     </message>
     <message>
         <source>Poř. Příjmení, jméno                70   60   50   30   H.   10   9    Celkem</source>
-        <translation type="unfinished"></translation>
+        <translation>Pos. Surname, first name            70   60   50   30   Hits 10   9    Total</translation>
     </message>
     <message>
         <source>Ceklový výsledek (VEXA)</source>
-        <translation type="unfinished"></translation>
+        <translation>Overall score (VEXA)</translation>
     </message>
     <message>
         <source>Rekordy</source>
-        <translation type="unfinished"></translation>
+        <translation>Records</translation>
     </message>
     <message>
         <source>Muzi</source>
-        <translation type="unfinished"></translation>
+        <translation>Men</translation>
     </message>
     <message>
         <source>Ženy</source>
-        <translation type="unfinished"></translation>
+        <translation>Women</translation>
     </message>
     <message>
         <source>Máte nejvyšší výsledek na %1 metrů !</source>
-        <translation type="unfinished"></translation>
+        <translation>A new record at %1 metres!</translation>
     </message>
     <message>
         <source>Máte nejvyšší výsledek !</source>
-        <translation type="unfinished"></translation>
+        <translation>A new overall record!</translation>
     </message>
     <message>
         <source>Nastavení</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>Soubor nastaveni.ini nelze přečíst. Hra použije výchozí nastavení a soubor nezmění.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file nastaveni.ini cannot be read. The game uses the default settings and leaves the file as it is.</translation>
     </message>
     <message>
         <source>soutěž %1</source>
-        <translation type="unfinished"></translation>
+        <translation>round %1</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>round, division</comment>
-        <translation type="unfinished"></translation>
+        <translation>%2&apos;s %1</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewer</name>
+    <message>
+        <source>&lt;h2&gt;Nápověda není k dispozici&lt;/h2&gt;&lt;p&gt;Soubor nápovědy „%1“ nebyl ve složce hry nalezen nebo jej nelze přečíst.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Help is not available&lt;/h2&gt;&lt;p&gt;The help file “%1” was not found in the game folder or cannot be read.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Téma „%1“ v nápovědě není, zobrazuje se obsah.</source>
+        <translation>The help has no topic “%1”; showing the contents.</translation>
+    </message>
+    <message>
+        <source>Nápověda – VEXA 99</source>
+        <translation>Help – VEXA 99</translation>
+    </message>
+    <message>
+        <source>Obsah</source>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <source>Zavřít</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
     <name>HitAnalysisPage</name>
     <message>
         <source>&amp;Lukostřelec:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archer:</translation>
     </message>
     <message>
         <source>&amp;Zápas:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Match:</translation>
     </message>
     <message>
         <source>&amp;Vzdálenost:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Distance:</translation>
     </message>
     <message>
         <source>&amp;Sada:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;End:</translation>
     </message>
     <message>
         <source>Všechny zápasy</source>
-        <translation type="unfinished"></translation>
+        <translation>All matches</translation>
     </message>
     <message>
         <source>posledních:</source>
-        <translation type="unfinished"></translation>
+        <translation>last:</translation>
     </message>
     <message>
         <source>všech</source>
-        <translation type="unfinished"></translation>
+        <translation>all</translation>
     </message>
     <message>
         <source>Barvy podle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colours by:</translation>
     </message>
     <message>
         <source>sad</source>
-        <translation type="unfinished"></translation>
+        <translation>end</translation>
     </message>
     <message>
         <source>zápasů</source>
-        <translation type="unfinished"></translation>
+        <translation>match</translation>
     </message>
     <message>
         <source>%1 m</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 m</translation>
     </message>
     <message>
         <source>celá vzdálenost</source>
-        <translation type="unfinished"></translation>
+        <translation>whole distance</translation>
     </message>
     <message>
         <source>%1. sada</source>
-        <translation type="unfinished"></translation>
+        <translation>end %1</translation>
     </message>
     <message>
         <source>Pro tento výběr nejsou zaznamenány žádné šípy.</source>
-        <translation type="unfinished"></translation>
+        <translation>No arrows are recorded for this selection.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Šípů:&lt;/b&gt; %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Arrows:&lt;/b&gt; %1</translation>
     </message>
     <message>
         <source> (%1 daleko mimo terč, zakresleno na okraji)</source>
-        <translation type="unfinished"></translation>
+        <translation> (%1 far off the target, drawn at the edge)</translation>
     </message>
     <message>
         <source>&lt;br&gt;&lt;b&gt;Střed skupiny:&lt;/b&gt; %1 kruhu od středu terče, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;br&gt;&lt;b&gt;Group centre:&lt;/b&gt; %1 rings from the target centre, %2</translation>
     </message>
     <message>
         <source>&lt;br&gt;&lt;b&gt;Rozptyl:&lt;/b&gt; %1 kruhu (%2 px)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;br&gt;&lt;b&gt;Spread:&lt;/b&gt; %1 rings (%2 px)</translation>
     </message>
     <message>
         <source>mimo</source>
-        <translation type="unfinished"></translation>
+        <translation>miss</translation>
     </message>
     <message>
         <source>Kruh</source>
-        <translation type="unfinished"></translation>
+        <translation>Ring</translation>
     </message>
     <message>
         <source>Podíl</source>
-        <translation type="unfinished"></translation>
+        <translation>Share</translation>
     </message>
     <message>
         <source>Zásah: %1
 %2. sada, %3. šíp
 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Score: %1
+end %2, arrow %3
+%4</translation>
     </message>
     <message>
         <source>
 záznam leží daleko mimo terč, zakreslen na okraji</source>
-        <translation type="unfinished"></translation>
+        <translation>
+the hit lies far off the target, drawn at the edge</translation>
     </message>
     <message>
         <source>d. M. yyyy H:mm</source>
-        <translation type="unfinished"></translation>
+        <translation>d MMM yyyy HH:mm</translation>
     </message>
     <message>
         <source>d. M. yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>d MMM yyyy</translation>
     </message>
     <message>
         <source>zápas %1</source>
-        <translation type="unfinished"></translation>
+        <translation>match %1</translation>
     </message>
     <message>
         <source> (nedokončený)</source>
-        <translation type="unfinished"></translation>
+        <translation> (unfinished)</translation>
     </message>
 </context>
 <context>
     <name>HitPlotView</name>
     <message>
         <source>střed skupiny</source>
-        <translation type="unfinished"></translation>
+        <translation>group centre</translation>
     </message>
     <message>
         <source>rozptyl</source>
-        <translation type="unfinished"></translation>
+        <translation>spread</translation>
     </message>
 </context>
 <context>
     <name>LanguageName</name>
     <message>
         <source>Čeština</source>
-        <translation type="unfinished"></translation>
+        <translation>English</translation>
     </message>
 </context>
 <context>
@@ -497,351 +523,397 @@ záznam leží daleko mimo terč, zakreslen na okraji</source>
         <source>VEXA 99 1.2 beta - toto je pracovní verze z 30.6 1999 ! 
  Ve hře se mohou objevovat malé nedostatky ! 
  Připomínky a návrhy posílejte prosím na adresu: pripominky@vexa99.cz</source>
-        <translation type="unfinished"></translation>
+        <translation>VEXA 99 1.2 beta - a working version of 30 June 1999!
+The game may still have small flaws.
+Please send comments and suggestions to: pripominky@vexa99.cz</translation>
     </message>
     <message>
         <source>Vítejte !</source>
-        <translation type="unfinished"></translation>
+        <translation>Welcome</translation>
     </message>
     <message>
         <source>&amp;Hra</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Game</translation>
     </message>
     <message>
         <source>&amp;Nová hra</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;New game</translation>
     </message>
     <message>
         <source>&amp;Statistika...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statistics...</translation>
     </message>
     <message>
         <source>&amp;Konec</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quit</translation>
     </message>
     <message>
         <source>&amp;Nastavení</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Settings</translation>
     </message>
     <message>
         <source>&amp;Obtížnost</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Difficulty</translation>
     </message>
     <message>
         <source>&amp;Zaměřovač</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;ight</translation>
     </message>
     <message>
         <source>&amp;Jazyk / Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Jazyk / &amp;Language</translation>
     </message>
     <message>
         <source>&amp;Podle systému / System</source>
-        <translation type="unfinished"></translation>
+        <translation>Podle systému / &amp;System</translation>
     </message>
     <message>
         <source>Nápo&amp;věda</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>&amp;Index</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contents</translation>
     </message>
     <message>
         <source>&amp;O hře...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;About...</translation>
     </message>
 </context>
 <context>
     <name>ResultsWindow</name>
     <message>
         <source>Výsledky...</source>
-        <translation type="unfinished"></translation>
+        <translation>Results...</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Výsledky</source>
-        <translation type="unfinished"></translation>
+        <translation>Results</translation>
     </message>
     <message>
         <source>Rekordy</source>
-        <translation type="unfinished"></translation>
+        <translation>Records</translation>
     </message>
     <message>
         <source>Uložit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Save...</translation>
     </message>
     <message>
         <source>Nápověda</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
     <message>
         <source>Chyba !</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Chyba při ukládání souboru !</source>
-        <translation type="unfinished"></translation>
+        <translation>The file could not be saved.</translation>
     </message>
     <message>
         <source>Uložit jako</source>
-        <translation type="unfinished"></translation>
+        <translation>Save As</translation>
     </message>
     <message>
         <source>Prostý text (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plain text (*.txt)</translation>
     </message>
     <message>
         <source>Gratulace !</source>
-        <translation type="unfinished"></translation>
+        <translation>Congratulations!</translation>
     </message>
 </context>
 <context>
     <name>RoundTypeDialog</name>
     <message>
         <source>Typ závodů</source>
-        <translation type="unfinished"></translation>
+        <translation>Round</translation>
     </message>
     <message>
         <source>VEXA Kr.</source>
-        <translation type="unfinished"></translation>
+        <translation>VEXA Short</translation>
     </message>
     <message>
         <source>VEXA</source>
-        <translation type="unfinished"></translation>
+        <translation>VEXA</translation>
     </message>
     <message>
         <source>Muži</source>
-        <translation type="unfinished"></translation>
+        <translation>Men</translation>
     </message>
     <message>
         <source>Ženy</source>
-        <translation type="unfinished"></translation>
+        <translation>Women</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Storno</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Nápověda</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
 </context>
 <context>
     <name>ShotReplayView</name>
     <message>
         <source>Pozastavit</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Pokračovat</source>
-        <translation type="unfinished"></translation>
+        <translation>Continue</translation>
     </message>
     <message>
         <source>◀ Krok zpět</source>
-        <translation type="unfinished"></translation>
+        <translation>◀ Step back</translation>
     </message>
     <message>
         <source>Krok ▶</source>
-        <translation type="unfinished"></translation>
+        <translation>Step ▶</translation>
     </message>
     <message>
         <source>Přehrát znovu</source>
-        <translation type="unfinished"></translation>
+        <translation>Replay</translation>
     </message>
     <message>
         <source>Poloviční rychlost</source>
-        <translation type="unfinished"></translation>
+        <translation>Half speed</translation>
     </message>
     <message>
         <source>Vyberte šíp v seznamu nebo na terči.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose an arrow in the list or on the target.</translation>
     </message>
     <message>
         <source>Krok %1 z %2 (%3 s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Step %1 of %2 (%3 s)</translation>
     </message>
     <message>
         <source>; natažení luku nebylo zaznamenáno</source>
-        <translation type="unfinished"></translation>
+        <translation>; the draw was not recorded</translation>
     </message>
     <message>
         <source>klapka</source>
-        <translation type="unfinished"></translation>
+        <translation>clicker</translation>
     </message>
     <message>
         <source>Zásah: %1
 Natažení: %2 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Score: %1
+Draw: %2 %</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
 </context>
 <context>
     <name>SightChooser</name>
     <message>
         <source>Zaměřovač...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sight...</translation>
     </message>
     <message>
         <source>Procházet...</source>
-        <translation type="unfinished"></translation>
+        <translation>Browse...</translation>
     </message>
     <message>
         <source>Nápověda</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
     <message>
         <source>Otevřít</source>
-        <translation type="unfinished"></translation>
+        <translation>Open</translation>
     </message>
     <message>
         <source>Ikony (*.ico)</source>
-        <translation type="unfinished"></translation>
+        <translation>Icons (*.ico)</translation>
     </message>
 </context>
 <context>
     <name>StatisticsWindow</name>
     <message>
         <source>Statistika...</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistics...</translation>
     </message>
     <message>
         <source>Všechny soutěže</source>
-        <translation type="unfinished"></translation>
+        <translation>All rounds</translation>
     </message>
     <message>
         <source>Lukostřelec:</source>
-        <translation type="unfinished"></translation>
+        <translation>Archer:</translation>
     </message>
     <message>
         <source>Soutěž:</source>
-        <translation type="unfinished"></translation>
+        <translation>Round:</translation>
     </message>
     <message>
         <source>Rekord</source>
-        <translation type="unfinished"></translation>
+        <translation>Personal best</translation>
     </message>
     <message>
         <source>Body</source>
-        <translation type="unfinished"></translation>
+        <translation>Points</translation>
     </message>
     <message>
         <source>Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Údaj</source>
-        <translation type="unfinished"></translation>
+        <translation>Figure</translation>
     </message>
     <message>
         <source>Hodnota</source>
-        <translation type="unfinished"></translation>
+        <translation>Value</translation>
     </message>
     <message>
         <source>Osobní rekordy</source>
-        <translation type="unfinished"></translation>
+        <translation>Personal bests</translation>
     </message>
     <message>
         <source>Průměry</source>
-        <translation type="unfinished"></translation>
+        <translation>Averages</translation>
     </message>
     <message>
         <source>Vývoj výsledků</source>
-        <translation type="unfinished"></translation>
+        <translation>Progress</translation>
     </message>
     <message>
         <source>Rozbor zásahů</source>
-        <translation type="unfinished"></translation>
+        <translation>Hit analysis</translation>
     </message>
     <message>
         <source>Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Export CSV...</translation>
     </message>
     <message>
         <source>Zavřít</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>★ z posledního zápasu</source>
-        <translation type="unfinished"></translation>
+        <translation>★ from the last match</translation>
     </message>
     <message>
         <source>%1, celkem</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, total</translation>
     </message>
     <message>
         <source>%1 m</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 m</translation>
     </message>
     <message>
         <source>Sada na %1 m (%2. sada)</source>
-        <translation type="unfinished"></translation>
+        <translation>End at %1 m (end %2)</translation>
     </message>
     <message>
         <source>Průměr šípu na %1 m</source>
-        <translation type="unfinished"></translation>
+        <translation>Average arrow at %1 m</translation>
     </message>
     <message>
         <source>Desítky</source>
-        <translation type="unfinished"></translation>
+        <translation>Tens</translation>
     </message>
     <message>
         <source>Devítky</source>
-        <translation type="unfinished"></translation>
+        <translation>Nines</translation>
     </message>
     <message>
         <source>Mimo terč</source>
-        <translation type="unfinished"></translation>
+        <translation>Misses</translation>
     </message>
     <message>
         <source>Odstřílené zápasy</source>
-        <translation type="unfinished"></translation>
+        <translation>Matches shot</translation>
     </message>
     <message>
         <source>Vystřelené šípy</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrows shot</translation>
     </message>
     <message>
         <source>d. M. yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>d MMM yyyy</translation>
     </message>
     <message>
         <source>Body za zápas</source>
-        <translation type="unfinished"></translation>
+        <translation>Points per match</translation>
     </message>
     <message>
         <source>Vybraný zápas: %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Selected match: %1, %2</translation>
     </message>
     <message>
         <source> (nedokončený)</source>
-        <translation type="unfinished"></translation>
+        <translation> (unfinished)</translation>
     </message>
     <message>
         <source>Chyba při ukládání souboru !</source>
-        <translation type="unfinished"></translation>
+        <translation>The file could not be saved.</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Export CSV</translation>
     </message>
     <message>
         <source>Soubory CSV (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV files (*.csv)</translation>
     </message>
     <message>
         <source>Chyba !</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source> Hra do něj nic nezapisuje a nechává ho, jak je.</source>
+        <translation> The game writes nothing to it and leaves it as it is.</translation>
+    </message>
+    <message>
+        <source>Soubor historie.db není databází historie této hry.</source>
+        <translation>The file historie.db is not this game&apos;s history database.</translation>
+    </message>
+    <message>
+        <source>Soubor historie.db je poškozený.</source>
+        <translation>The file historie.db is damaged.</translation>
+    </message>
+    <message>
+        <source>Soubor historie.db pochází z novější verze hry.</source>
+        <translation>The file historie.db comes from a newer version of the game.</translation>
+    </message>
+    <message>
+        <source>Soubor historie.db nelze přečíst.</source>
+        <translation>The file historie.db cannot be read.</translation>
+    </message>
+    <message>
+        <source>Zatím nebyl zaznamenán žádný zápas.</source>
+        <translation>No match has been recorded yet.</translation>
+    </message>
+    <message>
+        <source>d. M. yyyy H:mm</source>
+        <translation>d MMM yyyy HH:mm</translation>
+    </message>
+</context>
+<context>
+    <name>TargetFacePicture</name>
+    <message>
+        <source>Není vybrána žádná vzdálenost.</source>
+        <translation>No distance is selected.</translation>
+    </message>
+    <message>
+        <source>Pro %1 m hra nemá obrázek terče.</source>
+        <translation>The game has no target picture for %1 m.</translation>
+    </message>
+    <message>
+        <source>Obrázek terče nelze načíst: %1</source>
+        <translation>The target picture cannot be loaded: %1</translation>
     </message>
 </context>
 </TS>

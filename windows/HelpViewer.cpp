@@ -26,10 +26,6 @@ const QString kTranslatedHelp = QStringLiteral(":/help/%1/Brantel2.hlp");
 // The help is a few tens of kilobytes; past this a file is shown only as far as it goes.
 constexpr qint64 kLargestHelpFile = 4 * 1024 * 1024;
 
-QString text(const char* source) {
-    return QCoreApplication::translate("HelpViewer", source);
-}
-
 // The help in the interface's language: Czech is the game folder's own file; a language whose
 // help is missing gets that too.
 QString helpFile() {
@@ -96,8 +92,10 @@ class HelpWindow final : public QWidget {
         const QString file = helpFile();
         const auto read = ReadFileStart(file, kLargestHelpFile);
         if (!read) {
-            browser_->setHtml(text("<h2>Nápověda není k dispozici</h2><p>Soubor nápovědy „%1“ "
-                                   "nebyl ve složce hry nalezen nebo jej nelze přečíst.</p>")
+            browser_->setHtml(QCoreApplication::translate(
+                                  "HelpViewer",
+                                  "<h2>Nápověda není k dispozici</h2><p>Soubor nápovědy „%1“ "
+                                  "nebyl ve složce hry nalezen nebo jej nelze přečíst.</p>")
                                   .arg(kHelpFile));
             return false;
         }
@@ -114,7 +112,9 @@ class HelpWindow final : public QWidget {
             browser_->scrollToAnchor(key);
             return;
         }
-        notice_->setText(text("Téma „%1“ v nápovědě není, zobrazuje se obsah.").arg(key));
+        notice_->setText(QCoreApplication::translate(
+                             "HelpViewer", "Téma „%1“ v nápovědě není, zobrazuje se obsah.")
+                             .arg(key));
         notice_->show();
     }
 
@@ -130,9 +130,9 @@ class HelpWindow final : public QWidget {
 
   private:
     void retranslate() {
-        setWindowTitle(text("Nápověda – VEXA 99"));
-        contents_->setText(text("Obsah"));
-        close_->setText(text("Zavřít"));
+        setWindowTitle(QCoreApplication::translate("HelpViewer", "Nápověda – VEXA 99"));
+        contents_->setText(QCoreApplication::translate("HelpViewer", "Obsah"));
+        close_->setText(QCoreApplication::translate("HelpViewer", "Zavřít"));
     }
 
     QPushButton* contents_;

@@ -35,23 +35,22 @@ QString utf8(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-QString text(const char* source) {
-    return QCoreApplication::translate("StatisticsWindow", source);
-}
-
 QString problemText(HistoryState state) {
-    const QString untouched = text(" Hra do něj nic nezapisuje a nechává ho, jak je.");
+    const QString untouched =
+        StatisticsWindow::tr(" Hra do něj nic nezapisuje a nechává ho, jak je.");
     switch (state) {
         case HistoryState::NotADatabase:
-            return text("Soubor historie.db není databází historie této hry.") + untouched;
+            return StatisticsWindow::tr("Soubor historie.db není databází historie této hry.") +
+                   untouched;
         case HistoryState::Damaged:
-            return text("Soubor historie.db je poškozený.") + untouched;
+            return StatisticsWindow::tr("Soubor historie.db je poškozený.") + untouched;
         case HistoryState::Newer:
-            return text("Soubor historie.db pochází z novější verze hry.") + untouched;
+            return StatisticsWindow::tr("Soubor historie.db pochází z novější verze hry.") +
+                   untouched;
         case HistoryState::Unusable:
-            return text("Soubor historie.db nelze přečíst.");
+            return StatisticsWindow::tr("Soubor historie.db nelze přečíst.");
         case HistoryState::Absent:
-            return text("Zatím nebyl zaznamenán žádný zápas.");
+            return StatisticsWindow::tr("Zatím nebyl zaznamenán žádný zápas.");
         case HistoryState::Ready:
             break;
     }
@@ -60,7 +59,8 @@ QString problemText(HistoryState state) {
 
 QString dateText(const std::string& iso) {
     const QDateTime when = QDateTime::fromString(utf8(iso), Qt::ISODate);
-    return when.isValid() ? QLocale().toString(when, text("d. M. yyyy H:mm")) : utf8(iso);
+    return when.isValid() ? QLocale().toString(when, StatisticsWindow::tr("d. M. yyyy H:mm"))
+                          : utf8(iso);
 }
 
 QString archerText(const ArcherKey& archer) {
