@@ -1,0 +1,201 @@
+#include <QActionGroup>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QtTest>
+#include <map>
+
+#include "platform/Translations.h"
+#include "rules/formats/Random.h"
+#include "rules/results/Results.h"
+#include "support/MemoryFileStore.h"
+#include "support/RecordingScreen.h"
+#include "support/ScriptedRandom.h"
+#include "windows/DifficultyDialog.h"
+#include "windows/MainWindow.h"
+#include "windows/ResultsWindow.h"
+
+namespace {
+
+const std::string kSettings = "nastaveni.ini";
+
+struct Game {
+    MemoryFileStore files;
+    ScriptedRandom random;
+    RecordingClicker sound;
+    std::unique_ptr<MainWindow> form;
+    explicit Game(const std::string& settings = {}) {
+        if (!settings.empty()) files.files[kSettings] = settings;
+        random.setFallback(0);
+        form = std::make_unique<MainWindow>(files, random, sound);
+        form->askWelcome = [] { return true; };
+        form->FormCreate();
+        form->CreateDialogs();
+    }
+};
+
+// Every LanguageChange posted to the windows delivered.
+void settle() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    QCoreApplication::processEvents();
+}
+
+QAction* languageChoice(MainWindow& form, const QString& language) {
+    for (QAction* choice : form.Jazyk->actions()) {
+        if (choice->data().toString() == language) return choice;
+    }
+    return nullptr;
+}
+
+// The menu's accelerator letters, menu by menu: the bar's titles, then each menu's items.
+std::map<QString, QStringList> accelerators(QMenu* menu, QMenuBar* bar) {
+    std::map<QString, QStringList> letters;
+    const auto letterOf = [](const QString& text) {
+        const qsizetype at = text.indexOf(QLatin1Char('&'));
+        return at < 0 || at + 1 >= text.size() ? QString() : text.mid(at + 1, 1).toLower();
+    };
+    if (bar) {
+        for (QAction* title : bar->actions())
+            letters[QStringLiteral("bar")] << letterOf(title->text());
+    } else {
+        for (QAction* item : menu->actions()) {
+            if (item->isSeparator()) continue;
+            letters[menu->title()] << letterOf(item->text());
+            if (item->menu()) letters.merge(accelerators(item->menu(), nullptr));
+        }
+    }
+    return letters;
+}
+
+// A demo short round from "Nová hra" to its end, with the game's own random generator; the
+// listing exported after each distance and what the results window showed.
+struct DemoRound {
+    std::vector<std::string> exports;
+    QStringList shown;
+    std::map<std::string, std::string> files;
+
+    explicit DemoRound(uint32_t seed) {
+        MatchState state;
+        MemoryFileStore store;
+        RecordingScreen screen;
+        SeededRandom random(seed);
+        RecordingClicker clicker;
+        ResultsWindow results(state, store);
+        MatchEngine engine(state, screen, random, clicker);
+        screen.onShowResults = [&] {
+            results.VypisVysl();
+            exports.push_back(ExportText(results.shownLines()));
+            shown << results.RichEdit1->toPlainText();
+            engine.ResultsClosed();
+        };
+        CompetitorTable field;
+        for (int slot = 0; slot < 20; ++slot) {
+            field[static_cast<std::size_t>(slot)] = {"Strelec " + std::to_string(slot),
+                                                     "Klub",
+                                                     {40 + slot, 45 + slot, 50 + slot, 55 + slot},
+                                                     true};
+        }
+        engine.StartMatch(1, field);
+        for (int key = 0; state.MatchUnderWay && key < 10; ++key) {
+            engine.FormKeyDown(kVkNext);
+            engine.FormKeyUp(kVkNext);
+        }
+        files = store.files;
+    }
+};
+
+}  // namespace
+
+class LanguageTest : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void cleanup() { SpeakLanguage("cs"); }
+
+    void theChoiceTakesEffectInEveryWindowAtOnceAndIsKept() {
+        Game g;
+        QCOMPARE(g.form->Hra->title(), QStringLiteral("&Hra"));
+        QVERIFY(languageChoice(*g.form, QString())->isChecked());
+
+        languageChoice(*g.form, QStringLiteral("en"))->trigger();
+        settle();
+        QCOMPARE(SpokenLanguage(), std::string("en"));
+        QVERIFY(g.files.files[kSettings].find("jazyk=en") != std::string::npos);
+        QCOMPARE(g.form->Hra->title(), QStringLiteral("&Game"));
+        // Dialogs never shown yet speak it too.
+        QVERIFY(!g.form->ObtForm->isVisible());
+        QCOMPARE(g.form->ObtForm->RB2->text(), QStringLiteral("Professional"));
+        QCOMPARE(g.form->Form5->windowTitle(), QStringLiteral("Results..."));
+        QVERIFY(languageChoice(*g.form, QStringLiteral("en"))->isChecked());
+
+        languageChoice(*g.form, QStringLiteral("cs"))->trigger();
+        settle();
+        QCOMPARE(g.form->Hra->title(), QStringLiteral("&Hra"));
+        QCOMPARE(g.form->ObtForm->RB2->text(), QStringLiteral("Profesionál"));
+        QVERIFY(g.files.files[kSettings].find("jazyk=cs") != std::string::npos);
+
+        // The desktop's language: the key goes, and the tests' C locale means Czech.
+        languageChoice(*g.form, QString())->trigger();
+        settle();
+        QVERIFY(g.files.files[kSettings].find("jazyk") == std::string::npos);
+        QCOMPARE(SpokenLanguage(), std::string("cs"));
+    }
+
+    void theSettingsFileChoosesTheLanguageAtStart() {
+        const struct {
+            std::string settings;
+            std::string spoken;
+            QString checked;
+        } cases[] = {
+            {"[Hra]\njazyk=en\n", "en", QStringLiteral("en")},
+            {"[Hra]\njazyk=cs\n", "cs", QStringLiteral("cs")},
+            // A language the game does not speak, or no word at all: the desktop's (C: Czech).
+            {"[Hra]\njazyk=de\n", "cs", QString()},
+            {"[Hra]\njazyk=anglicky\n", "cs", QString()},
+        };
+        for (const auto& c : cases) {
+            Game g(c.settings);
+            settle();
+            QCOMPARE(SpokenLanguage(), c.spoken);
+            QVERIFY2(languageChoice(*g.form, c.checked)->isChecked(), c.settings.c_str());
+            // An unknown value stays as the player wrote it.
+            QCOMPARE(g.files.files[kSettings], c.settings);
+        }
+    }
+
+    void everyMenuHasUniqueAcceleratorsInEveryLanguage() {
+        Game g;
+        for (const std::string& language : SpokenLanguages()) {
+            SpeakLanguage(language);
+            settle();
+            std::map<QString, QStringList> letters = accelerators(nullptr, g.form->menuBar());
+            for (QAction* title : g.form->menuBar()->actions()) {
+                letters.merge(accelerators(title->menu(), nullptr));
+            }
+            for (const auto& [menu, used] : letters) {
+                const QString where =
+                    QString::fromStdString(language) + QStringLiteral(": ") + menu;
+                QVERIFY2(!used.contains(QString()), qPrintable(where + " has an item without one"));
+                QCOMPARE(QSet<QString>(used.begin(), used.end()).size(), used.size());
+            }
+        }
+    }
+
+    void aDemoRoundExportsTheSameBytesInEveryLanguage() {
+        SpeakLanguage("cs");
+        const DemoRound czech(1999);
+        SpeakLanguage("en");
+        const DemoRound english(1999);
+        QCOMPARE(czech.exports.size(), std::size_t(2));  // 50 m and 30 m
+        QVERIFY(czech.exports == english.exports);
+        QVERIFY(czech.files == english.files);  // records.dat among them
+        // The English player did read English, with the same numbers and names.
+        QVERIFY(english.shown[0].startsWith(QStringLiteral("Pos. Surname, first name")));
+        QVERIFY(czech.shown[0].startsWith(QStringLiteral("Poř. Příjmení, jméno")));
+        QCOMPARE(english.shown[1].section(QLatin1Char('\n'), 2),
+                 czech.shown[1].section(QLatin1Char('\n'), 2));
+    }
+};
+
+QTEST_MAIN(LanguageTest)
+#include "tst_language.moc"
