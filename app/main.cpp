@@ -14,8 +14,8 @@
 #include "platform/Translations.h"
 #include "platform/history/SqliteMatchLog.h"
 #include "rules/formats/GameText.h"
-#include "rules/formats/Random.h"
 #include "rules/history/HistoryMessages.h"
+#include "rules/match/Random.h"
 #include "windows/MainWindow.h"
 #include "windows/X11Images.h"
 

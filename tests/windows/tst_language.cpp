@@ -7,7 +7,7 @@
 #include <map>
 
 #include "platform/Translations.h"
-#include "rules/formats/Random.h"
+#include "rules/match/Random.h"
 #include "rules/results/Results.h"
 #include "support/MemoryFileStore.h"
 #include "support/RecordingScreen.h"
