@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>Zadejte příjmení a jméno lukostřelce !</source>
-        <translation>Enter the archer&apos;s surname and first name.</translation>
+        <translation>Enter the archer's surname and first name.</translation>
     </message>
 </context>
 <context>
@@ -267,15 +267,15 @@
     </message>
     <message>
         <source>Výstřel nelze přehrát: záznam dráhy zaměřovače je poškozený (končí uprostřed hodnoty).</source>
-        <translation>The shot cannot be replayed: the record of the sight&apos;s path is damaged (it ends in the middle of a value).</translation>
+        <translation>The shot cannot be replayed: the record of the sight's path is damaged (it ends in the middle of a value).</translation>
     </message>
     <message>
         <source>Výstřel nelze přehrát: záznam dráhy zaměřovače je prázdný.</source>
-        <translation>The shot cannot be replayed: the record of the sight&apos;s path is empty.</translation>
+        <translation>The shot cannot be replayed: the record of the sight's path is empty.</translation>
     </message>
     <message>
         <source>Výstřel nelze přehrát: záznam dráhy zaměřovače je zkrácený (%1 z %2 kroků).</source>
-        <translation>The shot cannot be replayed: the record of the sight&apos;s path is cut short (%1 of %2 steps).</translation>
+        <translation>The shot cannot be replayed: the record of the sight's path is cut short (%1 of %2 steps).</translation>
     </message>
     <message>
         <source>Výstřel nelze přehrát: záznam natažení luku je poškozený (končí uprostřed hodnoty).</source>
@@ -291,15 +291,15 @@
     </message>
     <message>
         <source>Výstřel nelze přehrát: dráha zaměřovače vede daleko mimo obrázek terče.</source>
-        <translation>The shot cannot be replayed: the sight&apos;s path runs far outside the target picture.</translation>
+        <translation>The shot cannot be replayed: the sight's path runs far outside the target picture.</translation>
     </message>
     <message>
         <source>Upozornění.</source>
         <translation>Note</translation>
     </message>
     <message>
-        <source>Toto bude demo bez lidí. Na další sadu stiskněte &apos;d&apos; !</source>
-        <translation>This will be a demo without human archers. Press &apos;d&apos; for the next end.</translation>
+        <source>Toto bude demo bez lidí. Na další sadu stiskněte 'd' !</source>
+        <translation>This will be a demo without human archers. Press 'd' for the next end.</translation>
     </message>
     <message>
         <source>Chyba.</source>
@@ -356,7 +356,7 @@
     <message>
         <source>%1 %2</source>
         <comment>round, division</comment>
-        <translation>%2&apos;s %1</translation>
+        <translation>%2's %1</translation>
     </message>
 </context>
 <context>
@@ -497,6 +497,11 @@ the hit lies far off the target, drawn at the edge</translation>
     <message>
         <source> (nedokončený)</source>
         <translation> (unfinished)</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <comment>from one day to another</comment>
+        <translation>%1 – %2</translation>
     </message>
 </context>
 <context>
@@ -878,7 +883,7 @@ Draw: %2 %</translation>
     </message>
     <message>
         <source>Soubor historie.db není databází historie této hry.</source>
-        <translation>The file historie.db is not this game&apos;s history database.</translation>
+        <translation>The file historie.db is not this game's history database.</translation>
     </message>
     <message>
         <source>Soubor historie.db je poškozený.</source>

@@ -344,7 +344,8 @@ void HitAnalysisPage::plotMarks() {
             const std::size_t to = ((step + 1) * matches.size() + steps - 1) / steps - 1;
             QString caption = matchDate(matches[from]);
             if (to != from) {
-                caption = matchDay(matches[from]) + QStringLiteral(u" – ") + matchDay(matches[to]);
+                caption = tr("%1 – %2", "from one day to another")
+                              .arg(matchDay(matches[from]), matchDay(matches[to]));
             }
             legend.push_back({caption, matchColour(step, steps)});
         }
