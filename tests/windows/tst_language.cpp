@@ -1,8 +1,12 @@
 #include <QActionGroup>
+#include <QApplication>
+#include <QDirIterator>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QTextBrowser>
 #include <QtTest>
 #include <map>
 
@@ -13,6 +17,7 @@
 #include "support/RecordingScreen.h"
 #include "support/ScriptedRandom.h"
 #include "windows/DifficultyDialog.h"
+#include "windows/HelpViewer.h"
 #include "windows/MainWindow.h"
 #include "windows/ResultsWindow.h"
 
@@ -105,6 +110,24 @@ struct DemoRound {
     }
 };
 
+QSet<QString> helpTopics(const QString& file) {
+    QFile help(file);
+    if (!help.open(QIODevice::ReadOnly)) return {};
+    static const QRegularExpression anchor(QStringLiteral("<a name=\"([^\"]+)\""));
+    QSet<QString> topics;
+    for (const auto& m : anchor.globalMatch(QString::fromUtf8(help.readAll()))) {
+        topics << m.captured(1);
+    }
+    return topics;
+}
+
+QTextBrowser* helpText() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == QStringLiteral("HelpViewer")) return w->findChild<QTextBrowser*>();
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 class LanguageTest : public QObject {
@@ -179,6 +202,29 @@ class LanguageTest : public QObject {
                 QCOMPARE(QSet<QString>(used.begin(), used.end()).size(), used.size());
             }
         }
+    }
+
+    void everyLanguageHasHelpOnEveryTopic() {
+        const QSet<QString> czech =
+            helpTopics(QStringLiteral(VEXA_SOURCE_DIR "/data/Brantel2.hlp"));
+        QVERIFY(czech.contains(QStringLiteral("obsah")));
+        for (const std::string& language : SpokenLanguages()) {
+            if (language == "cs") continue;
+            const QString file = QStringLiteral(":/help/%1/Brantel2.hlp").arg(language.c_str());
+            QCOMPARE(helpTopics(file), czech);
+        }
+    }
+
+    void theHelpSpeaksTheInterfacesLanguage() {
+        QVERIFY(QDir::setCurrent(QStringLiteral(VEXA_RUN_DIR)));
+        ShowHelpContents();
+        QVERIFY(helpText()->toPlainText().startsWith(QStringLiteral("VEXA 99 – Nápověda")));
+        SpeakLanguage("en");
+        settle();
+        QVERIFY(helpText()->toPlainText().startsWith(QStringLiteral("VEXA 99 – Help")));
+        ShowHelpTopic(QStringLiteral("zamerovac"));
+        QVERIFY(helpText()->toPlainText().contains(QStringLiteral("Browse...")));
+        helpText()->window()->hide();
     }
 
     void aDemoRoundExportsTheSameBytesInEveryLanguage() {
