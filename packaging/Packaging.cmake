@@ -35,14 +35,14 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "target-archery match game")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "Steer the swaying sight over the target, draw the bow, wait for the clicker and let the "
     "arrow go. A full or short round of 36 arrows per distance against a field of up to 150 "
-    "archers, with results and records. The game speaks Czech.")
+    "archers, with results and records, in Czech or English.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# What the libraries cannot tell: the X11 platform plugin, Qt's Czech button texts and the font
-# the windows fall back to.
+# What the libraries cannot tell: the X11 platform plugin, Qt's Czech and English button texts
+# and the font the windows fall back to.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-dejavu-core")
 include(CPack)
