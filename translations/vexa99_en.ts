@@ -28,7 +28,7 @@
     </message>
     <message>
         <source>Příjmení, jméno :</source>
-        <translation>Surname, first name:</translation>
+        <translation>Last, first name:</translation>
     </message>
     <message>
         <source>Klub :</source>
@@ -583,6 +583,21 @@ Please send comments and suggestions to: pripominky@vexa99.cz</translation>
     <message>
         <source>&amp;O hře...</source>
         <translation>&amp;About...</translation>
+    </message>
+</context>
+<context>
+    <name>NextArrowCaption</name>
+    <message>
+        <source>Další sada</source>
+        <translation>Next end</translation>
+    </message>
+    <message>
+        <source>Další šíp</source>
+        <translation>Next arrow</translation>
+    </message>
+    <message>
+        <source>klávesa D</source>
+        <translation>key D</translation>
     </message>
 </context>
 <context>

@@ -104,8 +104,8 @@ void ArcherListDialog::retranslate() {
     Editarch->setText(tr("Editovat"));
     Removearch->setText(tr("Odebrat"));
     Cleararch->setText(tr("Vymazat"));
-    Komp->setText(tr("Počítač"));
-    Human->setText(tr("Člověk"));
+    setRadioCaption(Komp, tr("Počítač"));
+    setRadioCaption(Human, tr("Člověk"));
     Button1->setText(tr("Načíst..."));
     Button2->setText(tr("Uložit..."));
     Okarch->setText(tr("OK"));

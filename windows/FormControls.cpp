@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOptionButton>
 #include <algorithm>
 
 QPushButton* placeButton(QWidget* parent, const QString& caption, QRect geometry) {
@@ -18,14 +19,24 @@ QPushButton* placeButton(QWidget* parent, const QString& caption, QStyle::Standa
     return button;
 }
 
-QRadioButton* placeRadio(QWidget* parent, const QString& caption, QRect geometry) {
-    auto* radio = new QRadioButton(caption, parent);
-    radio->setGeometry(geometry);
-    return radio;
+namespace {
+
+const char* const kDesignWidth = "designWidth";
+
+void fitWidth(QWidget* control, int needed) {
+    const int room = control->parentWidget()->width() - control->x();
+    const int designed = control->property(kDesignWidth).toInt();
+    control->resize(std::max(designed, std::min(needed, room)), control->height());
 }
 
-namespace {
-const char* const kDesignWidth = "designWidth";
+}  // namespace
+
+QRadioButton* placeRadio(QWidget* parent, const QString& caption, QRect geometry) {
+    auto* radio = new QRadioButton(parent);
+    radio->setGeometry(geometry);
+    radio->setProperty(kDesignWidth, geometry.width());
+    setRadioCaption(radio, caption);
+    return radio;
 }
 
 QLabel* placeLabel(QWidget* parent, const QString& caption, QRect geometry) {
@@ -38,7 +49,20 @@ QLabel* placeLabel(QWidget* parent, const QString& caption, QRect geometry) {
 
 void setLabelCaption(QLabel* label, const QString& caption) {
     label->setText(caption);
-    // Labels size themselves to their caption, which the font may draw wider than planned.
-    label->resize(std::max(label->property(kDesignWidth).toInt(), label->sizeHint().width()),
-                  label->height());
+    fitWidth(label, label->sizeHint().width());
+}
+
+void setRadioCaption(QRadioButton* radio, const QString& caption) {
+    radio->setText(caption);
+    // The room the style leaves the caption beside the indicator. A caption drawn whole keeps
+    // the design's width (its advance ends in a blank pixel of bearing that may be cut); a
+    // longer one, as a translation may be, gets the room it needs.
+    QStyleOptionButton option;
+    option.initFrom(radio);
+    option.text = caption;
+    const QRect room =
+        radio->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, radio);
+    const int blankBearing = 1;
+    fitWidth(radio, radio->width() - room.width() +
+                        radio->fontMetrics().horizontalAdvance(caption) - blankBearing);
 }

@@ -17,5 +17,7 @@ QPushButton* placeButton(QWidget* parent, const QString& caption, QStyle::Standa
 QRadioButton* placeRadio(QWidget* parent, const QString& caption, QRect geometry);
 // A label is widened when its caption needs more room.
 QLabel* placeLabel(QWidget* parent, const QString& caption, QRect geometry);
-// Gives a placed label a new caption, widened again as far as the caption needs.
+// Gives a placed label or option a new caption, widened as far as the caption needs (another
+// language's may be longer) and its parent has room; never narrower than placed.
 void setLabelCaption(QLabel* label, const QString& caption);
+void setRadioCaption(QRadioButton* radio, const QString& caption);

@@ -301,7 +301,11 @@ void HitPlotView::paintLegend(QPainter& painter) const {
 }
 
 void HitPlotView::changeEvent(QEvent* event) {
-    // The legend's captions take another width in another language.
-    if (event->type() == QEvent::LanguageChange) relayout();
+    // The legend's captions take another width in another language, and why the target is
+    // missing is said in it.
+    if (event->type() == QEvent::LanguageChange) {
+        if (!pictureProblem_.isEmpty()) pictureProblem_ = LoadTargetFace(distance_).problem;
+        relayout();
+    }
     QWidget::changeEvent(event);
 }

@@ -33,6 +33,7 @@
 #include "windows/ErrorBox.h"
 #include "windows/GameTextDisplay.h"
 #include "windows/HelpViewer.h"
+#include "windows/NextArrowCaption.h"
 #include "windows/PixelImage.h"
 #include "windows/ResultsWindow.h"
 #include "windows/SightChooser.h"
@@ -159,7 +160,8 @@ void MainWindow::buildBoard() {
 
     Nextarrow = new ClickableImage(c);
     Nextarrow->setGeometry(125, 250, 125, 100);
-    Nextarrow->setPixmap(BuiltinPicture(QStringLiteral("nextarrow0.bmp")));
+    showNextarrow(BuiltinPicture(QStringLiteral("nextarrow0.bmp")),
+                  QStringLiteral("nextarrow0.bmp"));
     Nextarrow->setEnabled(false);
     connect(Nextarrow, &ClickableImage::clicked, this, &MainWindow::NextarrowClick);
 
@@ -261,6 +263,7 @@ void MainWindow::retranslate() {
     Npovda1->setTitle(tr("Nápo&věda"));
     Index1->setText(tr("&Index"));
     Ohe1->setText(tr("&O hře..."));
+    if (!nextarrowPicture_.isNull()) showNextarrow(nextarrowPicture_, nextarrowFile_);
 }
 
 void MainWindow::showLanguageChoice() {
@@ -375,8 +378,14 @@ void MainWindow::loadPicture(PictureSlot slot, const std::string& fileName) {
     if (slot == PictureSlot::Tercov) {
         showBackdrop(Tercov, picture);
     } else {
-        Nextarrow->setPixmap(picture);
+        showNextarrow(picture, QString::fromStdString(fileName));
     }
+}
+
+void MainWindow::showNextarrow(const QPixmap& picture, const QString& fileName) {
+    nextarrowPicture_ = picture;
+    nextarrowFile_ = fileName;
+    Nextarrow->setPixmap(WithTranslatedCaption(picture, fileName));
 }
 
 void MainWindow::loadMarkerIcons(const std::string& fileName) {

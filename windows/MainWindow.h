@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPixmap>
 #include <QSet>
 #include <array>
 #include <functional>
@@ -132,6 +133,8 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     void buildLanguageMenu();
     void retranslate();
     void showLanguageChoice();
+    // The next-arrow picture as loaded, shown with its captions in the interface's language.
+    void showNextarrow(const QPixmap& picture, const QString& fileName);
     void activatingf();
     void closingf();
     bool handleKey(QEvent* event);
@@ -149,4 +152,6 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     WindowPosition storedPosition_;
     bool firstActivation_ = true;
     bool returningFromDialog_ = false;
+    QPixmap nextarrowPicture_;
+    QString nextarrowFile_;
 };

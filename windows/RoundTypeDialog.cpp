@@ -41,10 +41,10 @@ RoundTypeDialog::RoundTypeDialog(QWidget* parent) : QDialog(parent) {
 
 void RoundTypeDialog::retranslate() {
     setWindowTitle(tr("Typ závodů"));
-    VEXAKr->setText(tr("VEXA Kr."));
-    VEXA->setText(tr("VEXA"));
-    Muzi->setText(tr("Muži"));
-    Zeny->setText(tr("Ženy"));
+    setRadioCaption(VEXAKr, tr("VEXA Kr."));
+    setRadioCaption(VEXA, tr("VEXA"));
+    setRadioCaption(Muzi, tr("Muži"));
+    setRadioCaption(Zeny, tr("Ženy"));
     BitOuKey->setText(tr("OK"));
     BitStorno->setText(tr("Storno"));
     BitBtn1->setText(tr("Nápověda"));
