@@ -4,11 +4,11 @@
 #include <vector>
 
 #include "platform/history/HistoryReader.h"
-#include "platform/history/HistoryTestFiles.h"
 #include "platform/history/SqliteMatchLog.h"
 #include "rules/history/PathBlob.h"
-#include "rules/match/EngineRig.h"
 #include "rules/match/Rounds.h"
+#include "support/EngineRig.h"
+#include "support/HistoryFiles.h"
 
 namespace {
 
