@@ -88,7 +88,6 @@ struct Game {
         form = std::make_unique<MainWindow>(files, random, clicker);
         form->askWelcome = [] { return true; };
         if (!form->FormCreate()) return false;
-        form->CreateDialogs();
         form->show();
         return QTest::qWaitForWindowExposed(form.get());
     }

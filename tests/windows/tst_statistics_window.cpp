@@ -67,7 +67,6 @@ class StatisticsWindowTest : public QObject {
         MainWindow form(files, random, sound);
         form.askWelcome = [] { return true; };
         form.FormCreate();
-        form.CreateDialogs();
         const QList<QAction*> game = form.Hra->actions();
         QCOMPARE(game.value(0), form.Novhra1);
         QCOMPARE(game.value(1), form.Statistika1);
