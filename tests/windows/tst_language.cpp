@@ -14,6 +14,7 @@
 #include "rules/match/Random.h"
 #include "rules/results/Results.h"
 #include "support/MemoryFileStore.h"
+#include "support/ModalAnswers.h"
 #include "support/RecordingScreen.h"
 #include "support/ScriptedRandom.h"
 #include "windows/DifficultyDialog.h"
@@ -36,7 +37,6 @@ struct Game {
         form = std::make_unique<MainWindow>(files, random, sound);
         form->askWelcome = [] { return true; };
         form->FormCreate();
-        form->CreateDialogs();
     }
 };
 
@@ -140,6 +140,12 @@ class LanguageTest : public QObject {
         QCOMPARE(g.form->Hra->title(), QStringLiteral("&Hra"));
         QVERIFY(languageChoice(*g.form, QString())->isChecked());
 
+        // The difficulty dialog made and closed again: it waits hidden.
+        {
+            ModalAnswers answers({[](QWidget* dialog) { dialog->close(); }});
+            g.form->Obtnost1->trigger();
+            QVERIFY(answers.allAnswered());
+        }
         languageChoice(*g.form, QStringLiteral("en"))->trigger();
         settle();
         QCOMPARE(SpokenLanguage(), std::string("en"));
@@ -148,7 +154,7 @@ class LanguageTest : public QObject {
         // Dialogs never shown yet speak it too.
         QVERIFY(!g.form->ObtForm->isVisible());
         QCOMPARE(g.form->ObtForm->RB2->text(), QStringLiteral("Professional"));
-        QCOMPARE(g.form->Form5->windowTitle(), QStringLiteral("Results..."));
+        QCOMPARE(g.form->ObtForm->windowTitle(), QStringLiteral("Difficulty..."));
         QVERIFY(languageChoice(*g.form, QStringLiteral("en"))->isChecked());
 
         languageChoice(*g.form, QStringLiteral("cs"))->trigger();
