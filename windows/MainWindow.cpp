@@ -13,6 +13,7 @@
 #include "platform/QtBuiltin.h"
 #include "platform/QtPictureLoader.h"
 #include "platform/QtText.h"
+#include "platform/WindowScale.h"
 #include "platform/history/HistoryFile.h"
 #include "rules/formats/Configuration.h"
 #include "rules/formats/FileStore.h"
@@ -32,6 +33,7 @@
 #include "windows/ResultsWindow.h"
 #include "windows/SightChooser.h"
 #include "windows/StatisticsWindow.h"
+#include "windows/WindowScaleMenu.h"
 
 namespace {
 
@@ -84,6 +86,15 @@ void showBackdrop(QLabel* label, const QPixmap& picture) {
                                                      picture.height() >= label->height());
 }
 
+// "Brantel2.ini" keeps the window's place as it is at 100 %, so that the window comes back to the
+// same spot on the screen whichever size the player chose since.
+int32_t toFullSize(int32_t coordinate, int32_t scale) {
+    return static_cast<int32_t>(int64_t{coordinate} * scale / 100);
+}
+int32_t fromFullSize(int32_t coordinate, int32_t scale) {
+    return static_cast<int32_t>(int64_t{coordinate} * 100 / scale);
+}
+
 QLabel* image(QWidget* parent, QRect geometry, const QString& builtin = {}) {
     auto* label = new PixelImage(parent);
     label->setGeometry(geometry);
@@ -98,7 +109,8 @@ MainWindow::MainWindow(FileStore& files, Random& random, ClickerSound& sound, QW
       askWelcome(showWelcome),
       files_(files),
       settings_(files),
-      engine_(state_, *this, random, sound) {
+      engine_(state_, *this, random, sound),
+      appliedScale_(AppliedWindowScale()) {
     setWindowTitle(QStringLiteral("VEXA 99"));
     setWindowIcon(QIcon(BuiltinPicture(QStringLiteral("icon.png"))));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -213,6 +225,10 @@ void MainWindow::buildMenu() {
     Nastaveni = menuBar()->addMenu(QStringLiteral("Nastavení"));
     Obtnost1 = Nastaveni->addAction(QStringLiteral("Obtížnost"), this, &MainWindow::Obtnost1Click);
     Vybzamer = Nastaveni->addAction(QStringLiteral("Zaměřovač"), this, &MainWindow::VybzamerClick);
+    Velikostokna =
+        new WindowScaleMenu(*this, appliedScale_, settings_.settings().windowScale, this);
+    Velikostokna->onChosen = [this](int32_t percent) { VelikostoknaClick(percent); };
+    Nastaveni->addMenu(Velikostokna);
     Npovda1 = menuBar()->addMenu(QStringLiteral("Nápověda"));
     Index1 = Npovda1->addAction(QStringLiteral("Index"), this, &MainWindow::Index1Click);
     Ohe1 = Npovda1->addAction(QStringLiteral("O hře..."), this, &MainWindow::Ohe1Click);
@@ -405,6 +421,21 @@ void MainWindow::Obtnost1Click() {
 void MainWindow::VybzamerClick() {
     showOwnDialog(Form8);
 }
+void MainWindow::VelikostoknaClick(int32_t percent) {
+    PlayerSettings changed = settings_.settings();
+    changed.windowScale = percent;
+    const bool saved = settings_.save(changed);
+    if (saved && percent == appliedScale_) return;  // back to the size in use: nothing to say
+    // An arrow being aimed waits while the note is read.
+    const bool aiming = state_.TimerRunning;
+    if (aiming) engine_.SetTimerRunning(false);
+    QMessageBox::information(
+        this, QStringLiteral("Velikost okna"),
+        saved ? QStringLiteral("Nová velikost okna platí od příštího spuštění hry.")
+              : QStringLiteral("Velikost okna nelze uložit: soubor nastaveni.ini se nepodařilo "
+                               "zapsat."));
+    if (aiming) engine_.SetTimerRunning(true);
+}
 void MainWindow::Index1Click() {
     ShowHelpContents();
 }
@@ -474,7 +505,10 @@ void MainWindow::activatingf() {
         screens.push_back({r.x(), r.y(), r.width(), r.height()});
     }
     const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight);
-    WindowPosition p = PullIntoView(storedPosition_, frameGeometry().width(), titleBar, screens);
+    const QSize frame = frameGeometry().size();
+    const WindowPosition stored = {fromFullSize(storedPosition_.left, appliedScale_),
+                                   fromFullSize(storedPosition_.top, appliedScale_)};
+    const WindowPosition p = PlaceWindow(stored, frame.width(), frame.height(), titleBar, screens);
     move(p.left, p.top);
 }
 
@@ -485,5 +519,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::closingf() {
     const QRect frame = frameGeometry();
-    files_.write(kConfigurationFile, WriteConfiguration(frame.x(), frame.y(), state_.Difficulty));
+    files_.write(kConfigurationFile,
+                 WriteConfiguration(toFullSize(frame.x(), appliedScale_),
+                                    toFullSize(frame.y(), appliedScale_), state_.Difficulty));
 }
