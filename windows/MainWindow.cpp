@@ -81,9 +81,10 @@ int32_t virtualKey(int qtKey) {
 // picture covers its label with opaque pixels, the window need not paint what lies beneath it.
 void showBackdrop(QLabel* label, const QPixmap& picture) {
     label->setPixmap(picture);
+    const QSizeF size = picture.deviceIndependentSize();
     label->setAttribute(Qt::WA_OpaquePaintEvent, !picture.hasAlphaChannel() &&
-                                                     picture.width() >= label->width() &&
-                                                     picture.height() >= label->height());
+                                                     size.width() >= label->width() &&
+                                                     size.height() >= label->height());
 }
 
 // "Brantel2.ini" keeps the window's place as it is at 100 %, so that the window comes back to the
@@ -149,8 +150,9 @@ void MainWindow::buildBoard() {
     Tercov->setGeometry(0, 0, kTargetSize, kTargetSize);
     Zamer = image(c, {kSightStart.x, kSightStart.y, kSightSize, kSightSize},
                   QStringLiteral("sight1.png"));
-    Dalekohled = image(c, {kScopeOrigin.x, kScopeOrigin.y, kScopeSize, kScopeSize},
-                       QStringLiteral("scope.bmp"));
+    Dalekohled = image(c, {kScopeOrigin.x, kScopeOrigin.y, kScopeSize, kScopeSize});
+    const QString scope = QStringLiteral("scope.bmp");
+    Dalekohled->setPixmap(PictureForScreen(BuiltinPicture(scope), scope, devicePixelRatioF()));
     for (std::size_t i = 0; i < Arrows.size(); ++i) {
         Arrows[i] = image(c, {kMarkerRest[i].x, kMarkerRest[i].y, kMarkerSize, kMarkerSize},
                           QStringLiteral("marker.png"));
@@ -312,9 +314,10 @@ void MainWindow::setLabel(MatchLabel which, const std::string& text) {
 }
 
 void MainWindow::loadPicture(PictureSlot slot, const std::string& fileName) {
-    QPixmap picture = LoadPictureFile(QString::fromStdString(fileName));
+    const QString name = QString::fromStdString(fileName);
+    QPixmap picture = LoadPictureFile(name);
     if (slot == PictureSlot::Tercov) {
-        showBackdrop(Tercov, picture);
+        showBackdrop(Tercov, PictureForScreen(picture, name, devicePixelRatioF()));
     } else {
         Nextarrow->setPixmap(picture);
     }
