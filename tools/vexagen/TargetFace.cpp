@@ -107,8 +107,11 @@ QImage drawFaceAtThreeHalves(const QImage& picture, Point centre, int32_t ringWi
             if (ring == 0) continue;
             const RingShade shade = ringShade(ring);
             const bool outermost = distance % ring6 >= ring6 - 6;
-            const bool mark = ring == kTargetRings && std::abs(dx) == std::abs(dy) &&
-                              std::abs(dx) <= 6 * std::max(1, (ringWidth - 1) / 2);
+            // Within half a device pixel of either diagonal: the centre lies between device
+            // pixels, so one diagonal passes through pixel centres and the other between them.
+            const bool mark =
+                ring == kTargetRings && std::abs(std::abs(dx) - std::abs(dy)) <= 2 &&
+                std::max(std::abs(dx), std::abs(dy)) <= 6 * std::max(1, (ringWidth - 1) / 2);
             image.setPixel(x, y, outermost || mark ? shade.line : shade.fill);
         }
     }
