@@ -3,8 +3,8 @@
 #include <QActionGroup>
 #include <QScreen>
 
-#include "rules/formats/StoredPosition.h"
 #include "rules/settings/PlayerSettings.h"
+#include "rules/settings/StoredPosition.h"
 
 WindowScaleMenu::WindowScaleMenu(QWidget& window, int32_t appliedScale, int32_t chosenScale,
                                  QWidget* parent)

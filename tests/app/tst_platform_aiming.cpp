@@ -7,7 +7,7 @@
 
 #include "platform/QtFileStore.h"
 #include "platform/WindowScale.h"
-#include "rules/formats/Random.h"
+#include "rules/match/Random.h"
 #include "support/WorkingDirectory.h"
 #include "windows/MainWindow.h"
 #include "windows/X11Images.h"
