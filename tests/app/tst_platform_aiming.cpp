@@ -60,7 +60,6 @@ class PlatformAimingTest : public QObject {
         MainWindow form(files, random, clicker);
         form.askWelcome = [] { return true; };
         form.FormCreate();
-        form.CreateDialogs();
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         form.engine().StartMatch(1, OneArcher());
