@@ -12,6 +12,7 @@
 #include "platform/QtClickerSound.h"
 #include "platform/QtFileStore.h"
 #include "platform/Translations.h"
+#include "platform/WindowScale.h"
 #include "platform/history/SqliteMatchLog.h"
 #include "rules/formats/GameText.h"
 #include "rules/history/HistoryMessages.h"
@@ -39,7 +40,10 @@ std::optional<QString> enterGameFolder() {
 
 int main(int argc, char** argv) {
     UsePlainX11Images();
+    // Read from the game folder before it is laid or entered: Qt takes the size only now.
+    ApplyWindowScale(StoredWindowScale(PlayerGameFolder()));
     QApplication app(argc, argv);
+    KeepPlainX11ImagesToX11();
     app.setApplicationName(QStringLiteral("VEXA 99"));
     // The desktop's language until the player's settings, kept in the game folder, are read.
     SpeakLanguage(InterfaceLanguage({}, ProcessEnvironment(), SpokenLanguages()));

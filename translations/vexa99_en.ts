@@ -936,4 +936,19 @@ Draw: %2 %</translation>
         <translation>The target picture cannot be loaded: %1</translation>
     </message>
 </context>
+<context>
+    <name>WindowScaleMenu</name>
+    <message>
+        <source>&amp;Velikost okna</source>
+        <translation>&amp;Window size</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1 % (nevejde se)</source>
+        <translation>%1 % (does not fit)</translation>
+    </message>
+</context>
 </TS>

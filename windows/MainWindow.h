@@ -25,6 +25,7 @@ class AboutBox;
 class SightChooser;
 class DifficultyDialog;
 class StatisticsWindow;
+class WindowScaleMenu;
 
 // The main window: target, sight, scope, clicker, labels and menu. It owns the match state,
 // shows what the engine asks for and passes the player's keys and clicks on.
@@ -92,6 +93,7 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     QAction* Obtnost1 = nullptr;
     QAction* Vybzamer = nullptr;
     QMenu* Jazyk = nullptr;  // "Jazyk / Language": the desktop's, then each language spoken
+    WindowScaleMenu* Velikostokna = nullptr;
     QAction* Index1 = nullptr;
     QAction* Ohe1 = nullptr;
 
@@ -114,6 +116,7 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     void K1Click();
     void Obtnost1Click();
     void VybzamerClick();
+    void VelikostoknaClick(int32_t percent);
     void Index1Click();
     void Ohe1Click();
     // Keeps the choice in the settings ("" for the desktop's) and speaks it at once.
@@ -155,4 +158,6 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     bool returningFromDialog_ = false;
     QPixmap nextarrowPicture_;
     QString nextarrowFile_;
+    // The window size Qt was started with; positions are stored as they would be at 100 %.
+    int32_t appliedScale_;
 };

@@ -204,8 +204,10 @@ class LanguageTest : public QObject {
             for (const auto& [menu, used] : letters) {
                 const QString where =
                     QString::fromStdString(language) + QStringLiteral(": ") + menu;
-                QVERIFY2(!used.contains(QString()), qPrintable(where + " has an item without one"));
-                QCOMPARE(QSet<QString>(used.begin(), used.end()).size(), used.size());
+                QStringList letters = used;
+                letters.removeAll(QString());  // an item may go without one (window sizes)
+                QVERIFY2(QSet<QString>(letters.begin(), letters.end()).size() == letters.size(),
+                         qPrintable(where + ": " + used.join(QLatin1Char(' '))));
             }
         }
     }
