@@ -584,6 +584,18 @@ Please send comments and suggestions to: pripominky@vexa99.cz</translation>
         <source>&amp;O hře...</source>
         <translation>&amp;About...</translation>
     </message>
+    <message>
+        <source>Velikost okna</source>
+        <translation>Window size</translation>
+    </message>
+    <message>
+        <source>Nová velikost okna platí od příštího spuštění hry.</source>
+        <translation>The new window size takes effect the next time the game starts.</translation>
+    </message>
+    <message>
+        <source>Velikost okna nelze uložit: soubor nastaveni.ini se nepodařilo zapsat.</source>
+        <translation>The window size cannot be saved: the file nastaveni.ini could not be written.</translation>
+    </message>
 </context>
 <context>
     <name>NextArrowCaption</name>

@@ -514,10 +514,9 @@ void MainWindow::VelikostoknaClick(int32_t percent) {
     const bool aiming = state_.TimerRunning;
     if (aiming) engine_.SetTimerRunning(false);
     QMessageBox::information(
-        this, QStringLiteral("Velikost okna"),
-        saved ? QStringLiteral("Nová velikost okna platí od příštího spuštění hry.")
-              : QStringLiteral("Velikost okna nelze uložit: soubor nastaveni.ini se nepodařilo "
-                               "zapsat."));
+        this, tr("Velikost okna"),
+        saved ? tr("Nová velikost okna platí od příštího spuštění hry.")
+              : tr("Velikost okna nelze uložit: soubor nastaveni.ini se nepodařilo zapsat."));
     if (aiming) engine_.SetTimerRunning(true);
 }
 void MainWindow::Index1Click() {

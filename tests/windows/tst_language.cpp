@@ -204,9 +204,9 @@ class LanguageTest : public QObject {
             for (const auto& [menu, used] : letters) {
                 const QString where =
                     QString::fromStdString(language) + QStringLiteral(": ") + menu;
-                QStringList letters = used;
-                letters.removeAll(QString());  // an item may go without one (window sizes)
-                QVERIFY2(QSet<QString>(letters.begin(), letters.end()).size() == letters.size(),
+                QStringList marked = used;
+                marked.removeAll(QString());  // an item may go without one (window sizes)
+                QVERIFY2(QSet<QString>(marked.begin(), marked.end()).size() == marked.size(),
                          qPrintable(where + ": " + used.join(QLatin1Char(' '))));
             }
         }
