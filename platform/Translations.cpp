@@ -79,6 +79,10 @@ std::string SpokenLanguage() {
     return spoken().language;
 }
 
+QLocale SpokenLocale() {
+    return QLocale(QString::fromStdString(spoken().language));
+}
+
 QString LanguageName(const std::string& language) {
     // Each catalogue translates the source language's name into its own.
     const char* source = QT_TRANSLATE_NOOP("LanguageName", "Čeština");

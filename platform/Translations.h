@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <string>
 #include <vector>
@@ -23,6 +24,8 @@ void SpeakLanguage(const std::string& language);
 
 // The language now spoken ("cs" until another is spoken).
 std::string SpokenLanguage();
+// How numbers and dates are written in it.
+QLocale SpokenLocale();
 
 // A language's own name, from its catalogue: "Čeština", "English".
 QString LanguageName(const std::string& language);

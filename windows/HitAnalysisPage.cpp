@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <array>
 
+#include "platform/Translations.h"
 #include "rules/history/HitGroup.h"
 #include "rules/history/HitSelection.h"
 #include "windows/ArrowListModel.h"
@@ -42,7 +43,7 @@ QColor matchColour(std::size_t step, std::size_t steps) {
 }
 
 QString number(double value) {
-    return QLocale().toString(value, 'f', 1);
+    return SpokenLocale().toString(value, 'f', 1);
 }
 
 QComboBox* chooser(QWidget* parent) {

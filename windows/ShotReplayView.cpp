@@ -13,6 +13,7 @@
 #include <array>
 
 #include "platform/QtBuiltin.h"
+#include "platform/Translations.h"
 #include "rules/history/HitGroup.h"
 #include "rules/match/Geometry.h"
 #include "windows/GameTextDisplay.h"
@@ -34,7 +35,7 @@ QPointF centreOf(Point pixel) {
 }
 
 QString seconds(int32_t ticks) {
-    return QLocale(QLocale::Czech).toString(ticks * kTickMs / 1000.0, 'f', 2);
+    return SpokenLocale().toString(ticks * kTickMs / 1000.0, 'f', 2);
 }
 
 }  // namespace

@@ -22,6 +22,7 @@
 #include <QValueAxis>
 #include <utility>
 
+#include "platform/Translations.h"
 #include "platform/history/HistoryReader.h"
 #include "rules/formats/FileStore.h"
 #include "rules/history/ArrowsCsv.h"
@@ -59,7 +60,7 @@ QString problemText(HistoryState state) {
 
 QString dateText(const std::string& iso) {
     const QDateTime when = QDateTime::fromString(utf8(iso), Qt::ISODate);
-    return when.isValid() ? QLocale().toString(when, StatisticsWindow::tr("d. M. yyyy H:mm"))
+    return when.isValid() ? SpokenLocale().toString(when, StatisticsWindow::tr("d. M. yyyy H:mm"))
                           : utf8(iso);
 }
 
@@ -295,7 +296,7 @@ void StatisticsWindow::fillBests(const ArcherStatistics& stats) {
 
 void StatisticsWindow::fillAverages(const ArcherStatistics& stats) {
     Prumery->setRowCount(0);
-    const QLocale locale;
+    const QLocale locale = SpokenLocale();
     const Averages& a = stats.averages;
     for (auto it = a.arrowScore.rbegin(); it != a.arrowScore.rend(); ++it) {
         addRow(Prumery,
