@@ -231,7 +231,7 @@ class Archer {
         const int sum = form_.SoucetSada->text().toInt();
         // The end's arrows, best first, add up to the end's sum.
         const QStringList arrows = form_.Sipylabel->text().split(' ', Qt::SkipEmptyParts);
-        QCOMPARE(arrows.size(), s.Distance >= 60 ? 6 : 3);
+        QCOMPARE(arrows.size(), findRound(s.RoundType)->stageAt(s.Distance)->arrowsPerEnd);
         int total = 0;
         for (int i = 0; i < arrows.size(); ++i) {
             total += arrows[i].toInt();
@@ -303,19 +303,8 @@ std::vector<int32_t> humanSlots(const MatchState& s) {
     return humans;
 }
 
-int32_t scoreAt(const ScoreRecord& score, int32_t distance) {
-    switch (distance) {
-        case 90:
-            return score.Score90;
-        case 70:
-            return score.Score70;
-        case 60:
-            return score.Score60;
-        case 50:
-            return score.Score50;
-        default:
-            return score.Score30;
-    }
+int32_t scoreAt(const ScoreRecord& score, const DistanceStage& stage) {
+    return score.*stage.scoreField;
 }
 
 int endSums(const std::vector<Archer::End>& ends, const QString& shooter, int32_t distance) {
@@ -455,9 +444,9 @@ class WholeMatch : public QObject {
         QVERIFY(archer.shooters == QStringList(144, human));
         QCOMPARE(archer.ends.size(), std::size_t{6 + 6 + 12 + 12});
         const ScoreRecord& score = s.Scores[slot];
-        for (int distance : {90, 70, 50, 30}) {
-            QVERIFY2(scoreAt(score, distance) > 0, qPrintable(QString::number(distance)));
-            QCOMPARE(endSums(archer.ends, human, distance), scoreAt(score, distance));
+        for (const DistanceStage& stage : findRound(s.RoundType)->stages()) {
+            QVERIFY2(scoreAt(score, stage) > 0, qPrintable(QString::number(stage.metres())));
+            QCOMPARE(endSums(archer.ends, human, stage.metres()), scoreAt(score, stage));
         }
         QCOMPARE(score.Score60, 0);
         const uint32_t total = RoundTotal(score, 3);
@@ -538,10 +527,10 @@ class WholeMatch : public QObject {
 
         const ScoreRecord& good = s.Scores[first];
         const ScoreRecord& bad = s.Scores[second];
-        for (int distance : {50, 30}) {
-            QVERIFY(scoreAt(good, distance) > 0);
-            QCOMPARE(endSums(archer.ends, drawer, distance), scoreAt(good, distance));
-            QCOMPARE(endSums(archer.ends, hasty, distance), 0);
+        for (const DistanceStage& stage : findRound(s.RoundType)->stages()) {
+            QVERIFY(scoreAt(good, stage) > 0);
+            QCOMPARE(endSums(archer.ends, drawer, stage.metres()), scoreAt(good, stage));
+            QCOMPARE(endSums(archer.ends, hasty, stage.metres()), 0);
         }
         QCOMPARE(good.Score70 + good.Score60 + good.Score90, 0);
         QCOMPARE(bad, (ScoreRecord{.Misses = 72}));

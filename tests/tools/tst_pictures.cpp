@@ -113,15 +113,15 @@ class TestPictures : public QObject {
   private slots:
     void targetFacesAgreeWithTheScoring_data() {
         QTest::addColumn<int>("metres");
-        for (const DistanceRules& d : kDistances) QTest::newRow(d.targetPicture) << d.metres;
+        for (const TargetFace& d : kTargetFaces) QTest::newRow(d.picture) << d.metres;
     }
 
     void targetFacesAgreeWithTheScoring() {
         QFETCH(int, metres);
-        const DistanceRules* rules = findDistance(metres);
-        const QImage face = runPicture(QString::fromLatin1(rules->targetPicture));
+        const TargetFace target = *findTargetFace(metres);
+        const QImage face = runPicture(QString::fromLatin1(target.picture));
         QCOMPARE(face.size(), QSize(kTargetSize, kTargetSize));
-        checkFace(face, kTargetCentre, rules->ringWidth, [metres](int x, int y) {
+        checkFace(face, kTargetCentre, target.ringWidth, [metres](int x, int y) {
             int32_t sx = x, sy = y;
             return ScoreHit(100, metres, sx, sy);
         });

@@ -34,7 +34,7 @@ namespace {
 // written, so a bad list leaves the game folder as it was.
 std::map<QString, std::string> encodeCompetitorFiles(const QDir& data) {
     std::map<QString, std::string> files;
-    for (const RoundRules& round : kRounds) {
+    for (const Round& round : kRounds) {
         const QString name = QString::fromLatin1(round.competitorFile);
         if (files.count(name)) continue;
         const QString source = data.filePath(QFileInfo(name).completeBaseName() + ".txt");
@@ -52,9 +52,8 @@ void requireCaptionFont() {
 }
 
 void writeRunFiles(const QDir& run, const std::map<QString, std::string>& competitorFiles) {
-    for (const DistanceRules& distance : kDistances) {
-        saveImage(drawTargetFace(distance.ringWidth),
-                  run.filePath(QString::fromLatin1(distance.targetPicture)));
+    for (const TargetFace& face : kTargetFaces) {
+        saveImage(drawTargetFace(face.ringWidth), run.filePath(QString::fromLatin1(face.picture)));
     }
     saveImage(drawNextArrowControl(NextArrowPicture::NextArrow), run.filePath("nextar.bmp"));
     saveImage(drawNextArrowControl(NextArrowPicture::NextEnd), run.filePath("nextsa.bmp"));
