@@ -16,7 +16,6 @@
 #include <vector>
 
 #include "platform/history/SqliteMatchLog.h"
-#include "rules/match/Ends.h"
 #include "rules/match/Rounds.h"
 #include "support/MemoryFileStore.h"
 #include "windows/StatisticsWindow.h"
@@ -38,16 +37,15 @@ class HistoryGenerator {
         std::vector<double> endWrites;
         for (int match = 0; match < matches; ++match) {
             day_ = match;
-            const RoundRules& round = *findRound(match % 2 == 0 ? 3 : 4);
+            const Round& round = FullRound(match % 2 == 0 ? Division::Men : Division::Women);
             const double skill = 0.55 + 0.3 * match / std::max(1, matches);
             log_.matchStarted(
-                {.roundType = round.roundType, .difficulty = 1, .sight = 1, .competitors = 30});
-            for (int d = 0; d < round.distanceCount; ++d) {
-                const int32_t distance = round.distances[static_cast<std::size_t>(d)];
-                const int32_t perEnd = ArrowsPerEnd(distance);
+                {.roundType = round.type, .difficulty = 1, .sight = 1, .competitors = 30});
+            for (const DistanceStage& stage : round.stages()) {
+                const int32_t distance = stage.metres();
                 int32_t total = 0;
-                for (int32_t end = 1; end <= kArrowsPerDistance / perEnd; ++end) {
-                    for (int32_t arrow = 1; arrow <= perEnd; ++arrow) {
+                for (int32_t end = 1; end <= stage.ends; ++end) {
+                    for (int32_t arrow = 1; arrow <= stage.arrowsPerEnd; ++arrow) {
                         LoggedArrow a = shot(distance, end, arrow, skill);
                         total += a.score;
                         log_.arrowShot(std::move(a));

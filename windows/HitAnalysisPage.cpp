@@ -20,6 +20,7 @@
 #include "platform/QtText.h"
 #include "rules/history/HitGroup.h"
 #include "rules/history/HitSelection.h"
+#include "rules/history/RoundNames.h"
 #include "windows/ArrowListModel.h"
 #include "windows/HitPlotView.h"
 #include "windows/ShotReplayView.h"
@@ -41,18 +42,9 @@ QColor matchColour(std::size_t step, std::size_t steps) {
 }
 
 QString roundName(int32_t roundType) {
-    switch (roundType) {
-        case 1:
-            return QStringLiteral(u"VEXA Kr. muži");
-        case 2:
-            return QStringLiteral(u"VEXA Kr. ženy");
-        case 3:
-            return QStringLiteral(u"VEXA muži");
-        case 4:
-            return QStringLiteral(u"VEXA ženy");
-        default:
-            return QStringLiteral(u"soutěž %1").arg(roundType);
-    }
+    const std::string title = RoundTitle(roundType);
+    return title.empty() ? QStringLiteral(u"soutěž %1").arg(roundType)
+                         : QString::fromStdString(title);
 }
 
 QString number(double value) {

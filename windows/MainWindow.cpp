@@ -240,7 +240,7 @@ bool MainWindow::FormCreate() {
     const bool welcome = askWelcome();
     state_.KeyLeft = state_.KeyUp = state_.KeyRight = state_.KeyDown = false;
     state_.KeyDraw = state_.KeyShoot = state_.ClickerArmed = false;
-    state_.Distance = 30;
+    state_.Distance = kDistanceOutsideMatch;
     state_.Difficulty = kDifficultyProfessional;
     setNextarrowEnabled(false);
     state_.MarkerStyle = 1;
@@ -252,7 +252,8 @@ bool MainWindow::FormCreate() {
     // Before the first match the target of the start distance stands ready; a missing picture
     // here is no reason to bother the player before the game has begun.
     try {
-        loadPicture(PictureSlot::Tercov, findDistance(state_.Distance)->targetPicture);
+        if (const std::optional<TargetFace> face = findTargetFace(state_.Distance))
+            loadPicture(PictureSlot::Tercov, face->picture);
     } catch (const PictureError&) {
     }
     if (welcome && settings_.takeUnreadableNotice()) {

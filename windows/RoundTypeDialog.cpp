@@ -6,6 +6,7 @@
 #include <QRadioButton>
 
 #include "platform/QtBuiltin.h"
+#include "rules/match/Rounds.h"
 #include "windows/DesignFont.h"
 #include "windows/FormControls.h"
 #include "windows/HelpViewer.h"
@@ -18,14 +19,16 @@ RoundTypeDialog::RoundTypeDialog(QWidget* parent) : QDialog(parent) {
 
     GroupBox1 = new QGroupBox(this);
     GroupBox1->setGeometry(0, 0, 113, 105);
-    VEXAKr = placeRadio(GroupBox1, QStringLiteral("VEXA Kr."), {24, 32, 65, 17});
-    VEXA = placeRadio(GroupBox1, QStringLiteral("VEXA"), {24, 64, 57, 17});
+    VEXAKr = placeRadio(GroupBox1, QString::fromUtf8(kShortRoundName), {24, 32, 65, 17});
+    VEXA = placeRadio(GroupBox1, QString::fromUtf8(kFullRoundName), {24, 64, 57, 17});
     VEXAKr->setChecked(true);
 
     GroupBox2 = new QGroupBox(this);
     GroupBox2->setGeometry(112, 0, 113, 105);
-    Muzi = placeRadio(GroupBox2, QStringLiteral("Muži"), {32, 32, 49, 17});
-    Zeny = placeRadio(GroupBox2, QStringLiteral("Ženy"), {32, 64, 49, 17});
+    Muzi =
+        placeRadio(GroupBox2, QString::fromUtf8(NamesOf(Division::Men).caption), {32, 32, 49, 17});
+    Zeny = placeRadio(GroupBox2, QString::fromUtf8(NamesOf(Division::Women).caption),
+                      {32, 64, 49, 17});
     Muzi->setChecked(true);
 
     BitOuKey =
@@ -42,11 +45,12 @@ RoundTypeDialog::RoundTypeDialog(QWidget* parent) : QDialog(parent) {
 }
 
 void RoundTypeDialog::BitOuKeyClick() {
-    if (VEXAKr->isChecked()) {
-        RoundType = Muzi->isChecked() ? 1 : 2;
-    } else {
-        RoundType = Zeny->isChecked() ? 4 : 3;
-    }
+    const char* name = VEXAKr->isChecked() ? kShortRoundName : kFullRoundName;
+    // The short round goes by its men's division unless women is chosen; the full round by its
+    // women's unless men is.
+    Division division = Division::Men;
+    if (VEXAKr->isChecked() ? !Muzi->isChecked() : Zeny->isChecked()) division = Division::Women;
+    if (const std::optional<Round> round = findRound(name, division)) RoundType = round->type;
     accept();
 }
 

@@ -19,11 +19,13 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <utility>
+#include <vector>
 
 #include "platform/history/HistoryReader.h"
 #include "rules/formats/FileStore.h"
 #include "rules/history/ArrowsCsv.h"
 #include "rules/history/RoundNames.h"
+#include "rules/match/Rounds.h"
 #include "windows/HitAnalysisPage.h"
 
 namespace {
@@ -87,7 +89,21 @@ QTableWidget* newTable(const QStringList& heads) {
 }
 
 // The round filter in the order a player thinks of the rounds: full before short, men first.
-constexpr int32_t kFilterRounds[] = {kAllRounds, 3, 4, 1, 2};
+const std::vector<int32_t>& filterRounds() {
+    static const std::vector<int32_t> types = [] {
+        std::vector<int32_t> ordered = {kAllRounds};
+        for (bool full : {true, false}) {
+            for (Division division : {Division::Men, Division::Women}) {
+                for (const Round& round : kRounds) {
+                    if (IsFullRound(round) == full && round.division == division)
+                        ordered.push_back(round.type);
+                }
+            }
+        }
+        return ordered;
+    }();
+    return types;
+}
 
 }  // namespace
 
@@ -99,7 +115,7 @@ StatisticsWindow::StatisticsWindow(std::string historyPath, FileStore& files, QW
     Lukostrelec = new QComboBox;
     Lukostrelec->setMinimumContentsLength(28);
     Soutez = new QComboBox;
-    for (int32_t round : kFilterRounds) {
+    for (int32_t round : filterRounds()) {
         Soutez->addItem(
             round == kAllRounds ? QStringLiteral("Všechny soutěže") : utf8(RoundTitle(round)),
             round);
@@ -249,7 +265,7 @@ void StatisticsWindow::fillBests(const ArcherStatistics& stats) {
         addRow(Rekordy, {what, QString::number(best.score), dateText(best.date),
                          best.inLastMatch ? mark : QString()});
     };
-    for (int32_t round : kFilterRounds) {
+    for (int32_t round : filterRounds()) {
         auto it = stats.bests.matchTotal.find(round);
         if (it != stats.bests.matchTotal.end()) {
             add(utf8(RoundTitle(round)) + QStringLiteral(", celkem"), it->second);
@@ -293,7 +309,7 @@ void StatisticsWindow::fillChart(const ArcherStatistics& stats) {
     chart->addAxis(points, Qt::AlignLeft);
     qint64 first = 0, last = 0;
     int64_t top = 0;
-    for (int32_t round : kFilterRounds) {
+    for (int32_t round : filterRounds()) {
         auto* series = new QLineSeries;
         QList<int64_t> ids;
         for (const MatchTotal& t : stats.totals) {

@@ -6,10 +6,10 @@
 
 TargetFacePicture LoadTargetFace(int32_t metres) {
     if (metres <= 0) return {{}, QStringLiteral(u"Není vybrána žádná vzdálenost.")};
-    const DistanceRules* rules = findDistance(metres);
-    if (!rules) return {{}, QStringLiteral(u"Pro %1 m hra nemá obrázek terče.").arg(metres)};
+    const std::optional<TargetFace> face = findTargetFace(metres);
+    if (!face) return {{}, QStringLiteral(u"Pro %1 m hra nemá obrázek terče.").arg(metres)};
     try {
-        return {LoadPictureFile(QString::fromLatin1(rules->targetPicture)), {}};
+        return {LoadPictureFile(QString::fromLatin1(face->picture)), {}};
     } catch (const PictureError& error) {
         return {
             {},

@@ -3,19 +3,17 @@
 #include "rules/match/Rounds.h"
 
 std::string RoundName(int32_t roundType) {
-    const RoundRules* round = findRound(roundType);
-    if (!round) return {};
-    return round->full ? "VEXA" : "VEXA Kr.";
+    const std::optional<Round> round = findRound(roundType);
+    return round ? round->name : std::string();
 }
 
 std::string DivisionName(int32_t roundType) {
-    const RoundRules* round = findRound(roundType);
-    if (!round) return {};
-    return round->men ? "mu\u017ei" : "\u017eeny";
+    const std::optional<Round> round = findRound(roundType);
+    return round ? NamesOf(round->division).stored : std::string();
 }
 
 std::string RoundTitle(int32_t roundType) {
-    const RoundRules* round = findRound(roundType);
+    const std::optional<Round> round = findRound(roundType);
     if (!round) return {};
     return RoundName(roundType) + " " + DivisionName(roundType);
 }

@@ -3,7 +3,7 @@
 #include <tuple>
 #include <unordered_map>
 
-#include "rules/match/Ends.h"
+#include "rules/match/Rounds.h"
 
 namespace {
 
@@ -105,10 +105,13 @@ ArcherStatistics ComputeStatistics(const History& history, const ArcherKey& arch
     }
     for (const auto& [key, e] : ends) {
         const auto& [matchId, metres, endNo] = key;
-        if (e.arrows != ArrowsPerEnd(metres)) continue;
+        const MatchRecord& match = *selection.find(matchId);
+        // Only a whole end counts; its length is the round's at that distance.
+        const std::optional<Round> round = findRound(match.roundType);
+        const std::optional<DistanceStage> stage = round ? round->stageAt(metres) : std::nullopt;
+        if (!stage || e.arrows != stage->arrowsPerEnd) continue;
         auto [it, inserted] = stats.bests.end.try_emplace(metres);
         if (!inserted && e.sum <= it->second.score.score) continue;
-        const MatchRecord& match = *selection.find(matchId);
         it->second = {.score = {.score = e.sum, .matchId = matchId, .date = match.started},
                       .distance = metres,
                       .endNo = endNo};

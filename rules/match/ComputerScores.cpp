@@ -3,7 +3,15 @@
 #include <algorithm>
 #include <array>
 
+#include "rules/match/Geometry.h"
 #include "rules/match/Rounds.h"
+
+namespace {
+
+// A computer's performance value is its share in percent of this.
+constexpr int32_t kMaxDistanceScore = kArrowsPerDistance * kTargetRings;
+
+}  // namespace
 
 int32_t DistanceScoreFromPerformance(int64_t v) {
     const float share = static_cast<float>(static_cast<double>(v) * 0.01);

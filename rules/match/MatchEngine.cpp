@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "rules/formats/PictureError.h"
-#include "rules/match/Ends.h"
 #include "rules/match/Rounds.h"
 
 namespace {
@@ -29,7 +28,7 @@ void MatchEngine::SetTimerRunning(bool running) {
 }
 
 void MatchEngine::StartMatch(int32_t roundType, const CompetitorTable& competitors) {
-    const RoundRules* round = findRound(roundType);
+    const std::optional<Round> round = findRound(roundType);
     if (!round) return;
     MatchState& s = state_;
     if (s.MatchUnderWay) log_->matchAbandoned();
@@ -44,10 +43,11 @@ void MatchEngine::StartMatch(int32_t roundType, const CompetitorTable& competito
     // A short round's ends sort all six entries, so arrows of an end the last match left
     // unfinished must not linger in 4..6.
     s.EndScores.fill(0);
-    s.Distance = round->distances[0];
-    s.ArrowsLeft = ArrowsPerEnd(s.Distance) + 1;  // the first next-arrow action counts it down
+    const DistanceStage& first = round->stages().front();
+    s.Distance = first.metres();
+    s.ArrowsLeft = first.arrowsPerEnd + 1;  // the first next-arrow action counts it down
     try {
-        screen_.loadPicture(PictureSlot::Tercov, findDistance(s.Distance)->targetPicture);
+        screen_.loadPicture(PictureSlot::Tercov, first.target.picture);
     } catch (const PictureError&) {
         EnableNextarrow(false);
         throw;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "rules/match/MatchScreen.h"
 #include "rules/match/MatchState.h"
 #include "rules/match/Random.h"
+#include "rules/match/Rounds.h"
 
 class PictureLoads;
 
@@ -70,11 +72,16 @@ class MatchEngine {
     void FinishEnd(PictureLoads& pictures);
     void ChangeDistance(PictureLoads& pictures);
     void ShowShooter();
+    // The distance being shot as the round has it; empty outside the round's distances.
+    std::optional<DistanceStage> CurrentStage() const;
+    // Arrows of an end at the distance being shot; the longest end outside the round.
+    int32_t ArrowsPerEnd() const;
 
     // The history: the aim is followed from the next-arrow action to the release.
     void BeginAimRecord();
     void RecordArrow(int32_t score, int32_t factor);
-    void RecordDistance(int32_t distance);
+    // The distance just finished, from the ranking made at its end.
+    void RecordDistance(const DistanceStage& finished);
 
     void PlaceMarker(int32_t number, Point scopePoint);
     void ResetMarkers();

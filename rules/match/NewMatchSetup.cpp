@@ -24,13 +24,13 @@ void NewMatchSetup::run() {
     if (timerWasRunning) hooks_.setTimerRunning(false);
 
     const std::optional<int32_t> roundType = prompts_.askRoundType();
-    const RoundRules* round = roundType ? findRound(*roundType) : nullptr;
-    if (round != nullptr) {
+    const std::optional<Round> round = roundType ? findRound(*roundType) : std::nullopt;
+    if (round) {
         // A missing or foreign file leaves the table as the match has it.
         CompetitorTable table = state_.Competitors;
         LoadCompetitors(files_, round->competitorFile, table);
         if (editField(table)) {
-            hooks_.startMatch(round->roundType, table);
+            hooks_.startMatch(round->type, table);
             return;
         }
     }

@@ -1,30 +1,31 @@
 #include "rules/results/RecordsText.h"
 
-#include <array>
+#include "rules/match/Rounds.h"
+#include "rules/results/RecordsUpdate.h"
 
 namespace {
 
-// The labels of the ten records in table order; the total's label is spelled as the game
-// has always spelled it.
-constexpr std::array<const char*, 10> kLabels = {
-    "90 m - ", "70 m - ", "50 m - ", "30 m - ", "Ceklov\xfd v\xfdsledek (VEXA) - ",
-    "70 m - ", "60 m - ", "50 m - ", "30 m - ", "Ceklov\xfd v\xfdsledek (VEXA) - ",
-};
+// The total's label is spelled as the game has always spelled it.
+constexpr const char* kTotalLabel = "Ceklov\xfd v\xfdsledek (VEXA) - ";
 
-constexpr const char* kWomenTitle =
-    "     \x8e"
-    "eny";  // "     Ženy"
+std::string recordLine(const std::string& label, const RecordEntry& record) {
+    return label + record.Name + " - " + std::to_string(record.Score);
+}
 
-std::string recordLine(const RecordTable& records, std::size_t index) {
-    return kLabels[index] + records[index].Name + " - " + std::to_string(records[index].Score);
+void addDivision(std::vector<std::string>& lines, const RecordTable& records, Division division) {
+    lines.insert(lines.end(), {"", std::string("     ") + NamesOf(division).recordsHeading, ""});
+    std::size_t index = FirstRecordOf(division);
+    for (const DistanceStage& stage : FullRound(division).stages()) {
+        lines.push_back(recordLine(std::to_string(stage.metres()) + " m - ", records[index++]));
+    }
+    lines.push_back(recordLine(kTotalLabel, records[index]));
 }
 
 }  // namespace
 
 std::vector<std::string> RecordsLines(const RecordTable& records) {
-    std::vector<std::string> lines = {"          Rekordy", "", "     Muzi", ""};
-    for (std::size_t i = 0; i < 5; ++i) lines.push_back(recordLine(records, i));
-    lines.insert(lines.end(), {"", kWomenTitle, ""});
-    for (std::size_t i = 5; i < 10; ++i) lines.push_back(recordLine(records, i));
+    std::vector<std::string> lines = {"          Rekordy"};
+    addDivision(lines, records, Division::Men);
+    addDivision(lines, records, Division::Women);
     return lines;
 }

@@ -114,15 +114,15 @@ class TestPictures : public QObject {
   private slots:
     void targetFacesAgreeWithTheScoring_data() {
         QTest::addColumn<int>("metres");
-        for (const DistanceRules& d : kDistances) QTest::newRow(d.targetPicture) << d.metres;
+        for (const TargetFace& d : kTargetFaces) QTest::newRow(d.picture) << d.metres;
     }
 
     void targetFacesAgreeWithTheScoring() {
         QFETCH(int, metres);
-        const DistanceRules* rules = findDistance(metres);
-        const QImage face = runPicture(QString::fromLatin1(rules->targetPicture));
+        const TargetFace target = *findTargetFace(metres);
+        const QImage face = runPicture(QString::fromLatin1(target.picture));
         QCOMPARE(face.size(), QSize(kTargetSize, kTargetSize));
-        checkFace(face, kTargetCentre, rules->ringWidth, [metres](int x, int y) {
+        checkFace(face, kTargetCentre, target.ringWidth, [metres](int x, int y) {
             int32_t sx = x, sy = y;
             return ScoreHit(100, metres, sx, sy);
         });
@@ -155,9 +155,9 @@ class TestPictures : public QObject {
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("ringWidth");
         QTest::addColumn<QPoint>("centre");
-        for (const DistanceRules& d : kDistances) {
-            QTest::newRow(d.targetPicture) << QString::fromLatin1(d.targetPicture) << d.ringWidth
-                                           << QPoint(kTargetCentre.x, kTargetCentre.y);
+        for (const TargetFace& face : kTargetFaces) {
+            QTest::newRow(face.picture) << QString::fromLatin1(face.picture) << face.ringWidth
+                                        << QPoint(kTargetCentre.x, kTargetCentre.y);
         }
         QTest::newRow("scope.bmp")
             << QStringLiteral("scope.bmp") << kScopeRingWidth

@@ -34,7 +34,7 @@ namespace {
 // written, so a bad list leaves the game folder as it was.
 std::map<QString, std::string> encodeCompetitorFiles(const QDir& data) {
     std::map<QString, std::string> files;
-    for (const RoundRules& round : kRounds) {
+    for (const Round& round : kRounds) {
         const QString name = QString::fromLatin1(round.competitorFile);
         if (files.count(name)) continue;
         const QString source = data.filePath(QFileInfo(name).completeBaseName() + ".txt");
@@ -52,9 +52,8 @@ void requireCaptionFont() {
 }
 
 void writeRunFiles(const QDir& run, const std::map<QString, std::string>& competitorFiles) {
-    for (const DistanceRules& distance : kDistances) {
-        saveImage(drawTargetFace(distance.ringWidth),
-                  run.filePath(QString::fromLatin1(distance.targetPicture)));
+    for (const TargetFace& face : kTargetFaces) {
+        saveImage(drawTargetFace(face.ringWidth), run.filePath(QString::fromLatin1(face.picture)));
     }
     saveImage(drawNextArrowControl(NextArrowPicture::NextArrow), run.filePath("nextar.bmp"));
     saveImage(drawNextArrowControl(NextArrowPicture::NextEnd), run.filePath("nextsa.bmp"));
@@ -88,10 +87,10 @@ void writeBuiltinFiles(const QDir& builtin) {
     };
     // The faces at 150 %, each beside the picture it stands for (x1/), by which the game knows
     // that a target picture in the game folder is still its own.
-    for (const DistanceRules& distance : kDistances) {
-        const QString name = QString::fromLatin1(distance.targetPicture);
-        pictures.emplace_back("x1/" + name, drawTargetFace(distance.ringWidth));
-        pictures.emplace_back("x1.5/" + name, drawTargetFaceAtThreeHalves(distance.ringWidth));
+    for (const TargetFace& face : kTargetFaces) {
+        const QString name = QString::fromLatin1(face.picture);
+        pictures.emplace_back("x1/" + name, drawTargetFace(face.ringWidth));
+        pictures.emplace_back("x1.5/" + name, drawTargetFaceAtThreeHalves(face.ringWidth));
     }
     QString qrc = "<RCC>\n<qresource prefix=\"/builtin\">\n";
     for (const auto& [name, image] : pictures) {
