@@ -24,6 +24,7 @@ class AboutBox;
 class SightChooser;
 class DifficultyDialog;
 class StatisticsWindow;
+class WindowScaleMenu;
 
 // The main window: target, sight, scope, clicker, labels and menu. It owns the match state,
 // shows what the engine asks for and passes the player's keys and clicks on.
@@ -90,6 +91,7 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     QAction* K1 = nullptr;
     QAction* Obtnost1 = nullptr;
     QAction* Vybzamer = nullptr;
+    WindowScaleMenu* Velikostokna = nullptr;
     QAction* Index1 = nullptr;
     QAction* Ohe1 = nullptr;
 
@@ -112,6 +114,7 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     void K1Click();
     void Obtnost1Click();
     void VybzamerClick();
+    void VelikostoknaClick(int32_t percent);
     void Index1Click();
     void Ohe1Click();
 
@@ -143,4 +146,6 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     WindowPosition storedPosition_;
     bool firstActivation_ = true;
     bool returningFromDialog_ = false;
+    // The window size Qt was started with; positions are stored as they would be at 100 %.
+    int32_t appliedScale_;
 };
