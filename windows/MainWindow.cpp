@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <QFileInfo>
 #include "platform/QtBuiltin.h"
 #include "platform/QtPictureLoader.h"
 #include "platform/QtText.h"
@@ -99,7 +100,9 @@ int32_t fromFullSize(int32_t coordinate, int32_t scale) {
 QLabel* image(QWidget* parent, QRect geometry, const QString& builtin = {}) {
     auto* label = new PixelImage(parent);
     label->setGeometry(geometry);
-    if (!builtin.isEmpty()) label->setPixmap(BuiltinPicture(builtin));
+    if (!builtin.isEmpty())
+        label->setPixmap(
+            PictureForScreen(BuiltinPicture(builtin), builtin, parent->devicePixelRatioF()));
     return label;
 }
 
@@ -159,7 +162,8 @@ void MainWindow::buildBoard() {
     }
     Klapacka = new BackdropImage(c);
     Klapacka->setGeometry(0, 251, 125, 100);
-    showBackdrop(Klapacka, BuiltinPicture(QStringLiteral("clicker.bmp")));
+    const QString clicker = QStringLiteral("clicker.bmp");
+    showBackdrop(Klapacka, PictureForScreen(BuiltinPicture(clicker), clicker, devicePixelRatioF()));
     Arrow = image(c, {kArrowNocked, kDrawnArrowTop, 125, 2}, QStringLiteral("arrow.bmp"));
 
     Nextarrow = new ClickableImage(c);
@@ -195,7 +199,9 @@ void MainWindow::buildBoard() {
 
     // The sight pointer everywhere but over the target and the sight, where the player aims
     // with the keys and the ordinary arrow stays out of the way of the picture.
-    c->setCursor(QCursor(BuiltinPicture(QStringLiteral("cursor.png")), 0, 0));
+    const QString cursor = QStringLiteral("cursor.png");
+    c->setCursor(
+        QCursor(PictureForScreen(BuiltinPicture(cursor), cursor, devicePixelRatioF()), 0, 0));
     Tercov->setCursor(Qt::ArrowCursor);
     Zamer->setCursor(Qt::ArrowCursor);
 }
@@ -303,7 +309,9 @@ void MainWindow::loadPicture(PictureSlot slot, const std::string& fileName) {
 }
 
 void MainWindow::loadMarkerIcons(const std::string& fileName) {
-    QPixmap icon = LoadPictureFile(QString::fromStdString(fileName));
+    const QString name = QString::fromStdString(fileName);
+    const QPixmap icon =
+        PictureForScreen(LoadPictureFile(name), QFileInfo(name).fileName(), devicePixelRatioF());
     for (QLabel* marker : Arrows) marker->setPixmap(icon);
 }
 
