@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+#include "rules/controls/ControlInput.h"
 #include "rules/formats/StoredPosition.h"
 #include "rules/match/MatchEngine.h"
 #include "rules/match/MatchState.h"
@@ -24,6 +25,8 @@ class AboutBox;
 class SightChooser;
 class DifficultyDialog;
 class StatisticsWindow;
+class ControlsDialog;
+class Gamepad;
 
 // The main window: target, sight, scope, clicker, labels and menu. It owns the match state,
 // shows what the engine asks for and passes the player's keys and clicks on.
@@ -47,6 +50,11 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     MatchEngine& engine() { return engine_; }
     // The player's settings in "nastaveni.ini"; every window that changes one saves it here.
     SettingsFile& settings() { return settings_; }
+    // The keys that play the actions, as the settings give them.
+    const KeyBindings& keyBindings() const { return bindings_; }
+    // Plays the game from `pad` too: read once per aiming tick, and between arrows on a timer of
+    // its own.
+    void useGamepad(Gamepad& pad);
 
     // MatchScreen
     void setLabel(MatchLabel label, const std::string& text) override;
@@ -92,6 +100,7 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     QAction* K1 = nullptr;
     QAction* Obtnost1 = nullptr;
     QAction* Vybzamer = nullptr;
+    QAction* Ovladani1 = nullptr;
     QAction* Index1 = nullptr;
     QAction* Ohe1 = nullptr;
 
@@ -100,6 +109,7 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     AboutBox* Form7 = nullptr;
     SightChooser* Form8 = nullptr;
     StatisticsWindow* Form9 = nullptr;
+    ControlsDialog* OvlForm = nullptr;
 
   public Q_SLOTS:
     void Timer1Timer();
@@ -113,6 +123,7 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     void K1Click();
     void Obtnost1Click();
     void VybzamerClick();
+    void Ovladani1Click();
     void Index1Click();
     void Ohe1Click();
 
@@ -128,6 +139,10 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     void activatingf();
     void closingf();
     bool handleKey(QEvent* event);
+    void readGamepad();
+    void play(const std::vector<KeyTransition>& keys);
+    // The help, the next-arrow picture and the controls dialog name the keys and buttons bound.
+    void showControlHints();
     // Runs a player's action; a picture that cannot be loaded ends it with the error box.
     void guarded(const std::function<void()>& action);
     QLabel* label(MatchLabel which) const;
@@ -135,6 +150,11 @@ class MainWindow final : public QMainWindow, public MatchScreen {
 
     FileStore& files_;
     SettingsFile settings_;
+    KeyBindings bindings_;
+    ControlInput input_;
+    Gamepad* gamepad_ = nullptr;
+    QTimer* padTimer_ = nullptr;
+    GamepadReading pad_;
     MatchState state_;
     MatchEngine engine_;
     std::unique_ptr<DialogSetupPrompts> setupPrompts_;
