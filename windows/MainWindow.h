@@ -55,6 +55,8 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     // Plays the game from `pad` too: read once per aiming tick, and between arrows on a timer of
     // its own.
     void useGamepad(Gamepad& pad);
+    // Reads the pad once and plays what it asks; the aiming tick and the pad's timer call it.
+    void readGamepad();
 
     // MatchScreen
     void setLabel(MatchLabel label, const std::string& text) override;
@@ -139,7 +141,6 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     void activatingf();
     void closingf();
     bool handleKey(QEvent* event);
-    void readGamepad();
     void play(const std::vector<KeyTransition>& keys);
     // The help, the next-arrow picture and the controls dialog name the keys and buttons bound.
     void showControlHints();
