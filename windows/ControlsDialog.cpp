@@ -24,6 +24,11 @@ bool opensMenu(KeyCode key) {
 }  // namespace
 
 ControlsDialog::ControlsDialog(QWidget* parent) : QDialog(parent) {
+    tellRefusal = [this](const QString& why) {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Ovládání"), why, QMessageBox::Ok,
+                        this);
+        box.exec();
+    };
     setWindowTitle(QStringLiteral("Ovládání"));
     auto* grid = new QGridLayout;
     const QStringList headers = {QStringLiteral("Činnost"), QStringLiteral("Klávesa"),
@@ -141,9 +146,7 @@ void ControlsDialog::captured(ControlAction action, std::size_t place, KeyCode k
         } else {
             why = QStringLiteral("Klávesa %1 sama nic nedělá, nelze ji přiřadit.").arg(name);
         }
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("Ovládání"), why, QMessageBox::Ok,
-                        this);
-        box.exec();
+        tellRefusal(why);
     }
     showBindings();
 }

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <array>
+#include <functional>
 
 #include "rules/controls/GamepadMapping.h"
 #include "rules/settings/KeyBindings.h"
@@ -22,6 +23,10 @@ class ControlsDialog final : public QDialog {
     // Shows `bindings` to be changed, and the pad as the game last read it.
     void load(const KeyBindings& bindings, GamepadFamily family, const QString& padName);
     const KeyBindings& bindings() const { return bindings_; }
+
+    // Tells the player why a key was refused; a message box captioned "Ovládání", which tests
+    // replace.
+    std::function<void(const QString& why)> tellRefusal;
 
     std::array<std::array<KeyCaptureButton*, kKeysPerAction>, kControlActionCount> keyButtons{};
     std::array<QToolButton*, kControlActionCount> clearButtons{};
