@@ -1,5 +1,6 @@
 #include <QLabel>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <QtTest>
 
 #include "support/MemoryFileStore.h"
@@ -120,6 +121,16 @@ class ControlsDialogTest : public QObject {
         QCOMPARE(f.keyBindings().actionOf(Qt::Key_Space), ControlAction::Shoot);
         QVERIFY(!f.keyBindings().actionOf(Qt::Key_S));
         QVERIFY(f.Nextarrow->toolTip().contains(QStringLiteral("D nebo N")));
+        f.Index1Click();
+        QWidget* help = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == QStringLiteral("HelpViewer")) help = w;
+        }
+        QVERIFY(help != nullptr);
+        const QString shown = help->findChild<QTextBrowser*>()->toPlainText();
+        QVERIFY2(shown.contains(QStringLiteral("stiskem Space šíp vypustíte")), qPrintable(shown));
+        QVERIFY(shown.contains(QStringLiteral("stiskněte D nebo N.")));
+        help->close();
 
         // "Výchozí" brings the default keys back, and Storno keeps what was there.
         answers.then(Answer<ControlsDialog>([](ControlsDialog& d) {
