@@ -13,7 +13,7 @@
 
 #include "platform/Gamepad.h"
 #include "platform/QtFileStore.h"
-#include "rules/formats/Random.h"
+#include "rules/match/Random.h"
 #include "windows/MainWindow.h"
 #include "windows/X11Images.h"
 
