@@ -322,14 +322,7 @@ void MainWindow::setTimerRunning(bool running) {
     } else {
         Timer1->stop();
     }
-    // While an arrow is aimed, the aiming tick reads the pad itself.
-    if (padTimer_ != nullptr) {
-        if (running) {
-            padTimer_->stop();
-        } else {
-            padTimer_->start();
-        }
-    }
+    schedulePad();
 }
 
 void MainWindow::showResults() {
@@ -353,7 +346,7 @@ void MainWindow::guarded(const std::function<void()>& action) {
 }
 
 void MainWindow::Timer1Timer() {
-    readGamepad();
+    if (pad_.connected) readGamepad();
     guarded([this] { engine_.Timer1Timer(); });
 }
 void MainWindow::NextarrowClick() {
@@ -459,9 +452,21 @@ void MainWindow::play(const std::vector<KeyTransition>& keys) {
 void MainWindow::useGamepad(Gamepad& pad) {
     gamepad_ = &pad;
     padTimer_ = new QTimer(this);
-    padTimer_->setInterval(kPadIdleInterval);
     connect(padTimer_, &QTimer::timeout, this, &MainWindow::readGamepad);
-    if (!Timer1->isActive()) padTimer_->start();
+    schedulePad();
+}
+
+void MainWindow::schedulePad() {
+    if (padTimer_ == nullptr) return;
+    // A connected pad is read by the aiming tick while an arrow is aimed, and as often between
+    // arrows; without one, SDL is only asked now and then whether one has been plugged in, so
+    // that it costs the aiming nothing.
+    if (pad_.connected && Timer1->isActive()) {
+        padTimer_->stop();
+        return;
+    }
+    const int interval = pad_.connected ? Timer1->interval() : kPadIdleInterval;
+    if (!padTimer_->isActive() || padTimer_->interval() != interval) padTimer_->start(interval);
 }
 
 void MainWindow::readGamepad() {
@@ -470,9 +475,7 @@ void MainWindow::readGamepad() {
     const bool plugged = reading.connected != pad_.connected || reading.family != pad_.family;
     pad_ = reading;
     if (plugged) {
-        // Between arrows a connected pad is read as often as the aiming tick reads it; without
-        // one, now and then, to notice one being plugged in.
-        padTimer_->setInterval(reading.connected ? Timer1->interval() : kPadIdleInterval);
+        schedulePad();
         showControlHints();
     }
     // The pad plays the match only while the player is at the board, as the keys do.

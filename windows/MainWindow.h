@@ -52,8 +52,8 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     SettingsFile& settings() { return settings_; }
     // The keys that play the actions, as the settings give them.
     const KeyBindings& keyBindings() const { return bindings_; }
-    // Plays the game from `pad` too: read once per aiming tick, and between arrows on a timer of
-    // its own.
+    // Plays the game from `pad` too: a connected pad is read once per aiming tick, and between
+    // arrows on a timer of its own.
     void useGamepad(Gamepad& pad);
     // Reads the pad once and plays what it asks; the aiming tick and the pad's timer call it.
     void readGamepad();
@@ -142,6 +142,7 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     void closingf();
     bool handleKey(QEvent* event);
     void play(const std::vector<KeyTransition>& keys);
+    void schedulePad();
     // The help, the next-arrow picture and the controls dialog name the keys and buttons bound.
     void showControlHints();
     // Runs a player's action; a picture that cannot be loaded ends it with the error box.
