@@ -29,7 +29,6 @@ struct Game {
         form = std::make_unique<MainWindow>(files, random, sound);
         form->askWelcome = [] { return true; };
         form->FormCreate();
-        form->CreateDialogs();
         form->show();
     }
     const MatchState& state() { return form->state(); }
@@ -91,8 +90,8 @@ class ControlsDialogTest : public QObject {
         MainWindow& f = *g.form;
         ModalAnswers answers;
         QStringList refusals;
-        f.OvlForm->tellRefusal = [&refusals](const QString& why) { refusals << why; };
         answers.then(Answer<ControlsDialog>([&](ControlsDialog& d) {
+            d.tellRefusal = [&refusals](const QString& why) { refusals << why; };
             QCOMPARE(d.windowTitle(), QStringLiteral("Ovládání"));
             QVERIFY(d.notice->isVisibleTo(&d));
             QVERIFY(d.notice->text().contains(QStringLiteral("„dolů“")));

@@ -5,9 +5,9 @@
 
 #include "platform/Gamepad.h"
 #include "rules/match/Aiming.h"
+#include "support/MemoryFileStore.h"
 #include "support/RecordingScreen.h"
 #include "support/ScriptedRandom.h"
-#include "support/MemoryFileStore.h"
 #include "support/WorkingDirectory.h"
 #include "windows/ClickableImage.h"
 #include "windows/MainWindow.h"
@@ -79,7 +79,6 @@ struct Game {
         form.askWelcome = [] { return true; };
         form.useGamepad(gamepad);
         form.FormCreate();
-        form.CreateDialogs();
         form.show();
         form.activateWindow();
     }
