@@ -27,6 +27,7 @@ class DifficultyDialog;
 class StatisticsWindow;
 class ControlsDialog;
 class Gamepad;
+class WindowScaleMenu;
 
 // The main window: target, sight, scope, clicker, labels and menu. It owns the match state,
 // shows what the engine asks for and passes the player's keys and clicks on.
@@ -101,6 +102,7 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     QAction* Obtnost1 = nullptr;
     QAction* Vybzamer = nullptr;
     QAction* Ovladani1 = nullptr;
+    WindowScaleMenu* Velikostokna = nullptr;
     QAction* Index1 = nullptr;
     QAction* Ohe1 = nullptr;
 
@@ -125,6 +127,7 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     void Obtnost1Click();
     void VybzamerClick();
     void Ovladani1Click();
+    void VelikostoknaClick(int32_t percent);
     void Index1Click();
     void Ohe1Click();
 
@@ -165,4 +168,6 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     WindowPosition storedPosition_;
     bool firstActivation_ = true;
     bool returningFromDialog_ = false;
+    // The window size Qt was started with; positions are stored as they would be at 100 %.
+    int32_t appliedScale_;
 };
