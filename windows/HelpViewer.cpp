@@ -12,14 +12,21 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "platform/BoundedRead.h"
+#include "rules/controls/ControlHints.h"
 
 namespace {
 
 const QString kHelpFile = QStringLiteral("Brantel2.hlp");
 // The help is a few tens of kilobytes; past this a file is shown only as far as it goes.
 constexpr qint64 kLargestHelpFile = 4 * 1024 * 1024;
+
+HelpControlNames& controlNames() {
+    static HelpControlNames names;
+    return names;
+}
 
 bool hasAnchor(const QTextDocument& document, const QString& name) {
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
@@ -87,7 +94,11 @@ class HelpWindow final : public QWidget {
         const QByteArray& bytes = *read;
         QStringDecoder decoder = QStringDecoder::decoderForHtml(bytes);
         if (!decoder.isValid()) decoder = QStringDecoder(QStringDecoder::Utf8);
-        browser_->setHtml(decoder(bytes));
+        QString html = decoder(bytes);
+        if (controlNames()) {
+            html = QString::fromStdString(FillControlHints(html.toStdString(), controlNames()));
+        }
+        browser_->setHtml(html);
         browser_->verticalScrollBar()->setValue(0);
         return true;
     }
@@ -132,4 +143,8 @@ void ShowHelpContents() {
     HelpWindow& window = helpWindow();
     window.present();
     window.showContents();
+}
+
+void SetHelpControlNames(HelpControlNames names) {
+    controlNames() = std::move(names);
 }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -10,7 +11,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include <QFileInfo>
+#include "platform/Gamepad.h"
 #include "platform/QtBuiltin.h"
 #include "platform/QtPictureLoader.h"
 #include "platform/QtText.h"
@@ -26,6 +27,8 @@
 #include "windows/AboutBox.h"
 #include "windows/BackdropImage.h"
 #include "windows/ClickableImage.h"
+#include "windows/ControlNames.h"
+#include "windows/ControlsDialog.h"
 #include "windows/DialogSetupPrompts.h"
 #include "windows/DifficultyDialog.h"
 #include "windows/ErrorBox.h"
@@ -42,6 +45,8 @@ constexpr int kClientWidth = 720;
 constexpr int kClientHeight = 480;
 constexpr QPoint kDesignPosition{291, 233};
 constexpr int kLabelLeft = 528;
+// How often the pad is looked at between arrows while none is connected, in milliseconds.
+constexpr int kPadIdleInterval = 250;
 const char* const kConfigurationFile = "Brantel2.ini";
 
 QString welcomeText() {
@@ -55,27 +60,6 @@ bool showWelcome() {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Vítejte !"), welcomeText(),
                     QMessageBox::Ok | QMessageBox::Cancel);
     return box.exec() == QMessageBox::Ok;
-}
-
-int32_t virtualKey(int qtKey) {
-    switch (qtKey) {
-        case Qt::Key_Left:
-            return kVkLeft;
-        case Qt::Key_Up:
-            return kVkUp;
-        case Qt::Key_Right:
-            return kVkRight;
-        case Qt::Key_Down:
-            return kVkDown;
-        case Qt::Key_A:
-            return kVkDraw;
-        case Qt::Key_S:
-            return kVkShoot;
-        case Qt::Key_D:
-            return kVkNext;
-        default:
-            return 0;
-    }
 }
 
 // The sight and the drawn arrow move over the target and the clicker every tick; where such a
@@ -113,6 +97,7 @@ MainWindow::MainWindow(FileStore& files, Random& random, ClickerSound& sound, QW
       askWelcome(showWelcome),
       files_(files),
       settings_(files),
+      bindings_(ReadKeyBindings(settings_.settings())),
       engine_(state_, *this, random, sound),
       appliedScale_(AppliedWindowScale()) {
     setWindowTitle(QStringLiteral("VEXA 99"));
@@ -131,6 +116,7 @@ MainWindow::MainWindow(FileStore& files, Random& random, ClickerSound& sound, QW
     buildBoard();
     buildLabels();
     buildMenu();
+    showControlHints();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     Timer1 = new QTimer(this);
@@ -233,6 +219,8 @@ void MainWindow::buildMenu() {
     Nastaveni = menuBar()->addMenu(QStringLiteral("Nastavení"));
     Obtnost1 = Nastaveni->addAction(QStringLiteral("Obtížnost"), this, &MainWindow::Obtnost1Click);
     Vybzamer = Nastaveni->addAction(QStringLiteral("Zaměřovač"), this, &MainWindow::VybzamerClick);
+    Ovladani1 =
+        Nastaveni->addAction(QStringLiteral("Ovládání..."), this, &MainWindow::Ovladani1Click);
     Velikostokna =
         new WindowScaleMenu(*this, appliedScale_, settings_.settings().windowScale, this);
     Velikostokna->onChosen = [this](int32_t percent) { VelikostoknaClick(percent); };
@@ -338,6 +326,7 @@ void MainWindow::setTimerRunning(bool running) {
     } else {
         Timer1->stop();
     }
+    schedulePad();
 }
 
 void MainWindow::showResults() {
@@ -365,6 +354,7 @@ void MainWindow::guarded(const std::function<void()>& action) {
 }
 
 void MainWindow::Timer1Timer() {
+    if (pad_.connected) readGamepad();
     guarded([this] { engine_.Timer1Timer(); });
 }
 void MainWindow::NextarrowClick() {
@@ -430,6 +420,23 @@ void MainWindow::VybzamerClick() {
     }
     showOwnDialog(Form8);
 }
+void MainWindow::Ovladani1Click() {
+    if (OvlForm == nullptr) own(OvlForm = new ControlsDialog(this));
+    OvlForm->load(bindings_, pad_.family, QString::fromStdString(gamepad_ ? gamepad_->name() : ""));
+    if (OvlForm->exec() != QDialog::Accepted) return;
+    // Only the actions whose keys changed are written, so that a value the game could not read
+    // stays as the player wrote it until the player sets that action.
+    PlayerSettings changed = settings_.settings();
+    for (std::size_t a = 0; a < kControlActionCount; ++a) {
+        const auto action = static_cast<ControlAction>(a);
+        if (OvlForm->bindings().keys(action) != bindings_.keys(action)) {
+            changed.controls[a] = KeysText(OvlForm->bindings().keys(action), PortableKeyName);
+        }
+    }
+    bindings_ = ReadKeyBindings(changed);
+    settings_.save(changed);
+    showControlHints();
+}
 void MainWindow::VelikostoknaClick(int32_t percent) {
     PlayerSettings changed = settings_.settings();
     changed.windowScale = percent;
@@ -469,18 +476,86 @@ void MainWindow::showOwnDialog(QWidget* dialog) {
 
 bool MainWindow::handleKey(QEvent* event) {
     auto* key = static_cast<QKeyEvent*>(event);
-    const int32_t vk = virtualKey(key->key());
-    if (vk == 0 || key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
+    const std::optional<ControlAction> action = bindings_.actionOf(key->key());
+    if (!action || key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
     // A held key repeats as release/press pairs; only the real press and release count.
     if (key->isAutoRepeat()) return true;
-    guarded([&] {
-        if (event->type() == QEvent::KeyPress) {
-            engine_.FormKeyDown(vk);
-        } else {
-            engine_.FormKeyUp(vk);
-        }
-    });
+    play(event->type() == QEvent::KeyPress ? input_.keyPressed(*action, key->key())
+                                           : input_.keyReleased(*action, key->key()));
     return true;
+}
+
+void MainWindow::play(const std::vector<KeyTransition>& keys) {
+    for (const KeyTransition& k : keys) {
+        guarded([&] {
+            if (k.down) {
+                engine_.FormKeyDown(k.virtualKey);
+            } else {
+                engine_.FormKeyUp(k.virtualKey);
+            }
+        });
+    }
+}
+
+void MainWindow::useGamepad(Gamepad& pad) {
+    gamepad_ = &pad;
+    padTimer_ = new QTimer(this);
+    connect(padTimer_, &QTimer::timeout, this, &MainWindow::readGamepad);
+    schedulePad();
+}
+
+void MainWindow::schedulePad() {
+    if (padTimer_ == nullptr) return;
+    // A connected pad is read by the aiming tick while an arrow is aimed, and as often between
+    // arrows; without one, SDL is only asked now and then whether one has been plugged in, so
+    // that it costs the aiming nothing.
+    if (pad_.connected && Timer1->isActive()) {
+        padTimer_->stop();
+        return;
+    }
+    const int interval = pad_.connected ? Timer1->interval() : kPadIdleInterval;
+    if (!padTimer_->isActive() || padTimer_->interval() != interval) padTimer_->start(interval);
+}
+
+void MainWindow::readGamepad() {
+    if (gamepad_ == nullptr) return;
+    const GamepadReading reading = gamepad_->read();
+    const bool plugged = reading.connected != pad_.connected || reading.family != pad_.family;
+    pad_ = reading;
+    if (plugged) {
+        schedulePad();
+        showControlHints();
+    }
+    // The pad plays the match only while the player is at the board, as the keys do.
+    if (!isActiveWindow() || QApplication::activeModalWidget() ||
+        QApplication::activePopupWidget()) {
+        return;
+    }
+    const GamepadCommands commands = ReadGamepadCommands(reading);
+    play(input_.gamepad(commands));
+    if (commands.openMenu) menuBar()->setActiveAction(Hra->menuAction());
+}
+
+void MainWindow::showControlHints() {
+    const GamepadFamily family = pad_.family;
+    Nextarrow->setToolTip(QStringLiteral("Další šíp: %1, na ovladači %2")
+                              .arg(KeysName(bindings_.keys(ControlAction::NextArrow)),
+                                   PadName(ControlAction::NextArrow, family)));
+    SetHelpControlNames(
+        [bindings = bindings_, family](std::string_view attribute,
+                                       std::string_view value) -> std::optional<std::string> {
+            if (attribute == "data-ovladac" && value == "start") {
+                return PadMenuName(family).toStdString();
+            }
+            for (std::size_t a = 0; a < kControlActionCount; ++a) {
+                const auto action = static_cast<ControlAction>(a);
+                if (value != ControlKeyName(action)) continue;
+                return (attribute == "data-ovladani" ? KeysName(bindings.keys(action))
+                                                     : PadName(action, family))
+                    .toStdString();
+            }
+            return std::nullopt;
+        });
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

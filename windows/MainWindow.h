@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+#include "rules/controls/ControlInput.h"
 #include "rules/match/MatchEngine.h"
 #include "rules/match/MatchState.h"
 #include "rules/settings/SettingsFile.h"
@@ -24,6 +25,8 @@ class AboutBox;
 class SightChooser;
 class DifficultyDialog;
 class StatisticsWindow;
+class ControlsDialog;
+class Gamepad;
 class WindowScaleMenu;
 
 // The main window: target, sight, scope, clicker, labels and menu. It owns the match state,
@@ -46,6 +49,13 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     MatchEngine& engine() { return engine_; }
     // The player's settings in "nastaveni.ini"; every window that changes one saves it here.
     SettingsFile& settings() { return settings_; }
+    // The keys that play the actions, as the settings give them.
+    const KeyBindings& keyBindings() const { return bindings_; }
+    // Plays the game from `pad` too: a connected pad is read once per aiming tick, and between
+    // arrows on a timer of its own.
+    void useGamepad(Gamepad& pad);
+    // Reads the pad once and plays what it asks; the aiming tick and the pad's timer call it.
+    void readGamepad();
 
     // MatchScreen
     void setLabel(MatchLabel label, const std::string& text) override;
@@ -91,6 +101,7 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     QAction* K1 = nullptr;
     QAction* Obtnost1 = nullptr;
     QAction* Vybzamer = nullptr;
+    QAction* Ovladani1 = nullptr;
     WindowScaleMenu* Velikostokna = nullptr;
     QAction* Index1 = nullptr;
     QAction* Ohe1 = nullptr;
@@ -101,6 +112,7 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     AboutBox* Form7 = nullptr;
     SightChooser* Form8 = nullptr;
     StatisticsWindow* Form9 = nullptr;
+    ControlsDialog* OvlForm = nullptr;
 
   public Q_SLOTS:
     void Timer1Timer();
@@ -114,6 +126,7 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     void K1Click();
     void Obtnost1Click();
     void VybzamerClick();
+    void Ovladani1Click();
     void VelikostoknaClick(int32_t percent);
     void Index1Click();
     void Ohe1Click();
@@ -130,6 +143,10 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     void activatingf();
     void closingf();
     bool handleKey(QEvent* event);
+    void play(const std::vector<KeyTransition>& keys);
+    void schedulePad();
+    // The help, the next-arrow picture and the controls dialog name the keys and buttons bound.
+    void showControlHints();
     // Runs a player's action; a picture that cannot be loaded ends it with the error box.
     void guarded(const std::function<void()>& action);
     QLabel* label(MatchLabel which) const;
@@ -139,6 +156,11 @@ class MainWindow final : public QMainWindow, public MatchScreen {
 
     FileStore& files_;
     SettingsFile settings_;
+    KeyBindings bindings_;
+    ControlInput input_;
+    Gamepad* gamepad_ = nullptr;
+    QTimer* padTimer_ = nullptr;
+    GamepadReading pad_;
     MatchState state_;
     MatchEngine engine_;
     std::unique_ptr<DialogSetupPrompts> setupPrompts_;

@@ -90,8 +90,8 @@ class MainWindowTest : public QObject {
             }
         }
         QCOMPARE(captions, QStringList({"Hra", "Nová hra", "Statistika...", "-", "Konec",
-                                        "Nastavení", "Obtížnost", "Zaměřovač", "Velikost okna",
-                                        "Nápověda", "Index", "O hře..."}));
+                                        "Nastavení", "Obtížnost", "Zaměřovač", "Ovládání...",
+                                        "Velikost okna", "Nápověda", "Index", "O hře..."}));
     }
 
     void startUpReadsTheConfigurationAndDeclinedWelcomeEndsTheGame() {

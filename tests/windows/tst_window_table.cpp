@@ -21,6 +21,7 @@
 #include "windows/AboutBox.h"
 #include "windows/ArcherEditor.h"
 #include "windows/ArcherListDialog.h"
+#include "windows/ControlsDialog.h"
 #include "windows/DifficultyDialog.h"
 #include "windows/HelpViewer.h"
 #include "windows/HitAnalysisPage.h"
@@ -101,6 +102,7 @@ class WindowTableTest : public QObject {
         DifficultyDialog difficulty(state);
         SightChooser sightChooser(zamer);
         AboutBox about;
+        ControlsDialog controls;
         ShowHelpContents();
         QWidget* help = nullptr;
         for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -120,6 +122,7 @@ class WindowTableTest : public QObject {
             {&about, about.windowTitle()},
             {help, help->windowTitle()},
             {&statistics, statistics.windowTitle()},
+            {&controls, controls.windowTitle()},
             {statistics.RozborZasahu,
              statistics.Zalozky->tabText(statistics.Zalozky->indexOf(statistics.RozborZasahu))},
         };
