@@ -14,6 +14,10 @@ std::string DivisionName(int32_t roundType) {
     return round->men ? "mu\u017ei" : "\u017eeny";
 }
 
+std::string PracticeRoundName(int32_t metres) {
+    return "Tr\u00e9nink " + std::to_string(metres) + " m";
+}
+
 std::string RoundTitle(int32_t roundType) {
     const RoundRules* round = findRound(roundType);
     if (!round) return {};

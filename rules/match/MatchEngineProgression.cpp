@@ -11,6 +11,12 @@ void MatchEngine::NextarrowClick() {
     // Outside a match the counters have no end to count down.
     if (!s.MatchUnderWay) return;
     PictureLoads pictures(screen_);
+    // Time ran out since the last look at the clock: that closes the end, not this action.
+    if (EndClockExpired()) {
+        ExpireEnd(pictures);
+        pictures.throwFirstFailure();
+        return;
+    }
     EnableNextarrow(false);
     SetLabel(MatchLabel::Vzdalenost, std::to_string(s.Distance) + " m");
     --s.ArrowsLeft;
@@ -23,6 +29,7 @@ void MatchEngine::NextarrowClick() {
     MoveSight(sight);
     MoveDrawnArrow(kArrowNocked);
     if (!s.DemoMode) BeginAimRecord();
+    if (practice_) StartEndClock();
     if (s.DemoMode) {
         // Nobody shoots: the action closes the whole distance at once.
         s.ArrowsLeft = 0;
@@ -45,7 +52,8 @@ void MatchEngine::FinishEnd(PictureLoads& pictures) {
     pictures.load(PictureSlot::Nextarrow, "nextar.bmp");
     ResetMarkers();
     s.EndScores.fill(0);
-    ChangeDistance(pictures);
+    // A practice session is one distance; it ends when its last end closes.
+    if (!practice_) ChangeDistance(pictures);
 }
 
 void MatchEngine::ChangeDistance(PictureLoads& pictures) {
@@ -68,10 +76,10 @@ void MatchEngine::ChangeDistance(PictureLoads& pictures) {
     screen_.showResults();
 }
 
-void MatchEngine::CloseEnd(Point scopePoint, PictureLoads& pictures) {
+void MatchEngine::CloseEnd(std::optional<Point> scopePoint, PictureLoads& pictures) {
     MatchState& s = state_;
     pictures.load(PictureSlot::Nextarrow, "nextsa.bmp");
-    PlaceMarker(1, scopePoint);
+    if (scopePoint) PlaceMarker(1, *scopePoint);
     SortEndScores(s.EndScores);
     SetLabel(MatchLabel::Sipylabel, EndScoresText(s.EndScores, s.Distance));
 
@@ -86,7 +94,8 @@ void MatchEngine::CloseEnd(Point scopePoint, PictureLoads& pictures) {
     }
     SetLabel(MatchLabel::SoucetSada, std::to_string(sum));
     if (int32_t ScoreRecord::*field = DistanceScoreField(s.Distance)) record.*field += sum;
-    SetLabel(MatchLabel::Celkem, std::to_string(RoundTotal(record, s.RoundType)));
+    if (practice_) ClosePracticeEnd();
+    SetLabel(MatchLabel::Celkem, ShownTotal());
     log_->endClosed();
 }
 

@@ -5,6 +5,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "rules/formats/PictureError.h"
@@ -22,6 +23,9 @@ class RecordingScreen final : public MatchScreen {
     // Runs inside showResults, while the results window would be open; the real window calls
     // the engine's ResultsClosed from its close handling, so tests put that here.
     std::function<void()> onShowResults;
+    // The summaries shown, and the answer to each: true asks for another session.
+    std::vector<PracticeSummary> summaries;
+    bool practiceAgain = false;
 
     static std::string name(MatchLabel label) {
         switch (label) {
@@ -82,6 +86,17 @@ class RecordingScreen final : public MatchScreen {
     }
     void showMessage(const std::string& caption, const std::string& text) override {
         effects.push_back("message " + caption + "|" + text);
+    }
+    void showEndClock(int32_t secondsLeft, ClockLight light) override {
+        static constexpr const char* kLights[] = {"green", "yellow", "red"};
+        effects.push_back("clock " + std::to_string(secondsLeft) + " " +
+                          kLights[static_cast<int>(light)]);
+    }
+    void hideEndClock() override { effects.push_back("clock hidden"); }
+    bool showPracticeSummary(const PracticeSummary& summary) override {
+        effects.push_back("summary");
+        summaries.push_back(summary);
+        return std::exchange(practiceAgain, false);
     }
 
   private:
