@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+#include "platform/QtSteadyClock.h"
 #include "rules/formats/StoredPosition.h"
 #include "rules/match/MatchEngine.h"
 #include "rules/match/MatchState.h"
@@ -24,6 +25,8 @@ class AboutBox;
 class SightChooser;
 class DifficultyDialog;
 class StatisticsWindow;
+class PracticeDialog;
+class PracticeSummaryWindow;
 
 // The main window: target, sight, scope, clicker, labels and menu. It owns the match state,
 // shows what the engine asks for and passes the player's keys and clicks on.
@@ -59,6 +62,9 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     void setTimerRunning(bool running) override;
     void showResults() override;
     void showMessage(const std::string& caption, const std::string& text) override;
+    void showEndClock(int32_t secondsLeft, ClockLight light) override;
+    void hideEndClock() override;
+    bool showPracticeSummary(const PracticeSummary& summary) override;
 
     // The controls, named as the game knows them.
     BackdropImage* Tercov = nullptr;
@@ -83,12 +89,18 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     QLabel* Lukostrelec = nullptr;
     QLabel* Image3 = nullptr;
     QTimer* Timer1 = nullptr;
+    // The end clock of a timed practice: its light, its seconds, and the look at it between
+    // the aiming ticks.
+    QLabel* Svetlo = nullptr;
+    QLabel* Hodiny = nullptr;
+    QTimer* HodinyTimer = nullptr;
 
     QMenu* Hra = nullptr;
     QMenu* Nastaveni = nullptr;
     QMenu* Npovda1 = nullptr;
     QAction* Novhra1 = nullptr;
     QAction* Statistika1 = nullptr;
+    QAction* Trenink1 = nullptr;
     QAction* K1 = nullptr;
     QAction* Obtnost1 = nullptr;
     QAction* Vybzamer = nullptr;
@@ -100,6 +112,8 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     AboutBox* Form7 = nullptr;
     SightChooser* Form8 = nullptr;
     StatisticsWindow* Form9 = nullptr;
+    PracticeDialog* TreninkForm = nullptr;
+    PracticeSummaryWindow* VysledekTreninku = nullptr;
 
   public Q_SLOTS:
     void Timer1Timer();
@@ -110,6 +124,8 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     void DownbutClick();
     void Novhra1Click();
     void Statistika1Click();
+    void Trenink1Click();
+    void HodinyTimerTimer();
     void K1Click();
     void Obtnost1Click();
     void VybzamerClick();
@@ -124,6 +140,7 @@ class MainWindow final : public QMainWindow, public MatchScreen {
   private:
     void buildBoard();
     void buildLabels();
+    void buildEndClock();
     void buildMenu();
     void activatingf();
     void closingf();
@@ -137,6 +154,7 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     SettingsFile settings_;
     MatchState state_;
     MatchEngine engine_;
+    QtSteadyClock steadyClock_;
     std::unique_ptr<DialogSetupPrompts> setupPrompts_;
     QSet<const QObject*> ownDialogs_;
     WindowPosition storedPosition_;

@@ -14,6 +14,11 @@ int64_t YellowFromMs(int32_t limitSeconds) {
     return limitSeconds < kShortLimitSeconds ? limitMs / 4 : kYellowMs;
 }
 
+int32_t ProposedEndSeconds(int32_t arrowsPerEnd) {
+    constexpr int32_t kSecondsPerArrow = 40;
+    return arrowsPerEnd * kSecondsPerArrow;
+}
+
 void EndClock::start(int64_t nowMs) {
     started_ = true;
     paused_ = false;

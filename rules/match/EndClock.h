@@ -19,6 +19,10 @@ class SteadyClock {
 // its last quarter instead, so that a short end is not yellow from the start.
 int64_t YellowFromMs(int32_t limitSeconds);
 
+// The limit the practice dialog proposes for an end: 40 seconds an arrow, as the outdoor rules
+// give two minutes to three arrows and four to six.
+int32_t ProposedEndSeconds(int32_t arrowsPerEnd);
+
 class EndClock {
   public:
     // A clock of `limitSeconds` that has not started yet; 0 is no limit at all.

@@ -19,6 +19,7 @@ class PictureLoads;
 // `secondsPerEnd` is not 0, a clock for every end.
 struct PracticeSetup {
     std::string archer;  // cp1250
+    std::string club;    // cp1250; the archer's club in the history, if he has one
     int32_t distance = 30;
     int32_t ends = 6;
     int32_t secondsPerEnd = 0;

@@ -17,7 +17,8 @@ void MatchEngine::StartPractice(const PracticeSetup& setup) {
     screen_.hideEndClock();
 
     s.Competitors = CompetitorTable{};
-    s.Competitors[0] = {.Name = setup.archer, .Club = {}, .Performance = {}, .IsComputer = false};
+    s.Competitors[0] = {
+        .Name = setup.archer, .Club = setup.club, .Performance = {}, .IsComputer = false};
     s.RoundType = 0;
     s.Scores.fill(ScoreRecord{});
     s.EndScores.fill(0);
