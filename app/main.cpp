@@ -14,9 +14,10 @@
 #include "platform/GameFolder.h"
 #include "platform/QtClickerSound.h"
 #include "platform/QtFileStore.h"
+#include "platform/WindowScale.h"
 #include "platform/history/SqliteMatchLog.h"
-#include "rules/formats/Random.h"
 #include "rules/history/HistoryMessages.h"
+#include "rules/match/Random.h"
 #include "windows/MainWindow.h"
 #include "windows/X11Images.h"
 
@@ -48,7 +49,10 @@ std::optional<QString> enterGameFolder() {
 
 int main(int argc, char** argv) {
     UsePlainX11Images();
+    // Read from the game folder before it is laid or entered: Qt takes the size only now.
+    ApplyWindowScale(StoredWindowScale(PlayerGameFolder()));
     QApplication app(argc, argv);
+    KeepPlainX11ImagesToX11();
     app.setApplicationName(QStringLiteral("VEXA 99"));
     QTranslator translator;
     speakCzech(app, translator);
@@ -72,7 +76,6 @@ int main(int argc, char** argv) {
             });
         };
         const bool welcome = form1.FormCreate();
-        form1.CreateDialogs();
         if (!welcome) return 0;
         form1.show();
         return app.exec();

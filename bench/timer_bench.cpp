@@ -26,7 +26,7 @@ class NullScreen final : public MatchScreen {
     void showMessage(const std::string&, const std::string&) override {}
     void showEndClock(int32_t, ClockLight) override {}
     void hideEndClock() override {}
-    bool showPracticeSummary(const PracticeSummary&) override { return false; }
+    bool showPracticeSummary(const PracticeSession&) override { return false; }
 };
 
 class SilentClicker final : public ClickerSound {

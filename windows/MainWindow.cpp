@@ -13,15 +13,17 @@
 #include "platform/QtBuiltin.h"
 #include "platform/QtPictureLoader.h"
 #include "platform/QtText.h"
+#include "platform/WindowScale.h"
 #include "platform/history/HistoryFile.h"
 #include "platform/history/HistoryReader.h"
-#include "rules/formats/Configuration.h"
 #include "rules/formats/FileStore.h"
 #include "rules/formats/PictureError.h"
-#include "rules/formats/StoredPosition.h"
+#include "rules/history/PracticeSummary.h"
 #include "rules/match/NewMatchSetup.h"
 #include "rules/match/Rounds.h"
+#include "rules/settings/Configuration.h"
 #include "rules/settings/SettingsMessages.h"
+#include "rules/settings/StoredPosition.h"
 #include "windows/AboutBox.h"
 #include "windows/BackdropImage.h"
 #include "windows/ClickableImage.h"
@@ -35,6 +37,7 @@
 #include "windows/ResultsWindow.h"
 #include "windows/SightChooser.h"
 #include "windows/StatisticsWindow.h"
+#include "windows/WindowScaleMenu.h"
 
 namespace {
 
@@ -82,9 +85,19 @@ int32_t virtualKey(int qtKey) {
 // picture covers its label with opaque pixels, the window need not paint what lies beneath it.
 void showBackdrop(QLabel* label, const QPixmap& picture) {
     label->setPixmap(picture);
+    const QSizeF size = picture.deviceIndependentSize();
     label->setAttribute(Qt::WA_OpaquePaintEvent, !picture.hasAlphaChannel() &&
-                                                     picture.width() >= label->width() &&
-                                                     picture.height() >= label->height());
+                                                     size.width() >= label->width() &&
+                                                     size.height() >= label->height());
+}
+
+// "Brantel2.ini" keeps the window's place as it is at 100 %, so that the window comes back to the
+// same spot on the screen whichever size the player chose since.
+int32_t toFullSize(int32_t coordinate, int32_t scale) {
+    return static_cast<int32_t>(int64_t{coordinate} * scale / 100);
+}
+int32_t fromFullSize(int32_t coordinate, int32_t scale) {
+    return static_cast<int32_t>(int64_t{coordinate} * 100 / scale);
 }
 
 QLabel* image(QWidget* parent, QRect geometry, const QString& builtin = {}) {
@@ -101,7 +114,8 @@ MainWindow::MainWindow(FileStore& files, Random& random, ClickerSound& sound, QW
       askWelcome(showWelcome),
       files_(files),
       settings_(files),
-      engine_(state_, *this, random, sound) {
+      engine_(state_, *this, random, sound),
+      appliedScale_(AppliedWindowScale()) {
     setWindowTitle(QStringLiteral("VEXA 99"));
     setWindowIcon(QIcon(BuiltinPicture(QStringLiteral("icon.png"))));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -142,8 +156,9 @@ void MainWindow::buildBoard() {
     Tercov->setGeometry(0, 0, kTargetSize, kTargetSize);
     Zamer = image(c, {kSightStart.x, kSightStart.y, kSightSize, kSightSize},
                   QStringLiteral("sight1.png"));
-    Dalekohled = image(c, {kScopeOrigin.x, kScopeOrigin.y, kScopeSize, kScopeSize},
-                       QStringLiteral("scope.bmp"));
+    Dalekohled = image(c, {kScopeOrigin.x, kScopeOrigin.y, kScopeSize, kScopeSize});
+    const QString scope = QStringLiteral("scope.bmp");
+    Dalekohled->setPixmap(PictureForScreen(BuiltinPicture(scope), scope, devicePixelRatioF()));
     for (std::size_t i = 0; i < Arrows.size(); ++i) {
         Arrows[i] = image(c, {kMarkerRest[i].x, kMarkerRest[i].y, kMarkerSize, kMarkerSize},
                           QStringLiteral("marker.png"));
@@ -240,6 +255,10 @@ void MainWindow::buildMenu() {
     Nastaveni = menuBar()->addMenu(QStringLiteral("Nastavení"));
     Obtnost1 = Nastaveni->addAction(QStringLiteral("Obtížnost"), this, &MainWindow::Obtnost1Click);
     Vybzamer = Nastaveni->addAction(QStringLiteral("Zaměřovač"), this, &MainWindow::VybzamerClick);
+    Velikostokna =
+        new WindowScaleMenu(*this, appliedScale_, settings_.settings().windowScale, this);
+    Velikostokna->onChosen = [this](int32_t percent) { VelikostoknaClick(percent); };
+    Nastaveni->addMenu(Velikostokna);
     Npovda1 = menuBar()->addMenu(QStringLiteral("Nápověda"));
     Index1 = Npovda1->addAction(QStringLiteral("Index"), this, &MainWindow::Index1Click);
     Ohe1 = Npovda1->addAction(QStringLiteral("O hře..."), this, &MainWindow::Ohe1Click);
@@ -272,32 +291,6 @@ bool MainWindow::FormCreate() {
     return welcome;
 }
 
-void MainWindow::CreateDialogs() {
-    setupPrompts_ = std::make_unique<DialogSetupPrompts>(files_, this);
-    Form5 = new ResultsWindow(state_, files_, this);
-    Form5->onClosing = [this] { engine_.ResultsClosed(); };
-    ObtForm = new DifficultyDialog(state_, this);
-    Form7 = new AboutBox(this);
-    Form8 = new SightChooser(*Zamer, this);
-    Form8->onSightChosen = [this](int32_t sight) {
-        state_.SightPicture = sight;
-        Tercov->riderChanged(*Zamer);
-    };
-    Form9 = new StatisticsWindow(kHistoryFile, files_, this);
-    TreninkForm = new PracticeDialog(this);
-    VysledekTreninku = new PracticeSummaryWindow(this);
-    ownDialogs_ = {&setupPrompts_->Form2,
-                   &setupPrompts_->Form3,
-                   &setupPrompts_->Form4,
-                   Form5,
-                   ObtForm,
-                   Form7,
-                   Form8,
-                   Form9,
-                   TreninkForm,
-                   VysledekTreninku};
-}
-
 // --- MatchScreen -----------------------------------------------------------------------------
 
 QLabel* MainWindow::label(MatchLabel which) const {
@@ -327,9 +320,10 @@ void MainWindow::setLabel(MatchLabel which, const std::string& text) {
 }
 
 void MainWindow::loadPicture(PictureSlot slot, const std::string& fileName) {
-    QPixmap picture = LoadPictureFile(QString::fromStdString(fileName));
+    const QString name = QString::fromStdString(fileName);
+    QPixmap picture = LoadPictureFile(name);
     if (slot == PictureSlot::Tercov) {
-        showBackdrop(Tercov, picture);
+        showBackdrop(Tercov, PictureForScreen(picture, name, devicePixelRatioF()));
     } else {
         Nextarrow->setPixmap(picture);
     }
@@ -366,6 +360,10 @@ void MainWindow::setTimerRunning(bool running) {
 }
 
 void MainWindow::showResults() {
+    if (Form5 == nullptr) {
+        own(Form5 = new ResultsWindow(state_, files_, this));
+        Form5->onClosing = [this] { engine_.ResultsClosed(); };
+    }
     showOwnDialog(Form5);
 }
 
@@ -393,8 +391,9 @@ void MainWindow::hideEndClock() {
     Hodiny->hide();
 }
 
-bool MainWindow::showPracticeSummary(const PracticeSummary& summary) {
-    return VysledekTreninku->showSummary(summary);
+bool MainWindow::showPracticeSummary(const PracticeSession& session) {
+    if (VysledekTreninku == nullptr) own(VysledekTreninku = new PracticeSummaryWindow(this));
+    return VysledekTreninku->showSummary(SummarisePractice(session));
 }
 
 // --- Handlers --------------------------------------------------------------------------------
@@ -427,6 +426,12 @@ void MainWindow::DownbutClick() {
 }
 
 void MainWindow::Novhra1Click() {
+    if (!setupPrompts_) {
+        setupPrompts_ = std::make_unique<DialogSetupPrompts>(files_, this);
+        own(&setupPrompts_->Form2);
+        own(&setupPrompts_->Form3);
+        own(&setupPrompts_->Form4);
+    }
     NewMatchSetup setup(
         state_, files_, *setupPrompts_,
         {.setTimerRunning = [this](bool running) { engine_.SetTimerRunning(running); },
@@ -441,6 +446,7 @@ void MainWindow::Statistika1Click() {
     // An arrow being aimed waits, as it does while a new match is set up.
     const bool aiming = state_.TimerRunning;
     if (aiming) engine_.SetTimerRunning(false);
+    if (Form9 == nullptr) own(Form9 = new StatisticsWindow(kHistoryFile, files_, this));
     // Read afresh: it shows the match just finished.
     Form9->loadHistory();
     showOwnDialog(Form9);
@@ -453,6 +459,7 @@ void MainWindow::Trenink1Click() {
     if (aiming) engine_.SetTimerRunning(false);
     std::vector<ArcherKey> archers;
     HistoryReader(kHistoryFile).readArchers(archers);
+    if (TreninkForm == nullptr) own(TreninkForm = new PracticeDialog(this));
     TreninkForm->prepare(settings_.settings().practice, archers);
     if (TreninkForm->exec() != QDialog::Accepted) {
         if (aiming) engine_.SetTimerRunning(true);
@@ -481,16 +488,48 @@ void MainWindow::K1Click() {
 }
 
 void MainWindow::Obtnost1Click() {
+    if (ObtForm == nullptr) own(ObtForm = new DifficultyDialog(state_, this));
     showOwnDialog(ObtForm);
 }
 void MainWindow::VybzamerClick() {
+    if (Form8 == nullptr) {
+        own(Form8 = new SightChooser(*Zamer, this));
+        Form8->onSightChosen = [this](int32_t sight) {
+            state_.SightPicture = sight;
+            Tercov->riderChanged(*Zamer);
+        };
+    }
     showOwnDialog(Form8);
+}
+void MainWindow::VelikostoknaClick(int32_t percent) {
+    PlayerSettings changed = settings_.settings();
+    changed.windowScale = percent;
+    const bool saved = settings_.save(changed);
+    if (saved && percent == appliedScale_) return;  // back to the size in use: nothing to say
+    // An arrow being aimed waits while the note is read.
+    const bool aiming = state_.TimerRunning;
+    if (aiming) engine_.SetTimerRunning(false);
+    QMessageBox::information(
+        this, QStringLiteral("Velikost okna"),
+        saved ? QStringLiteral("Nová velikost okna platí od příštího spuštění hry.")
+              : QStringLiteral("Velikost okna nelze uložit: soubor nastaveni.ini se nepodařilo "
+                               "zapsat."));
+    if (aiming) engine_.SetTimerRunning(true);
 }
 void MainWindow::Index1Click() {
     ShowHelpContents();
 }
 void MainWindow::Ohe1Click() {
+    if (Form7 == nullptr) own(Form7 = new AboutBox(this));
     showOwnDialog(Form7);
+}
+
+// The game's dialogs are made when first needed, not at start-up: most games open few of them,
+// and together with what they load (the file dialog, the charts) they would take a good part of
+// the game's memory. Each is kept until the game ends, so that it keeps its controls' state
+// between showings.
+void MainWindow::own(QDialog* dialog) {
+    ownDialogs_.insert(dialog);
 }
 
 void MainWindow::showOwnDialog(QWidget* dialog) {
@@ -555,7 +594,10 @@ void MainWindow::activatingf() {
         screens.push_back({r.x(), r.y(), r.width(), r.height()});
     }
     const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight);
-    WindowPosition p = PullIntoView(storedPosition_, frameGeometry().width(), titleBar, screens);
+    const QSize frame = frameGeometry().size();
+    const WindowPosition stored = {fromFullSize(storedPosition_.left, appliedScale_),
+                                   fromFullSize(storedPosition_.top, appliedScale_)};
+    const WindowPosition p = PlaceWindow(stored, frame.width(), frame.height(), titleBar, screens);
     move(p.left, p.top);
 }
 
@@ -566,5 +608,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::closingf() {
     const QRect frame = frameGeometry();
-    files_.write(kConfigurationFile, WriteConfiguration(frame.x(), frame.y(), state_.Difficulty));
+    files_.write(kConfigurationFile,
+                 WriteConfiguration(toFullSize(frame.x(), appliedScale_),
+                                    toFullSize(frame.y(), appliedScale_), state_.Difficulty));
 }

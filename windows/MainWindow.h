@@ -7,10 +7,10 @@
 #include <memory>
 
 #include "platform/QtSteadyClock.h"
-#include "rules/formats/StoredPosition.h"
 #include "rules/match/MatchEngine.h"
 #include "rules/match/MatchState.h"
 #include "rules/settings/SettingsFile.h"
+#include "rules/settings/StoredPosition.h"
 #include "windows/BackdropImage.h"
 
 class FileStore;
@@ -27,6 +27,7 @@ class DifficultyDialog;
 class StatisticsWindow;
 class PracticeDialog;
 class PracticeSummaryWindow;
+class WindowScaleMenu;
 
 // The main window: target, sight, scope, clicker, labels and menu. It owns the match state,
 // shows what the engine asks for and passes the player's keys and clicks on.
@@ -40,8 +41,6 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     // configuration file. False when the player declined the notice: the game then ends
     // without showing the window or writing the configuration.
     bool FormCreate();
-    // Creates the dialogs, hidden, in the order the game has always created them.
-    void CreateDialogs();
 
     // Answers the welcome notice; tests replace it.
     std::function<bool()> askWelcome;
@@ -64,7 +63,7 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     void showMessage(const std::string& caption, const std::string& text) override;
     void showEndClock(int32_t secondsLeft, ClockLight light) override;
     void hideEndClock() override;
-    bool showPracticeSummary(const PracticeSummary& summary) override;
+    bool showPracticeSummary(const PracticeSession& session) override;
 
     // The controls, named as the game knows them.
     BackdropImage* Tercov = nullptr;
@@ -104,9 +103,11 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     QAction* K1 = nullptr;
     QAction* Obtnost1 = nullptr;
     QAction* Vybzamer = nullptr;
+    WindowScaleMenu* Velikostokna = nullptr;
     QAction* Index1 = nullptr;
     QAction* Ohe1 = nullptr;
 
+    // The dialogs, each made the first time it is shown and kept until the game ends.
     ResultsWindow* Form5 = nullptr;
     DifficultyDialog* ObtForm = nullptr;
     AboutBox* Form7 = nullptr;
@@ -129,6 +130,7 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     void K1Click();
     void Obtnost1Click();
     void VybzamerClick();
+    void VelikostoknaClick(int32_t percent);
     void Index1Click();
     void Ohe1Click();
 
@@ -148,6 +150,8 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     // Runs a player's action; a picture that cannot be loaded ends it with the error box.
     void guarded(const std::function<void()>& action);
     QLabel* label(MatchLabel which) const;
+    // Counts `dialog` among the game's own, whose closing brings the window back to its place.
+    void own(QDialog* dialog);
     void showOwnDialog(QWidget* dialog);
 
     FileStore& files_;
@@ -160,4 +164,6 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     WindowPosition storedPosition_;
     bool firstActivation_ = true;
     bool returningFromDialog_ = false;
+    // The window size Qt was started with; positions are stored as they would be at 100 %.
+    int32_t appliedScale_;
 };

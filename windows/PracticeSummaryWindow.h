@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "rules/match/PracticeSession.h"
+#include "rules/history/PracticeSummary.h"
 
 class QLabel;
 class QPushButton;

@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "rules/formats/Random.h"
-#include "rules/history/MatchLog.h"
 #include "rules/match/EndClock.h"
 #include "rules/match/Markers.h"
+#include "rules/match/MatchLog.h"
 #include "rules/match/MatchScreen.h"
 #include "rules/match/MatchState.h"
 #include "rules/match/PracticeSession.h"
+#include "rules/match/Random.h"
 
 class PictureLoads;
 

@@ -120,18 +120,20 @@ void MatchEngine::ExpireEnd(PictureLoads& pictures) {
 void MatchEngine::ClosePracticeEnd() {
     PracticeRun& p = *practice_;
     p.session.closeEnd();
+    // The light stays as the end left it (red when time ran out) until the next end's first
+    // arrow starts the clock afresh.
     p.clock.reset();
-    ShowEndClock(steadyClock_->nowMs());
+    p.shownSeconds = -1;
 }
 
 void MatchEngine::FinishPracticeIfDone() {
     if (!practice_ || !practice_->session.finished()) return;
     const PracticeSetup setup = practice_->setup;
-    const PracticeSummary summary = practice_->session.summary();
+    const PracticeSession session = practice_->session;
     practice_.reset();
     screen_.hideEndClock();
     state_.MatchUnderWay = false;
     EnableNextarrow(false);
     log_->matchFinished();
-    if (screen_.showPracticeSummary(summary)) StartPractice(setup);
+    if (screen_.showPracticeSummary(session)) StartPractice(setup);
 }

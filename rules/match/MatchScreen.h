@@ -40,7 +40,7 @@ class MatchScreen {
     virtual void hideEndClock() = 0;
     // Shows the summary of a practice session modally; true when the player asks for another
     // session with the same settings.
-    virtual bool showPracticeSummary(const PracticeSummary& summary) = 0;
+    virtual bool showPracticeSummary(const PracticeSession& session) = 0;
 };
 
 // The clicker's tick at full draw: starts playing and returns at once. A missing sound device

@@ -2,9 +2,9 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
 
-#include "rules/history/HitGroup.h"
 #include "rules/match/Geometry.h"
 
 // A practice session as it is shot: its ends, and every arrow with its hit. An arrow the end
@@ -12,19 +12,6 @@
 struct PracticeArrow {
     int32_t score = 0;
     std::optional<Point> hit;  // target-picture pixels, before any clamping
-};
-
-// What the summary window shows.
-struct PracticeSummary {
-    int32_t distance = 0;
-    std::vector<int32_t> endTotals;  // in the order shot
-    int32_t total = 0;
-    int32_t arrows = 0;
-    double averagePerArrow = 0;
-    int32_t tens = 0;
-    int32_t nines = 0;
-    int32_t misses = 0;  // shot off the target and lost to the clock alike
-    HitGroup group;      // of the arrows that were shot
 };
 
 class PracticeSession {
@@ -43,7 +30,11 @@ class PracticeSession {
     // Of the ends closed.
     int32_t total() const;
 
-    PracticeSummary summary() const;
+    // The arrows of the ends closed, in the order shot.
+    std::span<const PracticeArrow> closedArrows() const {
+        return std::span(arrows_).first(closedArrows_);
+    }
+    const std::vector<int32_t>& endTotals() const { return endTotals_; }
 
   private:
     int32_t distance_;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "rules/formats/PictureError.h"
+#include "rules/history/PracticeSummary.h"
 #include "rules/match/MatchScreen.h"
 
 // A main window without widgets: every call becomes one line of `effects`, in order, e.g.
@@ -93,9 +94,9 @@ class RecordingScreen final : public MatchScreen {
                           kLights[static_cast<int>(light)]);
     }
     void hideEndClock() override { effects.push_back("clock hidden"); }
-    bool showPracticeSummary(const PracticeSummary& summary) override {
+    bool showPracticeSummary(const PracticeSession& session) override {
         effects.push_back("summary");
-        summaries.push_back(summary);
+        summaries.push_back(SummarisePractice(session));
         return std::exchange(practiceAgain, false);
     }
 

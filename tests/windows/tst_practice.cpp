@@ -37,7 +37,6 @@ struct Game {
         form = std::make_unique<MainWindow>(files, random, sound);
         form->askWelcome = [] { return true; };
         form->FormCreate();
-        form->CreateDialogs();
     }
 };
 

@@ -3,9 +3,9 @@
 #include <numeric>
 #include <vector>
 
-#include "rules/match/EngineRig.h"
 #include "rules/match/Rounds.h"
 #include "rules/match/Scoring.h"
+#include "support/EngineRig.h"
 
 namespace {
 
@@ -167,7 +167,8 @@ TEST_F(Practice, TimeUpMidDrawLosesTheArrowOnTheBowAndTheRest) {
     const PracticeSummary& s = screen.summaries[0];
     EXPECT_EQ(s.endTotals, (std::vector<int32_t>{firstEnd, Rescored(log.arrows[3])}));
     EXPECT_EQ(s.misses, 4);
-    EXPECT_EQ(s.group.arrows, 2);  // lost arrows have no hit to plot
+    EXPECT_EQ(s.group.placed, 2);  // lost arrows have no hit to place
+    EXPECT_EQ(s.group.ringCounts[0], 4);
 }
 
 TEST_F(Practice, AModalWindowStopsTheClock) {
