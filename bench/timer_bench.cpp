@@ -24,6 +24,9 @@ class NullScreen final : public MatchScreen {
     void setTimerRunning(bool) override {}
     void showResults() override {}
     void showMessage(const std::string&, const std::string&) override {}
+    void showEndClock(int32_t, ClockLight) override {}
+    void hideEndClock() override {}
+    bool showPracticeSummary(const PracticeSession&) override { return false; }
 };
 
 class SilentClicker final : public ClickerSound {

@@ -66,6 +66,7 @@ HitAnalysisPage::HitAnalysisPage(QWidget* parent)
       distanceBox(chooser(this)),
       endBox(chooser(this)),
       allMatchesBox(new QCheckBox(QStringLiteral(u"Všechny zápasy"), this)),
+      practiceBox(new QCheckBox(QStringLiteral(u"s tréninkem"), this)),
       lastMatchesBox(new QSpinBox(this)),
       byEndButton(new QRadioButton(QStringLiteral(u"sad"), this)),
       byMatchButton(new QRadioButton(QStringLiteral(u"zápasů"), this)),
@@ -101,6 +102,7 @@ HitAnalysisPage::HitAnalysisPage(QWidget* parent)
     addChoice(1, 2, QStringLiteral(u"&Sada:"), endBox);
     auto* scope = new QHBoxLayout;
     scope->addWidget(allMatchesBox);
+    scope->addWidget(practiceBox);
     auto* lastLabel = new QLabel(QStringLiteral(u"posledních:"), this);
     lastLabel->setBuddy(lastMatchesBox);
     scope->addWidget(lastLabel);
@@ -133,6 +135,8 @@ HitAnalysisPage::HitAnalysisPage(QWidget* parent)
     connect(distanceBox, &QComboBox::currentIndexChanged, this, &HitAnalysisPage::distanceChanged);
     connect(endBox, &QComboBox::currentIndexChanged, this, &HitAnalysisPage::refresh);
     connect(allMatchesBox, &QCheckBox::toggled, this, &HitAnalysisPage::matchChanged);
+    practiceBox->setChecked(true);
+    connect(practiceBox, &QCheckBox::toggled, this, &HitAnalysisPage::refresh);
     connect(lastMatchesBox, &QSpinBox::valueChanged, this, &HitAnalysisPage::refresh);
     connect(byEndButton, &QRadioButton::toggled, this, &HitAnalysisPage::plotMarks);
     connect(plot, &HitPlotView::arrowChosen, this, &HitAnalysisPage::chooseArrow);
@@ -257,6 +261,12 @@ void HitAnalysisPage::refresh() {
             selection_ =
                 SelectArcherDistance(matches_, arrows_, archer, distance,
                                      last > 0 ? std::optional<int32_t>(last) : std::nullopt);
+            if (!practiceBox->isChecked()) {
+                std::erase_if(selection_, [this](std::size_t i) {
+                    const auto match = matchById_.find(arrows_[i].matchId);
+                    return match != matchById_.end() && match->second->practice;
+                });
+            }
         } else if (matchBox->currentIndex() >= 0) {
             const int64_t match = matchBox->currentData().toLongLong();
             const int32_t end = endBox->currentData().toInt();
@@ -292,6 +302,7 @@ void HitAnalysisPage::plotMarks() {
                 {QStringLiteral(u"%1. sada").arg(ends[e]), kEndColours[e % kEndColours.size()]});
         }
         for (std::size_t i : selection_) {
+            if (!arrows_[i].shot) continue;  // lost to the end clock: nowhere to draw it
             const auto entry = std::lower_bound(ends.begin(), ends.end(), arrows_[i].endNo);
             marks.push_back({{arrows_[i].x, arrows_[i].y},
                              static_cast<int32_t>(entry - ends.begin()),
@@ -319,6 +330,7 @@ void HitAnalysisPage::plotMarks() {
         std::size_t place = 0;
         for (std::size_t i : selection_) {
             if (arrows_[i].matchId != matches[place]) ++place;
+            if (!arrows_[i].shot) continue;
             marks.push_back({{arrows_[i].x, arrows_[i].y},
                              static_cast<int32_t>(stepOf(place)),
                              static_cast<int32_t>(i)});
@@ -335,8 +347,16 @@ void HitAnalysisPage::showNumbers() {
     }
     std::vector<Point> hits;
     hits.reserve(selection_.size());
-    for (std::size_t i : selection_) hits.push_back({arrows_[i].x, arrows_[i].y});
-    const HitGroup group = AnalyseGroup(hits, distanceBox->currentData().toInt());
+    int32_t lost = 0;
+    for (std::size_t i : selection_) {
+        if (arrows_[i].shot) {
+            hits.push_back({arrows_[i].x, arrows_[i].y});
+        } else {
+            ++lost;
+        }
+    }
+    HitGroup group = AnalyseGroup(hits, distanceBox->currentData().toInt());
+    CountLostArrows(group, lost);
     plot->setGroup(group);
 
     QString text = QStringLiteral(u"<b>Šípů:</b> %1").arg(group.arrows);
@@ -388,6 +408,12 @@ void HitAnalysisPage::chooseArrow(int32_t arrow) {
 
 QString HitAnalysisPage::describeArrow(int32_t arrow) const {
     const ArrowRecord& a = arrows_[static_cast<std::size_t>(arrow)];
+    if (!a.shot) {
+        return QStringLiteral(u"Nevystřelen, čas sady vypršel\n%1. sada, %2. šíp\n%3")
+            .arg(a.endNo)
+            .arg(a.arrowNo)
+            .arg(matchDate(a.matchId));
+    }
     QString text = QStringLiteral(u"Zásah: %1\n%2. sada, %3. šíp\n%4")
                        .arg(a.score)
                        .arg(a.endNo)
@@ -420,7 +446,9 @@ QString HitAnalysisPage::matchCaption(int64_t matchId) const {
     const auto found = matchById_.find(matchId);
     QString caption = matchDate(matchId);
     if (found == matchById_.end()) return caption;
-    caption += QStringLiteral(u", ") + roundName(found->second->roundType);
+    caption +=
+        QStringLiteral(u", ") + (found->second->practice ? QStringLiteral(u"trénink")
+                                                         : roundName(found->second->roundType));
     if (!found->second->finished) caption += QStringLiteral(u" (nedokončený)");
     return caption;
 }

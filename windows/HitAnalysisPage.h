@@ -46,6 +46,7 @@ class HitAnalysisPage : public QWidget {
     QComboBox* distanceBox;
     QComboBox* endBox;
     QCheckBox* allMatchesBox;
+    QCheckBox* practiceBox;  // "s tréninkem": practice sessions among all matches
     QSpinBox* lastMatchesBox;
     QRadioButton* byEndButton;
     QRadioButton* byMatchButton;

@@ -17,8 +17,10 @@
 #include "platform/QtText.h"
 #include "platform/WindowScale.h"
 #include "platform/history/HistoryFile.h"
+#include "platform/history/HistoryReader.h"
 #include "rules/formats/FileStore.h"
 #include "rules/formats/PictureError.h"
+#include "rules/history/PracticeSummary.h"
 #include "rules/match/NewMatchSetup.h"
 #include "rules/match/Rounds.h"
 #include "rules/settings/Configuration.h"
@@ -34,6 +36,8 @@
 #include "windows/ErrorBox.h"
 #include "windows/HelpViewer.h"
 #include "windows/PixelImage.h"
+#include "windows/PracticeDialog.h"
+#include "windows/PracticeSummaryWindow.h"
 #include "windows/ResultsWindow.h"
 #include "windows/SightChooser.h"
 #include "windows/StatisticsWindow.h"
@@ -115,6 +119,7 @@ MainWindow::MainWindow(FileStore& files, Random& random, ClickerSound& sound, QW
     setCentralWidget(client);
     buildBoard();
     buildLabels();
+    buildEndClock();
     buildMenu();
     showControlHints();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -123,6 +128,7 @@ MainWindow::MainWindow(FileStore& files, Random& random, ClickerSound& sound, QW
     Timer1->setTimerType(Qt::PreciseTimer);
     Timer1->setInterval(10);
     connect(Timer1, &QTimer::timeout, this, &MainWindow::Timer1Timer);
+    engine_.SetSteadyClock(steadyClock_);
 
     // The window takes the game's keys itself, whichever of its parts has the focus.
     setFocusPolicy(Qt::StrongFocus);
@@ -209,11 +215,33 @@ void MainWindow::buildLabels() {
     }
 }
 
+void MainWindow::buildEndClock() {
+    constexpr int kTop = 296;
+    constexpr int kLight = 32;
+    Svetlo = new QLabel(centralWidget());
+    Svetlo->setGeometry(kLabelLeft, kTop, kLight, kLight);
+    Hodiny = new QLabel(centralWidget());
+    Hodiny->setGeometry(kLabelLeft + kLight + 8, kTop - 4, 120, kLight + 8);
+    QFont font;
+    font.setFamilies({QStringLiteral("DejaVu Sans Mono")});
+    font.setPixelSize(28);
+    font.setBold(true);
+    Hodiny->setFont(font);
+    Svetlo->hide();
+    Hodiny->hide();
+    // Between the aiming ticks the clock is looked at often enough to show every second and to
+    // close an end on time; the aiming tick itself looks at it too.
+    HodinyTimer = new QTimer(this);
+    HodinyTimer->setInterval(50);
+    connect(HodinyTimer, &QTimer::timeout, this, &MainWindow::HodinyTimerTimer);
+}
+
 void MainWindow::buildMenu() {
     Hra = menuBar()->addMenu(QStringLiteral("Hra"));
     Novhra1 = Hra->addAction(QStringLiteral("Nová hra"), this, &MainWindow::Novhra1Click);
     Statistika1 =
         Hra->addAction(QStringLiteral("Statistika..."), this, &MainWindow::Statistika1Click);
+    Trenink1 = Hra->addAction(QStringLiteral("Trénink..."), this, &MainWindow::Trenink1Click);
     Hra->addSeparator();
     K1 = Hra->addAction(QStringLiteral("Konec"), this, &MainWindow::K1Click);
     Nastaveni = menuBar()->addMenu(QStringLiteral("Nastavení"));
@@ -343,6 +371,29 @@ void MainWindow::showMessage(const std::string& caption, const std::string& text
     box.exec();
 }
 
+void MainWindow::showEndClock(int32_t secondsLeft, ClockLight light) {
+    static constexpr const char* kColours[] = {"#10b010", "#f0d000", "#e01010"};
+    Svetlo->setStyleSheet(QStringLiteral("background: %1; border: 2px solid #303030; "
+                                         "border-radius: %2px;")
+                              .arg(QLatin1String(kColours[static_cast<int>(light)]))
+                              .arg(Svetlo->width() / 2));
+    Hodiny->setText(QStringLiteral("%1 s").arg(secondsLeft));
+    Svetlo->show();
+    Hodiny->show();
+    if (!HodinyTimer->isActive()) HodinyTimer->start();
+}
+
+void MainWindow::hideEndClock() {
+    HodinyTimer->stop();
+    Svetlo->hide();
+    Hodiny->hide();
+}
+
+bool MainWindow::showPracticeSummary(const PracticeSession& session) {
+    if (VysledekTreninku == nullptr) own(VysledekTreninku = new PracticeSummaryWindow(this));
+    return VysledekTreninku->showSummary(SummarisePractice(session));
+}
+
 // --- Handlers --------------------------------------------------------------------------------
 
 void MainWindow::guarded(const std::function<void()>& action) {
@@ -399,6 +450,35 @@ void MainWindow::Statistika1Click() {
     Form9->loadHistory();
     showOwnDialog(Form9);
     if (aiming) engine_.SetTimerRunning(true);
+}
+
+void MainWindow::Trenink1Click() {
+    // An arrow being aimed waits while the dialog is open; its end clock stands still.
+    const bool aiming = state_.TimerRunning;
+    if (aiming) engine_.SetTimerRunning(false);
+    std::vector<ArcherKey> archers;
+    HistoryReader(kHistoryFile).readArchers(archers);
+    if (TreninkForm == nullptr) own(TreninkForm = new PracticeDialog(this));
+    TreninkForm->prepare(settings_.settings().practice, archers);
+    if (TreninkForm->exec() != QDialog::Accepted) {
+        if (aiming) engine_.SetTimerRunning(true);
+        return;
+    }
+    PlayerSettings changed = settings_.settings();
+    changed.practice = TreninkForm->chosen();
+    settings_.save(changed);
+    const PracticeSettings& p = changed.practice;
+    guarded([&] {
+        engine_.StartPractice({.archer = cp1250(QString::fromStdString(p.archer)),
+                               .club = cp1250(TreninkForm->club()),
+                               .distance = p.distance,
+                               .ends = p.ends,
+                               .secondsPerEnd = p.timed ? p.secondsPerEnd : 0});
+    });
+}
+
+void MainWindow::HodinyTimerTimer() {
+    guarded([this] { engine_.PracticeClockTick(QApplication::activeModalWidget() != nullptr); });
 }
 
 void MainWindow::K1Click() {

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+#include "platform/QtSteadyClock.h"
 #include "rules/controls/ControlInput.h"
 #include "rules/match/MatchEngine.h"
 #include "rules/match/MatchState.h"
@@ -27,6 +28,8 @@ class DifficultyDialog;
 class StatisticsWindow;
 class ControlsDialog;
 class Gamepad;
+class PracticeDialog;
+class PracticeSummaryWindow;
 class WindowScaleMenu;
 
 // The main window: target, sight, scope, clicker, labels and menu. It owns the match state,
@@ -68,6 +71,9 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     void setTimerRunning(bool running) override;
     void showResults() override;
     void showMessage(const std::string& caption, const std::string& text) override;
+    void showEndClock(int32_t secondsLeft, ClockLight light) override;
+    void hideEndClock() override;
+    bool showPracticeSummary(const PracticeSession& session) override;
 
     // The controls, named as the game knows them.
     BackdropImage* Tercov = nullptr;
@@ -92,12 +98,18 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     QLabel* Lukostrelec = nullptr;
     QLabel* Image3 = nullptr;
     QTimer* Timer1 = nullptr;
+    // The end clock of a timed practice: its light, its seconds, and the look at it between
+    // the aiming ticks.
+    QLabel* Svetlo = nullptr;
+    QLabel* Hodiny = nullptr;
+    QTimer* HodinyTimer = nullptr;
 
     QMenu* Hra = nullptr;
     QMenu* Nastaveni = nullptr;
     QMenu* Npovda1 = nullptr;
     QAction* Novhra1 = nullptr;
     QAction* Statistika1 = nullptr;
+    QAction* Trenink1 = nullptr;
     QAction* K1 = nullptr;
     QAction* Obtnost1 = nullptr;
     QAction* Vybzamer = nullptr;
@@ -113,6 +125,8 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     SightChooser* Form8 = nullptr;
     StatisticsWindow* Form9 = nullptr;
     ControlsDialog* OvlForm = nullptr;
+    PracticeDialog* TreninkForm = nullptr;
+    PracticeSummaryWindow* VysledekTreninku = nullptr;
 
   public Q_SLOTS:
     void Timer1Timer();
@@ -123,6 +137,8 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     void DownbutClick();
     void Novhra1Click();
     void Statistika1Click();
+    void Trenink1Click();
+    void HodinyTimerTimer();
     void K1Click();
     void Obtnost1Click();
     void VybzamerClick();
@@ -139,6 +155,7 @@ class MainWindow final : public QMainWindow, public MatchScreen {
   private:
     void buildBoard();
     void buildLabels();
+    void buildEndClock();
     void buildMenu();
     void activatingf();
     void closingf();
@@ -163,6 +180,7 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     GamepadReading pad_;
     MatchState state_;
     MatchEngine engine_;
+    QtSteadyClock steadyClock_;
     std::unique_ptr<DialogSetupPrompts> setupPrompts_;
     QSet<const QObject*> ownDialogs_;
     WindowPosition storedPosition_;

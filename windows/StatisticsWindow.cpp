@@ -26,6 +26,7 @@
 #include "rules/history/ArrowsCsv.h"
 #include "rules/history/RoundNames.h"
 #include "rules/match/Rounds.h"
+#include "rules/settings/PlayerSettings.h"
 #include "windows/HitAnalysisPage.h"
 
 namespace {
@@ -119,6 +120,10 @@ StatisticsWindow::StatisticsWindow(std::string historyPath, FileStore& files, QW
         Soutez->addItem(
             round == kAllRounds ? QStringLiteral("Všechny soutěže") : utf8(RoundTitle(round)),
             round);
+    }
+    Soutez->addItem(QStringLiteral("Trénink"), kAllPractice);
+    for (int32_t metres : kPracticeDistances) {
+        Soutez->addItem(utf8(PracticeRoundName(metres)), PracticeFilter(metres));
     }
     auto* choosers = new QHBoxLayout;
     choosers->addWidget(new QLabel(QStringLiteral("Lukostřelec:")));
@@ -220,7 +225,9 @@ void StatisticsWindow::selectMatch(int64_t matchId, const ArcherKey& archer) {
         Lukostrelec->findData(QStringList{utf8(archer.name), utf8(archer.club)});
     if (archerIndex >= 0) Lukostrelec->setCurrentIndex(archerIndex);
     for (const MatchRecord& m : history_.matches) {
-        if (m.id == matchId) Soutez->setCurrentIndex(Soutez->findData(m.roundType));
+        if (m.id == matchId) {
+            Soutez->setCurrentIndex(Soutez->findData(m.practice ? kAllPractice : m.roundType));
+        }
     }
     showArcher();
     selectedMatch_ = matchId;
@@ -271,6 +278,11 @@ void StatisticsWindow::fillBests(const ArcherStatistics& stats) {
             add(utf8(RoundTitle(round)) + QStringLiteral(", celkem"), it->second);
         }
     }
+    for (auto it = stats.bests.practiceTotal.rbegin(); it != stats.bests.practiceTotal.rend();
+         ++it) {
+        add(QStringLiteral("Trénink %1 m, %2 sad").arg(it->first.metres).arg(it->first.ends),
+            it->second);
+    }
     for (auto it = stats.bests.distance.rbegin(); it != stats.bests.distance.rend(); ++it) {
         add(QStringLiteral("%1 m").arg(it->first), it->second);
     }
@@ -309,11 +321,12 @@ void StatisticsWindow::fillChart(const ArcherStatistics& stats) {
     chart->addAxis(points, Qt::AlignLeft);
     qint64 first = 0, last = 0;
     int64_t top = 0;
+    // One series a round, and practice as a series of its own.
     for (int32_t round : filterRounds()) {
         auto* series = new QLineSeries;
         QList<int64_t> ids;
         for (const MatchTotal& t : stats.totals) {
-            if (t.roundType != round) continue;
+            if (round == kAllRounds ? !t.practice : t.practice || t.roundType != round) continue;
             const qint64 when =
                 QDateTime::fromString(utf8(t.date), Qt::ISODate).toMSecsSinceEpoch();
             series->append(static_cast<qreal>(when), t.total);
@@ -326,7 +339,8 @@ void StatisticsWindow::fillChart(const ArcherStatistics& stats) {
             delete series;
             continue;
         }
-        series->setName(utf8(RoundTitle(round)));
+        // No match has round type 0: its place in the list carries the practice sessions.
+        series->setName(round == kAllRounds ? QStringLiteral("Trénink") : utf8(RoundTitle(round)));
         series->setPointsVisible(true);
         chart->addSeries(series);
         series->attachAxis(time);

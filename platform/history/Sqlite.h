@@ -43,6 +43,7 @@ class SqliteStatement {
     void bind(int index, int64_t value);
     void bind(int index, std::string_view text);
     void bindBlob(int index, std::string_view bytes);
+    void bindNull(int index);
     // SQLITE_ROW, SQLITE_DONE or an error code.
     int step();
     // Ready for new parameters.

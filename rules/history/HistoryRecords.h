@@ -17,6 +17,7 @@ struct MatchRecord {
     int32_t difficulty = 0;
     int32_t sight = 0;
     int32_t competitors = 0;
+    bool practice = false;  // a practice session: round type 0, one archer, one distance
 };
 
 struct ArrowRecord {
@@ -33,6 +34,8 @@ struct ArrowRecord {
     int32_t ticks = 0;     // from the next-arrow action to the release
     std::string pathBlob;  // the sight's top-left at every tick
     std::string drawBlob;  // the drawn arrow's left at every tick; empty when not recorded
+    // False for a practice arrow the end clock took: a miss with no hit point and no aim.
+    bool shot = true;
 };
 
 struct ResultRecord {

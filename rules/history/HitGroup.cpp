@@ -100,3 +100,8 @@ HitGroup AnalyseGroup(std::span<const Point> hits, int32_t distance) {
     group.direction = offset < tolerance ? HitDirection::Centre : SectorOf(dx, dy);
     return group;
 }
+
+void CountLostArrows(HitGroup& group, int32_t lost) {
+    group.arrows += lost;
+    group.ringCounts[0] += lost;
+}

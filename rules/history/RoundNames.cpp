@@ -12,6 +12,10 @@ std::string DivisionName(int32_t roundType) {
     return round ? NamesOf(round->division).stored : std::string();
 }
 
+std::string PracticeRoundName(int32_t metres) {
+    return "Tr\u00e9nink " + std::to_string(metres) + " m";
+}
+
 std::string RoundTitle(int32_t roundType) {
     const std::optional<Round> round = findRound(roundType);
     if (!round) return {};

@@ -71,6 +71,16 @@ ShotReplay BuildReplay(const ArrowRecord& arrow) {
     replay.hit = {arrow.x, arrow.y};
     replay.score = arrow.score;
     replay.factor = arrow.factor;
+    if (!arrow.shot) {
+        // "Šíp nebyl vystřelen: čas sady vypršel." (cp1250)
+        replay.problem =
+            "\x8a\xed"
+            "p nebyl vyst\xf8"
+            "elen: \xe8"
+            "as sady vypr\x9a"
+            "el.";
+        return replay;
+    }
     DecodedPath path = DecodePath(arrow.pathBlob);
     DecodedDraw draw = DecodeDraw(arrow.drawBlob);
     const std::string problem = ProblemOf(arrow, path, draw);

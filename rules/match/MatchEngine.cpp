@@ -36,6 +36,10 @@ void MatchEngine::StartMatch(int32_t roundType, const CompetitorTable& competito
     // into the new match's counters.
     s.MatchUnderWay = false;
     if (s.TimerRunning) SetTimerRunning(false);
+    if (practice_) {
+        practice_.reset();
+        screen_.hideEndClock();
+    }
 
     s.Competitors = competitors;
     s.RoundType = roundType;
@@ -83,8 +87,12 @@ void MatchEngine::ShowShooter() {
     const CompetitorRecord& shooter = state_.Competitors[state_.CurrentCompetitor];
     SetLabel(MatchLabel::PlName, shooter.Name);
     SetLabel(MatchLabel::Club, shooter.Club);
-    SetLabel(MatchLabel::Celkem,
-             std::to_string(RoundTotal(state_.Scores[state_.CurrentCompetitor], state_.RoundType)));
+    SetLabel(MatchLabel::Celkem, ShownTotal());
+}
+
+std::string MatchEngine::ShownTotal() const {
+    if (practice_) return std::to_string(practice_->session.total());
+    return std::to_string(RoundTotal(state_.Scores[state_.CurrentCompetitor], state_.RoundType));
 }
 
 void MatchEngine::SetLabel(MatchLabel label, const std::string& text) {

@@ -44,6 +44,18 @@ void MatchEngine::RecordArrow(int32_t score, int32_t factor) {
     log_->arrowShot(std::move(arrow));
 }
 
+void MatchEngine::RecordUnshotArrow() {
+    const MatchState& s = state_;
+    const int32_t arrowsPerEnd = ArrowsPerEnd();
+    const CompetitorRecord& shooter = s.Competitors[static_cast<std::size_t>(s.CurrentCompetitor)];
+    log_->arrowShot({.archer = shooter.Name,
+                     .club = shooter.Club,
+                     .distance = s.Distance,
+                     .endNo = s.EndNumber,
+                     .arrowNo = arrowsPerEnd - s.ArrowsLeft + 1,
+                     .shot = false});
+}
+
 void MatchEngine::RecordDistance(const DistanceStage& finished) {
     const MatchState& s = state_;
     std::vector<LoggedResult> results;

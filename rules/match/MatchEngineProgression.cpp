@@ -3,14 +3,20 @@
 #include "rules/match/Ends.h"
 #include "rules/match/MatchEngine.h"
 #include "rules/match/PictureLoads.h"
-#include "rules/match/Rounds.h"
 #include "rules/match/Ranking.h"
+#include "rules/match/Rounds.h"
 
 void MatchEngine::NextarrowClick() {
     MatchState& s = state_;
     // Outside a match the counters have no end to count down.
     if (!s.MatchUnderWay) return;
     PictureLoads pictures(screen_);
+    // Time ran out since the last look at the clock: that closes the end, not this action.
+    if (EndClockExpired()) {
+        ExpireEnd(pictures);
+        pictures.throwFirstFailure();
+        return;
+    }
     EnableNextarrow(false);
     SetLabel(MatchLabel::Vzdalenost, std::to_string(s.Distance) + " m");
     --s.ArrowsLeft;
@@ -23,6 +29,7 @@ void MatchEngine::NextarrowClick() {
     MoveSight(sight);
     MoveDrawnArrow(kArrowNocked);
     if (!s.DemoMode) BeginAimRecord();
+    if (practice_) StartEndClock();
     if (s.DemoMode) {
         // Nobody shoots: the action closes the whole distance at once.
         s.ArrowsLeft = 0;
@@ -46,7 +53,8 @@ void MatchEngine::FinishEnd(PictureLoads& pictures) {
     pictures.load(PictureSlot::Nextarrow, "nextar.bmp");
     ResetMarkers();
     s.EndScores.fill(0);
-    ChangeDistance(pictures);
+    // A practice session is one distance; it ends when its last end closes.
+    if (!practice_) ChangeDistance(pictures);
 }
 
 void MatchEngine::ChangeDistance(PictureLoads& pictures) {
@@ -76,10 +84,10 @@ void MatchEngine::ChangeDistance(PictureLoads& pictures) {
     screen_.showResults();
 }
 
-void MatchEngine::CloseEnd(Point scopePoint, PictureLoads& pictures) {
+void MatchEngine::CloseEnd(std::optional<Point> scopePoint, PictureLoads& pictures) {
     MatchState& s = state_;
     pictures.load(PictureSlot::Nextarrow, "nextsa.bmp");
-    PlaceMarker(1, scopePoint);
+    if (scopePoint) PlaceMarker(1, *scopePoint);
     SortEndScores(s.EndScores);
     const std::optional<DistanceStage> stage = CurrentStage();
     const int32_t arrows = ArrowsPerEnd();
@@ -96,7 +104,8 @@ void MatchEngine::CloseEnd(Point scopePoint, PictureLoads& pictures) {
     }
     SetLabel(MatchLabel::SoucetSada, std::to_string(sum));
     if (stage) record.*stage->scoreField += sum;
-    SetLabel(MatchLabel::Celkem, std::to_string(RoundTotal(record, s.RoundType)));
+    if (practice_) ClosePracticeEnd();
+    SetLabel(MatchLabel::Celkem, ShownTotal());
     log_->endClosed();
 }
 
@@ -112,7 +121,9 @@ void MatchEngine::ResultsClosed() {
 }
 
 std::optional<DistanceStage> MatchEngine::CurrentStage() const {
-    const std::optional<Round> round = findRound(state_.RoundType);
+    const std::optional<Round> round = practice_
+                                           ? PracticeRound(state_.Distance, practice_->setup.ends)
+                                           : findRound(state_.RoundType);
     return round ? round->stageAt(state_.Distance) : std::nullopt;
 }
 

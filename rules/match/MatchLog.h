@@ -16,6 +16,9 @@ struct LoggedMatch {
     int32_t sight = 0;  // 0 the built-in sight, 1..3 "z1.ico" .. "z3.ico", 4 one of the player's
     int32_t competitors = 0;
     bool demo = false;
+    // A practice session: no round type, one archer, one distance.
+    bool practice = false;
+    int32_t practiceDistance = 0;
 };
 
 struct LoggedArrow {
@@ -31,6 +34,8 @@ struct LoggedArrow {
     // One entry where the next-arrow action put sight and arrow, then one after every tick.
     std::vector<Point> path;
     std::vector<int32_t> draw;
+    // False for an arrow the end clock took before it was shot: score 0, no hit, no aim.
+    bool shot = true;
 };
 
 struct LoggedResult {

@@ -3,7 +3,9 @@
 #include <cstdint>
 #include <string>
 
+#include "rules/match/EndClock.h"
 #include "rules/match/Geometry.h"
+#include "rules/match/PracticeSession.h"
 
 // The labels of the main window that the match fills.
 enum class MatchLabel { PlName, Club, Vzdalenost, Celkem, SoucetSada, Sipylabel, SadaCount };
@@ -32,6 +34,13 @@ class MatchScreen {
     // Shows the results window modally and returns when it has been closed.
     virtual void showResults() = 0;
     virtual void showMessage(const std::string& caption, const std::string& text) = 0;
+
+    // The end clock of a timed practice beside the board: the seconds left and the light.
+    virtual void showEndClock(int32_t secondsLeft, ClockLight light) = 0;
+    virtual void hideEndClock() = 0;
+    // Shows the summary of a practice session modally; true when the player asks for another
+    // session with the same settings.
+    virtual bool showPracticeSummary(const PracticeSession& session) = 0;
 };
 
 // The clicker's tick at full draw: starts playing and returns at once. A missing sound device

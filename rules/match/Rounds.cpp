@@ -44,6 +44,16 @@ std::optional<Round> findRound(int32_t roundType) {
     return std::nullopt;
 }
 
+std::optional<Round> PracticeRound(int32_t metres, int32_t ends) {
+    for (const Round& round : kRounds) {
+        if (std::optional<DistanceStage> stage = round.stageAt(metres)) {
+            stage->ends = ends;
+            return MakeRound(kPracticeRoundType, "", round.division, "", {*stage});
+        }
+    }
+    return std::nullopt;
+}
+
 std::optional<Round> findRound(std::string_view name, Division division) {
     for (const Round& round : kRounds) {
         if (round.name == name && round.division == division) return round;

@@ -121,6 +121,12 @@ inline constexpr int32_t kDistanceOutsideMatch = kRounds.front().stages().back()
 
 // Empty for a round type the game does not know.
 std::optional<Round> findRound(int32_t roundType);
+
+// Practice: one distance shot alone, as many ends as the archer chooses, each end as long as in
+// the rounds that shoot the distance. The history keeps practice under round type 0. Empty for
+// a distance no round shoots.
+inline constexpr int32_t kPracticeRoundType = 0;
+std::optional<Round> PracticeRound(int32_t metres, int32_t ends);
 std::optional<Round> findRound(std::string_view name, Division division);
 
 // The full round of a division. Its distances are the division's records and the columns of

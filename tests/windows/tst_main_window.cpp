@@ -89,9 +89,10 @@ class MainWindowTest : public QObject {
                 QVERIFY(item->shortcut().isEmpty());
             }
         }
-        QCOMPARE(captions, QStringList({"Hra", "Nová hra", "Statistika...", "-", "Konec",
-                                        "Nastavení", "Obtížnost", "Zaměřovač", "Ovládání...",
-                                        "Velikost okna", "Nápověda", "Index", "O hře..."}));
+        QCOMPARE(captions,
+                 QStringList({"Hra", "Nová hra", "Statistika...", "Trénink...", "-", "Konec",
+                              "Nastavení", "Obtížnost", "Zaměřovač", "Ovládání...", "Velikost okna",
+                              "Nápověda", "Index", "O hře..."}));
     }
 
     void startUpReadsTheConfigurationAndDeclinedWelcomeEndsTheGame() {

@@ -85,7 +85,7 @@ TEST(HistoryStore, AnEmptyFileBecomesTheCurrentSchema) {
         EXPECT_EQ(log.state(), HistoryState::Ready);
         ShootEnds(log, 1);
     }
-    EXPECT_EQ(QueryInt(path, "PRAGMA user_version"), 2);
+    EXPECT_EQ(QueryInt(path, "PRAGMA user_version"), kHistorySchemaVersion);
     EXPECT_EQ(QueryText(path, "PRAGMA journal_mode"), "wal");
     EXPECT_EQ(QueryInt(path, "SELECT count(*) FROM arrows WHERE length(draw) = 6"), 3);
 }
@@ -114,12 +114,67 @@ TEST(HistoryStore, AVersionOneHistoryGainsTheDrawAndKeepsItsArrows) {
         ASSERT_EQ(log.state(), HistoryState::Ready);
         ShootEnds(log, 1);
     }
-    EXPECT_EQ(QueryInt(path, "PRAGMA user_version"), 2);
+    EXPECT_EQ(QueryInt(path, "PRAGMA user_version"), kHistorySchemaVersion);
     EXPECT_EQ(QueryInt(path, "SELECT count(*) FROM arrows WHERE match_id = 1 AND draw IS NULL"), 1);
     EXPECT_EQ(QueryText(path, "SELECT hex(path) FROM arrows WHERE match_id = 1"),
               "0100020003000400");
     EXPECT_EQ(QueryInt(path, "SELECT count(*) FROM arrows WHERE match_id = 2 AND length(draw) = 6"),
               3);
+    EXPECT_EQ(QueryInt(path, "SELECT count(*) FROM matches WHERE practice = 0"), 2);
+}
+
+TEST(HistoryStore, AVersionTwoHistoryGainsPracticeAndKeepsItsMatches) {
+    TempFolder folder;
+    const std::string path = folder.file("historie.db");
+    {
+        SqliteMatchLog log(path);
+        ShootEnds(log, 2);
+    }
+    // Back to version 2 as it was: without the practice column.
+    RunSql(path, "ALTER TABLE matches DROP COLUMN practice; PRAGMA user_version = 2;");
+    const int64_t arrowsBefore = QueryInt(path, "SELECT count(*) FROM arrows");
+    {
+        SqliteMatchLog log(path);
+        ASSERT_EQ(log.state(), HistoryState::Ready);
+        log.matchStarted({.competitors = 1, .practice = true, .practiceDistance = 50});
+        log.arrowShot({.archer = "Nov\xe1k",
+                       .distance = 50,
+                       .endNo = 1,
+                       .arrowNo = 1,
+                       .score = 7,
+                       .hit = {120, 130},
+                       .ticks = 2,
+                       .path = {{1, 2}, {3, 4}},
+                       .draw = {0, -5}});
+        log.arrowShot(
+            {.archer = "Nov\xe1k", .distance = 50, .endNo = 1, .arrowNo = 2, .shot = false});
+        log.endClosed();
+        log.matchFinished();
+    }
+    EXPECT_EQ(QueryInt(path, "PRAGMA user_version"), kHistorySchemaVersion);
+    EXPECT_EQ(QueryInt(path, "SELECT count(*) FROM arrows"), arrowsBefore + 2);
+    EXPECT_EQ(QueryInt(path, "SELECT count(*) FROM matches WHERE practice = 0"), 1);
+    EXPECT_EQ(QueryText(path,
+                        "SELECT round_name || '|' || round_type || '|' || competitors || '|' "
+                        "|| (finished IS NOT NULL) || '|' || (division IS NULL) "
+                        "FROM matches WHERE practice = 1"),
+              "Tr\u00e9nink 50 m|0|1|1|1");
+    EXPECT_EQ(QueryInt(path,
+                       "SELECT count(*) FROM arrows WHERE score = 0 AND ticks = 0 AND x IS "
+                       "NULL AND y IS NULL AND path IS NULL AND draw IS NULL"),
+              1);
+    EXPECT_EQ(QueryInt(path, "SELECT count(*) FROM results WHERE match_id = 2"), 0);
+    HistoryReader reader(path);
+    History history;
+    ASSERT_TRUE(reader.readMatches(history));
+    ASSERT_EQ(history.matches.size(), 2u);
+    EXPECT_FALSE(history.matches[0].practice);
+    EXPECT_TRUE(history.matches[1].practice);
+    std::vector<ArrowRecord> arrows;
+    ASSERT_TRUE(reader.readArrows({"Nov\u00e1k", ""}, false, arrows));
+    ASSERT_EQ(arrows.size(), 2u);
+    EXPECT_TRUE(arrows[0].shot);
+    EXPECT_FALSE(arrows[1].shot);
 }
 
 TEST(HistoryStore, AFileThatIsNotOursIsNeverWritten) {

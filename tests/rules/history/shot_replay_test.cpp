@@ -97,3 +97,10 @@ TEST(ShotReplay, DamagedRecordsAreNotReplayedAndSayWhy) {
     // A hit a little off the picture is a real miss and is replayed.
     EXPECT_TRUE(BuildReplay(with([](ArrowRecord& a) { a.x = -20; })).playable());
 }
+
+TEST(ShotReplay, AnArrowLostToTheEndClockSaysItWasNotShot) {
+    // Its row has no hit and no aim; the replay says why instead of a damaged record.
+    const ShotReplay replay = BuildReplay({.distance = 30, .score = 0, .shot = false});
+    EXPECT_FALSE(replay.playable());
+    EXPECT_NE(replay.problem.find("p nebyl vyst\xf8"), std::string::npos);
+}

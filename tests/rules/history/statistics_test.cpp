@@ -137,3 +137,79 @@ TEST(Statistics, TheLastFinishedMatchWithAHumanIsShownFirst) {
 }
 
 }  // namespace
+
+namespace {
+
+// The known history with Eva's practice mixed in: session 5 at 30 m (two ends, 10 10 10 and
+// 10 + two arrows lost to the clock) finished, session 6 at 30 m (one end, 9 9 9) finished,
+// session 7 at 70 m left unfinished after one end of 10s.
+History WithPractice() {
+    History h = KnownHistory();
+    auto session = [](int64_t id, std::optional<std::string> finished) {
+        return MatchRecord{.id = id,
+                           .started = "2026-02-0" + std::to_string(id) + "T10:00:00+01:00",
+                           .finished = std::move(finished),
+                           .competitors = 1,
+                           .practice = true};
+    };
+    h.matches.push_back(session(5, "2026-02-05T10:20:00+01:00"));
+    h.matches.push_back(session(6, "2026-02-06T10:20:00+01:00"));
+    h.matches.push_back(session(7, std::nullopt));
+    auto arrow = [](int64_t match, int32_t distance, int32_t end, int32_t no, int32_t score,
+                    bool shot = true) {
+        return ArrowRecord{.matchId = match,
+                           .archer = "Eva",
+                           .club = "SK",
+                           .distance = distance,
+                           .endNo = end,
+                           .arrowNo = no,
+                           .score = score,
+                           .shot = shot};
+    };
+    for (int32_t no = 1; no <= 3; ++no) h.arrows.push_back(arrow(5, 30, 1, no, 10));
+    h.arrows.push_back(arrow(5, 30, 2, 1, 10));
+    h.arrows.push_back(arrow(5, 30, 2, 2, 0, false));
+    h.arrows.push_back(arrow(5, 30, 2, 3, 0, false));
+    for (int32_t no = 1; no <= 3; ++no) h.arrows.push_back(arrow(6, 30, 1, no, 9));
+    for (int32_t no = 1; no <= 6; ++no) h.arrows.push_back(arrow(7, 70, 1, no, 10));
+    return h;
+}
+
+TEST(Statistics, PracticeKeepsItsOwnBestsAndNeverTouchesTheRounds) {
+    const History h = WithPractice();
+    // The rounds see exactly what they saw without practice.
+    for (int32_t filter : {kAllRounds, 1, 3}) {
+        const ArcherStatistics plain = ComputeStatistics(KnownHistory(), kEva, filter);
+        const ArcherStatistics mixed = ComputeStatistics(h, kEva, filter);
+        EXPECT_EQ(mixed.averages.arrows, plain.averages.arrows) << filter;
+        EXPECT_EQ(mixed.bests.end.size(), plain.bests.end.size());
+        EXPECT_EQ(mixed.totals.size(), plain.totals.size());
+        EXPECT_EQ(mixed.lastMatchId, plain.lastMatchId);
+        EXPECT_TRUE(mixed.bests.practiceTotal.empty());
+    }
+
+    const ArcherStatistics practice = ComputeStatistics(h, kEva, kAllPractice);
+    EXPECT_TRUE(practice.bests.matchTotal.empty());
+    EXPECT_TRUE(practice.bests.distance.empty());
+    EXPECT_EQ(practice.averages.arrows, 15);
+    EXPECT_EQ(practice.averages.matches, 3);
+    EXPECT_DOUBLE_EQ(practice.averages.missesShare, 2.0 / 15);  // the two lost arrows
+    EXPECT_DOUBLE_EQ(practice.averages.arrowScore.at(30), (40.0 + 27) / 9);
+    // Best session per distance and number of ends: only finished sessions have one.
+    ASSERT_EQ(practice.bests.practiceTotal.size(), 2u);
+    EXPECT_EQ((practice.bests.practiceTotal.at({30, 2}).score), 40);
+    EXPECT_EQ((practice.bests.practiceTotal.at({30, 1}).score), 27);
+    EXPECT_EQ(practice.bests.end.at(30).score.score, 30);
+    EXPECT_EQ(practice.bests.end.at(70).score.score, 60);
+    ASSERT_EQ(practice.totals.size(), 2u);
+    EXPECT_TRUE(practice.totals[0].practice);
+    EXPECT_EQ(practice.totals[0].distance, 30);
+    EXPECT_EQ(practice.lastMatchId, 7);
+
+    const ArcherStatistics at70 = ComputeStatistics(h, kEva, PracticeFilter(70));
+    EXPECT_EQ(at70.averages.arrows, 6);
+    EXPECT_TRUE(at70.totals.empty());
+    EXPECT_FALSE(at70.bests.end.contains(30));
+}
+
+}  // namespace
