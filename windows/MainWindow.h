@@ -58,7 +58,7 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     void setNextarrowEnabled(bool enabled) override;
     void setTimerRunning(bool running) override;
     void showResults() override;
-    void showMessage(const std::string& caption, const std::string& text) override;
+    void showMessage(const Utf8Text& caption, const Utf8Text& text) override;
 
     // The controls, named as the game knows them.
     BackdropImage* Tercov = nullptr;

@@ -31,8 +31,8 @@ void MatchEngine::RecordArrow(int32_t score, int32_t factor) {
     if (s.ArrowsLeft < 1 || s.ArrowsLeft > arrowsPerEnd) return;
     const CompetitorRecord& shooter = s.Competitors[static_cast<std::size_t>(s.CurrentCompetitor)];
     LoggedArrow arrow{
-        .archer = shooter.Name,
-        .club = shooter.Club,
+        .archer = Cp1250Text{shooter.Name},
+        .club = Cp1250Text{shooter.Club},
         .distance = s.Distance,
         .endNo = s.EndNumber,
         .arrowNo = arrowsPerEnd - s.ArrowsLeft + 1,
@@ -64,8 +64,8 @@ void MatchEngine::RecordDistance(int32_t distance) {
         if (competitor.isFree()) continue;
         const ScoreRecord& now = s.Scores[slot];
         const ScoreRecord& before = scoresAtDistanceStart_[slot];
-        results.push_back({.archer = competitor.Name,
-                           .club = competitor.Club,
+        results.push_back({.archer = Cp1250Text{competitor.Name},
+                           .club = Cp1250Text{competitor.Club},
                            .human = !competitor.IsComputer,
                            .score = field ? now.*field : 0,
                            .hits = kArrowsPerDistance - (now.Misses - before.Misses),
