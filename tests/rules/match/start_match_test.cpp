@@ -2,7 +2,7 @@
 
 #include "rules/formats/EncodedText.h"
 #include "rules/formats/PictureError.h"
-#include "rules/match/EngineRig.h"
+#include "support/EngineRig.h"
 
 namespace {
 
