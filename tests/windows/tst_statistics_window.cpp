@@ -198,7 +198,7 @@ class StatisticsWindowTest : public QObject {
         if (spoil != QStringLiteral("none")) {
             {
                 SqliteMatchLog log(kHistoryFile);
-                for (int match = 0; match < 30; ++match) RecordMatch(log, 1, "Adam");
+                for (int match = 0; match < 30; ++match) RecordMatch(log, 1, Cp1250Text{"Adam"});
             }
             if (spoil == QStringLiteral("damage")) DamageHistory(kHistoryFile);
             if (spoil == QStringLiteral("newer")) MakeHistoryNewer(kHistoryFile);
@@ -248,7 +248,7 @@ class StatisticsWindowTest : public QObject {
         const QString before = QDateTime::currentDateTime().toString(format);
         {
             SqliteMatchLog log(kHistoryFile);
-            RecordMatch(log, 1, "Adam");
+            RecordMatch(log, 1, Cp1250Text{"Adam"});
         }
         const QString after = QDateTime::currentDateTime().toString(format);
         MemoryFileStore files;
