@@ -23,7 +23,7 @@ struct GeneratedHistory {
 };
 
 inline GeneratedHistory GenerateHistory(int matchCount, int32_t distance, unsigned seed,
-                                        const std::string& archer = "Jan Nov\xc3\xa1k") {
+                                        const Utf8Text& archer = u8"Jan Novák") {
     GeneratedHistory history;
     std::mt19937 random(seed);
     std::normal_distribution<double> wobble(0, 1);
@@ -49,7 +49,7 @@ inline GeneratedHistory GenerateHistory(int matchCount, int32_t distance, unsign
                 ArrowRecord a;
                 a.matchId = id;
                 a.archer = archer;
-                a.club = "TJ Lukostřelba";
+                a.club = u8"TJ Lukostřelba";
                 a.distance = distance;
                 a.endNo = end;
                 a.arrowNo = shot;

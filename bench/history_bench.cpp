@@ -54,13 +54,13 @@ class HistoryGenerator {
                     log_.endClosed();
                     endWrites.push_back(MillisecondsSince(start));
                 }
-                std::vector<LoggedResult> field{{.archer = "Jan Nov\xe1k",
-                                                 .club = "SK Praha",
+                std::vector<LoggedResult> field{{.archer = Cp1250Text{"Jan Nov\xe1k"},
+                                                 .club = Cp1250Text{"SK Praha"},
                                                  .human = true,
                                                  .score = total,
                                                  .rank = 1}};
                 for (int c = 2; c <= 30; ++c) {
-                    field.push_back({.archer = "Po\xe8\xedta\xe8 " + std::to_string(c),
+                    field.push_back({.archer = Cp1250Text{"Po\xe8\xedta\xe8 " + std::to_string(c)},
                                      .score = 300 - c,
                                      .rank = c});
                 }
@@ -84,8 +84,8 @@ class HistoryGenerator {
     LoggedArrow shot(int32_t distance, int32_t end, int32_t arrow, double skill) {
         std::normal_distribution<double> score(10 * skill, 1.6);
         std::uniform_int_distribution<int> ticks(60, 100), step(-2, 2);
-        LoggedArrow a{.archer = "Jan Nov\xe1k",
-                      .club = "SK Praha",
+        LoggedArrow a{.archer = Cp1250Text{"Jan Nov\xe1k"},
+                      .club = Cp1250Text{"SK Praha"},
                       .distance = distance,
                       .endNo = end,
                       .arrowNo = arrow,

@@ -160,27 +160,27 @@ void HitAnalysisPage::setHistory(std::vector<MatchRecord> matches,
 
     filling_ = true;
     archerBox->clear();
-    for (const std::string& name : ArchersIn(arrows_)) {
-        archerBox->addItem(QString::fromUtf8(name), QByteArray::fromStdString(name));
+    for (const Utf8Text& name : ArchersIn(arrows_)) {
+        archerBox->addItem(fromUtf8(name), QByteArray::fromStdString(name.bytes()));
     }
     filling_ = false;
     archerChanged();
 }
 
-void HitAnalysisPage::showArcher(const std::string& archerUtf8) {
-    const int found = archerBox->findData(QByteArray::fromStdString(archerUtf8));
+void HitAnalysisPage::showArcher(const Utf8Text& archer) {
+    const int found = archerBox->findData(QByteArray::fromStdString(archer.bytes()));
     if (found >= 0) archerBox->setCurrentIndex(found);
 }
 
 void HitAnalysisPage::selectMatch(int64_t matchId) {
-    const auto shotThere = [&](const std::string& archer) {
+    const auto shotThere = [&](const Utf8Text& archer) {
         return std::any_of(arrows_.begin(), arrows_.end(), [&](const ArrowRecord& a) {
             return a.matchId == matchId && a.archer == archer;
         });
     };
     if (!shotThere(shownArcher())) {
         for (int i = 0; i < archerBox->count(); ++i) {
-            if (shotThere(archerBox->itemData(i).toByteArray().toStdString())) {
+            if (shotThere(Utf8Text{archerBox->itemData(i).toByteArray().toStdString()})) {
                 archerBox->setCurrentIndex(i);
                 break;
             }
@@ -196,8 +196,8 @@ void HitAnalysisPage::selectMatch(int64_t matchId) {
     matchChanged();
 }
 
-std::string HitAnalysisPage::shownArcher() const {
-    return archerBox->currentData().toByteArray().toStdString();
+Utf8Text HitAnalysisPage::shownArcher() const {
+    return Utf8Text{archerBox->currentData().toByteArray().toStdString()};
 }
 
 void HitAnalysisPage::archerChanged() {
@@ -252,7 +252,7 @@ void HitAnalysisPage::distanceChanged() {
 void HitAnalysisPage::refresh() {
     if (filling_) return;
     selection_.clear();
-    const std::string archer = shownArcher();
+    const Utf8Text archer = shownArcher();
     const int32_t distance =
         distanceBox->currentIndex() >= 0 ? distanceBox->currentData().toInt() : 0;
     if (distanceBox->currentIndex() >= 0) {

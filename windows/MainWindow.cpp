@@ -365,9 +365,8 @@ void MainWindow::showResults() {
     showOwnDialog(Form5);
 }
 
-void MainWindow::showMessage(const std::string& caption, const std::string& text) {
-    QMessageBox box(QMessageBox::NoIcon, fromCp1250(caption), fromCp1250(text), QMessageBox::Ok,
-                    this);
+void MainWindow::showMessage(const Utf8Text& caption, const Utf8Text& text) {
+    QMessageBox box(QMessageBox::NoIcon, fromUtf8(caption), fromUtf8(text), QMessageBox::Ok, this);
     box.exec();
 }
 

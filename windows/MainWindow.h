@@ -70,7 +70,7 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     void setNextarrowEnabled(bool enabled) override;
     void setTimerRunning(bool running) override;
     void showResults() override;
-    void showMessage(const std::string& caption, const std::string& text) override;
+    void showMessage(const Utf8Text& caption, const Utf8Text& text) override;
     void showEndClock(int32_t secondsLeft, ClockLight light) override;
     void hideEndClock() override;
     bool showPracticeSummary(const PracticeSession& session) override;

@@ -21,6 +21,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/QtText.h"
 #include "platform/history/HistoryReader.h"
 #include "rules/formats/FileStore.h"
 #include "rules/history/ArrowsCsv.h"
@@ -65,9 +66,9 @@ QString dateText(const std::string& iso) {
 }
 
 QString archerText(const ArcherKey& archer) {
-    return archer.club.empty()
-               ? utf8(archer.name)
-               : utf8(archer.name) + QStringLiteral(" (") + utf8(archer.club) + QStringLiteral(")");
+    return archer.club.empty() ? fromUtf8(archer.name)
+                               : fromUtf8(archer.name) + QStringLiteral(" (") +
+                                     fromUtf8(archer.club) + QStringLiteral(")");
 }
 
 void addRow(QTableWidget* table, const QStringList& cells) {
@@ -197,7 +198,8 @@ void StatisticsWindow::loadHistory() {
     const QSignalBlocker blocker(Lukostrelec);
     Lukostrelec->clear();
     for (const ArcherKey& archer : archers) {
-        Lukostrelec->addItem(archerText(archer), QStringList{utf8(archer.name), utf8(archer.club)});
+        Lukostrelec->addItem(archerText(archer),
+                             QStringList{fromUtf8(archer.name), fromUtf8(archer.club)});
     }
     const bool any = !archers.empty();
     Lukostrelec->setEnabled(any);
@@ -213,7 +215,7 @@ void StatisticsWindow::loadHistory() {
 std::optional<ArcherKey> StatisticsWindow::shownArcher() const {
     const QStringList key = Lukostrelec->currentData().toStringList();
     if (key.size() != 2) return std::nullopt;
-    return ArcherKey{key[0].toStdString(), key[1].toStdString()};
+    return ArcherKey{toUtf8(key[0]), toUtf8(key[1])};
 }
 
 int32_t StatisticsWindow::roundFilter() const {
@@ -222,7 +224,7 @@ int32_t StatisticsWindow::roundFilter() const {
 
 void StatisticsWindow::selectMatch(int64_t matchId, const ArcherKey& archer) {
     const int archerIndex =
-        Lukostrelec->findData(QStringList{utf8(archer.name), utf8(archer.club)});
+        Lukostrelec->findData(QStringList{fromUtf8(archer.name), fromUtf8(archer.club)});
     if (archerIndex >= 0) Lukostrelec->setCurrentIndex(archerIndex);
     for (const MatchRecord& m : history_.matches) {
         if (m.id == matchId) {
@@ -386,7 +388,7 @@ void StatisticsWindow::showSelectedMatch() {
 void StatisticsWindow::ExportCsvClick() {
     const QString name = askCsvFileName();
     if (name.isEmpty()) return;
-    if (!files_.write(name.toStdString(), ArrowsCsv(history_.matches, history_.arrows))) {
+    if (!files_.write(name.toStdString(), ArrowsCsv(history_.matches, history_.arrows).bytes())) {
         showError(QStringLiteral("Chyba při ukládání souboru !\n") +
                   QDir::toNativeSeparators(name));
     }

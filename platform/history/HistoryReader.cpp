@@ -65,8 +65,8 @@ bool HistoryReader::readMatches(History& history) {
     if (!results.ok()) return failed(results.prepareCode());
     while ((rc = results.step()) == SQLITE_ROW) {
         history.results.push_back({.matchId = results.integer(0),
-                                   .archer = results.text(1),
-                                   .club = results.text(2),
+                                   .archer = Utf8Text{results.text(1)},
+                                   .club = Utf8Text{results.text(2)},
                                    .human = results.integer(3) != 0,
                                    .distance = static_cast<int32_t>(results.integer(4)),
                                    .score = static_cast<int32_t>(results.integer(5)),
@@ -86,7 +86,8 @@ bool HistoryReader::readArchers(std::vector<ArcherKey>& archers) {
                           "SELECT archer, club FROM arrows ORDER BY 1, 2");
     if (!query.ok()) return failed(query.prepareCode());
     int rc;
-    while ((rc = query.step()) == SQLITE_ROW) archers.push_back({query.text(0), query.text(1)});
+    while ((rc = query.step()) == SQLITE_ROW)
+        archers.push_back({Utf8Text{query.text(0)}, Utf8Text{query.text(1)}});
     return rc == SQLITE_DONE || failed(rc);
 }
 

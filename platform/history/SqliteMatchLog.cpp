@@ -161,8 +161,8 @@ int SqliteMatchLog::write(const PendingWrite& pending, std::map<int64_t, int64_t
         for (const LoggedArrow& a : e->arrows) {
             SqliteStatement& s = insertArrow_;
             s.bind(1, row);
-            s.bind(2, Cp1250ToUtf8(a.archer));
-            s.bind(3, Cp1250ToUtf8(a.club));
+            s.bind(2, ToUtf8(a.archer));
+            s.bind(3, ToUtf8(a.club));
             s.bind(4, int64_t{a.distance});
             s.bind(5, int64_t{a.endNo});
             s.bind(6, int64_t{a.arrowNo});
@@ -187,8 +187,8 @@ int SqliteMatchLog::write(const PendingWrite& pending, std::map<int64_t, int64_t
         for (const LoggedResult& result : r->results) {
             SqliteStatement& s = insertResult_;
             s.bind(1, row);
-            s.bind(2, Cp1250ToUtf8(result.archer));
-            s.bind(3, Cp1250ToUtf8(result.club));
+            s.bind(2, ToUtf8(result.archer));
+            s.bind(3, ToUtf8(result.club));
             s.bind(4, int64_t{result.human});
             s.bind(5, int64_t{r->distance});
             s.bind(6, int64_t{result.score});

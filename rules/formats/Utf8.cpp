@@ -1,12 +1,14 @@
 #include "rules/formats/Utf8.h"
 
+#include <utility>
+
 #include "rules/formats/Cp1250.h"
 
-std::string Cp1250ToUtf8(std::string_view bytes) {
+Utf8Text ToUtf8(const Cp1250Text& text) {
     std::string out;
-    out.reserve(bytes.size() * 2);
+    out.reserve(text.bytes().size() * 2);
     // Every character of the code page lies in the Basic Multilingual Plane: three bytes at most.
-    for (char16_t ch : decodeCp1250(bytes)) {
+    for (char16_t ch : decodeCp1250(text.bytes())) {
         if (ch < 0x80) {
             out.push_back(static_cast<char>(ch));
         } else if (ch < 0x800) {
@@ -18,5 +20,5 @@ std::string Cp1250ToUtf8(std::string_view bytes) {
             out.push_back(static_cast<char>(0x80 | (ch & 0x3F)));
         }
     }
-    return out;
+    return Utf8Text{std::move(out)};
 }

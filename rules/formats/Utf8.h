@@ -1,8 +1,7 @@
 #pragma once
 
-#include <string>
-#include <string_view>
+#include "rules/formats/EncodedText.h"
 
 // Game text as UTF-8, for what is kept outside the game's own files (the match history).
 // Every cp1250 byte has a character, so this never fails.
-std::string Cp1250ToUtf8(std::string_view bytes);
+Utf8Text ToUtf8(const Cp1250Text& text);

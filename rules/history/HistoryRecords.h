@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "rules/formats/EncodedText.h"
+
 // The match history as plain values, the way the statistics read it. Names and clubs are UTF-8
 // here, as the history database keeps them; the sight path and the draw stay in their stored
 // bytes (see PathBlob.h) because only a replay needs them, and a damaged one must not stop the
@@ -22,8 +24,8 @@ struct MatchRecord {
 
 struct ArrowRecord {
     int64_t matchId = 0;
-    std::string archer;
-    std::string club;
+    Utf8Text archer;
+    Utf8Text club;
     int32_t distance = 0;  // metres
     int32_t endNo = 0;     // 1-based within the distance
     int32_t arrowNo = 0;   // 1 = first shot of the end
@@ -40,8 +42,8 @@ struct ArrowRecord {
 
 struct ResultRecord {
     int64_t matchId = 0;
-    std::string archer;
-    std::string club;
+    Utf8Text archer;
+    Utf8Text club;
     bool human = false;
     int32_t distance = 0;
     int32_t score = 0;

@@ -8,7 +8,7 @@
 
 namespace {
 
-bool isArcher(const ArcherKey& archer, const std::string& name, const std::string& club) {
+bool isArcher(const ArcherKey& archer, const Utf8Text& name, const Utf8Text& club) {
     return archer.name == name && archer.club == club;
 }
 

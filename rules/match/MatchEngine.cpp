@@ -1,18 +1,15 @@
 #include "rules/match/MatchEngine.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "rules/formats/PictureError.h"
 #include "rules/match/Rounds.h"
 
 namespace {
 
-// Spelled in cp1250: "Upozornění." and "Toto bude demo bez lidí. Na další sadu stiskněte 'd' !"
-constexpr const char* kDemoCaption =
-    "Upozorn\xec"
-    "n\xed.";
-constexpr const char* kDemoText =
-    "Toto bude demo bez lid\xed. Na dal\x9a\xed sadu stiskn\xecte 'd' !";
+constexpr std::u8string_view kDemoCaption = u8"Upozornění.";
+constexpr std::u8string_view kDemoText = u8"Toto bude demo bez lidí. Na další sadu stiskněte 'd' !";
 
 }  // namespace
 

@@ -27,8 +27,8 @@ void MatchEngine::RecordArrow(int32_t score, int32_t factor) {
     if (s.ArrowsLeft < 1 || s.ArrowsLeft > arrowsPerEnd) return;
     const CompetitorRecord& shooter = s.Competitors[static_cast<std::size_t>(s.CurrentCompetitor)];
     LoggedArrow arrow{
-        .archer = shooter.Name,
-        .club = shooter.Club,
+        .archer = Cp1250Text{shooter.Name},
+        .club = Cp1250Text{shooter.Club},
         .distance = s.Distance,
         .endNo = s.EndNumber,
         .arrowNo = arrowsPerEnd - s.ArrowsLeft + 1,
@@ -67,8 +67,8 @@ void MatchEngine::RecordDistance(const DistanceStage& finished) {
         const ScoreRecord& now = s.RankedScores[entry];
         const ScoreRecord& before =
             scoresAtDistanceStart_[static_cast<std::size_t>(s.RankedSlots[entry])];
-        results.push_back({.archer = competitor.Name,
-                           .club = competitor.Club,
+        results.push_back({.archer = Cp1250Text{competitor.Name},
+                           .club = Cp1250Text{competitor.Club},
                            .human = !competitor.IsComputer,
                            .score = now.*finished.scoreField,
                            .hits = finished.arrows() - (now.Misses - before.Misses),

@@ -4,11 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "rules/formats/EncodedText.h"
 #include "rules/match/Geometry.h"
 
 // What a match tells its history, in the order it happens. Names and clubs are cp1250, as the
-// match holds them. A log keeps what it is told in memory and decides itself when to store it;
-// no call may keep the match waiting.
+// match holds them; the log converts them for the history. A log keeps what it is told in memory
+// and decides itself when to store it; no call may keep the match waiting.
 
 struct LoggedMatch {
     int32_t roundType = 0;
@@ -22,8 +23,8 @@ struct LoggedMatch {
 };
 
 struct LoggedArrow {
-    std::string archer;
-    std::string club;
+    Cp1250Text archer;
+    Cp1250Text club;
     int32_t distance = 0;
     int32_t endNo = 0;
     int32_t arrowNo = 0;  // 1 = first shot of the end
@@ -39,8 +40,8 @@ struct LoggedArrow {
 };
 
 struct LoggedResult {
-    std::string archer;
-    std::string club;
+    Cp1250Text archer;
+    Cp1250Text club;
     bool human = false;
     int32_t score = 0;  // at the distance just ended
     int32_t hits = 0;

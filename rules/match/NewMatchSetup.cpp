@@ -1,6 +1,7 @@
 #include "rules/match/NewMatchSetup.h"
 
 #include <algorithm>
+#include <string_view>
 #include <utility>
 
 #include "rules/competitors/CompetitorFile.h"
@@ -8,9 +9,8 @@
 
 namespace {
 
-// "Chyba." / "Databáze střelců je zaplněná !"
-constexpr const char* kFullCaption = "Chyba.";
-constexpr const char* kFullText = "Datab\xE1ze st\xF8\x65lc\xF9 je zapln\xECn\xE1 !";
+constexpr std::u8string_view kFullCaption = u8"Chyba.";
+constexpr std::u8string_view kFullText = u8"Databáze střelců je zaplněná !";
 
 }  // namespace
 

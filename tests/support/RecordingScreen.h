@@ -85,8 +85,8 @@ class RecordingScreen final : public MatchScreen {
         effects.push_back("results");
         if (onShowResults) onShowResults();
     }
-    void showMessage(const std::string& caption, const std::string& text) override {
-        effects.push_back("message " + caption + "|" + text);
+    void showMessage(const Utf8Text& caption, const Utf8Text& text) override {
+        effects.push_back("message " + caption.bytes() + "|" + text.bytes());
     }
     void showEndClock(int32_t secondsLeft, ClockLight light) override {
         static constexpr const char* kLights[] = {"green", "yellow", "red"};

@@ -25,11 +25,11 @@
 namespace {
 
 // A finished short match of one human archer: one end of three tens at 30 m.
-void RecordMatch(MatchLog& log, int32_t roundType, const std::string& archer) {
+void RecordMatch(MatchLog& log, int32_t roundType, const Cp1250Text& archer) {
     log.matchStarted({.roundType = roundType, .competitors = 1});
     for (int32_t arrow = 1; arrow <= 3; ++arrow) {
         log.arrowShot({.archer = archer,
-                       .club = "SK",
+                       .club = Cp1250Text{"SK"},
                        .distance = 30,
                        .endNo = 1,
                        .arrowNo = arrow,
@@ -40,8 +40,8 @@ void RecordMatch(MatchLog& log, int32_t roundType, const std::string& archer) {
                        .draw = {-5, -30, -60}});
     }
     log.endClosed();
-    log.distanceEnded(30,
-                      {{.archer = archer, .club = "SK", .human = true, .score = 30, .rank = 1}});
+    log.distanceEnded(
+        30, {{.archer = archer, .club = Cp1250Text{"SK"}, .human = true, .score = 30, .rank = 1}});
     log.matchFinished();
 }
 
@@ -59,8 +59,8 @@ class StatisticsWindowTest : public QObject {
     void theMenuOpensItOnTheLastMatchWithAHuman() {
         {
             SqliteMatchLog log(kHistoryFile);
-            RecordMatch(log, 3, "Adam");
-            RecordMatch(log, 2, "\x8e\x61neta");  // "Žaneta" in cp1250
+            RecordMatch(log, 3, Cp1250Text{"Adam"});
+            RecordMatch(log, 2, Cp1250Text{"\x8e\x61neta"});  // "Žaneta"
         }
         MemoryFileStore files;
         ScriptedRandom random;
@@ -93,9 +93,9 @@ class StatisticsWindowTest : public QObject {
             SqliteMatchLog log(kHistoryFile, [&day] {
                 return "2026-05-0" + std::to_string(++day) + "T10:00:00+02:00";
             });
-            RecordMatch(log, 1, "Adam");
-            RecordMatch(log, 1, "Adam");
-            RecordMatch(log, 3, "Eva");
+            RecordMatch(log, 1, Cp1250Text{"Adam"});
+            RecordMatch(log, 1, Cp1250Text{"Adam"});
+            RecordMatch(log, 3, Cp1250Text{"Eva"});
         }
         MemoryFileStore files;
         struct Window : StatisticsWindow {
@@ -198,7 +198,7 @@ class StatisticsWindowTest : public QObject {
         if (spoil != QStringLiteral("none")) {
             {
                 SqliteMatchLog log(kHistoryFile);
-                for (int match = 0; match < 30; ++match) RecordMatch(log, 1, "Adam");
+                for (int match = 0; match < 30; ++match) RecordMatch(log, 1, Cp1250Text{"Adam"});
             }
             if (spoil == QStringLiteral("damage")) DamageHistory(kHistoryFile);
             if (spoil == QStringLiteral("newer")) MakeHistoryNewer(kHistoryFile);
@@ -248,7 +248,7 @@ class StatisticsWindowTest : public QObject {
         const QString before = QDateTime::currentDateTime().toString(format);
         {
             SqliteMatchLog log(kHistoryFile);
-            RecordMatch(log, 1, "Adam");
+            RecordMatch(log, 1, Cp1250Text{"Adam"});
         }
         const QString after = QDateTime::currentDateTime().toString(format);
         MemoryFileStore files;

@@ -102,7 +102,7 @@ TrialKind historyFile() {
                 const std::vector<Point> aim(120, Point{112, 112});
                 for (int32_t end = 1; end <= 2; ++end) {
                     for (int32_t arrow = 1; arrow <= kArrowsPerEnd; ++arrow) {
-                        log.arrowShot({.archer = "Lukostrelec",
+                        log.arrowShot({.archer = Cp1250Text{"Lukostrelec"},
                                        .distance = 50,
                                        .endNo = end,
                                        .arrowNo = arrow,
@@ -113,7 +113,8 @@ TrialKind historyFile() {
                     }
                     log.endClosed();
                 }
-                log.distanceEnded(50, {{.archer = "Lukostrelec", .human = true, .score = 108}});
+                log.distanceEnded(
+                    50, {{.archer = Cp1250Text{"Lukostrelec"}, .human = true, .score = 108}});
                 log.matchFinished();
             },
             [=](const QString& folder) {

@@ -5,6 +5,7 @@
 
 #include "platform/history/HistoryReader.h"
 #include "platform/history/SqliteMatchLog.h"
+#include "rules/formats/Utf8.h"
 #include "rules/history/PathBlob.h"
 #include "rules/match/Rounds.h"
 #include "support/EngineRig.h"
@@ -76,8 +77,10 @@ TEST_P(Recording, ArrowsInTheDatabaseAddUpToTheResults) {
     for (int slot : GetParam().humans) {
         const CompetitorRecord& human = state.Competitors[slot];
         const ScoreRecord& listed = state.Scores[slot];
+        // The history holds the names in UTF-8, the match in cp1250.
+        const ArcherKey key{ToUtf8(Cp1250Text{human.Name}), ToUtf8(Cp1250Text{human.Club})};
         std::vector<ArrowRecord> arrows;
-        ASSERT_TRUE(reader.readArrows({human.Name, human.Club}, true, arrows));
+        ASSERT_TRUE(reader.readArrows(key, true, arrows));
         EXPECT_EQ(static_cast<int32_t>(arrows.size()), round.arrows());
 
         std::map<int32_t, int32_t> byDistance;
@@ -94,7 +97,7 @@ TEST_P(Recording, ArrowsInTheDatabaseAddUpToTheResults) {
         EXPECT_EQ(tens, listed.Tens);
         int32_t hits = 0, resultTens = 0, nines = 0;
         for (const ResultRecord& r : history.results) {
-            if (r.archer != human.Name) continue;
+            if (r.archer != key.name) continue;
             EXPECT_TRUE(r.human);
             EXPECT_EQ(r.score, byDistance[r.distance]) << r.distance;
             hits += r.hits;

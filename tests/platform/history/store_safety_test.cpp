@@ -15,8 +15,8 @@
 namespace {
 
 LoggedArrow Arrow(int32_t endNo, int32_t arrowNo, std::string archer = "Novak") {
-    return {.archer = std::move(archer),
-            .club = "TJ",
+    return {.archer = Cp1250Text{std::move(archer)},
+            .club = Cp1250Text{"TJ"},
             .distance = 30,
             .endNo = endNo,
             .arrowNo = arrowNo,
@@ -230,7 +230,7 @@ TEST(HistoryStore, AFileThatIsNotOursIsNeverWritten) {
         History read;
         std::vector<ArrowRecord> arrows;
         const bool readable =
-            reader.readMatches(read) && reader.readArrows({"Novak", "TJ"}, false, arrows);
+            reader.readMatches(read) && reader.readArrows({u8"Novak", u8"TJ"}, false, arrows);
         EXPECT_FALSE(readable);
         EXPECT_EQ(reader.state(), c.state);
         EXPECT_EQ(ReadBytes(path), before);
@@ -305,9 +305,9 @@ TEST(HistoryStore, EveryCp1250CharacterOfANameReachesTheDatabaseAndTheCsv) {
     History history;
     std::vector<ArrowRecord> arrows;
     ASSERT_TRUE(reader.readMatches(history));
-    ASSERT_TRUE(reader.readArrows({utf8, "TJ"}, false, arrows));
+    ASSERT_TRUE(reader.readArrows({Utf8Text{utf8}, u8"TJ"}, false, arrows));
     ASSERT_EQ(arrows.size(), 3u);
-    const std::string csv = ArrowsCsv(history.matches, arrows);
+    const std::string csv = ArrowsCsv(history.matches, arrows).bytes();
     EXPECT_NE(csv.find("," + utf8 + ",TJ,30,1,1,8,"), std::string::npos);
 }
 

@@ -20,18 +20,18 @@ History KnownHistory() {
                  {3, "2026-01-03T10:00:00+01:00", "2026-01-03T12:00:00+01:00", 3},
                  {4, "2026-01-04T10:00:00+01:00", "2026-01-04T11:00:00+01:00", 1}};
     auto eva = [](int64_t match, int32_t distance, int32_t score) {
-        return ResultRecord{match, "Eva", "SK", true, distance, score};
+        return ResultRecord{match, u8"Eva", u8"SK", true, distance, score};
     };
-    h.results = {eva(1, 50, 300), {1, "Adam", "SK", true, 50, 310},
-                 eva(1, 30, 320), {1, "Adam", "SK", true, 30, 300},
+    h.results = {eva(1, 50, 300), {1, u8"Adam", u8"SK", true, 50, 310},
+                 eva(1, 30, 320), {1, u8"Adam", u8"SK", true, 30, 300},
                  eva(2, 50, 330), eva(3, 90, 250),
                  eva(3, 70, 280), eva(3, 50, 300),
                  eva(3, 30, 330), eva(4, 50, 300),
-                 eva(4, 30, 340), {4, "Robot", "", false, 30, 360}};
+                 eva(4, 30, 340), {4, u8"Robot", u8"", false, 30, 360}};
     auto arrow = [](int64_t match, int32_t distance, int32_t end, int32_t no, int32_t score) {
         return ArrowRecord{.matchId = match,
-                           .archer = "Eva",
-                           .club = "SK",
+                           .archer = u8"Eva",
+                           .club = u8"SK",
                            .distance = distance,
                            .endNo = end,
                            .arrowNo = no,
@@ -44,7 +44,7 @@ History KnownHistory() {
     return h;
 }
 
-const ArcherKey kEva{"Eva", "SK"};
+const ArcherKey kEva{u8"Eva", u8"SK"};
 
 TEST(Statistics, PersonalBestsCarryTheirDateAndTheMarkOfTheLastMatch) {
     const ArcherStatistics all = ComputeStatistics(KnownHistory(), kEva, kAllRounds);
@@ -93,7 +93,7 @@ TEST(Statistics, AveragesAndSharesOverTheArrowsOfTheSelection) {
     EXPECT_EQ(full.bests.distance.at(50).score, 300);
 
     // Another archer of the same name in another club is somebody else.
-    EXPECT_FALSE(ComputeStatistics(KnownHistory(), {"Eva", "TJ"}, kAllRounds).lastMatchId);
+    EXPECT_FALSE(ComputeStatistics(KnownHistory(), {u8"Eva", u8"TJ"}, kAllRounds).lastMatchId);
 }
 
 // A damaged or edited file may hold any score; the sums must be the true ones, not wrapped.
@@ -101,11 +101,11 @@ TEST(Statistics, ScoresNoGameWritesStillAddUp) {
     constexpr int32_t kHuge = std::numeric_limits<int32_t>::max();
     History h;
     h.matches = {{1, "2026-01-01T10:00:00+01:00", "2026-01-01T11:00:00+01:00", 1}};
-    h.results = {{1, "Eva", "SK", true, 50, kHuge}, {1, "Eva", "SK", true, 30, kHuge}};
+    h.results = {{1, u8"Eva", u8"SK", true, 50, kHuge}, {1, u8"Eva", u8"SK", true, 30, kHuge}};
     for (int32_t no = 1; no <= 3; ++no) {
         h.arrows.push_back({.matchId = 1,
-                            .archer = "Eva",
-                            .club = "SK",
+                            .archer = u8"Eva",
+                            .club = u8"SK",
                             .distance = 30,
                             .endNo = 1,
                             .arrowNo = no,
@@ -122,7 +122,7 @@ TEST(Statistics, ScoresNoGameWritesStillAddUp) {
 TEST(Statistics, TheLastFinishedMatchWithAHumanIsShownFirst) {
     History h = KnownHistory();
     // The final places of match 4 put Eva first among the humans.
-    h.results.push_back({4, "Adam", "SK", true, 30, 100, 0, 0, 0, 3});
+    h.results.push_back({4, u8"Adam", u8"SK", true, 30, 100, 0, 0, 0, 3});
     h.results[10].rank = 2;
     const std::optional<MatchChoice> choice = LastHumanMatch(h);
     ASSERT_TRUE(choice);
@@ -131,7 +131,7 @@ TEST(Statistics, TheLastFinishedMatchWithAHumanIsShownFirst) {
     EXPECT_EQ(choice->archer, kEva);
     // A demo match afterwards has no human: match 4 stays the one.
     h.matches.push_back({5, "2026-01-05T10:00:00+01:00", "2026-01-05T10:01:00+01:00", 2});
-    h.results.push_back({5, "Robot", "", false, 30, 300, 0, 0, 0, 1});
+    h.results.push_back({5, u8"Robot", u8"", false, 30, 300, 0, 0, 0, 1});
     EXPECT_EQ(LastHumanMatch(h)->matchId, 4);
     EXPECT_FALSE(LastHumanMatch(History{}));
 }

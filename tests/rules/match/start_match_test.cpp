@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "rules/formats/Cp1250.h"
+#include "rules/formats/EncodedText.h"
 #include "rules/formats/PictureError.h"
 #include "support/EngineRig.h"
 
@@ -73,9 +73,9 @@ TEST(StartMatch, WithoutHumansAnnouncesADemo) {
     ASSERT_EQ(rig.screen.count("message "), 1);
     const std::string& message = rig.screen.effects[1];
     const std::size_t bar = message.find('|');
-    EXPECT_EQ(decodeCp1250(message.substr(8, bar - 8)), u"Upozornění.");
-    EXPECT_EQ(decodeCp1250(message.substr(bar + 1)),
-              u"Toto bude demo bez lidí. Na další sadu stiskněte 'd' !");
+    EXPECT_EQ(Utf8Text{message.substr(8, bar - 8)}, u8"Upozornění.");
+    EXPECT_EQ(Utf8Text{message.substr(bar + 1)},
+              u8"Toto bude demo bez lidí. Na další sadu stiskněte 'd' !");
     EXPECT_EQ(rig.screen.count("label"), 0);
     EXPECT_TRUE(rig.state.DemoMode);
     EXPECT_EQ(rig.state.CurrentCompetitor, 0);
