@@ -10,15 +10,16 @@ struct DistanceRules {
     int32_t ends;
     int32_t closingEndNumber;  // EndNumber value that closes the distance
     const char* targetPicture;
-    int32_t ringWidth;  // pixels per ring on the target picture
+    int32_t ringWidth;        // pixels per ring on the target picture
+    int32_t faceCentimetres;  // the real 10-zone face the picture stands for
 };
 
 inline constexpr std::array<DistanceRules, 5> kDistances = {{
-    {90, 6, 6, 7, "90.bmp", 4},
-    {70, 6, 6, 7, "70.bmp", 5},
-    {60, 6, 6, 7, "60.bmp", 6},
-    {50, 3, 12, 13, "50.bmp", 7},
-    {30, 3, 12, 13, "30.bmp", 9},
+    {90, 6, 6, 7, "90.bmp", 4, 122},
+    {70, 6, 6, 7, "70.bmp", 5, 122},
+    {60, 6, 6, 7, "60.bmp", 6, 122},
+    {50, 3, 12, 13, "50.bmp", 7, 80},
+    {30, 3, 12, 13, "30.bmp", 9, 80},
 }};
 
 inline constexpr int32_t kArrowsPerDistance = 36;
