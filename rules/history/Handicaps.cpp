@@ -11,6 +11,8 @@ namespace {
 
 constexpr int64_t kPointsPerArrow = 10;
 
+}  // namespace
+
 std::vector<Shoot> MatchShoots(const History& history, const ArcherKey& archer) {
     std::map<int64_t, Shoot> byMatch;
     for (const ResultRecord& r : history.results) {
@@ -29,8 +31,6 @@ std::vector<Shoot> MatchShoots(const History& history, const ArcherKey& archer) 
     }
     return shoots;
 }
-
-}  // namespace
 
 std::optional<int32_t> ShootHandicap(const Shoot& shoot) {
     std::vector<HandicapDistance> distances;
@@ -63,10 +63,10 @@ bool HandicapProgress::lastImproved() const {
     return last && last->handicap && beforeLast && *last->handicap < beforeLast->value;
 }
 
-HandicapProgress HandicapProgressOf(const History& history, const ArcherKey& archer) {
+HandicapProgress HandicapProgressOf(std::vector<Shoot> shoots) {
     HandicapProgress progress;
     std::vector<int32_t> handicaps;
-    for (Shoot& shoot : MatchShoots(history, archer)) {
+    for (Shoot& shoot : shoots) {
         const std::optional<int32_t> handicap = ShootHandicap(shoot);
         if (handicap) {
             progress.beforeLast = CurrentHandicapOf(handicaps);
@@ -77,6 +77,10 @@ HandicapProgress HandicapProgressOf(const History& history, const ArcherKey& arc
     }
     progress.current = CurrentHandicapOf(handicaps);
     return progress;
+}
+
+HandicapProgress HandicapProgressOf(const History& history, const ArcherKey& archer) {
+    return HandicapProgressOf(MatchShoots(history, archer));
 }
 
 std::optional<int32_t> BestHumanHandicap(const History& history, const CompetitorTable& field) {

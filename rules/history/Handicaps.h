@@ -61,7 +61,11 @@ struct HandicapProgress {
     bool lastImproved() const;
 };
 
-// Every finished match in which the archer shot for a human.
+// Every finished match in which the archer shot as a human, in the order they were started.
+std::vector<Shoot> MatchShoots(const History& history, const ArcherKey& archer);
+
+// Shoots of one archer in the order they were shot, matches and practice mixed.
+HandicapProgress HandicapProgressOf(std::vector<Shoot> shoots);
 HandicapProgress HandicapProgressOf(const History& history, const ArcherKey& archer);
 
 // The best current handicap among the field's human archers (names and clubs cp1250, as the
