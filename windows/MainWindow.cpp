@@ -14,10 +14,13 @@
 #include "platform/QtPictureLoader.h"
 #include "platform/QtText.h"
 #include "platform/history/HistoryFile.h"
+#include "platform/history/HistoryReader.h"
 #include "rules/formats/Configuration.h"
 #include "rules/formats/FileStore.h"
 #include "rules/formats/PictureError.h"
 #include "rules/formats/StoredPosition.h"
+#include "rules/history/Handicaps.h"
+#include "rules/match/LevelField.h"
 #include "rules/match/NewMatchSetup.h"
 #include "rules/match/Rounds.h"
 #include "rules/settings/SettingsMessages.h"
@@ -27,6 +30,7 @@
 #include "windows/DialogSetupPrompts.h"
 #include "windows/DifficultyDialog.h"
 #include "windows/ErrorBox.h"
+#include "windows/FieldLevelDialog.h"
 #include "windows/HelpViewer.h"
 #include "windows/PixelImage.h"
 #include "windows/ResultsWindow.h"
@@ -213,6 +217,7 @@ void MainWindow::buildMenu() {
     Nastaveni = menuBar()->addMenu(QStringLiteral("Nastavení"));
     Obtnost1 = Nastaveni->addAction(QStringLiteral("Obtížnost"), this, &MainWindow::Obtnost1Click);
     Vybzamer = Nastaveni->addAction(QStringLiteral("Zaměřovač"), this, &MainWindow::VybzamerClick);
+    Souperi = Nastaveni->addAction(QStringLiteral("Soupeři..."), this, &MainWindow::SouperiClick);
     Npovda1 = menuBar()->addMenu(QStringLiteral("Nápověda"));
     Index1 = Npovda1->addAction(QStringLiteral("Index"), this, &MainWindow::Index1Click);
     Ohe1 = Npovda1->addAction(QStringLiteral("O hře..."), this, &MainWindow::Ohe1Click);
@@ -257,6 +262,7 @@ void MainWindow::CreateDialogs() {
         Tercov->riderChanged(*Zamer);
     };
     Form9 = new StatisticsWindow(kHistoryFile, files_, this);
+    SouperiForm = new FieldLevelDialog(settings_, this);
     ownDialogs_ = {&setupPrompts_->Form2,
                    &setupPrompts_->Form3,
                    &setupPrompts_->Form4,
@@ -264,7 +270,8 @@ void MainWindow::CreateDialogs() {
                    ObtForm,
                    Form7,
                    Form8,
-                   Form9};
+                   Form9,
+                   SouperiForm};
 }
 
 // --- MatchScreen -----------------------------------------------------------------------------
@@ -379,9 +386,20 @@ void MainWindow::Novhra1Click() {
         {.setTimerRunning = [this](bool running) { engine_.SetTimerRunning(running); },
          .startMatch =
              [this](int32_t roundType, const CompetitorTable& competitors) {
-                 engine_.StartMatch(roundType, competitors);
+                 engine_.StartMatch(roundType, competitors, levelledField(roundType, competitors));
              }});
     guarded([&] { setup.run(); });
+}
+
+std::optional<PerformanceTable> MainWindow::levelledField(
+    int32_t roundType, const CompetitorTable& competitors) const {
+    if (!settings_.settings().fieldAtPlayerLevel) return std::nullopt;
+    History history;
+    // A history that cannot be read gives no handicap: the list's values play.
+    HistoryReader(kHistoryFile).readMatches(history);
+    const std::optional<int32_t> handicap = BestHumanHandicap(history, competitors);
+    if (!handicap) return std::nullopt;
+    return FieldPerformanceAt(competitors, roundType, *handicap);
 }
 
 void MainWindow::Statistika1Click() {
@@ -404,6 +422,9 @@ void MainWindow::Obtnost1Click() {
 }
 void MainWindow::VybzamerClick() {
     showOwnDialog(Form8);
+}
+void MainWindow::SouperiClick() {
+    showOwnDialog(SouperiForm);
 }
 void MainWindow::Index1Click() {
     ShowHelpContents();

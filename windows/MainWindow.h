@@ -5,6 +5,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "rules/formats/StoredPosition.h"
 #include "rules/match/MatchEngine.h"
@@ -23,6 +24,7 @@ class ResultsWindow;
 class AboutBox;
 class SightChooser;
 class DifficultyDialog;
+class FieldLevelDialog;
 class StatisticsWindow;
 
 // The main window: target, sight, scope, clicker, labels and menu. It owns the match state,
@@ -92,6 +94,7 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     QAction* K1 = nullptr;
     QAction* Obtnost1 = nullptr;
     QAction* Vybzamer = nullptr;
+    QAction* Souperi = nullptr;
     QAction* Index1 = nullptr;
     QAction* Ohe1 = nullptr;
 
@@ -100,6 +103,7 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     AboutBox* Form7 = nullptr;
     SightChooser* Form8 = nullptr;
     StatisticsWindow* Form9 = nullptr;
+    FieldLevelDialog* SouperiForm = nullptr;
 
   public Q_SLOTS:
     void Timer1Timer();
@@ -113,6 +117,7 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     void K1Click();
     void Obtnost1Click();
     void VybzamerClick();
+    void SouperiClick();
     void Index1Click();
     void Ohe1Click();
 
@@ -132,6 +137,10 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     void guarded(const std::function<void()>& action);
     QLabel* label(MatchLabel which) const;
     void showOwnDialog(QWidget* dialog);
+    // The computer archers' values for a match at the player's level, when the player chose
+    // it and an archer of the field has a handicap.
+    std::optional<PerformanceTable> levelledField(int32_t roundType,
+                                                  const CompetitorTable& competitors) const;
 
     FileStore& files_;
     SettingsFile settings_;

@@ -86,9 +86,9 @@ class MainWindowTest : public QObject {
                 QVERIFY(item->shortcut().isEmpty());
             }
         }
-        QCOMPARE(captions,
-                 QStringList({"Hra", "Nová hra", "Statistika...", "-", "Konec", "Nastavení",
-                              "Obtížnost", "Zaměřovač", "Nápověda", "Index", "O hře..."}));
+        QCOMPARE(captions, QStringList({"Hra", "Nová hra", "Statistika...", "-", "Konec",
+                                        "Nastavení", "Obtížnost", "Zaměřovač", "Soupeři...",
+                                        "Nápověda", "Index", "O hře..."}));
     }
 
     void startUpReadsTheConfigurationAndDeclinedWelcomeEndsTheGame() {
