@@ -15,8 +15,8 @@
 #include "platform/QtClickerSound.h"
 #include "platform/QtFileStore.h"
 #include "platform/history/SqliteMatchLog.h"
-#include "rules/formats/Random.h"
 #include "rules/history/HistoryMessages.h"
+#include "rules/match/Random.h"
 #include "windows/MainWindow.h"
 #include "windows/X11Images.h"
 

@@ -15,7 +15,7 @@
 #include <cstring>
 
 #include "platform/QtFileStore.h"
-#include "rules/formats/Random.h"
+#include "rules/match/Random.h"
 #include "windows/MainWindow.h"
 #include "windows/X11Images.h"
 

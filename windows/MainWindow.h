@@ -7,10 +7,10 @@
 #include <memory>
 #include <optional>
 
-#include "rules/formats/StoredPosition.h"
 #include "rules/match/MatchEngine.h"
 #include "rules/match/MatchState.h"
 #include "rules/settings/SettingsFile.h"
+#include "rules/settings/StoredPosition.h"
 #include "windows/BackdropImage.h"
 
 class FileStore;

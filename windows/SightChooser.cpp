@@ -9,8 +9,8 @@
 
 #include "platform/QtPictureLoader.h"
 #include "rules/formats/PictureError.h"
-#include "rules/formats/SightDrawing.h"
 #include "rules/match/Geometry.h"
+#include "rules/match/SightDrawing.h"
 #include "windows/ClickableImage.h"
 #include "windows/DesignFont.h"
 #include "windows/ErrorBox.h"

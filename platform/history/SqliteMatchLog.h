@@ -10,7 +10,7 @@
 #include "platform/history/HistoryFile.h"
 #include "platform/history/LocalTime.h"
 #include "platform/history/Sqlite.h"
-#include "rules/history/MatchLog.h"
+#include "rules/match/MatchLog.h"
 
 // The match history in "historie.db". Arrows wait in memory until their end closes; then
 // everything not yet stored goes in one transaction. What cannot be stored (another copy of

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "rules/formats/Random.h"
 #include "rules/match/MatchState.h"
+#include "rules/match/Random.h"
 
 // Computer competitors do not shoot: when a distance is over, each receives points near its
 // performance value for that distance, with counts of tens, nines and misses to match.

@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "rules/formats/Random.h"
-#include "rules/history/MatchLog.h"
 #include "rules/match/Markers.h"
+#include "rules/match/MatchLog.h"
 #include "rules/match/MatchScreen.h"
 #include "rules/match/MatchState.h"
+#include "rules/match/Random.h"
 
 class PictureLoads;
 

@@ -4,8 +4,8 @@
 #include "rules/match/Aiming.h"
 #include "rules/match/Ends.h"
 #include "rules/match/MatchEngine.h"
+#include "rules/match/Ranking.h"
 #include "rules/match/Rounds.h"
-#include "rules/results/Ranking.h"
 
 namespace {
 

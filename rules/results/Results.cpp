@@ -1,7 +1,7 @@
 #include "rules/results/Results.h"
 
+#include "rules/match/Ranking.h"
 #include "rules/results/Listing.h"
-#include "rules/results/Ranking.h"
 #include "rules/results/RecordsText.h"
 
 void RebuildResults(MatchState& state, RecordTable& records, FileStore& files, ResultsPage& page) {

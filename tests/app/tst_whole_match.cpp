@@ -21,8 +21,8 @@
 
 #include "platform/QtFileStore.h"
 #include "platform/QtText.h"
-#include "rules/formats/Random.h"
 #include "rules/match/Geometry.h"
+#include "rules/match/Random.h"
 #include "support/ModalAnswers.h"
 #include "support/RecordingScreen.h"
 #include "windows/ArcherListDialog.h"

@@ -1,5 +1,5 @@
 #include "fuzz/FuzzTarget.h"
-#include "rules/formats/Configuration.h"
+#include "rules/settings/Configuration.h"
 
 VEXA_FUZZ_TARGET(configuration) {
     const Configuration read = ReadConfiguration(bytes);

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "rules/formats/Random.h"
+#include "rules/match/Random.h"
 
 // Hands out scripted draws in order and records every n it was asked for. When the script runs
 // out it answers with `fallback % n` (or throws, if no fallback was given).

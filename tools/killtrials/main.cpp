@@ -25,10 +25,10 @@
 #include "platform/QtFileStore.h"
 #include "platform/history/SqliteMatchLog.h"
 #include "rules/competitors/CompetitorFile.h"
-#include "rules/formats/Configuration.h"
 #include "rules/results/Listing.h"
 #include "rules/results/Rekordy.h"
 #include "rules/results/Results.h"
+#include "rules/settings/Configuration.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "tools/vexagen/Sights.h"
 
-#include "rules/formats/SightDrawing.h"
+#include "rules/match/SightDrawing.h"
 #include "tools/vexagen/Output.h"
 
 QImage drawSight(int32_t kind) {

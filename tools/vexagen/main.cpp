@@ -15,9 +15,9 @@
 #include <vector>
 
 #include "rules/competitors/CompetitorFile.h"
-#include "rules/formats/SightDrawing.h"
 #include "rules/match/Geometry.h"
 #include "rules/match/Rounds.h"
+#include "rules/match/SightDrawing.h"
 #include "tools/vexagen/Bow.h"
 #include "tools/vexagen/CompetitorList.h"
 #include "tools/vexagen/Controls.h"

@@ -1,4 +1,4 @@
-#include "rules/formats/Configuration.h"
+#include "rules/settings/Configuration.h"
 
 #include <optional>
 

@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
-#include "rules/formats/SightDrawing.h"
 #include "rules/match/Geometry.h"
+#include "rules/match/SightDrawing.h"
 
 namespace {
 

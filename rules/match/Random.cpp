@@ -1,4 +1,4 @@
-#include "rules/formats/Random.h"
+#include "rules/match/Random.h"
 
 int32_t SeededRandom::random(int32_t n) {
     if (n <= 0) return 0;

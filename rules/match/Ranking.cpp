@@ -1,4 +1,4 @@
-#include "rules/results/Ranking.h"
+#include "rules/match/Ranking.h"
 
 bool RanksBefore(const ScoreRecord& a, const ScoreRecord& b, int32_t roundType) {
     auto u = [](int32_t v) { return static_cast<uint32_t>(v); };

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "rules/formats/StoredPosition.h"
+#include "rules/settings/StoredPosition.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "rules/formats/SightDrawing.h"
+#include "rules/match/SightDrawing.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "rules/results/Ranking.h"
+#include "rules/match/Ranking.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "rules/formats/Configuration.h"
+#include "rules/settings/Configuration.h"
 
 namespace {
 

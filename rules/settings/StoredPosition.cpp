@@ -1,4 +1,4 @@
-#include "rules/formats/StoredPosition.h"
+#include "rules/settings/StoredPosition.h"
 
 #include <algorithm>
 
