@@ -7,7 +7,6 @@ struct HandicapProgress;
 
 // The archer's shoots in the round filter, latest first: date, round, points and handicap.
 class MatchListTable : public QTableWidget {
-    Q_OBJECT
   public:
     explicit MatchListTable(QWidget* parent = nullptr);
 
