@@ -72,7 +72,6 @@ int main(int argc, char** argv) {
             });
         };
         const bool welcome = form1.FormCreate();
-        form1.CreateDialogs();
         if (!welcome) return 0;
         form1.show();
         return app.exec();

@@ -89,7 +89,6 @@ int main(int argc, char** argv) {
     MainWindow form(files, random, clicker);
     form.askWelcome = [] { return true; };
     form.FormCreate();
-    form.CreateDialogs();
     form.show();
     CoreShareOver(1.0);  // let the window settle on the screen
     form.engine().StartMatch(1, OneArcher());

@@ -250,30 +250,6 @@ bool MainWindow::FormCreate() {
     return welcome;
 }
 
-void MainWindow::CreateDialogs() {
-    setupPrompts_ = std::make_unique<DialogSetupPrompts>(files_, this);
-    Form5 = new ResultsWindow(state_, files_, this);
-    Form5->onClosing = [this] { engine_.ResultsClosed(); };
-    ObtForm = new DifficultyDialog(state_, this);
-    Form7 = new AboutBox(this);
-    Form8 = new SightChooser(*Zamer, this);
-    Form8->onSightChosen = [this](int32_t sight) {
-        state_.SightPicture = sight;
-        Tercov->riderChanged(*Zamer);
-    };
-    Form9 = new StatisticsWindow(kHistoryFile, files_, this);
-    SouperiForm = new FieldLevelDialog(settings_, this);
-    ownDialogs_ = {&setupPrompts_->Form2,
-                   &setupPrompts_->Form3,
-                   &setupPrompts_->Form4,
-                   Form5,
-                   ObtForm,
-                   Form7,
-                   Form8,
-                   Form9,
-                   SouperiForm};
-}
-
 // --- MatchScreen -----------------------------------------------------------------------------
 
 QLabel* MainWindow::label(MatchLabel which) const {
@@ -342,6 +318,10 @@ void MainWindow::setTimerRunning(bool running) {
 }
 
 void MainWindow::showResults() {
+    if (Form5 == nullptr) {
+        own(Form5 = new ResultsWindow(state_, files_, this));
+        Form5->onClosing = [this] { engine_.ResultsClosed(); };
+    }
     showOwnDialog(Form5);
 }
 
@@ -381,6 +361,12 @@ void MainWindow::DownbutClick() {
 }
 
 void MainWindow::Novhra1Click() {
+    if (!setupPrompts_) {
+        setupPrompts_ = std::make_unique<DialogSetupPrompts>(files_, this);
+        own(&setupPrompts_->Form2);
+        own(&setupPrompts_->Form3);
+        own(&setupPrompts_->Form4);
+    }
     NewMatchSetup setup(
         state_, files_, *setupPrompts_,
         {.setTimerRunning = [this](bool running) { engine_.SetTimerRunning(running); },
@@ -406,6 +392,7 @@ void MainWindow::Statistika1Click() {
     // An arrow being aimed waits, as it does while a new match is set up.
     const bool aiming = state_.TimerRunning;
     if (aiming) engine_.SetTimerRunning(false);
+    if (Form9 == nullptr) own(Form9 = new StatisticsWindow(kHistoryFile, files_, this));
     // Read afresh: it shows the match just finished.
     Form9->loadHistory();
     showOwnDialog(Form9);
@@ -418,19 +405,37 @@ void MainWindow::K1Click() {
 }
 
 void MainWindow::Obtnost1Click() {
+    if (ObtForm == nullptr) own(ObtForm = new DifficultyDialog(state_, this));
     showOwnDialog(ObtForm);
 }
 void MainWindow::VybzamerClick() {
+    if (Form8 == nullptr) {
+        own(Form8 = new SightChooser(*Zamer, this));
+        Form8->onSightChosen = [this](int32_t sight) {
+            state_.SightPicture = sight;
+            Tercov->riderChanged(*Zamer);
+        };
+    }
     showOwnDialog(Form8);
 }
 void MainWindow::SouperiClick() {
+    if (SouperiForm == nullptr) own(SouperiForm = new FieldLevelDialog(settings_, this));
     showOwnDialog(SouperiForm);
 }
 void MainWindow::Index1Click() {
     ShowHelpContents();
 }
 void MainWindow::Ohe1Click() {
+    if (Form7 == nullptr) own(Form7 = new AboutBox(this));
     showOwnDialog(Form7);
+}
+
+// The game's dialogs are made when first needed, not at start-up: most games open few of them,
+// and together with what they load (the file dialog, the charts) they would take a good part of
+// the game's memory. Each is kept until the game ends, so that it keeps its controls' state
+// between showings.
+void MainWindow::own(QDialog* dialog) {
+    ownDialogs_.insert(dialog);
 }
 
 void MainWindow::showOwnDialog(QWidget* dialog) {

@@ -39,8 +39,6 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     // configuration file. False when the player declined the notice: the game then ends
     // without showing the window or writing the configuration.
     bool FormCreate();
-    // Creates the dialogs, hidden, in the order the game has always created them.
-    void CreateDialogs();
 
     // Answers the welcome notice; tests replace it.
     std::function<bool()> askWelcome;
@@ -98,6 +96,7 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     QAction* Index1 = nullptr;
     QAction* Ohe1 = nullptr;
 
+    // The dialogs, each made the first time it is shown and kept until the game ends.
     ResultsWindow* Form5 = nullptr;
     DifficultyDialog* ObtForm = nullptr;
     AboutBox* Form7 = nullptr;
@@ -136,6 +135,8 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     // Runs a player's action; a picture that cannot be loaded ends it with the error box.
     void guarded(const std::function<void()>& action);
     QLabel* label(MatchLabel which) const;
+    // Counts `dialog` among the game's own, whose closing brings the window back to its place.
+    void own(QDialog* dialog);
     void showOwnDialog(QWidget* dialog);
     // The computer archers' values for a match at the player's level, when the player chose
     // it and an archer of the field has a handicap.

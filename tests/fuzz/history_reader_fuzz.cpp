@@ -3,13 +3,13 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 
 #include "fuzz/FuzzTarget.h"
 #include "platform/history/HistoryReader.h"
 #include "rules/history/ShotReplay.h"
 #include "rules/history/Statistics.h"
+#include "support/HistoryFiles.h"
 
 namespace {
 
@@ -20,11 +20,6 @@ const std::string& scratchFile() {
                                      ("vexa-history-fuzz-" + std::to_string(getpid()) + ".db"))
                                         .string();
     return path;
-}
-
-std::string fileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 }  // namespace
@@ -53,7 +48,7 @@ VEXA_FUZZ_TARGET(history_reader) {
             }
         }
     }
-    FuzzCheck(fileBytes(path) == bytes, "the history file is never changed");
+    FuzzCheck(ReadBytes(path) == bytes, "the history file is never changed");
     std::remove(path.c_str());
     std::remove((path + "-wal").c_str());
     std::remove((path + "-shm").c_str());

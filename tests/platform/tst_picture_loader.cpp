@@ -8,6 +8,7 @@
 #include "platform/QtPictureLoader.h"
 #include "rules/formats/PictureError.h"
 #include "support/EncodedImage.h"
+#include "support/FileBytes.h"
 
 namespace {
 
@@ -58,11 +59,6 @@ class TestPictureLoader : public QObject {
             qFatal("cannot write the test file");
         }
         return file.fileName();
-    }
-    QByteArray runFile(const QString& name) {
-        QFile file(QStringLiteral(VEXA_RUN_DIR "/") + name);
-        if (!file.open(QIODevice::ReadOnly)) qFatal("run file missing");
-        return file.readAll();
     }
 
   private Q_SLOTS:
@@ -168,7 +164,7 @@ class TestPictureLoader : public QObject {
 
     // Ten gigabytes that take no disk: refused by their size, before a byte is read.
     void aFileFarTooLargeIsNotRead() {
-        const QString name = write("huge.ico", runFile("z1.ico"));
+        const QString name = write("huge.ico", RunFileBytes("z1.ico"));
         QFile huge(name);
         QVERIFY(huge.resize(10LL << 30));
         QCOMPARE(errorOf(name), QStringLiteral("Icon image is not valid"));

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <QtTest>
+#include <chrono>
 #include <deque>
 #include <functional>
 #include <utility>
@@ -16,12 +18,18 @@
 // a failing test unwinds instead of waiting for CTest's timeout. Windows already up when it is
 // made are left to the test. A step may open further modal windows; those are answered by the
 // following steps while it waits.
+//
+// A modal window still up `deadline` after it came up fails the test and is closed; one that
+// will not close is hidden, which ends its event loop; one that stays up even so ends the test
+// program at twice the deadline. No test waits for CTest's timeout.
 class ModalAnswers : public QObject {
   public:
     using Step = std::function<void(QWidget*)>;
+    static constexpr std::chrono::milliseconds kDefaultDeadline{10000};
 
-    explicit ModalAnswers(std::deque<Step> steps = {}, Step otherwise = {})
-        : steps_(std::move(steps)), otherwise_(std::move(otherwise)) {
+    explicit ModalAnswers(std::deque<Step> steps = {}, Step otherwise = {},
+                          std::chrono::milliseconds deadline = kDefaultDeadline)
+        : steps_(std::move(steps)), otherwise_(std::move(otherwise)), deadline_(deadline) {
         for (QWidget* window : QApplication::topLevelWidgets()) {
             if (window->isVisible() && window->isModal()) alreadyUp_.push_back(window);
         }
@@ -32,6 +40,9 @@ class ModalAnswers : public QObject {
     void then(Step step) { steps_.push_back(std::move(step)); }
     bool allAnswered() const { return steps_.empty(); }
     bool sawUnexpected() const { return unexpected_; }
+    bool sawOverrun() const { return overrun_; }
+    // Told instead of failing the test, for the helper's own test.
+    std::function<void(const QString&)> onOverrun;
 
   private:
     static bool among(const std::vector<QPointer<QWidget>>& windows, QWidget* window) {
@@ -44,7 +55,9 @@ class ModalAnswers : public QObject {
     void look() {
         QWidget* modal = QApplication::activeModalWidget();
         if (modal == nullptr || !modal->isVisible()) return;
-        if (among(alreadyUp_, modal) || among(answering_, modal)) return;
+        if (among(alreadyUp_, modal)) return;
+        if (overran(modal)) return;
+        if (among(answering_, modal)) return;
         if (QTest::currentTestFailed()) {
             modal->close();
             return;
@@ -66,8 +79,42 @@ class ModalAnswers : public QObject {
         std::erase(answering_, QPointer<QWidget>(modal));
     }
 
+    // Watches how long the modal window on top has been up; true once it is past its deadline.
+    bool overran(QWidget* modal) {
+        if (modal != onTop_) {
+            onTop_ = modal;
+            upFor_.start();
+            return false;
+        }
+        const auto up = std::chrono::milliseconds(upFor_.elapsed());
+        if (up < deadline_) return false;
+        if (up >= 2 * deadline_) {
+            qFatal("modal window %s still up after twice the deadline",
+                   modal->metaObject()->className());
+        }
+        if (!overrun_) {
+            overrun_ = true;
+            const QString message = QStringLiteral("modal window %1 \"%2\" still up after %3 ms")
+                                        .arg(modal->metaObject()->className(), modal->windowTitle())
+                                        .arg(deadline_.count());
+            if (onOverrun) {
+                onOverrun(message);
+            } else {
+                QTest::qFail(qPrintable(message), __FILE__, __LINE__);
+            }
+            modal->close();
+        } else {
+            modal->hide();
+        }
+        return true;
+    }
+
     std::deque<Step> steps_;
     Step otherwise_;
+    std::chrono::milliseconds deadline_;
+    QPointer<QWidget> onTop_;
+    QElapsedTimer upFor_;
+    bool overrun_ = false;
     std::vector<QPointer<QWidget>> alreadyUp_;
     std::vector<QPointer<QWidget>> answering_;
     bool unexpected_ = false;

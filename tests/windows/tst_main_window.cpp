@@ -109,7 +109,6 @@ class MainWindowTest : public QObject {
         Game g;
         g.files.files[kIni] = "[Window] Left= 60 Top= 70 [Game] Difficult= 2";
         g.form.FormCreate();
-        g.form.CreateDialogs();
         g.form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&g.form));
         g.form.activateWindow();

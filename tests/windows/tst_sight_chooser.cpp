@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "support/EncodedImage.h"
+#include "support/FileBytes.h"
 #include "support/ModalAnswers.h"
 #include "windows/ClickableImage.h"
 #include "windows/SightChooser.h"
@@ -59,10 +60,6 @@ class TestSightChooser : public QObject {
     void putRunFile(const QString& name) {
         QFile::remove(name);
         QVERIFY(QFile::copy(QStringLiteral(VEXA_RUN_DIR "/") + name, name));
-    }
-    static QByteArray runFile(const QString& name) {
-        QFile file(QStringLiteral(VEXA_RUN_DIR "/") + name);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
     QImage sight() const {
         return zamer_->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
@@ -161,7 +158,7 @@ class TestSightChooser : public QObject {
     }
 
     void unusableSightFilesLeaveTheSightAndTheChooser() {
-        QByteArray cursor = runFile("z3.ico");
+        QByteArray cursor = RunFileBytes("z3.ico");
         cursor[2] = 2;
         put("z3.ico", cursor);
         QVERIFY(QDir::current().mkdir("z2.ico"));

@@ -12,6 +12,8 @@
 
 #include "platform/history/SqliteMatchLog.h"
 #include "rules/history/Handicaps.h"
+#include "support/HistoryFiles.h"
+#include "support/LayoutChecks.h"
 #include "support/MemoryFileStore.h"
 #include "support/ModalAnswers.h"
 #include "support/RecordingScreen.h"
@@ -70,7 +72,6 @@ class StatisticsWindowTest : public QObject {
         MainWindow form(files, random, sound);
         form.askWelcome = [] { return true; };
         form.FormCreate();
-        form.CreateDialogs();
         const QList<QAction*> game = form.Hra->actions();
         QCOMPARE(game.value(0), form.Novhra1);
         QCOMPARE(game.value(1), form.Statistika1);
@@ -168,6 +169,114 @@ class StatisticsWindowTest : public QObject {
         QVERIFY(!w.Hlaseni->isHidden());
         QVERIFY(w.Hlaseni->text().contains(QStringLiteral("není databází historie")));
         QVERIFY(!w.ExportCsv->isEnabled());
+    }
+
+    // The window is laid out by Qt's layouts, not by design positions: whatever they make of it,
+    // from its smallest size up, the controls stand apart inside it, top to bottom.
+    void theControlsStandApartInsideTheWindow() {
+        MemoryFileStore files;
+        StatisticsWindow w(kHistoryFile, files);
+        w.loadHistory();  // an absent history: the notice line is shown too
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        auto caption = [&w](const QString& text) -> const QWidget* {
+            for (QLabel* label : w.findChildren<QLabel*>()) {
+                if (label->text() == text) return label;
+            }
+            return nullptr;
+        };
+        const QWidget* archerCaption = caption(QStringLiteral("Lukostřelec:"));
+        const QWidget* roundCaption = caption(QStringLiteral("Soutěž:"));
+        QVERIFY(archerCaption && roundCaption);
+        // Named for the messages.
+        const std::pair<QWidget*, const char*> names[] = {
+            {w.Lukostrelec, "Lukostrelec"}, {w.Soutez, "Soutez"},       {w.Hlaseni, "Hlaseni"},
+            {w.Zalozky, "Zalozky"},         {w.ExportCsv, "ExportCsv"}, {w.Zavrit, "Zavrit"}};
+        for (const auto& [control, name] : names) control->setObjectName(QString::fromLatin1(name));
+        for (const QSize size : {w.minimumSizeHint(), QSize(720, 540), QSize(1280, 900)}) {
+            w.resize(size.expandedTo(w.minimumSizeHint()));
+            QCoreApplication::processEvents();
+            const QString problem =
+                LayoutProblem(w, {archerCaption, w.Lukostrelec, roundCaption, w.Soutez, w.Hlaseni,
+                                  w.Zalozky, w.ExportCsv, w.Zavrit});
+            QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        }
+    }
+
+    void aHistoryItCannotShowIsNamedAndLeftAsItIs_data() {
+        QTest::addColumn<QString>("spoil");
+        QTest::addColumn<HistoryState>("state");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("absent") << "none" << HistoryState::Absent << "žádný zápas";
+        QTest::newRow("damaged") << "damage" << HistoryState::Damaged << "poškozený";
+        QTest::newRow("newer") << "newer" << HistoryState::Newer << "novější verze";
+    }
+    void aHistoryItCannotShowIsNamedAndLeftAsItIs() {
+        QFETCH(QString, spoil);
+        QFETCH(HistoryState, state);
+        QFETCH(QString, named);
+        if (spoil != QStringLiteral("none")) {
+            {
+                SqliteMatchLog log(kHistoryFile);
+                for (int match = 0; match < 30; ++match) RecordMatch(log, 1, "Adam");
+            }
+            if (spoil == QStringLiteral("damage")) DamageHistory(kHistoryFile);
+            if (spoil == QStringLiteral("newer")) MakeHistoryNewer(kHistoryFile);
+        }
+        const std::string before = ReadBytes(kHistoryFile);
+        MemoryFileStore files;
+        StatisticsWindow w(kHistoryFile, files);
+        w.loadHistory();
+        QCOMPARE(w.historyState(), state);
+        QVERIFY(!w.Hlaseni->isHidden());
+        QVERIFY2(w.Hlaseni->text().contains(named), qPrintable(w.Hlaseni->text()));
+        QCOMPARE(ReadBytes(kHistoryFile), before);
+        QCOMPARE(QFileInfo::exists(QStringLiteral("historie.db")), spoil != QStringLiteral("none"));
+    }
+
+    void aimingWaitsWhileTheWindowIsOpen() {
+        MemoryFileStore files;
+        ScriptedRandom random;
+        random.setFallback(0);
+        RecordingClicker sound;
+        MainWindow form(files, random, sound);
+        form.askWelcome = [] { return true; };
+        form.FormCreate();
+        auto openAndClose = [&](bool& aimingWhileOpen) {
+            ModalAnswers answers({Answer<StatisticsWindow>([&](StatisticsWindow& w) {
+                aimingWhileOpen = form.Timer1->isActive() || form.state().TimerRunning;
+                w.close();
+            })});
+            form.Statistika1->trigger();
+            QVERIFY(answers.allAnswered());
+        };
+        bool aimingWhileOpen = true;
+        form.engine().SetTimerRunning(true);
+        openAndClose(aimingWhileOpen);
+        QVERIFY(!aimingWhileOpen);
+        QVERIFY(form.state().TimerRunning);
+        QVERIFY(form.Timer1->isActive());
+
+        // Nothing aimed, nothing started by closing it.
+        form.engine().SetTimerRunning(false);
+        openAndClose(aimingWhileOpen);
+        QVERIFY(!form.Timer1->isActive());
+    }
+
+    void theStartTimeTheGameWritesIsShownAsADate() {
+        const QString format = QStringLiteral("d. M. yyyy H:mm");
+        const QString before = QDateTime::currentDateTime().toString(format);
+        {
+            SqliteMatchLog log(kHistoryFile);
+            RecordMatch(log, 1, "Adam");
+        }
+        const QString after = QDateTime::currentDateTime().toString(format);
+        MemoryFileStore files;
+        StatisticsWindow w(kHistoryFile, files);
+        w.loadHistory();
+        QCOMPARE(w.selectedMatch(), std::optional<int64_t>(1));
+        const QString shown = w.VybranyZapas->text();
+        QVERIFY2(shown.contains(before) || shown.contains(after), qPrintable(shown));
     }
 
   private:

@@ -4,11 +4,11 @@
 #include <vector>
 
 #include "platform/history/HistoryReader.h"
-#include "platform/history/HistoryTestFiles.h"
 #include "platform/history/SqliteMatchLog.h"
 #include "rules/history/PathBlob.h"
-#include "rules/match/EngineRig.h"
 #include "rules/match/Rounds.h"
+#include "support/EngineRig.h"
+#include "support/HistoryFiles.h"
 
 namespace {
 
@@ -108,15 +108,20 @@ TEST_P(Recording, ArrowsInTheDatabaseAddUpToTheResults) {
         EXPECT_EQ(byDistance[50], listed.Score50);
         EXPECT_EQ(byDistance[30], listed.Score30);
     }
-    // Ranks after the last distance are the listing's order: 1, 2, ... by total.
-    std::string ranks;
-    for (int rank = 1; rank <= match.competitors; ++rank) {
-        ranks += (rank > 1 ? "," : "") + std::to_string(rank);
+    // The ranks after the last distance place the field by its totals: 1 to the field's size,
+    // each once, and never a lower total above a higher one.
+    const auto field = QueryRows(path,
+                                 "SELECT r.rank, (SELECT sum(score) FROM results t WHERE "
+                                 "t.archer = r.archer AND t.club = r.club) FROM results r WHERE "
+                                 "r.distance = (SELECT distance FROM results ORDER BY rowid DESC "
+                                 "LIMIT 1) ORDER BY r.rank");
+    ASSERT_EQ(static_cast<int32_t>(field.size()), match.competitors);
+    for (std::size_t place = 0; place < field.size(); ++place) {
+        EXPECT_EQ(field[place][0], std::to_string(place + 1));
+        if (place > 0) {
+            EXPECT_GE(std::stoi(field[place - 1][1]), std::stoi(field[place][1]));
+        }
     }
-    EXPECT_EQ(QueryText(path,
-                        "SELECT group_concat(rank) FROM (SELECT rank FROM results WHERE "
-                        "distance = 30 ORDER BY rowid)"),
-              ranks);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryRound, Recording,

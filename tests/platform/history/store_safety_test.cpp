@@ -8,9 +8,9 @@
 #include <thread>
 
 #include "platform/history/HistoryReader.h"
-#include "platform/history/HistoryTestFiles.h"
 #include "platform/history/SqliteMatchLog.h"
 #include "rules/history/ArrowsCsv.h"
+#include "support/HistoryFiles.h"
 
 namespace {
 
@@ -145,15 +145,13 @@ TEST(HistoryStore, AFileThatIsNotOursIsNeverWritten) {
         {"newer",
          [&](const std::string& p) {
              history(p);
-             RunSql(p, "PRAGMA user_version = 3;");
+             MakeHistoryNewer(p);
          },
          HistoryState::Newer},
         {"damaged",
          [&](const std::string& p) {
              history(p);
-             std::string bytes = ReadBytes(p);
-             for (std::size_t at = 4096; at < bytes.size(); at += 97) bytes[at] = '\x5A';
-             WriteBytes(p, bytes);
+             DamageHistory(p);
          },
          HistoryState::Damaged},
     };

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "rules/match/EngineRig.h"
+#include "support/EngineRig.h"
 
 namespace {
 

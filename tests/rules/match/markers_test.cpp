@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "rules/formats/PictureError.h"
-#include "rules/match/EngineRig.h"
 #include "rules/match/Markers.h"
+#include "support/EngineRig.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "rules/formats/PictureError.h"
-#include "rules/match/EngineRig.h"
+#include "support/EngineRig.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "rules/formats/Cp1250.h"
 #include "rules/formats/PictureError.h"
-#include "rules/match/EngineRig.h"
+#include "support/EngineRig.h"
 
 namespace {
 

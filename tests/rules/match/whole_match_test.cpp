@@ -4,7 +4,7 @@
 #include <map>
 #include <vector>
 
-#include "rules/match/EngineRig.h"
+#include "support/EngineRig.h"
 
 namespace {
 
