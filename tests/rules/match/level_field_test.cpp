@@ -8,8 +8,8 @@
 
 #include "rules/handicap/Handicap.h"
 #include "rules/history/Handicaps.h"
-#include "rules/match/EngineRig.h"
 #include "rules/match/HandicapDistances.h"
+#include "support/EngineRig.h"
 
 namespace {
 
