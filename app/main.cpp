@@ -14,6 +14,7 @@
 #include "platform/GameFolder.h"
 #include "platform/QtClickerSound.h"
 #include "platform/QtFileStore.h"
+#include "platform/WindowScale.h"
 #include "platform/history/SqliteMatchLog.h"
 #include "rules/history/HistoryMessages.h"
 #include "rules/match/Random.h"
@@ -48,7 +49,10 @@ std::optional<QString> enterGameFolder() {
 
 int main(int argc, char** argv) {
     UsePlainX11Images();
+    // Read from the game folder before it is laid or entered: Qt takes the size only now.
+    ApplyWindowScale(StoredWindowScale(PlayerGameFolder()));
     QApplication app(argc, argv);
+    KeepPlainX11ImagesToX11();
     app.setApplicationName(QStringLiteral("VEXA 99"));
     QTranslator translator;
     speakCzech(app, translator);

@@ -1,9 +1,12 @@
 // What aiming costs the game: its own processor time while an arrow is aimed (the 10 ms timer
 // sways the sight and moves the drawn arrow), against the same window standing idle in the same
-// run. Run on an X server, e.g. xvfb-run -a bench/aiming_bench.
+// run. Run on a display server: the X server of xvfb-run -a, or a Wayland compositor with
+// QT_QPA_PLATFORM=wayland (bench/aiming_sizes.sh runs both, at each window size).
 //
-//     aiming_bench [SECONDS]      share of one core, aiming and idle
-//     aiming_bench --shot FILE    the window on the screen after a fixed 40 ticks of aiming
+//     aiming_bench [--scale PERCENT] [SECONDS]    share of one core, aiming and idle
+//     aiming_bench [--scale PERCENT] --shot FILE  the window after a fixed 40 ticks of aiming
+//
+// PERCENT is the player's window size (100, 150, 200, 300), applied as the game applies it.
 #include <sys/resource.h>
 
 #include <QApplication>
@@ -12,9 +15,11 @@
 #include <QScreen>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "platform/QtFileStore.h"
+#include "platform/WindowScale.h"
 #include "rules/match/Random.h"
 #include "windows/MainWindow.h"
 #include "windows/X11Images.h"
@@ -80,8 +85,17 @@ CompetitorTable OneArcher() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    int32_t scale = 100;
+    if (argc >= 3 && std::strcmp(argv[1], "--scale") == 0) {
+        scale = std::atoi(argv[2]);
+        argv[2] = argv[0];  // the rest read as if the option had not been there
+        argc -= 2;
+        argv += 2;
+    }
     UsePlainX11Images();  // as the game does
+    ApplyWindowScale(scale);
     QApplication app(argc, argv);
+    KeepPlainX11ImagesToX11();
     QDir::setCurrent(QStringLiteral(VEXA_RUN_DIR));
     QtFileStore files;
     SeededRandom random(1);
@@ -99,7 +113,7 @@ int main(int argc, char** argv) {
         form.engine().FormKeyDown(kVkDraw);
         for (int tick = 0; tick < 40; ++tick) form.engine().Timer1Timer();
         CoreShareOver(0.5);
-        // What the X server shows, as the window's painting left it on the screen.
+        // What the X server shows, as the window's painting left it on the screen (X11 only).
         const QPixmap shown = form.screen()->grabWindow(form.winId());
         return shown.save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
     }
@@ -108,7 +122,8 @@ int main(int argc, char** argv) {
     const ProcessorTime aiming = AimFor(form, seconds);
     form.engine().SetTimerRunning(false);
     const ProcessorTime idle = CoreShareOver(seconds);
-    std::printf("over %.0f s each:\n", seconds);
+    std::printf("%s at %d %%, over %.0f s each:\n",
+                QGuiApplication::platformName().toUtf8().constData(), scale, seconds);
     Report("aiming", aiming);
     Report("idle", idle);
     return 0;

@@ -42,7 +42,9 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# What the libraries cannot tell: the X11 platform plugin, Qt's Czech button texts and the font
-# the windows fall back to.
+# What the libraries cannot tell: Qt's Wayland platform plugin, so that the game runs natively on
+# a Wayland session (added to what dpkg-shlibdeps finds); the X11 platform plugin, Qt's Czech
+# button texts and the font the windows fall back to.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-dejavu-core")
 include(CPack)

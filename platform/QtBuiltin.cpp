@@ -11,3 +11,17 @@ QPixmap BuiltinPicture(const QString& name) {
     (void)registered;
     return QPixmap(QStringLiteral(":/builtin/") + name);
 }
+
+QPixmap PictureForScreen(const QPixmap& picture, const QString& name, qreal ratio) {
+    if (!qFuzzyCompare(ratio, 1.5)) return picture;
+    QPixmap sharp = BuiltinPicture(QStringLiteral("x1.5/") + name);
+    if (sharp.isNull()) return picture;
+    QPixmap own = BuiltinPicture(QStringLiteral("x1/") + name);
+    if (own.isNull()) own = BuiltinPicture(name);
+    const auto pixels = [](const QPixmap& p) {
+        return p.toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    if (pixels(own) != pixels(picture)) return picture;
+    sharp.setDevicePixelRatio(ratio);
+    return sharp;
+}

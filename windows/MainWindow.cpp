@@ -13,6 +13,7 @@
 #include "platform/QtBuiltin.h"
 #include "platform/QtPictureLoader.h"
 #include "platform/QtText.h"
+#include "platform/WindowScale.h"
 #include "platform/history/HistoryFile.h"
 #include "platform/history/HistoryReader.h"
 #include "rules/formats/FileStore.h"
@@ -36,6 +37,7 @@
 #include "windows/ResultsWindow.h"
 #include "windows/SightChooser.h"
 #include "windows/StatisticsWindow.h"
+#include "windows/WindowScaleMenu.h"
 
 namespace {
 
@@ -83,9 +85,19 @@ int32_t virtualKey(int qtKey) {
 // picture covers its label with opaque pixels, the window need not paint what lies beneath it.
 void showBackdrop(QLabel* label, const QPixmap& picture) {
     label->setPixmap(picture);
+    const QSizeF size = picture.deviceIndependentSize();
     label->setAttribute(Qt::WA_OpaquePaintEvent, !picture.hasAlphaChannel() &&
-                                                     picture.width() >= label->width() &&
-                                                     picture.height() >= label->height());
+                                                     size.width() >= label->width() &&
+                                                     size.height() >= label->height());
+}
+
+// "Brantel2.ini" keeps the window's place as it is at 100 %, so that the window comes back to the
+// same spot on the screen whichever size the player chose since.
+int32_t toFullSize(int32_t coordinate, int32_t scale) {
+    return static_cast<int32_t>(int64_t{coordinate} * scale / 100);
+}
+int32_t fromFullSize(int32_t coordinate, int32_t scale) {
+    return static_cast<int32_t>(int64_t{coordinate} * 100 / scale);
 }
 
 QLabel* image(QWidget* parent, QRect geometry, const QString& builtin = {}) {
@@ -102,7 +114,8 @@ MainWindow::MainWindow(FileStore& files, Random& random, ClickerSound& sound, QW
       askWelcome(showWelcome),
       files_(files),
       settings_(files),
-      engine_(state_, *this, random, sound) {
+      engine_(state_, *this, random, sound),
+      appliedScale_(AppliedWindowScale()) {
     setWindowTitle(QStringLiteral("VEXA 99"));
     setWindowIcon(QIcon(BuiltinPicture(QStringLiteral("icon.png"))));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -141,8 +154,9 @@ void MainWindow::buildBoard() {
     Tercov->setGeometry(0, 0, kTargetSize, kTargetSize);
     Zamer = image(c, {kSightStart.x, kSightStart.y, kSightSize, kSightSize},
                   QStringLiteral("sight1.png"));
-    Dalekohled = image(c, {kScopeOrigin.x, kScopeOrigin.y, kScopeSize, kScopeSize},
-                       QStringLiteral("scope.bmp"));
+    Dalekohled = image(c, {kScopeOrigin.x, kScopeOrigin.y, kScopeSize, kScopeSize});
+    const QString scope = QStringLiteral("scope.bmp");
+    Dalekohled->setPixmap(PictureForScreen(BuiltinPicture(scope), scope, devicePixelRatioF()));
     for (std::size_t i = 0; i < Arrows.size(); ++i) {
         Arrows[i] = image(c, {kMarkerRest[i].x, kMarkerRest[i].y, kMarkerSize, kMarkerSize},
                           QStringLiteral("marker.png"));
@@ -218,6 +232,10 @@ void MainWindow::buildMenu() {
     Obtnost1 = Nastaveni->addAction(QStringLiteral("Obtížnost"), this, &MainWindow::Obtnost1Click);
     Vybzamer = Nastaveni->addAction(QStringLiteral("Zaměřovač"), this, &MainWindow::VybzamerClick);
     Souperi = Nastaveni->addAction(QStringLiteral("Soupeři..."), this, &MainWindow::SouperiClick);
+    Velikostokna =
+        new WindowScaleMenu(*this, appliedScale_, settings_.settings().windowScale, this);
+    Velikostokna->onChosen = [this](int32_t percent) { VelikostoknaClick(percent); };
+    Nastaveni->addMenu(Velikostokna);
     Npovda1 = menuBar()->addMenu(QStringLiteral("Nápověda"));
     Index1 = Npovda1->addAction(QStringLiteral("Index"), this, &MainWindow::Index1Click);
     Ohe1 = Npovda1->addAction(QStringLiteral("O hře..."), this, &MainWindow::Ohe1Click);
@@ -279,9 +297,10 @@ void MainWindow::setLabel(MatchLabel which, const std::string& text) {
 }
 
 void MainWindow::loadPicture(PictureSlot slot, const std::string& fileName) {
-    QPixmap picture = LoadPictureFile(QString::fromStdString(fileName));
+    const QString name = QString::fromStdString(fileName);
+    QPixmap picture = LoadPictureFile(name);
     if (slot == PictureSlot::Tercov) {
-        showBackdrop(Tercov, picture);
+        showBackdrop(Tercov, PictureForScreen(picture, name, devicePixelRatioF()));
     } else {
         Nextarrow->setPixmap(picture);
     }
@@ -422,6 +441,21 @@ void MainWindow::SouperiClick() {
     if (SouperiForm == nullptr) own(SouperiForm = new FieldLevelDialog(settings_, this));
     showOwnDialog(SouperiForm);
 }
+void MainWindow::VelikostoknaClick(int32_t percent) {
+    PlayerSettings changed = settings_.settings();
+    changed.windowScale = percent;
+    const bool saved = settings_.save(changed);
+    if (saved && percent == appliedScale_) return;  // back to the size in use: nothing to say
+    // An arrow being aimed waits while the note is read.
+    const bool aiming = state_.TimerRunning;
+    if (aiming) engine_.SetTimerRunning(false);
+    QMessageBox::information(
+        this, QStringLiteral("Velikost okna"),
+        saved ? QStringLiteral("Nová velikost okna platí od příštího spuštění hry.")
+              : QStringLiteral("Velikost okna nelze uložit: soubor nastaveni.ini se nepodařilo "
+                               "zapsat."));
+    if (aiming) engine_.SetTimerRunning(true);
+}
 void MainWindow::Index1Click() {
     ShowHelpContents();
 }
@@ -500,7 +534,10 @@ void MainWindow::activatingf() {
         screens.push_back({r.x(), r.y(), r.width(), r.height()});
     }
     const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight);
-    WindowPosition p = PullIntoView(storedPosition_, frameGeometry().width(), titleBar, screens);
+    const QSize frame = frameGeometry().size();
+    const WindowPosition stored = {fromFullSize(storedPosition_.left, appliedScale_),
+                                   fromFullSize(storedPosition_.top, appliedScale_)};
+    const WindowPosition p = PlaceWindow(stored, frame.width(), frame.height(), titleBar, screens);
     move(p.left, p.top);
 }
 
@@ -511,5 +548,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::closingf() {
     const QRect frame = frameGeometry();
-    files_.write(kConfigurationFile, WriteConfiguration(frame.x(), frame.y(), state_.Difficulty));
+    files_.write(kConfigurationFile,
+                 WriteConfiguration(toFullSize(frame.x(), appliedScale_),
+                                    toFullSize(frame.y(), appliedScale_), state_.Difficulty));
 }

@@ -26,6 +26,7 @@ class SightChooser;
 class DifficultyDialog;
 class FieldLevelDialog;
 class StatisticsWindow;
+class WindowScaleMenu;
 
 // The main window: target, sight, scope, clicker, labels and menu. It owns the match state,
 // shows what the engine asks for and passes the player's keys and clicks on.
@@ -93,6 +94,7 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     QAction* Obtnost1 = nullptr;
     QAction* Vybzamer = nullptr;
     QAction* Souperi = nullptr;
+    WindowScaleMenu* Velikostokna = nullptr;
     QAction* Index1 = nullptr;
     QAction* Ohe1 = nullptr;
 
@@ -117,6 +119,7 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     void Obtnost1Click();
     void VybzamerClick();
     void SouperiClick();
+    void VelikostoknaClick(int32_t percent);
     void Index1Click();
     void Ohe1Click();
 
@@ -152,4 +155,6 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     WindowPosition storedPosition_;
     bool firstActivation_ = true;
     bool returningFromDialog_ = false;
+    // The window size Qt was started with; positions are stored as they would be at 100 %.
+    int32_t appliedScale_;
 };

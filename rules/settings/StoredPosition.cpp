@@ -34,3 +34,21 @@ WindowPosition PullIntoView(WindowPosition stored, int32_t frameWidth, int32_t t
     return {clampInto(stored.left, s.left, int64_t{s.left} + s.width - frameWidth),
             clampInto(stored.top, s.top, int64_t{s.top} + s.height - titleBarHeight)};
 }
+
+WindowPosition PlaceWindow(WindowPosition stored, int32_t frameWidth, int32_t frameHeight,
+                           int32_t titleBarHeight, const std::vector<ScreenRect>& screens) {
+    const WindowPosition placed = PullIntoView(stored, frameWidth, titleBarHeight, screens);
+    for (const ScreenRect& s : screens) {
+        if (!titleBarShows(placed, frameWidth, titleBarHeight, s)) continue;
+        if (frameWidth > s.width || frameHeight > s.height) return {s.left, s.top};
+        return placed;
+    }
+    return placed;
+}
+
+bool ScaledWindowFits(int32_t frameWidth, int32_t frameHeight, int32_t currentScale, int32_t scale,
+                      const ScreenRect& screen) {
+    if (currentScale <= 0) return false;
+    auto scaled = [&](int32_t length) { return int64_t{length} * scale / currentScale; };
+    return scaled(frameWidth) <= screen.width && scaled(frameHeight) <= screen.height;
+}

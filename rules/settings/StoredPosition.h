@@ -19,3 +19,14 @@ struct WindowPosition {
 };
 WindowPosition PullIntoView(WindowPosition stored, int32_t frameWidth, int32_t titleBarHeight,
                             const std::vector<ScreenRect>& screens);
+
+// Where to put a window whose frame (width x height) may be larger than the screens: as
+// PullIntoView, except that a frame too large for the screen it lands on starts at that screen's
+// top-left corner, so that the title bar and the menu below it are at hand.
+WindowPosition PlaceWindow(WindowPosition stored, int32_t frameWidth, int32_t frameHeight,
+                           int32_t titleBarHeight, const std::vector<ScreenRect>& screens);
+
+// Whether a window whose frame is frameWidth x frameHeight at `currentScale` per cent would fit
+// on `screen` (measured in the same units) when drawn at `scale` per cent instead.
+bool ScaledWindowFits(int32_t frameWidth, int32_t frameHeight, int32_t currentScale, int32_t scale,
+                      const ScreenRect& screen);

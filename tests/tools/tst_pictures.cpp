@@ -4,6 +4,7 @@
 #include <QtEndian>
 #include <QtTest>
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <map>
 
@@ -147,6 +148,64 @@ class TestPictures : public QObject {
         for (const auto& [colour, count] : faceColours(scope, zoneOf)) {
             QVERIFY2(target.count(colour), qPrintable(QString::number(colour, 16)));
         }
+    }
+
+    // At 150 % each screen pixel takes the ring its centre lies in, measured in picture pixels.
+    void facesAt150PercentAgreeWithTheScoringAtThatSize_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("ringWidth");
+        QTest::addColumn<QPoint>("centre");
+        for (const DistanceRules& d : kDistances) {
+            QTest::newRow(d.targetPicture) << QString::fromLatin1(d.targetPicture) << d.ringWidth
+                                           << QPoint(kTargetCentre.x, kTargetCentre.y);
+        }
+        QTest::newRow("scope.bmp")
+            << QStringLiteral("scope.bmp") << kScopeRingWidth
+            << QPoint(kScopeCentre.x - kScopeOrigin.x, kScopeCentre.y - kScopeOrigin.y);
+    }
+
+    void facesAt150PercentAgreeWithTheScoringAtThatSize() {
+        QFETCH(QString, name);
+        QFETCH(int, ringWidth);
+        QFETCH(QPoint, centre);
+        const QPixmap own = BuiltinPicture(QStringLiteral("x1/") + name).isNull()
+                                ? BuiltinPicture(name)
+                                : BuiltinPicture(QStringLiteral("x1/") + name);
+        const QPixmap sharp = PictureForScreen(own, name, 1.5);
+        QCOMPARE(sharp.devicePixelRatio(), 1.5);
+        QCOMPARE(sharp.deviceIndependentSize(), QSizeF(own.size()));
+        const QImage image = sharp.toImage();
+        std::map<QRgb, int32_t> ringOfColour;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const double dx = (x + 0.5) / 1.5 - 0.5 - centre.x();
+                const double dy = (y + 0.5) / 1.5 - 0.5 - centre.y();
+                const double rings = std::hypot(dx, dy) / ringWidth;
+                if (std::abs(rings - std::round(rings)) < 1e-9) continue;  // on a boundary
+                const int32_t ring = std::max(0, kTargetRings - static_cast<int32_t>(rings));
+                if (ring == 0) continue;
+                const auto [it, added] = ringOfColour.emplace(image.pixel(x, y), ring);
+                if (it->second != ring) {
+                    QFAIL(qPrintable(QStringLiteral("(%1, %2) in ring %3 has a colour of ring %4")
+                                         .arg(x)
+                                         .arg(y)
+                                         .arg(ring)
+                                         .arg(it->second)));
+                }
+            }
+        }
+        QCOMPARE(ringOfColour.size(), std::size_t(2 * kTargetRings));  // a fill and a line each
+    }
+
+    void onlyTheGamesOwnFacesAreReplacedAt150Percent() {
+        const QPixmap own = LoadPictureFile(VEXA_RUN_DIR "/30.bmp");
+        QCOMPARE(PictureForScreen(own, "30.bmp", 1.5).devicePixelRatio(), 1.5);
+        QCOMPARE(PictureForScreen(own, "30.bmp", 2.0).cacheKey(), own.cacheKey());
+        QImage changed = own.toImage();
+        changed.setPixel(0, 0, ~changed.pixel(0, 0));
+        const QPixmap players = QPixmap::fromImage(changed);
+        QCOMPARE(PictureForScreen(players, "30.bmp", 1.5).cacheKey(), players.cacheKey());
+        QCOMPARE(PictureForScreen(own, "50.bmp", 1.5).cacheKey(), own.cacheKey());
     }
 
     void markerIconsHaveTheirTipOnTheHotSpot() {

@@ -1,13 +1,16 @@
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QTimer>
 #include <QtTest>
 
 #include "support/MemoryFileStore.h"
+#include "support/ModalAnswers.h"
 #include "support/RecordingScreen.h"
 #include "support/ScriptedRandom.h"
 #include "windows/ClickableImage.h"
 #include "windows/MainWindow.h"
+#include "windows/WindowScaleMenu.h"
 
 namespace {
 
@@ -88,7 +91,7 @@ class MainWindowTest : public QObject {
         }
         QCOMPARE(captions, QStringList({"Hra", "Nová hra", "Statistika...", "-", "Konec",
                                         "Nastavení", "Obtížnost", "Zaměřovač", "Soupeři...",
-                                        "Nápověda", "Index", "O hře..."}));
+                                        "Velikost okna", "Nápověda", "Index", "O hře..."}));
     }
 
     void startUpReadsTheConfigurationAndDeclinedWelcomeEndsTheGame() {
@@ -103,6 +106,51 @@ class MainWindowTest : public QObject {
         declined.form.askWelcome = [] { return false; };
         QVERIFY(!declined.form.FormCreate());
         QCOMPARE(declined.files.writes, 0);
+    }
+
+    // The offscreen screen is 800 x 600: only 100 % fits there.
+    void theWindowSizeIsChosenFromTheMenuAndTakesEffectAtTheNextStart() {
+        MemoryFileStore files;
+        files.files["nastaveni.ini"] = "[Okno]\nzvetseni=200\n";
+        ScriptedRandom random;
+        RecordingClicker sound;
+        MainWindow form(files, random, sound);
+        WindowScaleMenu* menu = form.Velikostokna;
+        QCOMPARE(menu->title(), QStringLiteral("Velikost okna"));
+        QStringList captions;
+        for (QAction* item : menu->actions()) {
+            captions << item->text();
+            QVERIFY(item->isEnabled());  // a size that does not fit can still be chosen back
+            QCOMPARE(item->isChecked(), item == menu->item(200));
+        }
+        QCOMPARE(captions, QStringList({"100 %", "150 % (nevejde se)", "200 % (nevejde se)",
+                                        "300 % (nevejde se)"}));
+
+        form.setTimerRunning(true);
+        form.state().TimerRunning = true;
+        QString note;
+        bool aimingPaused = false;
+        {
+            ModalAnswers answers({[&](QWidget* box) {
+                note = static_cast<QMessageBox*>(box)->text();
+                aimingPaused = !form.Timer1->isActive();
+                box->close();
+            }});
+            menu->item(300)->trigger();
+            QVERIFY(answers.allAnswered());
+        }
+        QCOMPARE(note, QStringLiteral("Nová velikost okna platí od příštího spuštění hry."));
+        QVERIFY(aimingPaused);
+        QVERIFY(form.Timer1->isActive());
+        QVERIFY(menu->item(300)->isChecked());
+        QCOMPARE(form.settings().settings().windowScale, 300);
+        QVERIFY(files.files["nastaveni.ini"].find("zvetseni=300") != std::string::npos);
+
+        // Back to the size the game runs at: saved, and nothing to tell.
+        ModalAnswers none;
+        menu->item(100)->trigger();
+        QVERIFY(!none.sawUnexpected());
+        QVERIFY(files.files["nastaveni.ini"].find("zvetseni=100") != std::string::npos);
     }
 
     void closingWritesTheFrameAndDifficultyButKonecDoesNot() {

@@ -15,7 +15,12 @@ set(VEXA_RUN_FILES
 # Pictures compiled into the program (":/builtin/<name>").
 set(VEXA_BUILTIN_FILES
     scope.bmp sight1.png marker.png clicker.bmp arrow.bmp archer.bmp nextarrow0.bmp
-    downbut.bmp rightbut.bmp upbut.bmp leftbut.bmp icon.png roundtype.png cursor.png)
+    downbut.bmp rightbut.bmp upbut.bmp leftbut.bmp icon.png roundtype.png cursor.png
+    x1.5/scope.bmp)
+# The target faces drawn anew for 150 %, each with the picture it stands for.
+foreach(target IN ITEMS 90.bmp 70.bmp 60.bmp 50.bmp 30.bmp)
+    list(APPEND VEXA_BUILTIN_FILES x1/${target} x1.5/${target})
+endforeach()
 # The menu icon at the sizes of the desktop's icon theme (menu-icon-<size>.png), for the install.
 set(VEXA_MENU_ICON_SIZES 16 24 32 48 64 128 256)
 

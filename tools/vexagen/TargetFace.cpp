@@ -92,6 +92,36 @@ QImage drawFace(int32_t size, Point centre, int32_t ringWidth) {
     return image;
 }
 
+// Device pixel (X, Y) at 150 % has its centre at picture coordinates ((4X - 1) / 6, (4Y - 1) / 6)
+// (pixel centres at whole numbers): in sixths of a picture pixel the rings are whole numbers, and
+// the 100 % rules above hold with every length six times as long.
+QImage drawFaceAtThreeHalves(const QImage& picture, Point centre, int32_t ringWidth) {
+    const int size = picture.width() * 3 / 2;
+    QImage image = picture.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    const int32_t ring6 = 6 * ringWidth;
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const int32_t dx = 4 * x - 1 - 6 * centre.x, dy = 4 * y - 1 - 6 * centre.y;
+            const int32_t distance = isqrt(dx * dx + dy * dy);
+            const int32_t ring = std::max(0, kTargetRings - distance / ring6);
+            if (ring == 0) continue;
+            const RingShade shade = ringShade(ring);
+            const bool outermost = distance % ring6 >= ring6 - 6;
+            // Within half a device pixel of either diagonal: the centre lies between device
+            // pixels, so one diagonal passes through pixel centres and the other between them.
+            const bool mark =
+                ring == kTargetRings && std::abs(std::abs(dx) - std::abs(dy)) <= 2 &&
+                std::max(std::abs(dx), std::abs(dy)) <= 6 * std::max(1, (ringWidth - 1) / 2);
+            image.setPixel(x, y, outermost || mark ? shade.line : shade.fill);
+        }
+    }
+    return image;
+}
+
+Point scopePictureCentre() {
+    return {kScopeCentre.x - kScopeOrigin.x, kScopeCentre.y - kScopeOrigin.y};
+}
+
 }  // namespace
 
 RingShade ringShade(int32_t ring) {
@@ -107,6 +137,13 @@ QImage drawTargetFace(int32_t ringWidth) {
 }
 
 QImage drawScopeFace() {
-    const Point centre{kScopeCentre.x - kScopeOrigin.x, kScopeCentre.y - kScopeOrigin.y};
-    return drawFace(kScopeSize, centre, kScopeRingWidth);
+    return drawFace(kScopeSize, scopePictureCentre(), kScopeRingWidth);
+}
+
+QImage drawTargetFaceAtThreeHalves(int32_t ringWidth) {
+    return drawFaceAtThreeHalves(drawTargetFace(ringWidth), kTargetCentre, ringWidth);
+}
+
+QImage drawScopeFaceAtThreeHalves() {
+    return drawFaceAtThreeHalves(drawScopeFace(), scopePictureCentre(), kScopeRingWidth);
 }

@@ -24,3 +24,10 @@ int32_t ringAt(int32_t dx, int32_t dy, int32_t ringWidth);
 QImage drawTargetFace(int32_t ringWidth);
 // The scope view: the face magnified to kScopeRingWidth rings about kScopeCentre.
 QImage drawScopeFace();
+
+// The same pictures for a screen showing three device pixels for every two picture pixels
+// (150 %): the rings drawn anew from the scoring geometry at that resolution, each device pixel
+// taking the ring its centre lies in; the grass and the boss outside the face enlarged as they
+// are. Each is 1.5 times the size of its picture.
+QImage drawTargetFaceAtThreeHalves(int32_t ringWidth);
+QImage drawScopeFaceAtThreeHalves();

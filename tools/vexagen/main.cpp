@@ -69,7 +69,7 @@ void writeRunFiles(const QDir& run, const std::map<QString, std::string>& compet
 }
 
 void writeBuiltinFiles(const QDir& builtin) {
-    const std::vector<std::pair<QString, QImage>> pictures = {
+    std::vector<std::pair<QString, QImage>> pictures = {
         {"scope.bmp", drawScopeFace()},
         {"sight1.png", drawSight(1)},
         {"marker.png", drawMarker(1)},
@@ -84,7 +84,15 @@ void writeBuiltinFiles(const QDir& builtin) {
         {"icon.png", drawProgramIcon()},
         {"roundtype.png", drawRoundTypeIcon()},
         {"cursor.png", drawSight(1)},  // the sight pointer shares sight 1's drawing
+        {"x1.5/scope.bmp", drawScopeFaceAtThreeHalves()},
     };
+    // The faces at 150 %, each beside the picture it stands for (x1/), by which the game knows
+    // that a target picture in the game folder is still its own.
+    for (const DistanceRules& distance : kDistances) {
+        const QString name = QString::fromLatin1(distance.targetPicture);
+        pictures.emplace_back("x1/" + name, drawTargetFace(distance.ringWidth));
+        pictures.emplace_back("x1.5/" + name, drawTargetFaceAtThreeHalves(distance.ringWidth));
+    }
     QString qrc = "<RCC>\n<qresource prefix=\"/builtin\">\n";
     for (const auto& [name, image] : pictures) {
         saveImage(image, builtin.filePath(name));
@@ -113,7 +121,7 @@ int main(int argc, char** argv) {
         const QDir data(QString::fromLocal8Bit(argv[3]));
         const auto competitorFiles = encodeCompetitorFiles(data);
         requireCaptionFont();
-        if (!run.mkpath(".") || !builtin.mkpath("."))
+        if (!run.mkpath(".") || !builtin.mkpath("x1") || !builtin.mkpath("x1.5"))
             throw GenerateError("cannot make the output folders");
         writeRunFiles(run, competitorFiles);
         writeBuiltinFiles(builtin);

@@ -39,3 +39,41 @@ TEST(PullIntoView, WithoutScreensLeavesThePlace) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(PlaceWindow, PutsAFrameLargerThanItsScreenAtTheScreensCorner) {
+    const std::vector<ScreenRect> small = {{0, 0, 640, 400}};
+    struct Case {
+        WindowPosition stored;
+        int32_t width, height;
+        int32_t left, top;
+    };
+    const Case cases[] = {
+        {{100, 50}, 500, 300, 100, 50},      // fits: stays where it was
+        {{100, 50}, 2160, 1500, 0, 0},       // too wide and too high: the corner
+        {{-600, 200}, 700, 300, 0, 0},       // a strip shows, but the menu would not
+        {{5000, 5000}, 300, 500, 0, 0},      // lost and too high
+        {{5000, 5000}, 300, 200, 340, 370},  // lost but fitting: pulled in as before
+    };
+    for (const Case& c : cases) {
+        const WindowPosition p = PlaceWindow(c.stored, c.width, c.height, 30, small);
+        EXPECT_EQ(p.left, c.left) << c.stored.left << "," << c.width;
+        EXPECT_EQ(p.top, c.top) << c.stored.left << "," << c.width;
+    }
+    const std::vector<ScreenRect> second = {{0, 0, 1920, 1080}, {1920, 0, 640, 400}};
+    const WindowPosition p = PlaceWindow({2000, 100}, 1000, 300, 30, second);
+    EXPECT_EQ(p.left, 1920);  // the corner of the screen it is on, not of the first
+    EXPECT_EQ(p.top, 0);
+}
+
+TEST(ScaledWindowFits, ComparesTheFrameAtTheNewScaleWithTheScreen) {
+    const ScreenRect screen{0, 0, 1280, 800};
+    EXPECT_TRUE(ScaledWindowFits(726, 520, 100, 150, screen));  // 1089 x 780
+    EXPECT_FALSE(ScaledWindowFits(726, 520, 100, 200, screen));
+    EXPECT_TRUE(ScaledWindowFits(1452, 1040, 200, 100, screen));             // measured at 200 %
+    EXPECT_FALSE(ScaledWindowFits(726, 520, 100, 300, {0, 0, 2560, 1440}));  // 1560 high
+    EXPECT_FALSE(ScaledWindowFits(726, 520, 0, 100, screen));
+}
+
+}  // namespace

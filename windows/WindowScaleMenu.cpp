@@ -1,0 +1,38 @@
+#include "windows/WindowScaleMenu.h"
+
+#include <QActionGroup>
+#include <QScreen>
+
+#include "rules/settings/PlayerSettings.h"
+#include "rules/settings/StoredPosition.h"
+
+WindowScaleMenu::WindowScaleMenu(QWidget& window, int32_t appliedScale, int32_t chosenScale,
+                                 QWidget* parent)
+    : QMenu(QStringLiteral("Velikost okna"), parent), window_(window), appliedScale_(appliedScale) {
+    auto* group = new QActionGroup(this);
+    for (const int32_t percent : kWindowScales) {
+        QAction* action = addAction(QString());
+        action->setCheckable(true);
+        action->setChecked(percent == chosenScale);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, percent] {
+            if (onChosen) onChosen(percent);
+        });
+        items_[percent] = action;
+    }
+    markSizes();
+    connect(this, &QMenu::aboutToShow, this, &WindowScaleMenu::markSizes);
+}
+
+void WindowScaleMenu::markSizes() {
+    const QScreen* screen = window_.screen();
+    const QRect available = screen ? screen->availableGeometry() : QRect();
+    const QSize frame = window_.frameGeometry().size();
+    for (const auto& [percent, action] : items_) {
+        const bool fits =
+            !screen || ScaledWindowFits(frame.width(), frame.height(), appliedScale_, percent,
+                                        {0, 0, available.width(), available.height()});
+        action->setText(fits ? QStringLiteral("%1 %").arg(percent)
+                             : QStringLiteral("%1 % (nevejde se)").arg(percent));
+    }
+}
