@@ -15,7 +15,10 @@
 #include <random>
 #include <vector>
 
+#include "platform/history/HistoryReader.h"
 #include "platform/history/SqliteMatchLog.h"
+#include "rules/history/Handicaps.h"
+#include "rules/match/Ends.h"
 #include "rules/match/Rounds.h"
 #include "support/MemoryFileStore.h"
 #include "windows/StatisticsWindow.h"
@@ -109,6 +112,22 @@ class HistoryGenerator {
     mutable int seconds_ = 0;
 };
 
+// Median of a few ratings of every shoot in the history and of the current handicap: what the
+// handicaps add to the window's opening, which reads the matches anyway.
+double RateShoots(const std::string& path) {
+    History history;
+    HistoryReader(path).readMatches(history);
+    std::vector<double> times;
+    for (int i = 0; i < 5; ++i) {
+        const auto start = Clock::now();
+        const HandicapProgress progress = HandicapProgressOf(history, {"Jan Novák", "SK Praha"});
+        times.push_back(MillisecondsSince(start));
+        if (!progress.current) std::printf("no handicap in the generated history\n");
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
 // Median of a few openings of the window, from nothing to the archer shown.
 double OpenWindow(const std::string& path) {
     MemoryFileStore files;
@@ -153,6 +172,7 @@ int main(int argc, char** argv) {
     const auto over = std::count_if(ends.begin(), ends.end(), [](double e) { return e > 5; });
     const double size = static_cast<double>(std::filesystem::file_size(path)) / (1024 * 1024);
     const double full = OpenWindow(path);
+    const double handicaps = RateShoots(path);
 
     std::printf("history: %d matches, %zu ends\n", matches, ends.size());
     std::printf(
@@ -164,5 +184,9 @@ int main(int argc, char** argv) {
         "statistics window, open and show the archer: empty history %.1f ms, "
         "this history %.1f ms, ratio %.1f (budget 300 ms)\n",
         empty, full, full / empty);
+    std::printf(
+        "of it, the handicap of every match and the current one: %.1f ms, ratio to the whole "
+        "%.3f\n",
+        handicaps, handicaps / full);
     return 0;
 }

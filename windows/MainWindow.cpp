@@ -21,6 +21,8 @@
 #include "rules/formats/FileStore.h"
 #include "rules/formats/PictureError.h"
 #include "rules/history/PracticeSummary.h"
+#include "rules/history/Handicaps.h"
+#include "rules/match/LevelField.h"
 #include "rules/match/NewMatchSetup.h"
 #include "rules/match/Rounds.h"
 #include "rules/settings/Configuration.h"
@@ -34,6 +36,7 @@
 #include "windows/DialogSetupPrompts.h"
 #include "windows/DifficultyDialog.h"
 #include "windows/ErrorBox.h"
+#include "windows/FieldLevelDialog.h"
 #include "windows/HelpViewer.h"
 #include "windows/PixelImage.h"
 #include "windows/PracticeDialog.h"
@@ -247,6 +250,7 @@ void MainWindow::buildMenu() {
     Nastaveni = menuBar()->addMenu(QStringLiteral("Nastavení"));
     Obtnost1 = Nastaveni->addAction(QStringLiteral("Obtížnost"), this, &MainWindow::Obtnost1Click);
     Vybzamer = Nastaveni->addAction(QStringLiteral("Zaměřovač"), this, &MainWindow::VybzamerClick);
+    Souperi = Nastaveni->addAction(QStringLiteral("Soupeři..."), this, &MainWindow::SouperiClick);
     Ovladani1 =
         Nastaveni->addAction(QStringLiteral("Ovládání..."), this, &MainWindow::Ovladani1Click);
     Velikostokna =
@@ -435,9 +439,20 @@ void MainWindow::Novhra1Click() {
         {.setTimerRunning = [this](bool running) { engine_.SetTimerRunning(running); },
          .startMatch =
              [this](int32_t roundType, const CompetitorTable& competitors) {
-                 engine_.StartMatch(roundType, competitors);
+                 engine_.StartMatch(roundType, competitors, levelledField(roundType, competitors));
              }});
     guarded([&] { setup.run(); });
+}
+
+std::optional<PerformanceTable> MainWindow::levelledField(
+    int32_t roundType, const CompetitorTable& competitors) const {
+    if (!settings_.settings().fieldAtPlayerLevel) return std::nullopt;
+    History history;
+    // A history that cannot be read gives no handicap: the list's values play.
+    HistoryReader(kHistoryFile).readMatches(history);
+    const std::optional<int32_t> handicap = BestHumanHandicap(history, competitors);
+    if (!handicap) return std::nullopt;
+    return FieldPerformanceAt(competitors, roundType, *handicap);
 }
 
 void MainWindow::Statistika1Click() {
@@ -515,6 +530,11 @@ void MainWindow::Ovladani1Click() {
     bindings_ = ReadKeyBindings(changed);
     settings_.save(changed);
     showControlHints();
+}
+
+void MainWindow::SouperiClick() {
+    if (SouperiForm == nullptr) own(SouperiForm = new FieldLevelDialog(settings_, this));
+    showOwnDialog(SouperiForm);
 }
 void MainWindow::VelikostoknaClick(int32_t percent) {
     PlayerSettings changed = settings_.settings();

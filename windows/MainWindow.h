@@ -5,6 +5,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "platform/QtSteadyClock.h"
 #include "rules/controls/ControlInput.h"
@@ -25,6 +26,7 @@ class ResultsWindow;
 class AboutBox;
 class SightChooser;
 class DifficultyDialog;
+class FieldLevelDialog;
 class StatisticsWindow;
 class ControlsDialog;
 class Gamepad;
@@ -114,6 +116,7 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     QAction* Obtnost1 = nullptr;
     QAction* Vybzamer = nullptr;
     QAction* Ovladani1 = nullptr;
+    QAction* Souperi = nullptr;
     WindowScaleMenu* Velikostokna = nullptr;
     QAction* Index1 = nullptr;
     QAction* Ohe1 = nullptr;
@@ -127,6 +130,7 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     ControlsDialog* OvlForm = nullptr;
     PracticeDialog* TreninkForm = nullptr;
     PracticeSummaryWindow* VysledekTreninku = nullptr;
+    FieldLevelDialog* SouperiForm = nullptr;
 
   public Q_SLOTS:
     void Timer1Timer();
@@ -143,6 +147,7 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     void Obtnost1Click();
     void VybzamerClick();
     void Ovladani1Click();
+    void SouperiClick();
     void VelikostoknaClick(int32_t percent);
     void Index1Click();
     void Ohe1Click();
@@ -170,6 +175,10 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     // Counts `dialog` among the game's own, whose closing brings the window back to its place.
     void own(QDialog* dialog);
     void showOwnDialog(QWidget* dialog);
+    // The computer archers' values for a match at the player's level, when the player chose
+    // it and an archer of the field has a handicap.
+    std::optional<PerformanceTable> levelledField(int32_t roundType,
+                                                  const CompetitorTable& competitors) const;
 
     FileStore& files_;
     SettingsFile settings_;

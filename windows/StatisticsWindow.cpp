@@ -25,10 +25,15 @@
 #include "platform/history/HistoryReader.h"
 #include "rules/formats/FileStore.h"
 #include "rules/history/ArrowsCsv.h"
+#include "rules/history/Handicaps.h"
 #include "rules/history/RoundNames.h"
 #include "rules/match/Rounds.h"
 #include "rules/settings/PlayerSettings.h"
+#include "windows/HandicapSeries.h"
+#include "windows/HandicapSummary.h"
+#include "windows/HistoryText.h"
 #include "windows/HitAnalysisPage.h"
+#include "windows/MatchListTable.h"
 
 namespace {
 
@@ -58,11 +63,6 @@ QString problemText(HistoryState state) {
 
 QLocale czech() {
     return QLocale(QLocale::Czech, QLocale::CzechRepublic);
-}
-
-QString dateText(const std::string& iso) {
-    const QDateTime when = QDateTime::fromString(utf8(iso), Qt::ISODate);
-    return when.isValid() ? czech().toString(when, QStringLiteral("d. M. yyyy H:mm")) : utf8(iso);
 }
 
 QString archerText(const ArcherKey& archer) {
@@ -143,10 +143,17 @@ StatisticsWindow::StatisticsWindow(std::string historyPath, FileStore& files, QW
     Graf = new QChartView;
     Graf->setRenderHint(QPainter::Antialiasing);
     Graf->setChart(new QChart);
+    Handicap = new HandicapSummary;
+    auto* firstPage = new QWidget;
+    auto* firstLayout = new QVBoxLayout(firstPage);
+    firstLayout->addWidget(Handicap);
+    firstLayout->addWidget(Rekordy, 1);
+    Zapasy = new MatchListTable;
     Zalozky = new QTabWidget;
-    Zalozky->addTab(Rekordy, QStringLiteral("Osobní rekordy"));
+    Zalozky->addTab(firstPage, QStringLiteral("Osobní rekordy"));
     Zalozky->addTab(Prumery, QStringLiteral("Průměry"));
     Zalozky->addTab(Graf, QStringLiteral("Vývoj výsledků"));
+    Zalozky->addTab(Zapasy, QStringLiteral("Zápasy"));
     RozborZasahu = new HitAnalysisPage;
     RozborZasahu->setAimingSource([this](ArrowRecord& arrow) {
         HistoryReader reader(historyPath_);
@@ -249,6 +256,7 @@ void StatisticsWindow::SoutezChange() {
 void StatisticsWindow::showArcher() {
     history_.arrows.clear();
     ArcherStatistics stats;
+    HandicapProgress handicaps;
     if (const std::optional<ArcherKey> archer = shownArcher()) {
         HistoryReader reader(historyPath_);
         if (!reader.readArrows(*archer, false, history_.arrows)) {
@@ -257,10 +265,16 @@ void StatisticsWindow::showArcher() {
             Hlaseni->show();
         }
         stats = ComputeStatistics(history_, *archer, roundFilter());
+        handicaps = HandicapProgressOf(history_, *archer);
+        Handicap->showProgress(handicaps);
+    } else {
+        Handicap->showNone();
     }
     fillBests(stats);
     fillAverages(stats);
     fillChart(stats);
+    AddHandicapSeries(*Graf->chart(), handicaps, roundFilter());
+    Zapasy->showShoots(handicaps, roundFilter());
     analysisFed_ = false;
     feedAnalysis();
     showSelectedMatch();
@@ -271,7 +285,7 @@ void StatisticsWindow::fillBests(const ArcherStatistics& stats) {
     Rekordy->setRowCount(0);
     const QString mark = QStringLiteral("★ z posledního zápasu");
     auto add = [&](const QString& what, const DatedScore& best) {
-        addRow(Rekordy, {what, QString::number(best.score), dateText(best.date),
+        addRow(Rekordy, {what, QString::number(best.score), HistoryDateText(best.date),
                          best.inLastMatch ? mark : QString()});
     };
     for (int32_t round : filterRounds()) {
@@ -377,7 +391,7 @@ void StatisticsWindow::showSelectedMatch() {
     for (const MatchRecord& m : history_.matches) {
         if (!selectedMatch_ || m.id != *selectedMatch_) continue;
         text = QStringLiteral("Vybraný zápas: %1, %2")
-                   .arg(dateText(m.started), utf8(RoundTitle(m.roundType)));
+                   .arg(HistoryDateText(m.started), utf8(RoundTitle(m.roundType)));
         if (!m.finished) text += QStringLiteral(" (nedokončený)");
     }
     VybranyZapas->setText(text);

@@ -68,7 +68,10 @@ void GenerateComputerScores(MatchState& state, Random& random, int performanceIn
     for (int32_t slot = 0; slot < kCompetitorSlots; ++slot) {
         const CompetitorRecord& competitor = state.Competitors[slot];
         if (!competitor.IsComputer) continue;
-        const int64_t v = int64_t{competitor.Performance[performanceIndex]} + random.random(11) - 5;
+        const int32_t performance = state.FieldPerformance
+                                        ? (*state.FieldPerformance)[slot][performanceIndex]
+                                        : competitor.Performance[performanceIndex];
+        const int64_t v = int64_t{performance} + random.random(11) - 5;
         const int32_t score = DistanceScoreFromPerformance(v);
         const ScoreBand band = ScoreBandOf(score);
         ScoreRecord& record = state.Scores[slot];

@@ -24,7 +24,8 @@ void MatchEngine::SetTimerRunning(bool running) {
     screen_.setTimerRunning(running);
 }
 
-void MatchEngine::StartMatch(int32_t roundType, const CompetitorTable& competitors) {
+void MatchEngine::StartMatch(int32_t roundType, const CompetitorTable& competitors,
+                             const std::optional<PerformanceTable>& fieldPerformance) {
     const std::optional<Round> round = findRound(roundType);
     if (!round) return;
     MatchState& s = state_;
@@ -39,6 +40,7 @@ void MatchEngine::StartMatch(int32_t roundType, const CompetitorTable& competito
     }
 
     s.Competitors = competitors;
+    s.FieldPerformance = fieldPerformance;
     s.RoundType = roundType;
     s.Scores.fill(ScoreRecord{});
     // A short round's ends sort all six entries, so arrows of an end the last match left

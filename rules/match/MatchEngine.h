@@ -74,7 +74,10 @@ class MatchEngine {
     // markers at rest. `roundType` and `competitors` become the match's. An arrow still being
     // aimed from the previous match is put down. When the target picture cannot be loaded the
     // PictureError is thrown and no match is under way; a round type outside 1..4 starts none.
-    void StartMatch(int32_t roundType, const CompetitorTable& competitors);
+    // `fieldPerformance`, when given, scores the computer archers of this match instead of
+    // their own values.
+    void StartMatch(int32_t roundType, const CompetitorTable& competitors,
+                    const std::optional<PerformanceTable>& fieldPerformance = std::nullopt);
 
     // A practice session replaces whatever is under way, as a new match does; the ends shot of
     // a session replaced stay in the history as an unfinished session. A distance without a

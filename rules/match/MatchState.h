@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "rules/competitors/CompetitorRecord.h"
 #include "rules/match/Geometry.h"
@@ -18,8 +19,14 @@ using EndScoreTable = std::array<int32_t, kMaxArrowsPerEnd + 1>;  // entry 0 is 
 
 // Everything of the match being shot, owned by the main window. Slot i of Scores belongs to
 // slot i of Competitors.
+// Performance values by slot, in the order of CompetitorRecord::Performance.
+using PerformanceTable = std::array<std::array<int32_t, 4>, kCompetitorSlots>;
+
 struct MatchState {
     CompetitorTable Competitors{};
+    // The computer archers' values for this match when the field follows the player's level;
+    // the table above keeps the list's own.
+    std::optional<PerformanceTable> FieldPerformance;
     CompetitorTable RankedCompetitors{};
     CompetitorRecord SpareCompetitor{.IsComputer = false};
     ScoreTable Scores{};

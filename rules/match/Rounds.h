@@ -19,14 +19,15 @@ struct TargetFace {
     int32_t metres;
     const char* picture;
     int32_t ringWidth;
+    int32_t faceCentimetres;  // the real 10-zone face the picture stands for
 };
 
 namespace faces {
-inline constexpr TargetFace k90 = {90, "90.bmp", 4};
-inline constexpr TargetFace k70 = {70, "70.bmp", 5};
-inline constexpr TargetFace k60 = {60, "60.bmp", 6};
-inline constexpr TargetFace k50 = {50, "50.bmp", 7};
-inline constexpr TargetFace k30 = {30, "30.bmp", 9};
+inline constexpr TargetFace k90 = {90, "90.bmp", 4, 122};
+inline constexpr TargetFace k70 = {70, "70.bmp", 5, 122};
+inline constexpr TargetFace k60 = {60, "60.bmp", 6, 122};
+inline constexpr TargetFace k50 = {50, "50.bmp", 7, 80};
+inline constexpr TargetFace k30 = {30, "30.bmp", 9, 80};
 }  // namespace faces
 
 inline constexpr std::array<TargetFace, 5> kTargetFaces = {faces::k90, faces::k70, faces::k60,

@@ -7,7 +7,7 @@
 # history store in platform/history/, which needs no Qt), windows/, app/. A file may include from
 # its own layer and the ones below it.
 
-set(rules_order formats competitors match results history settings controls)
+set(rules_order formats handicap competitors match results history settings controls)
 
 # The layer of a path relative to the tree ("rules/match/Ends.h" -> "rules/match"), or "".
 function(layer_of path out)

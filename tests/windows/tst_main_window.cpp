@@ -91,8 +91,8 @@ class MainWindowTest : public QObject {
         }
         QCOMPARE(captions,
                  QStringList({"Hra", "Nová hra", "Statistika...", "Trénink...", "-", "Konec",
-                              "Nastavení", "Obtížnost", "Zaměřovač", "Ovládání...", "Velikost okna",
-                              "Nápověda", "Index", "O hře..."}));
+                              "Nastavení", "Obtížnost", "Zaměřovač", "Soupeři...", "Ovládání...",
+                              "Velikost okna", "Nápověda", "Index", "O hře..."}));
     }
 
     void startUpReadsTheConfigurationAndDeclinedWelcomeEndsTheGame() {

@@ -11,14 +11,17 @@
 #include <QtTest>
 
 #include "platform/history/SqliteMatchLog.h"
+#include "rules/history/Handicaps.h"
 #include "support/HistoryFiles.h"
 #include "support/LayoutChecks.h"
 #include "support/MemoryFileStore.h"
 #include "support/ModalAnswers.h"
 #include "support/RecordingScreen.h"
 #include "support/ScriptedRandom.h"
+#include "windows/HandicapSummary.h"
 #include "windows/HitAnalysisPage.h"
 #include "windows/MainWindow.h"
+#include "windows/MatchListTable.h"
 #include "windows/ShotReplayView.h"
 #include "windows/StatisticsWindow.h"
 
@@ -103,7 +106,7 @@ class StatisticsWindowTest : public QObject {
             QString askCsvFileName() override { return QStringLiteral("adam.csv"); }
         } w(kHistoryFile, files);
         w.loadHistory();
-        QCOMPARE(w.Zalozky->count(), 4);
+        QCOMPARE(w.Zalozky->count(), 5);
         QSignalSpy changed(&w, &StatisticsWindow::selectionChanged);
         // It opened on Eva's full round; Adam shot short rounds only.
         w.Lukostrelec->setCurrentIndex(w.Lukostrelec->findText(QStringLiteral("Adam (SK)")));
@@ -115,7 +118,24 @@ class StatisticsWindowTest : public QObject {
         QCOMPARE(w.history().arrows.size(), std::size_t{6});
         QVERIFY(w.Rekordy->rowCount() > 0);
         QCOMPARE(w.Rekordy->item(0, 1)->text(), QStringLiteral("30"));
-        QCOMPARE(w.Graf->chart()->series().size(), 1);
+        QCOMPARE(w.Graf->chart()->series().size(), 2);
+        // Both of Adam's matches have a handicap: two rounds, so it is provisional; each is listed
+        // and charted on an axis of its own that runs downwards.
+        const std::optional<int32_t> handicap = ShootHandicap({.distances = {{30, 36, 30}}});
+        QVERIFY(handicap);
+        QVERIFY(
+            w.Handicap->text().contains(QStringLiteral(u"Handicap: %1 (předběžný").arg(*handicap)));
+        QCOMPARE(w.Zapasy->rowCount(), 2);
+        QCOMPARE(w.Zapasy->item(0, 3)->text(), QString::number(*handicap));
+        auto* handicaps = qobject_cast<QLineSeries*>(w.Graf->chart()->series().at(1));
+        QVERIFY(handicaps);
+        QCOMPARE(handicaps->name(), QStringLiteral("Handicap"));
+        QCOMPARE(handicaps->count(), 2);
+        QVERIFY(handicaps->pointLabelsVisible());
+        const auto axes = handicaps->attachedAxes();
+        QVERIFY(std::any_of(axes.begin(), axes.end(), [](QAbstractAxis* a) {
+            return a->alignment() == Qt::AlignRight && a->isReverse();
+        }));
         // A click near Adam's second match selects it.
         auto* totals = qobject_cast<QLineSeries*>(w.Graf->chart()->series().at(0));
         QVERIFY(totals);

@@ -13,6 +13,7 @@
 #include <memory>
 #include <typeinfo>
 
+#include "rules/settings/SettingsFile.h"
 #include "support/FileBytes.h"
 #include "support/MemoryFileStore.h"
 #include "support/RecordingScreen.h"
@@ -23,6 +24,7 @@
 #include "windows/ArcherListDialog.h"
 #include "windows/ControlsDialog.h"
 #include "windows/DifficultyDialog.h"
+#include "windows/FieldLevelDialog.h"
 #include "windows/HelpViewer.h"
 #include "windows/HitAnalysisPage.h"
 #include "windows/MainWindow.h"
@@ -103,6 +105,8 @@ class WindowTableTest : public QObject {
         SightChooser sightChooser(zamer);
         AboutBox about;
         ControlsDialog controls;
+        SettingsFile settings(files);
+        FieldLevelDialog fieldLevel(settings);
         ShowHelpContents();
         QWidget* help = nullptr;
         for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -120,6 +124,7 @@ class WindowTableTest : public QObject {
             {&difficulty, difficulty.windowTitle()},
             {&sightChooser, sightChooser.windowTitle()},
             {&about, about.windowTitle()},
+            {&fieldLevel, fieldLevel.windowTitle()},
             {help, help->windowTitle()},
             {&statistics, statistics.windowTitle()},
             {&controls, controls.windowTitle()},

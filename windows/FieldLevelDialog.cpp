@@ -1,0 +1,61 @@
+#include "windows/FieldLevelDialog.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "rules/settings/SettingsFile.h"
+
+FieldLevelDialog::FieldLevelDialog(SettingsFile& settings, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      settings_(settings) {
+    setWindowTitle(QStringLiteral(u"Soupeři"));
+
+    PodleDatabaze = new QRadioButton(QStringLiteral(u"Podle databáze střelců"));
+    PodleUrovne = new QRadioButton(QStringLiteral(u"Podle mé úrovně"));
+    Vysvetleni = new QLabel(QStringLiteral(
+        u"Podle mé úrovně dostanou počítačoví střelci pro každý zápas výkonnost od handicapu "
+        u"o 15 lepšího po handicap o 15 horší, než má nejlepší z hrajících lukostřelců, "
+        u"v pořadí své síly v databázi. Databáze sama se nemění.\n\n"
+        u"Handicap má lukostřelec po prvním dokončeném zápase. Dokud ho nemá nikdo z hrajících, "
+        u"střílí počítačoví střelci podle databáze."));
+    Vysvetleni->setWordWrap(true);
+    // Wide enough for the text to read as a paragraph, not a column of words.
+    Vysvetleni->setMinimumWidth(Vysvetleni->fontMetrics().averageCharWidth() * 52);
+
+    OK = new QPushButton(QStringLiteral("OK"));
+    OK->setDefault(true);
+    Storno = new QPushButton(QStringLiteral("Storno"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(OK);
+    buttons->addWidget(Storno);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(PodleDatabaze);
+    layout->addWidget(PodleUrovne);
+    layout->addWidget(Vysvetleni);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(OK, &QPushButton::clicked, this, &FieldLevelDialog::OKClick);
+    connect(Storno, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void FieldLevelDialog::showEvent(QShowEvent* event) {
+    const bool atLevel = settings_.settings().fieldAtPlayerLevel;
+    PodleUrovne->setChecked(atLevel);
+    PodleDatabaze->setChecked(!atLevel);
+    QDialog::showEvent(event);
+}
+
+void FieldLevelDialog::OKClick() {
+    PlayerSettings changed = settings_.settings();
+    changed.fieldAtPlayerLevel = PodleUrovne->isChecked();
+    // Unchanged, the file stays as the player left it, a value the game did not read included.
+    if (changed != settings_.settings()) settings_.save(changed);
+    accept();
+}
