@@ -51,7 +51,7 @@ void MatchEngine::FinishEnd(PictureLoads& pictures) {
 
 void MatchEngine::ChangeDistance(PictureLoads& pictures) {
     MatchState& s = state_;
-    const std::optional<Round> round = findRound(s.RoundType);
+    const std::optional<Round> round = MatchRound(s);
     const std::optional<DistanceStage> finished = CurrentStage();
     if (!round || !finished || s.EndNumber != finished->closingEndNumber()) return;
     const std::optional<DistanceStage> next = round->stageAfter(finished->metres());
@@ -112,7 +112,7 @@ void MatchEngine::ResultsClosed() {
 }
 
 std::optional<DistanceStage> MatchEngine::CurrentStage() const {
-    const std::optional<Round> round = findRound(state_.RoundType);
+    const std::optional<Round> round = MatchRound(state_);
     return round ? round->stageAt(state_.Distance) : std::nullopt;
 }
 
