@@ -62,7 +62,7 @@ ReplayFrame ShotReplay::frameAt(int32_t tick) const {
     ReplayFrame frame;
     frame.sight = sight[at];
     frame.aim = {sight[at].x + kSightAimOffset, sight[at].y + kSightAimOffset};
-    if (!draw.empty()) frame.arrowLeft = draw[at];
+    if (!draw.empty()) frame.drawnArrowX = draw[at];
     return frame;
 }
 

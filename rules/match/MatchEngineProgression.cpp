@@ -59,7 +59,7 @@ void MatchEngine::FinishEnd(PictureLoads& pictures) {
 
 void MatchEngine::ChangeDistance(PictureLoads& pictures) {
     MatchState& s = state_;
-    const std::optional<Round> round = findRound(s.RoundType);
+    const std::optional<Round> round = MatchRound(s);
     const std::optional<DistanceStage> finished = CurrentStage();
     if (!round || !finished || s.EndNumber != finished->closingEndNumber()) return;
     const std::optional<DistanceStage> next = round->stageAfter(finished->metres());

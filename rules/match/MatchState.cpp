@@ -1,5 +1,9 @@
 #include "rules/match/MatchState.h"
 
+std::optional<Round> MatchRound(const MatchState& state) {
+    return findRound(state.RoundType);
+}
+
 uint32_t RoundTotal(const ScoreRecord& score, int32_t roundType) {
     const std::optional<Round> round = findRound(roundType);
     return round ? round->total(score) : 0;

@@ -68,6 +68,10 @@ struct MatchState {
     bool MatchUnderWay = false;  // from a completed set-up until the last distance is scored
 };
 
+// The round the state is shot in; empty before the first set-up. Everything that needs the
+// shape of the match being shot asks here.
+std::optional<Round> MatchRound(const MatchState& state);
+
 // The match total of one competitor for a round type; 0 for an unknown round type.
 uint32_t RoundTotal(const ScoreRecord& score, int32_t roundType);
 

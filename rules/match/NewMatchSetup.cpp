@@ -83,9 +83,8 @@ void NewMatchSetup::add(CompetitorTable& table) {
 void NewMatchSetup::remove(CompetitorTable& table) {
     const std::optional<std::string> line = prompts_.takeSelectedLine();
     if (!line) return;
-    // FindCompetitor answers 0 for a name it does not know; that slot is not the line's.
-    CompetitorRecord& slot = table[FindCompetitor(table, *line)];
-    if (slot.Name == *line) ClearCompetitor(slot);
+    if (const std::optional<int32_t> slot = FindCompetitor(table, *line))
+        ClearCompetitor(table[*slot]);
 }
 
 void NewMatchSetup::edit(CompetitorTable& table, int32_t slot) {

@@ -33,8 +33,8 @@ std::size_t FirstRecordOf(Division division) {
 
 void UpdateRecords(const MatchState& state, RecordTable& records, FileStore& files,
                    const Congratulate& congratulate) {
-    if (ReadRecords(files, kRecordsFile, records) != 0) ClearRecords(records);
-    const std::optional<Round> round = findRound(state.RoundType);
+    if (ReadRecords(files, kRecordsFile, records) != FileResult::Done) ClearRecords(records);
+    const std::optional<Round> round = MatchRound(state);
     const auto player = findPlayer(state);
     if (round && player) {
         const CompetitorRecord& who = state.RankedCompetitors[*player];

@@ -7,7 +7,7 @@
 void RebuildResults(const MatchState& state, RecordTable& records, FileStore& files,
                     ResultsPage& page) {
     page.clear();
-    const std::optional<Round> round = findRound(state.RoundType);
+    const std::optional<Round> round = MatchRound(state);
     if (round) {
         page.appendLine(ListingHeader(*round));
         page.appendLine(" ");

@@ -41,7 +41,7 @@ struct Fixture {
     }
     RecordTable fileRecords() const {
         RecordTable read;
-        EXPECT_EQ(DecodeRecords(files.files.at(kRecordsFile), read), 0);
+        EXPECT_EQ(DecodeRecords(files.files.at(kRecordsFile), read), FileResult::Done);
         return read;
     }
     // The results view of the ranking that the end of a distance makes.
