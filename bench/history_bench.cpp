@@ -120,7 +120,8 @@ double RateShoots(const std::string& path) {
     std::vector<double> times;
     for (int i = 0; i < 5; ++i) {
         const auto start = Clock::now();
-        const HandicapProgress progress = HandicapProgressOf(history, {"Jan Novák", "SK Praha"});
+        const HandicapProgress progress =
+            HandicapProgressOf(history, {u8"Jan Novák", u8"SK Praha"});
         times.push_back(MillisecondsSince(start));
         if (!progress.current) std::printf("no handicap in the generated history\n");
     }

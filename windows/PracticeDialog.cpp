@@ -68,10 +68,10 @@ PracticeDialog::PracticeDialog(QWidget* parent) : QDialog(parent) {
 void PracticeDialog::prepare(const PracticeSettings& last, const std::vector<ArcherKey>& archers) {
     Lukostrelec->clear();
     for (const ArcherKey& a : archers) {
-        const QString name = QString::fromStdString(a.name);
+        const QString name = QString::fromStdString(a.name.bytes());
         // One line a name: the club the history first knew him in is his.
         if (Lukostrelec->findText(name) < 0)
-            Lukostrelec->addItem(name, QString::fromStdString(a.club));
+            Lukostrelec->addItem(name, QString::fromStdString(a.club.bytes()));
     }
     Lukostrelec->setEditText(QString::fromStdString(last.archer));
     secondsChosen_ = last.secondsPerEnd != 0;

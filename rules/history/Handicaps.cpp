@@ -88,7 +88,7 @@ std::optional<int32_t> BestHumanHandicap(const History& history, const Competito
     for (const CompetitorRecord& c : field) {
         if (c.IsComputer || c.isFree()) continue;
         const HandicapProgress progress =
-            HandicapProgressOf(history, {Cp1250ToUtf8(c.Name), Cp1250ToUtf8(c.Club)});
+            HandicapProgressOf(history, {ToUtf8(Cp1250Text{c.Name}), ToUtf8(Cp1250Text{c.Club})});
         if (progress.current && (!best || progress.current->value < *best))
             best = progress.current->value;
     }

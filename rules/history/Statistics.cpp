@@ -152,7 +152,8 @@ ArcherStatistics ComputeStatistics(const History& history, const ArcherKey& arch
         const auto& [matchId, metres, endNo] = key;
         const MatchRecord& match = *selection.find(matchId);
         // Only a whole end counts; its length is the round's at that distance.
-        const std::optional<Round> round = findRound(match.roundType);
+        const std::optional<Round> round =
+            match.practice ? PracticeRound(metres, 1) : findRound(match.roundType);
         const std::optional<DistanceStage> stage = round ? round->stageAt(metres) : std::nullopt;
         if (!stage || e.arrows != stage->arrowsPerEnd) continue;
         auto [it, inserted] = stats.bests.end.try_emplace(metres);

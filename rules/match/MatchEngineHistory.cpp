@@ -48,8 +48,8 @@ void MatchEngine::RecordUnshotArrow() {
     const MatchState& s = state_;
     const int32_t arrowsPerEnd = ArrowsPerEnd();
     const CompetitorRecord& shooter = s.Competitors[static_cast<std::size_t>(s.CurrentCompetitor)];
-    log_->arrowShot({.archer = shooter.Name,
-                     .club = shooter.Club,
+    log_->arrowShot({.archer = Cp1250Text{shooter.Name},
+                     .club = Cp1250Text{shooter.Club},
                      .distance = s.Distance,
                      .endNo = s.EndNumber,
                      .arrowNo = arrowsPerEnd - s.ArrowsLeft + 1,

@@ -126,7 +126,7 @@ class PracticeTest : public QObject {
 
     void anEmptyNameIsRefused() {
         PracticeDialog d;
-        d.prepare({}, {{"Nov\xc3\xa1k", "TJ"}});
+        d.prepare({}, {{u8"Nov\u00e1k", u8"TJ"}});
         d.show();
         QString refusal;
         ModalAnswers answers({Answer<QMessageBox>([&](QMessageBox& box) {
@@ -195,7 +195,7 @@ class PracticeTest : public QObject {
         std::vector<ArrowRecord> arrows;
         HistoryReader reader(kHistoryFile);
         QVERIFY(reader.readMatches(recorded));
-        QVERIFY(reader.readArrows({"Eva", ""}, false, arrows));
+        QVERIFY(reader.readArrows({u8"Eva", u8""}, false, arrows));
         QCOMPARE(recorded.matches.size(), std::size_t{1});
         QVERIFY(recorded.matches[0].practice);
         QVERIFY(recorded.matches[0].finished.has_value());

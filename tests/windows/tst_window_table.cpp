@@ -28,6 +28,8 @@
 #include "windows/HelpViewer.h"
 #include "windows/HitAnalysisPage.h"
 #include "windows/MainWindow.h"
+#include "windows/PracticeDialog.h"
+#include "windows/PracticeSummaryWindow.h"
 #include "windows/ResultsWindow.h"
 #include "windows/RoundTypeDialog.h"
 #include "windows/SightChooser.h"
@@ -107,6 +109,8 @@ class WindowTableTest : public QObject {
         ControlsDialog controls;
         SettingsFile settings(files);
         FieldLevelDialog fieldLevel(settings);
+        PracticeDialog practice;
+        PracticeSummaryWindow practiceSummary;
         ShowHelpContents();
         QWidget* help = nullptr;
         for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -128,6 +132,8 @@ class WindowTableTest : public QObject {
             {help, help->windowTitle()},
             {&statistics, statistics.windowTitle()},
             {&controls, controls.windowTitle()},
+            {&practice, practice.windowTitle()},
+            {&practiceSummary, practiceSummary.windowTitle()},
             {statistics.RozborZasahu,
              statistics.Zalozky->tabText(statistics.Zalozky->indexOf(statistics.RozborZasahu))},
         };

@@ -28,6 +28,7 @@
 #include "platform/QtFileStore.h"
 #include "platform/history/SqliteMatchLog.h"
 #include "rules/competitors/CompetitorFile.h"
+#include "rules/match/Rounds.h"
 #include "rules/results/Listing.h"
 #include "rules/results/Rekordy.h"
 #include "rules/results/Results.h"
@@ -78,11 +79,12 @@ RecordTable records(uint32_t base) {
 }
 
 std::string exportText(int competitors, int32_t roundType) {
-    std::vector<std::string> lines{ListingHeader(roundType), " "};
+    const Round round = *findRound(roundType);
+    std::vector<std::string> lines{ListingHeader(round), " "};
     const CompetitorTable table = field(competitors, "Klub");
     for (int i = 0; i < competitors; ++i) {
         lines.push_back(ListingLine(i + 1, table[static_cast<std::size_t>(i)],
-                                    ScoreRecord{.Tens = i, .Score30 = 300 + i}, roundType));
+                                    ScoreRecord{.Tens = i, .Score30 = 300 + i}, round));
     }
     return ExportText(lines);
 }

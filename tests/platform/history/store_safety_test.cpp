@@ -137,7 +137,7 @@ TEST(HistoryStore, AVersionTwoHistoryGainsPracticeAndKeepsItsMatches) {
         SqliteMatchLog log(path);
         ASSERT_EQ(log.state(), HistoryState::Ready);
         log.matchStarted({.competitors = 1, .practice = true, .practiceDistance = 50});
-        log.arrowShot({.archer = "Nov\xe1k",
+        log.arrowShot({.archer = Cp1250Text{"Nov\xe1k"},
                        .distance = 50,
                        .endNo = 1,
                        .arrowNo = 1,
@@ -146,8 +146,11 @@ TEST(HistoryStore, AVersionTwoHistoryGainsPracticeAndKeepsItsMatches) {
                        .ticks = 2,
                        .path = {{1, 2}, {3, 4}},
                        .draw = {0, -5}});
-        log.arrowShot(
-            {.archer = "Nov\xe1k", .distance = 50, .endNo = 1, .arrowNo = 2, .shot = false});
+        log.arrowShot({.archer = Cp1250Text{"Nov\xe1k"},
+                       .distance = 50,
+                       .endNo = 1,
+                       .arrowNo = 2,
+                       .shot = false});
         log.endClosed();
         log.matchFinished();
     }
@@ -171,7 +174,7 @@ TEST(HistoryStore, AVersionTwoHistoryGainsPracticeAndKeepsItsMatches) {
     EXPECT_FALSE(history.matches[0].practice);
     EXPECT_TRUE(history.matches[1].practice);
     std::vector<ArrowRecord> arrows;
-    ASSERT_TRUE(reader.readArrows({"Nov\u00e1k", ""}, false, arrows));
+    ASSERT_TRUE(reader.readArrows({u8"Nov\u00e1k", u8""}, false, arrows));
     ASSERT_EQ(arrows.size(), 2u);
     EXPECT_TRUE(arrows[0].shot);
     EXPECT_FALSE(arrows[1].shot);

@@ -19,10 +19,10 @@ History KnownHistory() {
                  {4, "2026-01-04T10:00:00+01:00", "2026-01-04T11:00:00+01:00", 1},
                  {5, "2026-01-05T10:00:00+01:00", "2026-01-05T11:00:00+01:00", 1}};
     auto eva = [](int64_t match, int32_t distance, int32_t score) {
-        return ResultRecord{match, "Eva", "SK", true, distance, score};
+        return ResultRecord{match, u8"Eva", u8"SK", true, distance, score};
     };
     h.results = {eva(1, 50, 300),
-                 {1, "Adam", "SK", true, 50, 360},
+                 {1, u8"Adam", u8"SK", true, 50, 360},
                  eva(1, 30, 320),
                  eva(2, 50, 330),
                  eva(3, 90, 250),
@@ -31,13 +31,13 @@ History KnownHistory() {
                  eva(3, 30, 330),
                  eva(4, 50, 300),
                  eva(4, 30, 340),
-                 {4, "Eva", "SK", false, 30, 10},
+                 {4, u8"Eva", u8"SK", false, 30, 10},
                  eva(5, 50, 300),
                  eva(5, 30, 400)};
     return h;
 }
 
-const ArcherKey kEva{"Eva", "SK"};
+const ArcherKey kEva{u8"Eva", u8"SK"};
 
 Shoot Practice(int32_t metres, int32_t arrows, int64_t score) {
     return {.practice = true, .distances = {{metres, arrows, score}}};
@@ -83,7 +83,7 @@ TEST(Handicaps, CurrentIsTheMeanOfTheLatestThreeRoundedUp) {
     EXPECT_FALSE(one.beforeLast);
     EXPECT_FALSE(one.lastImproved());
 
-    EXPECT_FALSE(HandicapProgressOf(KnownHistory(), {"Eva", "TJ"}).current);
+    EXPECT_FALSE(HandicapProgressOf(KnownHistory(), {u8"Eva", u8"TJ"}).current);
 }
 
 TEST(Handicaps, PracticeCountsAmongTheShoots) {
@@ -100,8 +100,8 @@ TEST(Handicaps, PracticeCountsAmongTheShoots) {
 TEST(Handicaps, BestAmongTheFieldsHumans) {
     History history = KnownHistory();
     history.matches.push_back({6, "2026-01-06T10:00:00+01:00", "2026-01-06T11:00:00+01:00", 1});
-    history.results.push_back({6, "Ji\xC5\x99\xC3\xAD", "", true, 50, 200});
-    history.results.push_back({6, "Ji\xC5\x99\xC3\xAD", "", true, 30, 250});
+    history.results.push_back({6, Utf8Text{"Ji\xC5\x99\xC3\xAD"}, Utf8Text{}, true, 50, 200});
+    history.results.push_back({6, Utf8Text{"Ji\xC5\x99\xC3\xAD"}, Utf8Text{}, true, 30, 250});
     CompetitorTable field;
     field[3] = {"Eva", "SK", {}, false};
     field[7] = {"Ji\xF8\xED", "", {}, false};  // cp1250, as the match holds it

@@ -158,8 +158,8 @@ History WithPractice() {
     auto arrow = [](int64_t match, int32_t distance, int32_t end, int32_t no, int32_t score,
                     bool shot = true) {
         return ArrowRecord{.matchId = match,
-                           .archer = "Eva",
-                           .club = "SK",
+                           .archer = u8"Eva",
+                           .club = u8"SK",
                            .distance = distance,
                            .endNo = end,
                            .arrowNo = no,

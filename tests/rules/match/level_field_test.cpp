@@ -110,8 +110,8 @@ TEST(LevelField, AWholeMatchCentresTheComputersOnThePlayersExpectedScores) {
     const CompetitorTable field = ListField();
     History history;
     history.matches = {{1, "2026-01-01T10:00:00+01:00", "2026-01-01T12:00:00+01:00", 1}};
-    history.results = {{1, "Lukostrelec 5", "Klub 5", true, 50, 250},
-                       {1, "Lukostrelec 5", "Klub 5", true, 30, 300}};
+    history.results = {{1, u8"Lukostrelec 5", u8"Klub 5", true, 50, 250},
+                       {1, u8"Lukostrelec 5", u8"Klub 5", true, 30, 300}};
     const std::optional<int32_t> handicap = BestHumanHandicap(history, field);
     ASSERT_TRUE(handicap);
 
