@@ -49,12 +49,7 @@ void MatchEngine::StartMatch(int32_t roundType, const CompetitorTable& competito
     const DistanceStage& first = round->stages().front();
     s.Distance = first.metres();
     s.ArrowsLeft = first.arrowsPerEnd + 1;  // the first next-arrow action counts it down
-    try {
-        screen_.loadPicture(PictureSlot::Tercov, first.target.picture);
-    } catch (const PictureError&) {
-        EnableNextarrow(false);
-        throw;
-    }
+    ShowFirstTarget(first);
 
     s.DemoMode = std::all_of(s.Competitors.begin(), s.Competitors.end(),
                              [](const CompetitorRecord& c) { return c.IsComputer; });
@@ -120,4 +115,14 @@ void MatchEngine::MoveMarker(int32_t number, Point topLeft) {
 void MatchEngine::EnableNextarrow(bool enabled) {
     state_.NextarrowEnabled = enabled;
     screen_.setNextarrowEnabled(enabled);
+}
+
+void MatchEngine::ShowFirstTarget(const DistanceStage& stage) {
+    try {
+        screen_.loadPicture(PictureSlot::Tercov, stage.target.picture);
+    } catch (const PictureError&) {
+        // Nothing can be shot at a target that is not there.
+        EnableNextarrow(false);
+        throw;
+    }
 }

@@ -99,6 +99,8 @@ class MatchEngine {
     void FinishEnd(PictureLoads& pictures);
     void ChangeDistance(PictureLoads& pictures);
     void ShowShooter();
+    // The target of a match or session about to start; a PictureError reaches the caller.
+    void ShowFirstTarget(const DistanceStage& stage);
     // The distance being shot as the round has it; empty outside the round's distances.
     std::optional<DistanceStage> CurrentStage() const;
     // Arrows of an end at the distance being shot; the longest end outside the round.

@@ -1,4 +1,3 @@
-#include "rules/formats/PictureError.h"
 #include "rules/match/Aiming.h"
 #include "rules/match/Ends.h"
 #include "rules/match/Markers.h"
@@ -25,12 +24,7 @@ void MatchEngine::StartPractice(const PracticeSetup& setup) {
     s.EndScores.fill(0);
     s.Distance = setup.distance;
     s.ArrowsLeft = distance.arrowsPerEnd + 1;  // the first next-arrow action counts it down
-    try {
-        screen_.loadPicture(PictureSlot::Tercov, distance.target.picture);
-    } catch (const PictureError&) {
-        EnableNextarrow(false);
-        throw;
-    }
+    ShowFirstTarget(distance);
     s.DemoMode = false;
     s.EndNumber = 1;
     s.CurrentCompetitor = 0;
