@@ -19,9 +19,10 @@
 #include "platform/history/HistoryFile.h"
 #include "platform/history/HistoryReader.h"
 #include "rules/formats/FileStore.h"
+#include "rules/formats/Utf8.h"
 #include "rules/formats/PictureError.h"
-#include "rules/history/PracticeSummary.h"
 #include "rules/history/Handicaps.h"
+#include "rules/history/PracticeSummary.h"
 #include "rules/match/LevelField.h"
 #include "rules/match/NewMatchSetup.h"
 #include "rules/match/Rounds.h"
@@ -449,7 +450,15 @@ std::optional<PerformanceTable> MainWindow::levelledField(
     if (!settings_.settings().fieldAtPlayerLevel) return std::nullopt;
     History history;
     // A history that cannot be read gives no handicap: the list's values play.
-    HistoryReader(kHistoryFile).readMatches(history);
+    HistoryReader reader(kHistoryFile);
+    if (reader.readMatches(history)) {
+        // Their practice sessions count too; a session lives in its arrows alone.
+        for (const CompetitorRecord& c : competitors) {
+            if (c.IsComputer || c.isFree()) continue;
+            reader.readArrows({ToUtf8(Cp1250Text{c.Name}), ToUtf8(Cp1250Text{c.Club})}, false,
+                              history.arrows);
+        }
+    }
     const std::optional<int32_t> handicap = BestHumanHandicap(history, competitors);
     if (!handicap) return std::nullopt;
     return FieldPerformanceAt(competitors, roundType, *handicap);

@@ -13,11 +13,25 @@ constexpr int64_t kPointsPerArrow = 10;
 
 }  // namespace
 
-std::vector<Shoot> MatchShoots(const History& history, const ArcherKey& archer) {
+std::vector<Shoot> ShootsOf(const History& history, const ArcherKey& archer) {
     std::map<int64_t, Shoot> byMatch;
     for (const ResultRecord& r : history.results) {
         if (!r.human || r.archer != archer.name || r.club != archer.club) continue;
         byMatch[r.matchId].distances.push_back({r.distance, kArrowsPerDistance, r.score});
+    }
+    std::map<int64_t, ShootDistance> bySession;
+    for (const ArrowRecord& a : history.arrows) {
+        if (a.archer != archer.name || a.club != archer.club) continue;
+        ShootDistance& session = bySession[a.matchId];
+        session.metres = a.distance;
+        ++session.arrows;
+        session.score += a.score;
+    }
+    for (const MatchRecord& m : history.matches) {
+        auto session = bySession.find(m.id);
+        if (m.practice && session != bySession.end()) {
+            byMatch[m.id] = {.practice = true, .distances = {session->second}};
+        }
     }
     std::vector<Shoot> shoots;
     for (const MatchRecord& m : history.matches) {
@@ -80,7 +94,7 @@ HandicapProgress HandicapProgressOf(std::vector<Shoot> shoots) {
 }
 
 HandicapProgress HandicapProgressOf(const History& history, const ArcherKey& archer) {
-    return HandicapProgressOf(MatchShoots(history, archer));
+    return HandicapProgressOf(ShootsOf(history, archer));
 }
 
 std::optional<int32_t> BestHumanHandicap(const History& history, const CompetitorTable& field) {

@@ -61,13 +61,16 @@ struct HandicapProgress {
     bool lastImproved() const;
 };
 
-// Every finished match in which the archer shot as a human, in the order they were started.
-std::vector<Shoot> MatchShoots(const History& history, const ArcherKey& archer);
+// Every finished match in which the archer shot as a human, and every finished practice session
+// of theirs, in the order they were started. A session is read from the history's arrows (an
+// arrow the clock took counts as shot, for 0), so they must have been read for the archer.
+std::vector<Shoot> ShootsOf(const History& history, const ArcherKey& archer);
 
 // Shoots of one archer in the order they were shot, matches and practice mixed.
 HandicapProgress HandicapProgressOf(std::vector<Shoot> shoots);
 HandicapProgress HandicapProgressOf(const History& history, const ArcherKey& archer);
 
 // The best current handicap among the field's human archers (names and clubs cp1250, as the
-// match holds them); nothing when none of them has one.
+// match holds them); nothing when none of them has one. Their practice counts when the
+// history's arrows hold theirs.
 std::optional<int32_t> BestHumanHandicap(const History& history, const CompetitorTable& field);

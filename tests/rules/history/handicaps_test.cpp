@@ -44,7 +44,7 @@ Shoot Practice(int32_t metres, int32_t arrows, int64_t score) {
 }
 
 TEST(Handicaps, OfEachShootFromItsDistanceScores) {
-    const std::vector<Shoot> shoots = MatchShoots(KnownHistory(), kEva);
+    const std::vector<Shoot> shoots = ShootsOf(KnownHistory(), kEva);
     std::vector<std::optional<int32_t>> handicaps;
     for (const Shoot& s : shoots) handicaps.push_back(ShootHandicap(s));
     // The unfinished match is no shoot; the impossible score gives none.
@@ -76,7 +76,7 @@ TEST(Handicaps, CurrentIsTheMeanOfTheLatestThreeRoundedUp) {
     EXPECT_EQ(progress.last->shoot.matchId, 4);
     EXPECT_TRUE(progress.lastImproved());
 
-    std::vector<Shoot> first = MatchShoots(KnownHistory(), kEva);
+    std::vector<Shoot> first = ShootsOf(KnownHistory(), kEva);
     first.resize(1);
     const HandicapProgress one = HandicapProgressOf(first);
     EXPECT_EQ(one.current, (CurrentHandicap{33, true}));
@@ -87,7 +87,7 @@ TEST(Handicaps, CurrentIsTheMeanOfTheLatestThreeRoundedUp) {
 }
 
 TEST(Handicaps, PracticeCountsAmongTheShoots) {
-    std::vector<Shoot> shoots = MatchShoots(KnownHistory(), kEva);
+    std::vector<Shoot> shoots = ShootsOf(KnownHistory(), kEva);
     // Between matches 3 and 4: a session of 12 arrows (47) and one too short to count.
     shoots.insert(shoots.begin() + 2, {Practice(30, 12, 100), Practice(30, 9, 90)});
     const HandicapProgress progress = HandicapProgressOf(shoots);
@@ -95,6 +95,35 @@ TEST(Handicaps, PracticeCountsAmongTheShoots) {
     EXPECT_EQ(progress.current, (CurrentHandicap{37, false}));
     EXPECT_EQ(progress.beforeLast, (CurrentHandicap{38, false}));  // (33 + 34 + 47) / 3
     EXPECT_TRUE(progress.lastImproved());
+}
+
+TEST(Handicaps, PracticeIsReadFromTheArrowsOfFinishedSessions) {
+    History history = KnownHistory();
+    auto session = [&](int64_t id, bool finished, int32_t arrows, int32_t each) {
+        history.matches.push_back(
+            {.id = id,
+             .started = "2026-01-0" + std::to_string(id) + "T18:00:00+01:00",
+             .finished = finished ? std::optional<std::string>("x") : std::nullopt,
+             .practice = true});
+        for (int32_t i = 0; i < arrows; ++i) {
+            history.arrows.push_back({.matchId = id,
+                                      .archer = u8"Eva",
+                                      .club = u8"SK",
+                                      .distance = 30,
+                                      .score = i == 0 ? 0 : each,
+                                      .shot = i != 0});
+        }
+    };
+    session(6, true, 12, 9);    // 99 in 12 arrows, the first lost to the clock
+    session(7, false, 12, 10);  // never finished
+    session(8, true, 11, 10);   // too short
+    const std::vector<Shoot> shoots = ShootsOf(history, kEva);
+    ASSERT_EQ(shoots.size(), 6u);
+    EXPECT_TRUE(shoots[4].practice);
+    EXPECT_EQ(shoots[4].distances.front().arrows, 12);
+    EXPECT_EQ(shoots[4].distances.front().score, 99);
+    EXPECT_EQ(ShootHandicap(shoots[4]), ShootHandicap(Practice(30, 12, 99)));
+    EXPECT_FALSE(ShootHandicap(shoots[5]));
 }
 
 TEST(Handicaps, BestAmongTheFieldsHumans) {
