@@ -9,6 +9,7 @@
 
 #include "app/InstallLayout.h"
 #include "platform/GameFolder.h"
+#include "platform/Gamepad.h"
 #include "platform/QtClickerSound.h"
 #include "platform/QtFileStore.h"
 #include "platform/Translations.h"
@@ -58,13 +59,15 @@ int main(int argc, char** argv) {
         QtClickerSound sound;
         // Outlives the window, so that ends still waiting are stored when the game closes.
         SqliteMatchLog history(kHistoryFile);
+        Gamepad gamepad;
         MainWindow form1(files, random, sound);
         form1.engine().SetMatchLog(history);
+        form1.useGamepad(gamepad);
         // Said after the action that failed to store, never in the middle of a tick.
         history.onNotSaving = [&form1] {
             QTimer::singleShot(0, &form1, [&form1] {
-                form1.showMessage(GameTextBytes(kHistoryNotSavedCaption),
-                                  GameTextBytes(kHistoryNotSavedText));
+                form1.showMessage(GameMessage(kHistoryNotSavedCaption),
+                                  GameMessage(kHistoryNotSavedText));
             });
         };
         const bool welcome = form1.FormCreate();

@@ -23,23 +23,24 @@ struct GeneratedHistory {
 };
 
 inline GeneratedHistory GenerateHistory(int matchCount, int32_t distance, unsigned seed,
-                                        const std::string& archer = "Jan Nov\xc3\xa1k") {
+                                        const Utf8Text& archer = u8"Jan Novák") {
     GeneratedHistory history;
     std::mt19937 random(seed);
     std::normal_distribution<double> wobble(0, 1);
     std::uniform_int_distribution<int32_t> placement(kSightPlacementMin, 258);
     std::uniform_int_distribution<int32_t> aimTicks(120, 320);
-    const DistanceRules* rules = findDistance(distance);
-    const double ring = rules ? rules->ringWidth : 5;
-    const DistanceRules& shape = rules ? *rules : kDistances[1];
+    // Matches of the men's full round; a distance it does not shoot is shot as its second.
+    const Round& round = FullRound(Division::Men);
+    const DistanceStage shape = round.stageAt(distance).value_or(round.stages()[1]);
+    const double ring = shape.target.ringWidth;
     const QDateTime first(QDate(2024, 3, 2), QTime(9, 30), QTimeZone(3600));
 
     for (int m = 0; m < matchCount; ++m) {
         const int64_t id = m + 1;
         const QDateTime started = first.addDays(m);
         history.matches.push_back({id, started.toString(Qt::ISODate).toStdString(),
-                                   started.addSecs(5400).toString(Qt::ISODate).toStdString(), 3, 1,
-                                   1, 40});
+                                   started.addSecs(5400).toString(Qt::ISODate).toStdString(),
+                                   round.type, 1, 1, 40});
         const double settled = matchCount > 1 ? static_cast<double>(m) / (matchCount - 1) : 1;
         const double driftX = (1 - settled) * -2.5 * ring;
         const double driftY = (1 - settled) * 2.0 * ring;
@@ -48,7 +49,7 @@ inline GeneratedHistory GenerateHistory(int matchCount, int32_t distance, unsign
                 ArrowRecord a;
                 a.matchId = id;
                 a.archer = archer;
-                a.club = "TJ Lukostřelba";
+                a.club = u8"TJ Lukostřelba";
                 a.distance = distance;
                 a.endNo = end;
                 a.arrowNo = shot;

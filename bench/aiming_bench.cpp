@@ -18,71 +18,11 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "platform/QtFileStore.h"
+#include "AimingRig.h"
 #include "platform/WindowScale.h"
-#include "rules/match/Random.h"
+#include "support/AimingWindow.h"
 #include "windows/MainWindow.h"
 #include "windows/X11Images.h"
-
-namespace {
-
-class SilentClicker final : public ClickerSound {
-  public:
-    void playTick() override {}
-};
-
-// Processor time of the process so far: in its own code and in the kernel on its behalf.
-struct ProcessorTime {
-    double user = 0;
-    double system = 0;
-};
-
-ProcessorTime ProcessorSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    auto seconds = [](timeval t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
-    return {seconds(usage.ru_utime), seconds(usage.ru_stime)};
-}
-
-// Runs the event loop for `seconds` and returns the share of one core the process used.
-ProcessorTime CoreShareOver(double seconds) {
-    QElapsedTimer wall;
-    const ProcessorTime before = ProcessorSeconds();
-    wall.start();
-    QTimer::singleShot(static_cast<int>(seconds * 1000), Qt::PreciseTimer,
-                       [] { QApplication::exit(); });
-    QApplication::exec();
-    const ProcessorTime after = ProcessorSeconds();
-    const double elapsed = static_cast<double>(wall.nsecsElapsed()) / 1e9;
-    return {(after.user - before.user) / elapsed, (after.system - before.system) / elapsed};
-}
-
-void Report(const char* phase, ProcessorTime share) {
-    std::printf("%-7s %5.2f %% of a core (user %5.2f %%, system %5.2f %%)\n", phase,
-                (share.user + share.system) * 100, share.user * 100, share.system * 100);
-}
-
-CompetitorTable OneArcher() {
-    CompetitorTable table;
-    table[0] = {"Lukostrelec", "Klub", {60, 60, 60, 60}, false};
-    return table;
-}
-
-// A player drawing for 600 ms and letting down for 200 ms, over and over, never releasing;
-// the share of a core the process used meanwhile. (A profiler can collect this function alone.)
-[[gnu::noinline]] ProcessorTime AimFor(MainWindow& form, double seconds) {
-    QTimer player;
-    player.setInterval(200);
-    QObject::connect(&player, &QTimer::timeout, [&form, step = 0]() mutable {
-        if (step % 4 == 0) form.engine().FormKeyDown(kVkDraw);
-        if (step % 4 == 3) form.engine().FormKeyUp(kVkDraw);
-        ++step;
-    });
-    player.start();
-    return CoreShareOver(seconds);
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     int32_t scale = 100;
@@ -97,16 +37,10 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     KeepPlainX11ImagesToX11();
     QDir::setCurrent(QStringLiteral(VEXA_RUN_DIR));
-    QtFileStore files;
-    SeededRandom random(1);
-    SilentClicker clicker;
-    MainWindow form(files, random, clicker);
-    form.askWelcome = [] { return true; };
-    form.FormCreate();
-    form.show();
+    AimingWindow window;
+    MainWindow& form = window.form;
     CoreShareOver(1.0);  // let the window settle on the screen
-    form.engine().StartMatch(1, OneArcher());
-    form.NextarrowClick();
+    window.nockFirstArrow();
 
     if (argc == 3 && std::strcmp(argv[1], "--shot") == 0) {
         form.engine().SetTimerRunning(false);

@@ -23,7 +23,10 @@ class NullScreen final : public MatchScreen {
     void setNextarrowEnabled(bool) override {}
     void setTimerRunning(bool) override {}
     void showResults() override {}
-    void showMessage(const std::string&, const std::string&) override {}
+    void showMessage(const Utf8Text&, const Utf8Text&) override {}
+    void showEndClock(int32_t, ClockLight) override {}
+    void hideEndClock() override {}
+    bool showPracticeSummary(const PracticeSession&) override { return false; }
 };
 
 class SilentClicker final : public ClickerSound {

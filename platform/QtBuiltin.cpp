@@ -19,7 +19,7 @@ QPixmap PictureForScreen(const QPixmap& picture, const QString& name, qreal rati
     QPixmap own = BuiltinPicture(QStringLiteral("x1/") + name);
     if (own.isNull()) own = BuiltinPicture(name);
     const auto pixels = [](const QPixmap& p) {
-        return p.toImage().convertToFormat(QImage::Format_RGB32);
+        return p.toImage().convertToFormat(QImage::Format_ARGB32);  // a sight's ground counts
     };
     if (pixels(own) != pixels(picture)) return picture;
     sharp.setDevicePixelRatio(ratio);

@@ -15,3 +15,11 @@ std::optional<std::string> toCp1250(const QString& text) {
 std::string cp1250(const QString& text) {
     return toCp1250(text).value_or(std::string());
 }
+
+QString fromUtf8(const Utf8Text& text) {
+    return QString::fromStdString(text.bytes());
+}
+
+Utf8Text toUtf8(const QString& text) {
+    return Utf8Text{text.toStdString()};
+}

@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>Zadejte příjmení a jméno lukostřelce !</source>
-        <translation>Enter the archer's surname and first name.</translation>
+        <translation>Enter the archer&apos;s surname and first name.</translation>
     </message>
 </context>
 <context>
@@ -154,6 +154,148 @@
     </message>
 </context>
 <context>
+    <name>ControlNames</name>
+    <message>
+        <source>vlevo</source>
+        <translation>left</translation>
+    </message>
+    <message>
+        <source>vpravo</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>nahoru</source>
+        <translation>up</translation>
+    </message>
+    <message>
+        <source>dolů</source>
+        <translation>down</translation>
+    </message>
+    <message>
+        <source>natáhnout luk</source>
+        <translation>draw the bow</translation>
+    </message>
+    <message>
+        <source>vystřelit</source>
+        <translation>release</translation>
+    </message>
+    <message>
+        <source>další šíp</source>
+        <translation>next arrow</translation>
+    </message>
+    <message>
+        <source> nebo </source>
+        <translation> or </translation>
+    </message>
+    <message>
+        <source>křížový ovladač ← nebo levá páčka</source>
+        <translation>D-pad ← or left stick</translation>
+    </message>
+    <message>
+        <source>křížový ovladač → nebo levá páčka</source>
+        <translation>D-pad → or left stick</translation>
+    </message>
+    <message>
+        <source>křížový ovladač ↑ nebo levá páčka</source>
+        <translation>D-pad ↑ or left stick</translation>
+    </message>
+    <message>
+        <source>křížový ovladač ↓ nebo levá páčka</source>
+        <translation>D-pad ↓ or left stick</translation>
+    </message>
+    <message>
+        <source>R2 nebo R1</source>
+        <translation>R2 or R1</translation>
+    </message>
+    <message>
+        <source>ZR nebo R</source>
+        <translation>ZR or R</translation>
+    </message>
+    <message>
+        <source>RT nebo RB</source>
+        <translation>RT or RB</translation>
+    </message>
+</context>
+<context>
+    <name>ControlsDialog</name>
+    <message>
+        <source>„%1“</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>Ovládání</source>
+        <translation>Controls</translation>
+    </message>
+    <message>
+        <source>Činnost</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Klávesa</source>
+        <translation>Key</translation>
+    </message>
+    <message>
+        <source>Druhá klávesa</source>
+        <translation>Second key</translation>
+    </message>
+    <message>
+        <source>Na ovladači</source>
+        <translation>On the gamepad</translation>
+    </message>
+    <message>
+        <source>Odebrat druhou klávesu</source>
+        <translation>Remove the second key</translation>
+    </message>
+    <message>
+        <source>Klepněte na tlačítko s klávesou a stiskněte novou klávesu; Esc volbu zruší. Klávesy Alt a F10 patří nabídce hry.</source>
+        <translation>Click a key&apos;s button and press the new key; Esc cancels. The Alt and F10 keys belong to the game&apos;s menu.</translation>
+    </message>
+    <message>
+        <source>Výchozí</source>
+        <translation>Defaults</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Storno</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>%1 otevře nabídku Hra.</source>
+        <translation>%1 opens the Game menu.</translation>
+    </message>
+    <message>
+        <source>Žádný ovladač není připojen. Na ovladači: </source>
+        <translation>No gamepad is connected. On a gamepad: </translation>
+    </message>
+    <message>
+        <source>Připojený ovladač: %1. </source>
+        <translation>Gamepad connected: %1. </translation>
+    </message>
+    <message>
+        <source>(žádná)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>Soubor nastavení neuvádí pro %1 klávesu, kterou hra zná; platí výchozí.</source>
+        <translation>The settings file gives no key the game knows for %1; the default applies.</translation>
+    </message>
+    <message>
+        <source>Klávesu %1 už má činnost %2. Nejdříve jí dejte jinou klávesu.</source>
+        <translation>The key %1 already belongs to %2. Give that a different key first.</translation>
+    </message>
+    <message>
+        <source>Klávesu %1 potřebuje nabídka hry, nelze ji přiřadit.</source>
+        <translation>The game&apos;s menu needs the key %1; it cannot be assigned.</translation>
+    </message>
+    <message>
+        <source>Klávesa %1 sama nic nedělá, nelze ji přiřadit.</source>
+        <translation>The key %1 does nothing by itself and cannot be assigned.</translation>
+    </message>
+</context>
+<context>
     <name>DifficultyDialog</name>
     <message>
         <source>Obtížnost...</source>
@@ -186,6 +328,37 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>FieldLevelDialog</name>
+    <message>
+        <source>Soupeři</source>
+        <translation>Opponents</translation>
+    </message>
+    <message>
+        <source>Podle databáze střelců</source>
+        <translation>As in the archer list</translation>
+    </message>
+    <message>
+        <source>Podle mé úrovně</source>
+        <translation>At my level</translation>
+    </message>
+    <message>
+        <source>Podle mé úrovně dostanou počítačoví střelci pro každý zápas výkonnost od handicapu o 15 lepšího po handicap o 15 horší, než má nejlepší z hrajících lukostřelců, v pořadí své síly v databázi. Databáze sama se nemění.
+
+Handicap má lukostřelec po prvním dokončeném zápase. Dokud ho nemá nikdo z hrajících, střílí počítačoví střelci podle databáze.</source>
+        <translation>At my level, each computer archer is given, for each match, the performance of a handicap from 15 better to 15 worse than that of the best archer playing, in the order of their strength in the archer list. The list itself does not change.
+
+An archer has a handicap after his first finished match. Until someone playing has one, the computer archers shoot as the archer list says.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Storno</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -267,15 +440,15 @@
     </message>
     <message>
         <source>Výstřel nelze přehrát: záznam dráhy zaměřovače je poškozený (končí uprostřed hodnoty).</source>
-        <translation>The shot cannot be replayed: the record of the sight's path is damaged (it ends in the middle of a value).</translation>
+        <translation>The shot cannot be replayed: the record of the sight&apos;s path is damaged (it ends in the middle of a value).</translation>
     </message>
     <message>
         <source>Výstřel nelze přehrát: záznam dráhy zaměřovače je prázdný.</source>
-        <translation>The shot cannot be replayed: the record of the sight's path is empty.</translation>
+        <translation>The shot cannot be replayed: the record of the sight&apos;s path is empty.</translation>
     </message>
     <message>
         <source>Výstřel nelze přehrát: záznam dráhy zaměřovače je zkrácený (%1 z %2 kroků).</source>
-        <translation>The shot cannot be replayed: the record of the sight's path is cut short (%1 of %2 steps).</translation>
+        <translation>The shot cannot be replayed: the record of the sight&apos;s path is cut short (%1 of %2 steps).</translation>
     </message>
     <message>
         <source>Výstřel nelze přehrát: záznam natažení luku je poškozený (končí uprostřed hodnoty).</source>
@@ -291,15 +464,15 @@
     </message>
     <message>
         <source>Výstřel nelze přehrát: dráha zaměřovače vede daleko mimo obrázek terče.</source>
-        <translation>The shot cannot be replayed: the sight's path runs far outside the target picture.</translation>
+        <translation>The shot cannot be replayed: the sight&apos;s path runs far outside the target picture.</translation>
     </message>
     <message>
         <source>Upozornění.</source>
         <translation>Note</translation>
     </message>
     <message>
-        <source>Toto bude demo bez lidí. Na další sadu stiskněte 'd' !</source>
-        <translation>This will be a demo without human archers. Press 'd' for the next end.</translation>
+        <source>Toto bude demo bez lidí. Na další sadu stiskněte &apos;d&apos; !</source>
+        <translation>This will be a demo without human archers. Press &apos;d&apos; for the next end.</translation>
     </message>
     <message>
         <source>Chyba.</source>
@@ -308,14 +481,6 @@
     <message>
         <source>Databáze střelců je zaplněná !</source>
         <translation>The list of archers is full.</translation>
-    </message>
-    <message>
-        <source>Poř. Příjmení, jméno                90   70   50   30   H.   10   9    Celkem</source>
-        <translation>Pos. Surname, first name            90   70   50   30   Hits 10   9    Total</translation>
-    </message>
-    <message>
-        <source>Poř. Příjmení, jméno                70   60   50   30   H.   10   9    Celkem</source>
-        <translation>Pos. Surname, first name            70   60   50   30   Hits 10   9    Total</translation>
     </message>
     <message>
         <source>Ceklový výsledek (VEXA)</source>
@@ -356,7 +521,97 @@
     <message>
         <source>%1 %2</source>
         <comment>round, division</comment>
-        <translation>%2's %1</translation>
+        <translation>%2&apos;s %1</translation>
+    </message>
+    <message>
+        <source>Trénink %1 m</source>
+        <translation>Practice at %1 m</translation>
+    </message>
+    <message>
+        <source>Šíp nebyl vystřelen: čas sady vypršel.</source>
+        <translation>The arrow was not shot: the end&apos;s time ran out.</translation>
+    </message>
+    <message>
+        <source>Muži</source>
+        <translation>Men</translation>
+    </message>
+    <message>
+        <source>Poř. Příjmení, jméno</source>
+        <translation>Pos. Surname, first name</translation>
+    </message>
+    <message>
+        <source>H.   10   9    Celkem</source>
+        <translation>Hits 10   9    Total</translation>
+    </message>
+</context>
+<context>
+    <name>HandicapSeries</name>
+    <message>
+        <source>Handicap</source>
+        <translation>Handicap</translation>
+    </message>
+</context>
+<context>
+    <name>HandicapSummary</name>
+    <message>
+        <source>první handicap</source>
+        <translation>first handicap</translation>
+    </message>
+    <message>
+        <source>zlepšení o %1 (předtím %2)</source>
+        <translation>better by %1 (before %2)</translation>
+    </message>
+    <message>
+        <source>zhoršení o %1 (předtím %2)</source>
+        <translation>worse by %1 (before %2)</translation>
+    </message>
+    <message>
+        <source>beze změny</source>
+        <translation>no change</translation>
+    </message>
+    <message>
+        <source>Handicap: zatím žádný. Získáte ho prvním dokončeným zápasem.</source>
+        <translation>Handicap: none yet. Your first finished match gives you one.</translation>
+    </message>
+    <message>
+        <source>Handicap: %1</source>
+        <translation>Handicap: %1</translation>
+    </message>
+    <message>
+        <source> (předběžný: platný handicap je průměr tří posledních)</source>
+        <translation> (provisional: the handicap is the average of the last three)</translation>
+    </message>
+    <message>
+        <source>
+Vývoj: </source>
+        <translation>
+Trend: </translation>
+    </message>
+    <message>
+        <source>Poslední trénink</source>
+        <translation>Last practice</translation>
+    </message>
+    <message>
+        <source>Poslední zápas</source>
+        <translation>Last match</translation>
+    </message>
+    <message>
+        <source>
+%1 (%2): handicap %3, </source>
+        <translation>
+%1 (%2): handicap %3, </translation>
+    </message>
+    <message>
+        <source>první s handicapem.</source>
+        <translation>the first with a handicap.</translation>
+    </message>
+    <message>
+        <source>lepší než dosavadní handicap %1 – zlepšil ho.</source>
+        <translation>better than the handicap so far, %1 – it improved it.</translation>
+    </message>
+    <message>
+        <source>nezlepšil dosavadní handicap %1.</source>
+        <translation>did not improve the handicap so far, %1.</translation>
     </message>
 </context>
 <context>
@@ -380,6 +635,13 @@
     <message>
         <source>Zavřít</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryText</name>
+    <message>
+        <source>d. M. yyyy H:mm</source>
+        <translation>d MMM yyyy HH:mm</translation>
     </message>
 </context>
 <context>
@@ -503,6 +765,22 @@ the hit lies far off the target, drawn at the edge</translation>
         <comment>from one day to another</comment>
         <translation>%1 – %2</translation>
     </message>
+    <message>
+        <source>s tréninkem</source>
+        <translation>with practice</translation>
+    </message>
+    <message>
+        <source>Nevystřelen, čas sady vypršel
+%1. sada, %2. šíp
+%3</source>
+        <translation>Not shot, the end&apos;s time ran out
+end %1, arrow %2
+%3</translation>
+    </message>
+    <message>
+        <source>trénink</source>
+        <translation>practice</translation>
+    </message>
 </context>
 <context>
     <name>HitPlotView</name>
@@ -513,6 +791,13 @@ the hit lies far off the target, drawn at the edge</translation>
     <message>
         <source>rozptyl</source>
         <translation>spread</translation>
+    </message>
+</context>
+<context>
+    <name>KeyCaptureButton</name>
+    <message>
+        <source>Stiskněte klávesu…</source>
+        <translation>Press a key…</translation>
     </message>
 </context>
 <context>
@@ -596,6 +881,41 @@ Please send comments and suggestions to: pripominky@vexa99.cz</translation>
         <source>Velikost okna nelze uložit: soubor nastaveni.ini se nepodařilo zapsat.</source>
         <translation>The window size cannot be saved: the file nastaveni.ini could not be written.</translation>
     </message>
+    <message>
+        <source>&amp;Trénink...</source>
+        <translation>&amp;Practice...</translation>
+    </message>
+    <message>
+        <source>&amp;Soupeři...</source>
+        <translation>&amp;Opponents...</translation>
+    </message>
+    <message>
+        <source>Ovlá&amp;dání...</source>
+        <translation>&amp;Controls...</translation>
+    </message>
+    <message>
+        <source>Další šíp: %1, na ovladači %2</source>
+        <translation>Next arrow: %1, on the gamepad %2</translation>
+    </message>
+</context>
+<context>
+    <name>MatchListTable</name>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Soutěž</source>
+        <translation>Round</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Handicap</source>
+        <translation>Handicap</translation>
+    </message>
 </context>
 <context>
     <name>NextArrowCaption</name>
@@ -610,6 +930,84 @@ Please send comments and suggestions to: pripominky@vexa99.cz</translation>
     <message>
         <source>klávesa D</source>
         <translation>key D</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeDialog</name>
+    <message>
+        <source>Trénink</source>
+        <translation>Practice</translation>
+    </message>
+    <message>
+        <source>%1 m</source>
+        <translation>%1 m</translation>
+    </message>
+    <message>
+        <source>Časový limit</source>
+        <translation>Time limit</translation>
+    </message>
+    <message>
+        <source>&amp;Lukostřelec:</source>
+        <translation>&amp;Archer:</translation>
+    </message>
+    <message>
+        <source>&amp;Vzdálenost:</source>
+        <translation>&amp;Distance:</translation>
+    </message>
+    <message>
+        <source>&amp;Počet sad:</source>
+        <translation>&amp;Ends:</translation>
+    </message>
+    <message>
+        <source>&amp;Sekund na sadu:</source>
+        <translation>&amp;Seconds per end:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Storno</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Chyba !</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Zadejte jméno lukostřelce, který bude trénovat !</source>
+        <translation>Enter the name of the archer who will practise.</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeSummaryWindow</name>
+    <message>
+        <source>Výsledek tréninku</source>
+        <translation>Practice result</translation>
+    </message>
+    <message>
+        <source>Znovu</source>
+        <translation>Again</translation>
+    </message>
+    <message>
+        <source>Zavřít</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>&lt;tr&gt;&lt;td&gt;%1. sada&lt;/td&gt;&lt;td align=right&gt;%2&lt;/td&gt;&lt;/tr&gt;</source>
+        <translation>&lt;tr&gt;&lt;td&gt;End %1&lt;/td&gt;&lt;td align=right&gt;%2&lt;/td&gt;&lt;/tr&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Trénink %1 m&lt;/b&gt;&lt;table cellspacing=0 cellpadding=2&gt;%2&lt;tr&gt;&lt;td&gt;&lt;b&gt;Celkem&lt;/b&gt;&lt;/td&gt;&lt;td align=right&gt;&lt;b&gt;%3&lt;/b&gt;&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
+        <translation>&lt;b&gt;Practice at %1 m&lt;/b&gt;&lt;table cellspacing=0 cellpadding=2&gt;%2&lt;tr&gt;&lt;td&gt;&lt;b&gt;Total&lt;/b&gt;&lt;/td&gt;&lt;td align=right&gt;&lt;b&gt;%3&lt;/b&gt;&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Průměr na šíp: %1&lt;br&gt;Desítek: %2, devítek: %3, mimo: %4</source>
+        <translation>&lt;p&gt;Average arrow: %1&lt;br&gt;Tens: %2, nines: %3, misses: %4</translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;Střed skupiny: %1 kruhu od středu terče, %2&lt;br&gt;Rozptyl: %3 kruhu</source>
+        <translation>&lt;br&gt;Group centre: %1 rings from the centre of the target, %2&lt;br&gt;Spread: %3 rings</translation>
     </message>
 </context>
 <context>
@@ -664,22 +1062,6 @@ Please send comments and suggestions to: pripominky@vexa99.cz</translation>
     <message>
         <source>Typ závodů</source>
         <translation>Round</translation>
-    </message>
-    <message>
-        <source>VEXA Kr.</source>
-        <translation>VEXA Short</translation>
-    </message>
-    <message>
-        <source>VEXA</source>
-        <translation>VEXA</translation>
-    </message>
-    <message>
-        <source>Muži</source>
-        <translation>Men</translation>
-    </message>
-    <message>
-        <source>Ženy</source>
-        <translation>Women</translation>
     </message>
     <message>
         <source>OK</source>
@@ -910,7 +1292,7 @@ Draw: %2 %</translation>
     </message>
     <message>
         <source>Soubor historie.db není databází historie této hry.</source>
-        <translation>The file historie.db is not this game's history database.</translation>
+        <translation>The file historie.db is not this game&apos;s history database.</translation>
     </message>
     <message>
         <source>Soubor historie.db je poškozený.</source>
@@ -929,8 +1311,16 @@ Draw: %2 %</translation>
         <translation>No match has been recorded yet.</translation>
     </message>
     <message>
-        <source>d. M. yyyy H:mm</source>
-        <translation>d MMM yyyy HH:mm</translation>
+        <source>Trénink</source>
+        <translation>Practice</translation>
+    </message>
+    <message>
+        <source>Zápasy</source>
+        <translation>Matches</translation>
+    </message>
+    <message>
+        <source>Trénink %1 m, %2 sad</source>
+        <translation>Practice at %1 m, %2 ends</translation>
     </message>
 </context>
 <context>

@@ -158,8 +158,8 @@ CompetitorRecord* ArcherListDialog::selectedCompetitor() {
     const QList<QListWidgetItem*> selected = ListBox1->selectedItems();
     if (selected.isEmpty() || table_ == nullptr) return nullptr;
     const std::string& name = static_cast<NameLine*>(selected.first())->name();
-    CompetitorRecord& slot = (*table_)[FindCompetitor(*table_, name)];
-    return slot.Name == name ? &slot : nullptr;
+    const std::optional<int32_t> slot = FindCompetitor(*table_, name);
+    return slot ? &(*table_)[*slot] : nullptr;
 }
 
 void ArcherListDialog::showKind(const CompetitorRecord& competitor) {
@@ -189,7 +189,7 @@ void ArcherListDialog::HumanClick() {
 void ArcherListDialog::Button1Click() {
     const QString path = prompts_->chooseFileToLoad(this, fileFilter());
     if (path.isEmpty() || table_ == nullptr) return;
-    if (LoadCompetitors(files_, path.toStdString(), *table_) != 0) {
+    if (LoadCompetitors(files_, path.toStdString(), *table_) != FileResult::Done) {
         prompts_->showError(this, tr("Chyba při načítání ze souboru !"));
         return;
     }
@@ -199,7 +199,7 @@ void ArcherListDialog::Button1Click() {
 void ArcherListDialog::Button2Click() {
     const QString path = prompts_->chooseFileToSave(this, fileFilter());
     if (path.isEmpty() || table_ == nullptr) return;
-    if (SaveCompetitors(files_, path.toStdString(), *table_) != 0) {
+    if (SaveCompetitors(files_, path.toStdString(), *table_) != FileResult::Done) {
         prompts_->showError(this, tr("Chyba při ukládání souboru !"));
     }
 }

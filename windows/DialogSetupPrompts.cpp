@@ -44,6 +44,6 @@ bool DialogSetupPrompts::askCompetitor(CompetitorRecord& spare) {
     return Form4.Confirmed != 0;
 }
 
-void DialogSetupPrompts::showMessage(const std::string& caption, const std::string& text) {
+void DialogSetupPrompts::showMessage(const Utf8Text& caption, const Utf8Text& text) {
     QMessageBox::warning(parent_, TranslatedGameText(caption), TranslatedGameText(text));
 }

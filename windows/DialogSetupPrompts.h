@@ -22,7 +22,7 @@ class DialogSetupPrompts final : public SetupPrompts {
     ListAnswer askListCommand(CompetitorTable& table) override;
     void fillEditor(const CompetitorRecord& competitor) override;
     bool askCompetitor(CompetitorRecord& spare) override;
-    void showMessage(const std::string& caption, const std::string& text) override;
+    void showMessage(const Utf8Text& caption, const Utf8Text& text) override;
 
     RoundTypeDialog Form2;
     ArcherListDialog Form3;

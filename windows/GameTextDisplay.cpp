@@ -3,15 +3,31 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringList>
+#include <optional>
 
 #include "platform/QtText.h"
 #include "rules/formats/GameText.h"
 #include "rules/history/RoundNames.h"
+#include "rules/results/Listing.h"
 
 namespace {
 
 QString lookUp(const QString& source) {
     return QCoreApplication::translate(kGameTextContext, source.toUtf8().constData());
+}
+
+// The listing's header: its two heads translated, the distances' columns where they were.
+std::optional<QString> translatedHeader(const QString& line) {
+    const QString nameHead = QString::fromUtf8(kListingNameHead);
+    const QString totalsHead = QString::fromUtf8(kListingTotalsHead);
+    if (!line.startsWith(nameHead) || !line.endsWith(totalsHead)) return std::nullopt;
+    const QString columns =
+        line.mid(nameHead.size(), line.size() - nameHead.size() - totalsHead.size());
+    const QString distances = columns.trimmed();
+    const qsizetype distancesAt = nameHead.size() + columns.indexOf(distances);
+    QString header = lookUp(nameHead) + QLatin1Char(' ');
+    while (header.size() < distancesAt) header += QLatin1Char(' ');
+    return header + columns.mid(columns.indexOf(distances)) + lookUp(totalsHead);
 }
 
 }  // namespace
@@ -41,8 +57,13 @@ QString TranslatedGameText(const std::string& cp1250) {
     return TranslatedGameText(fromCp1250(cp1250));
 }
 
+QString TranslatedGameText(const Utf8Text& text) {
+    return TranslatedGameText(fromUtf8(text));
+}
+
 QString TranslatedListingLine(const std::string& cp1250) {
     const QString line = fromCp1250(cp1250);
+    if (const std::optional<QString> header = translatedHeader(line)) return *header;
     qsizetype start = 0;
     while (start < line.size() && line[start] == QLatin1Char(' ')) ++start;
     const QString indent = line.left(start);

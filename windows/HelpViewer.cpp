@@ -14,9 +14,11 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "platform/BoundedRead.h"
 #include "platform/Translations.h"
+#include "rules/controls/ControlHints.h"
 
 namespace {
 
@@ -31,6 +33,11 @@ constexpr qint64 kLargestHelpFile = 4 * 1024 * 1024;
 QString helpFile() {
     const QString translated = kTranslatedHelp.arg(QString::fromStdString(SpokenLanguage()));
     return QFile::exists(translated) ? translated : kHelpFile;
+}
+
+HelpControlNames& controlNames() {
+    static HelpControlNames names;
+    return names;
 }
 
 bool hasAnchor(const QTextDocument& document, const QString& name) {
@@ -102,7 +109,11 @@ class HelpWindow final : public QWidget {
         const QByteArray& bytes = *read;
         QStringDecoder decoder = QStringDecoder::decoderForHtml(bytes);
         if (!decoder.isValid()) decoder = QStringDecoder(QStringDecoder::Utf8);
-        browser_->setHtml(decoder(bytes));
+        QString html = decoder(bytes);
+        if (controlNames()) {
+            html = QString::fromStdString(FillControlHints(html.toStdString(), controlNames()));
+        }
+        browser_->setHtml(html);
         browser_->verticalScrollBar()->setValue(0);
         return true;
     }
@@ -167,4 +178,8 @@ void ShowHelpContents() {
     HelpWindow& window = helpWindow();
     window.present();
     window.showContents();
+}
+
+void SetHelpControlNames(HelpControlNames names) {
+    controlNames() = std::move(names);
 }

@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <array>
 
+#include "platform/QtText.h"
 #include "platform/Translations.h"
 #include "rules/history/HitGroup.h"
 #include "rules/history/HitSelection.h"
@@ -61,6 +62,7 @@ HitAnalysisPage::HitAnalysisPage(QWidget* parent)
       distanceBox(chooser(this)),
       endBox(chooser(this)),
       allMatchesBox(new QCheckBox(this)),
+      practiceBox(new QCheckBox(this)),
       lastMatchesBox(new QSpinBox(this)),
       byEndButton(new QRadioButton(this)),
       byMatchButton(new QRadioButton(this)),
@@ -96,6 +98,7 @@ HitAnalysisPage::HitAnalysisPage(QWidget* parent)
     endLabel_ = addChoice(1, 2, endBox);
     auto* scope = new QHBoxLayout;
     scope->addWidget(allMatchesBox);
+    scope->addWidget(practiceBox);
     lastLabel_ = new QLabel(this);
     lastLabel_->setBuddy(lastMatchesBox);
     scope->addWidget(lastLabel_);
@@ -129,6 +132,8 @@ HitAnalysisPage::HitAnalysisPage(QWidget* parent)
     connect(distanceBox, &QComboBox::currentIndexChanged, this, &HitAnalysisPage::distanceChanged);
     connect(endBox, &QComboBox::currentIndexChanged, this, &HitAnalysisPage::refresh);
     connect(allMatchesBox, &QCheckBox::toggled, this, &HitAnalysisPage::matchChanged);
+    practiceBox->setChecked(true);
+    connect(practiceBox, &QCheckBox::toggled, this, &HitAnalysisPage::refresh);
     connect(lastMatchesBox, &QSpinBox::valueChanged, this, &HitAnalysisPage::refresh);
     connect(byEndButton, &QRadioButton::toggled, this, &HitAnalysisPage::plotMarks);
     connect(plot, &HitPlotView::arrowChosen, this, &HitAnalysisPage::chooseArrow);
@@ -149,6 +154,7 @@ void HitAnalysisPage::retranslate() {
     distanceLabel_->setText(tr("&Vzdálenost:"));
     endLabel_->setText(tr("&Sada:"));
     allMatchesBox->setText(tr("Všechny zápasy"));
+    practiceBox->setText(tr("s tréninkem"));
     lastLabel_->setText(tr("posledních:"));
     lastMatchesBox->setSpecialValueText(tr("všech"));
     coloursLabel_->setText(tr("Barvy podle:"));
@@ -190,27 +196,27 @@ void HitAnalysisPage::setHistory(std::vector<MatchRecord> matches,
 
     filling_ = true;
     archerBox->clear();
-    for (const std::string& name : ArchersIn(arrows_)) {
-        archerBox->addItem(QString::fromUtf8(name), QByteArray::fromStdString(name));
+    for (const Utf8Text& name : ArchersIn(arrows_)) {
+        archerBox->addItem(fromUtf8(name), QByteArray::fromStdString(name.bytes()));
     }
     filling_ = false;
     archerChanged();
 }
 
-void HitAnalysisPage::showArcher(const std::string& archerUtf8) {
-    const int found = archerBox->findData(QByteArray::fromStdString(archerUtf8));
+void HitAnalysisPage::showArcher(const Utf8Text& archer) {
+    const int found = archerBox->findData(QByteArray::fromStdString(archer.bytes()));
     if (found >= 0) archerBox->setCurrentIndex(found);
 }
 
 void HitAnalysisPage::selectMatch(int64_t matchId) {
-    const auto shotThere = [&](const std::string& archer) {
+    const auto shotThere = [&](const Utf8Text& archer) {
         return std::any_of(arrows_.begin(), arrows_.end(), [&](const ArrowRecord& a) {
             return a.matchId == matchId && a.archer == archer;
         });
     };
     if (!shotThere(shownArcher())) {
         for (int i = 0; i < archerBox->count(); ++i) {
-            if (shotThere(archerBox->itemData(i).toByteArray().toStdString())) {
+            if (shotThere(Utf8Text{archerBox->itemData(i).toByteArray().toStdString()})) {
                 archerBox->setCurrentIndex(i);
                 break;
             }
@@ -226,8 +232,8 @@ void HitAnalysisPage::selectMatch(int64_t matchId) {
     matchChanged();
 }
 
-std::string HitAnalysisPage::shownArcher() const {
-    return archerBox->currentData().toByteArray().toStdString();
+Utf8Text HitAnalysisPage::shownArcher() const {
+    return Utf8Text{archerBox->currentData().toByteArray().toStdString()};
 }
 
 void HitAnalysisPage::archerChanged() {
@@ -282,7 +288,7 @@ void HitAnalysisPage::distanceChanged() {
 void HitAnalysisPage::refresh() {
     if (filling_) return;
     selection_.clear();
-    const std::string archer = shownArcher();
+    const Utf8Text archer = shownArcher();
     const int32_t distance =
         distanceBox->currentIndex() >= 0 ? distanceBox->currentData().toInt() : 0;
     if (distanceBox->currentIndex() >= 0) {
@@ -291,6 +297,12 @@ void HitAnalysisPage::refresh() {
             selection_ =
                 SelectArcherDistance(matches_, arrows_, archer, distance,
                                      last > 0 ? std::optional<int32_t>(last) : std::nullopt);
+            if (!practiceBox->isChecked()) {
+                std::erase_if(selection_, [this](std::size_t i) {
+                    const auto match = matchById_.find(arrows_[i].matchId);
+                    return match != matchById_.end() && match->second->practice;
+                });
+            }
         } else if (matchBox->currentIndex() >= 0) {
             const int64_t match = matchBox->currentData().toLongLong();
             const int32_t end = endBox->currentData().toInt();
@@ -325,6 +337,7 @@ void HitAnalysisPage::plotMarks() {
             legend.push_back({endCaption(ends[e]), kEndColours[e % kEndColours.size()]});
         }
         for (std::size_t i : selection_) {
+            if (!arrows_[i].shot) continue;  // lost to the end clock: nowhere to draw it
             const auto entry = std::lower_bound(ends.begin(), ends.end(), arrows_[i].endNo);
             marks.push_back({{arrows_[i].x, arrows_[i].y},
                              static_cast<int32_t>(entry - ends.begin()),
@@ -353,6 +366,7 @@ void HitAnalysisPage::plotMarks() {
         std::size_t place = 0;
         for (std::size_t i : selection_) {
             if (arrows_[i].matchId != matches[place]) ++place;
+            if (!arrows_[i].shot) continue;
             marks.push_back({{arrows_[i].x, arrows_[i].y},
                              static_cast<int32_t>(stepOf(place)),
                              static_cast<int32_t>(i)});
@@ -369,8 +383,16 @@ void HitAnalysisPage::showNumbers() {
     }
     std::vector<Point> hits;
     hits.reserve(selection_.size());
-    for (std::size_t i : selection_) hits.push_back({arrows_[i].x, arrows_[i].y});
-    const HitGroup group = AnalyseGroup(hits, distanceBox->currentData().toInt());
+    int32_t lost = 0;
+    for (std::size_t i : selection_) {
+        if (arrows_[i].shot) {
+            hits.push_back({arrows_[i].x, arrows_[i].y});
+        } else {
+            ++lost;
+        }
+    }
+    HitGroup group = AnalyseGroup(hits, distanceBox->currentData().toInt());
+    CountLostArrows(group, lost);
     plot->setGroup(group);
 
     QString text = tr("<b>Šípů:</b> %1").arg(group.arrows);
@@ -422,6 +444,12 @@ void HitAnalysisPage::chooseArrow(int32_t arrow) {
 
 QString HitAnalysisPage::describeArrow(int32_t arrow) const {
     const ArrowRecord& a = arrows_[static_cast<std::size_t>(arrow)];
+    if (!a.shot) {
+        return tr("Nevystřelen, čas sady vypršel\n%1. sada, %2. šíp\n%3")
+            .arg(a.endNo)
+            .arg(a.arrowNo)
+            .arg(matchDate(a.matchId));
+    }
     QString text = tr("Zásah: %1\n%2. sada, %3. šíp\n%4")
                        .arg(a.score)
                        .arg(a.endNo)
@@ -454,7 +482,9 @@ QString HitAnalysisPage::matchCaption(int64_t matchId) const {
     const auto found = matchById_.find(matchId);
     QString caption = matchDate(matchId);
     if (found == matchById_.end()) return caption;
-    caption += QStringLiteral(u", ") + TranslatedRoundTitle(found->second->roundType);
+    caption +=
+        QStringLiteral(u", ") +
+        (found->second->practice ? tr("trénink") : TranslatedRoundTitle(found->second->roundType));
     if (!found->second->finished) caption += tr(" (nedokončený)");
     return caption;
 }

@@ -32,9 +32,9 @@ class HitAnalysisPage : public QWidget {
     ~HitAnalysisPage() override;
 
     void setHistory(std::vector<MatchRecord> matches, std::vector<ArrowRecord> arrows);
-    // Shows the archer's arrows (UTF-8 name as recorded); an archer not in the history is
+    // Shows the archer's arrows (the name as recorded); an archer not in the history is
     // ignored.
-    void showArcher(const std::string& archerUtf8);
+    void showArcher(const Utf8Text& archer);
     // Shows one distance of that match, for the shown archer if they shot in it.
     void selectMatch(int64_t matchId);
     // Where an arrow given without its sight path and draw gets them when it is replayed, so
@@ -46,6 +46,7 @@ class HitAnalysisPage : public QWidget {
     QComboBox* distanceBox;
     QComboBox* endBox;
     QCheckBox* allMatchesBox;
+    QCheckBox* practiceBox;  // "s tréninkem": practice sessions among all matches
     QSpinBox* lastMatchesBox;
     QRadioButton* byEndButton;
     QRadioButton* byMatchButton;
@@ -78,7 +79,7 @@ class HitAnalysisPage : public QWidget {
     QString matchDate(int64_t matchId) const;
     QString matchDay(int64_t matchId) const;
     QString matchStart(int64_t matchId, const QString& format) const;
-    std::string shownArcher() const;
+    Utf8Text shownArcher() const;
 
     std::vector<MatchRecord> matches_;
     std::vector<ArrowRecord> arrows_;

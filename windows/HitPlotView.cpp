@@ -53,8 +53,8 @@ HitPlotView::HitPlotView(QWidget* parent) : QWidget(parent) {
 void HitPlotView::setDistance(int32_t metres) {
     if (metres == distance_ && (!picture_.isNull() || !pictureProblem_.isEmpty())) return;
     distance_ = metres;
-    const DistanceRules* rules = findDistance(metres);
-    ringWidth_ = rules ? rules->ringWidth : 0;
+    const std::optional<TargetFace> target = findTargetFace(metres);
+    ringWidth_ = target ? target->ringWidth : 0;
     TargetFacePicture face = LoadTargetFace(metres);
     picture_ = face.picture;
     pictureProblem_ = face.problem;

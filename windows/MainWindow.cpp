@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -12,14 +13,20 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "platform/Gamepad.h"
 #include "platform/QtBuiltin.h"
 #include "platform/QtPictureLoader.h"
 #include "platform/QtText.h"
 #include "platform/Translations.h"
 #include "platform/WindowScale.h"
 #include "platform/history/HistoryFile.h"
+#include "platform/history/HistoryReader.h"
 #include "rules/formats/FileStore.h"
 #include "rules/formats/PictureError.h"
+#include "rules/formats/Utf8.h"
+#include "rules/history/Handicaps.h"
+#include "rules/history/PracticeSummary.h"
+#include "rules/match/LevelField.h"
 #include "rules/match/NewMatchSetup.h"
 #include "rules/match/Rounds.h"
 #include "rules/settings/Configuration.h"
@@ -29,13 +36,18 @@
 #include "windows/AboutBox.h"
 #include "windows/BackdropImage.h"
 #include "windows/ClickableImage.h"
+#include "windows/ControlNames.h"
+#include "windows/ControlsDialog.h"
 #include "windows/DialogSetupPrompts.h"
 #include "windows/DifficultyDialog.h"
 #include "windows/ErrorBox.h"
+#include "windows/FieldLevelDialog.h"
 #include "windows/GameTextDisplay.h"
 #include "windows/HelpViewer.h"
 #include "windows/NextArrowCaption.h"
 #include "windows/PixelImage.h"
+#include "windows/PracticeDialog.h"
+#include "windows/PracticeSummaryWindow.h"
 #include "windows/ResultsWindow.h"
 #include "windows/SightChooser.h"
 #include "windows/StatisticsWindow.h"
@@ -47,6 +59,8 @@ constexpr int kClientWidth = 720;
 constexpr int kClientHeight = 480;
 constexpr QPoint kDesignPosition{291, 233};
 constexpr int kLabelLeft = 528;
+// How often the pad is looked at between arrows while none is connected, in milliseconds.
+constexpr int kPadIdleInterval = 250;
 const char* const kConfigurationFile = "Brantel2.ini";
 
 QString welcomeText() {
@@ -60,27 +74,6 @@ bool showWelcome() {
     QMessageBox box(QMessageBox::NoIcon, MainWindow::tr("Vítejte !"), welcomeText(),
                     QMessageBox::Ok | QMessageBox::Cancel);
     return box.exec() == QMessageBox::Ok;
-}
-
-int32_t virtualKey(int qtKey) {
-    switch (qtKey) {
-        case Qt::Key_Left:
-            return kVkLeft;
-        case Qt::Key_Up:
-            return kVkUp;
-        case Qt::Key_Right:
-            return kVkRight;
-        case Qt::Key_Down:
-            return kVkDown;
-        case Qt::Key_A:
-            return kVkDraw;
-        case Qt::Key_S:
-            return kVkShoot;
-        case Qt::Key_D:
-            return kVkNext;
-        default:
-            return 0;
-    }
 }
 
 // The sight and the drawn arrow move over the target and the clicker every tick; where such a
@@ -105,7 +98,9 @@ int32_t fromFullSize(int32_t coordinate, int32_t scale) {
 QLabel* image(QWidget* parent, QRect geometry, const QString& builtin = {}) {
     auto* label = new PixelImage(parent);
     label->setGeometry(geometry);
-    if (!builtin.isEmpty()) label->setPixmap(BuiltinPicture(builtin));
+    if (!builtin.isEmpty())
+        label->setPixmap(
+            PictureForScreen(BuiltinPicture(builtin), builtin, parent->devicePixelRatioF()));
     return label;
 }
 
@@ -116,6 +111,7 @@ MainWindow::MainWindow(FileStore& files, Random& random, ClickerSound& sound, QW
       askWelcome(showWelcome),
       files_(files),
       settings_(files),
+      bindings_(ReadKeyBindings(settings_.settings())),
       engine_(state_, *this, random, sound),
       appliedScale_(AppliedWindowScale()) {
     // The interface speaks the player's language before anything is said.
@@ -136,6 +132,7 @@ MainWindow::MainWindow(FileStore& files, Random& random, ClickerSound& sound, QW
     setCentralWidget(client);
     buildBoard();
     buildLabels();
+    buildEndClock();
     buildMenu();
     retranslate();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -144,6 +141,7 @@ MainWindow::MainWindow(FileStore& files, Random& random, ClickerSound& sound, QW
     Timer1->setTimerType(Qt::PreciseTimer);
     Timer1->setInterval(10);
     connect(Timer1, &QTimer::timeout, this, &MainWindow::Timer1Timer);
+    engine_.SetSteadyClock(steadyClock_);
 
     // The window takes the game's keys itself, whichever of its parts has the focus.
     setFocusPolicy(Qt::StrongFocus);
@@ -169,7 +167,8 @@ void MainWindow::buildBoard() {
     }
     Klapacka = new BackdropImage(c);
     Klapacka->setGeometry(0, 251, 125, 100);
-    showBackdrop(Klapacka, BuiltinPicture(QStringLiteral("clicker.bmp")));
+    const QString clicker = QStringLiteral("clicker.bmp");
+    showBackdrop(Klapacka, PictureForScreen(BuiltinPicture(clicker), clicker, devicePixelRatioF()));
     Arrow = image(c, {kArrowNocked, kDrawnArrowTop, 125, 2}, QStringLiteral("arrow.bmp"));
 
     Nextarrow = new ClickableImage(c);
@@ -206,7 +205,9 @@ void MainWindow::buildBoard() {
 
     // The sight pointer everywhere but over the target and the sight, where the player aims
     // with the keys and the ordinary arrow stays out of the way of the picture.
-    c->setCursor(QCursor(BuiltinPicture(QStringLiteral("cursor.png")), 0, 0));
+    const QString cursor = QStringLiteral("cursor.png");
+    c->setCursor(
+        QCursor(PictureForScreen(BuiltinPicture(cursor), cursor, devicePixelRatioF()), 0, 0));
     Tercov->setCursor(Qt::ArrowCursor);
     Zamer->setCursor(Qt::ArrowCursor);
 }
@@ -228,15 +229,39 @@ void MainWindow::buildLabels() {
     }
 }
 
+void MainWindow::buildEndClock() {
+    constexpr int kTop = 296;
+    constexpr int kLight = 32;
+    Svetlo = new QLabel(centralWidget());
+    Svetlo->setGeometry(kLabelLeft, kTop, kLight, kLight);
+    Hodiny = new QLabel(centralWidget());
+    Hodiny->setGeometry(kLabelLeft + kLight + 8, kTop - 4, 120, kLight + 8);
+    QFont font;
+    font.setFamilies({QStringLiteral("DejaVu Sans Mono")});
+    font.setPixelSize(28);
+    font.setBold(true);
+    Hodiny->setFont(font);
+    Svetlo->hide();
+    Hodiny->hide();
+    // Between the aiming ticks the clock is looked at often enough to show every second and to
+    // close an end on time; the aiming tick itself looks at it too.
+    HodinyTimer = new QTimer(this);
+    HodinyTimer->setInterval(50);
+    connect(HodinyTimer, &QTimer::timeout, this, &MainWindow::HodinyTimerTimer);
+}
+
 void MainWindow::buildMenu() {
     Hra = menuBar()->addMenu(QString());
     Novhra1 = Hra->addAction(QString(), this, &MainWindow::Novhra1Click);
     Statistika1 = Hra->addAction(QString(), this, &MainWindow::Statistika1Click);
+    Trenink1 = Hra->addAction(QString(), this, &MainWindow::Trenink1Click);
     Hra->addSeparator();
     K1 = Hra->addAction(QString(), this, &MainWindow::K1Click);
     Nastaveni = menuBar()->addMenu(QString());
     Obtnost1 = Nastaveni->addAction(QString(), this, &MainWindow::Obtnost1Click);
     Vybzamer = Nastaveni->addAction(QString(), this, &MainWindow::VybzamerClick);
+    Souperi = Nastaveni->addAction(QString(), this, &MainWindow::SouperiClick);
+    Ovladani1 = Nastaveni->addAction(QString(), this, &MainWindow::Ovladani1Click);
     Velikostokna =
         new WindowScaleMenu(*this, appliedScale_, settings_.settings().windowScale, this);
     Velikostokna->onChosen = [this](int32_t percent) { VelikostoknaClick(percent); };
@@ -267,10 +292,13 @@ void MainWindow::retranslate() {
     Hra->setTitle(tr("&Hra"));
     Novhra1->setText(tr("&Nová hra"));
     Statistika1->setText(tr("&Statistika..."));
+    Trenink1->setText(tr("&Trénink..."));
     K1->setText(tr("&Konec"));
     Nastaveni->setTitle(tr("&Nastavení"));
     Obtnost1->setText(tr("&Obtížnost"));
     Vybzamer->setText(tr("&Zaměřovač"));
+    Souperi->setText(tr("&Soupeři..."));
+    Ovladani1->setText(tr("Ovlá&dání..."));
     // Named in both languages, so that a player who cannot read the one finds the other.
     Jazyk->setTitle(tr("&Jazyk / Language"));
     for (QAction* choice : Jazyk->actions()) {
@@ -282,6 +310,7 @@ void MainWindow::retranslate() {
     Index1->setText(tr("&Index"));
     Ohe1->setText(tr("&O hře..."));
     if (!nextarrowPicture_.isNull()) showNextarrow(nextarrowPicture_, nextarrowFile_);
+    showControlHints();
 }
 
 void MainWindow::showLanguageChoice() {
@@ -316,7 +345,7 @@ bool MainWindow::FormCreate() {
     const bool welcome = askWelcome();
     state_.KeyLeft = state_.KeyUp = state_.KeyRight = state_.KeyDown = false;
     state_.KeyDraw = state_.KeyShoot = state_.ClickerArmed = false;
-    state_.Distance = 30;
+    state_.Distance = kDistanceOutsideMatch;
     state_.Difficulty = kDifficultyProfessional;
     setNextarrowEnabled(false);
     state_.MarkerStyle = 1;
@@ -328,14 +357,15 @@ bool MainWindow::FormCreate() {
     // Before the first match the target of the start distance stands ready; a missing picture
     // here is no reason to bother the player before the game has begun.
     try {
-        loadPicture(PictureSlot::Tercov, findDistance(state_.Distance)->targetPicture);
+        if (const std::optional<TargetFace> face = findTargetFace(state_.Distance))
+            loadPicture(PictureSlot::Tercov, face->picture);
     } catch (const PictureError&) {
     }
     if (welcome && settings_.takeUnreadableNotice()) {
         // Once the window is up, so that the notice does not stand in for the game itself.
         QTimer::singleShot(0, this, [this] {
-            showMessage(GameTextBytes(kSettingsUnreadableCaption),
-                        GameTextBytes(kSettingsUnreadableText));
+            showMessage(GameMessage(kSettingsUnreadableCaption),
+                        GameMessage(kSettingsUnreadableText));
         });
     }
     return welcome;
@@ -386,7 +416,9 @@ void MainWindow::showNextarrow(const QPixmap& picture, const QString& fileName) 
 }
 
 void MainWindow::loadMarkerIcons(const std::string& fileName) {
-    QPixmap icon = LoadPictureFile(QString::fromStdString(fileName));
+    const QString name = QString::fromStdString(fileName);
+    const QPixmap icon =
+        PictureForScreen(LoadPictureFile(name), QFileInfo(name).fileName(), devicePixelRatioF());
     for (QLabel* marker : Arrows) marker->setPixmap(icon);
 }
 
@@ -413,6 +445,7 @@ void MainWindow::setTimerRunning(bool running) {
     } else {
         Timer1->stop();
     }
+    schedulePad();
 }
 
 void MainWindow::showResults() {
@@ -423,10 +456,33 @@ void MainWindow::showResults() {
     showOwnDialog(Form5);
 }
 
-void MainWindow::showMessage(const std::string& caption, const std::string& text) {
+void MainWindow::showMessage(const Utf8Text& caption, const Utf8Text& text) {
     QMessageBox box(QMessageBox::NoIcon, TranslatedGameText(caption), TranslatedGameText(text),
                     QMessageBox::Ok, this);
     box.exec();
+}
+
+void MainWindow::showEndClock(int32_t secondsLeft, ClockLight light) {
+    static constexpr const char* kColours[] = {"#10b010", "#f0d000", "#e01010"};
+    Svetlo->setStyleSheet(QStringLiteral("background: %1; border: 2px solid #303030; "
+                                         "border-radius: %2px;")
+                              .arg(QLatin1String(kColours[static_cast<int>(light)]))
+                              .arg(Svetlo->width() / 2));
+    Hodiny->setText(QStringLiteral("%1 s").arg(secondsLeft));
+    Svetlo->show();
+    Hodiny->show();
+    if (!HodinyTimer->isActive()) HodinyTimer->start();
+}
+
+void MainWindow::hideEndClock() {
+    HodinyTimer->stop();
+    Svetlo->hide();
+    Hodiny->hide();
+}
+
+bool MainWindow::showPracticeSummary(const PracticeSession& session) {
+    if (VysledekTreninku == nullptr) own(VysledekTreninku = new PracticeSummaryWindow(this));
+    return VysledekTreninku->showSummary(SummarisePractice(session));
 }
 
 // --- Handlers --------------------------------------------------------------------------------
@@ -440,6 +496,7 @@ void MainWindow::guarded(const std::function<void()>& action) {
 }
 
 void MainWindow::Timer1Timer() {
+    if (pad_.connected) readGamepad();
     guarded([this] { engine_.Timer1Timer(); });
 }
 void MainWindow::NextarrowClick() {
@@ -470,9 +527,28 @@ void MainWindow::Novhra1Click() {
         {.setTimerRunning = [this](bool running) { engine_.SetTimerRunning(running); },
          .startMatch =
              [this](int32_t roundType, const CompetitorTable& competitors) {
-                 engine_.StartMatch(roundType, competitors);
+                 engine_.StartMatch(roundType, competitors, levelledField(roundType, competitors));
              }});
     guarded([&] { setup.run(); });
+}
+
+std::optional<PerformanceTable> MainWindow::levelledField(
+    int32_t roundType, const CompetitorTable& competitors) const {
+    if (!settings_.settings().fieldAtPlayerLevel) return std::nullopt;
+    History history;
+    // A history that cannot be read gives no handicap: the list's values play.
+    HistoryReader reader(kHistoryFile);
+    if (reader.readMatches(history)) {
+        // Their practice sessions count too; a session lives in its arrows alone.
+        for (const CompetitorRecord& c : competitors) {
+            if (c.IsComputer || c.isFree()) continue;
+            reader.readArrows({ToUtf8(Cp1250Text{c.Name}), ToUtf8(Cp1250Text{c.Club})}, false,
+                              history.arrows);
+        }
+    }
+    const std::optional<int32_t> handicap = BestHumanHandicap(history, competitors);
+    if (!handicap) return std::nullopt;
+    return FieldPerformanceAt(competitors, roundType, *handicap);
 }
 
 void MainWindow::Statistika1Click() {
@@ -484,6 +560,35 @@ void MainWindow::Statistika1Click() {
     Form9->loadHistory();
     showOwnDialog(Form9);
     if (aiming) engine_.SetTimerRunning(true);
+}
+
+void MainWindow::Trenink1Click() {
+    // An arrow being aimed waits while the dialog is open; its end clock stands still.
+    const bool aiming = state_.TimerRunning;
+    if (aiming) engine_.SetTimerRunning(false);
+    std::vector<ArcherKey> archers;
+    HistoryReader(kHistoryFile).readArchers(archers);
+    if (TreninkForm == nullptr) own(TreninkForm = new PracticeDialog(this));
+    TreninkForm->prepare(settings_.settings().practice, archers);
+    if (TreninkForm->exec() != QDialog::Accepted) {
+        if (aiming) engine_.SetTimerRunning(true);
+        return;
+    }
+    PlayerSettings changed = settings_.settings();
+    changed.practice = TreninkForm->chosen();
+    settings_.save(changed);
+    const PracticeSettings& p = changed.practice;
+    guarded([&] {
+        engine_.StartPractice({.archer = cp1250(QString::fromStdString(p.archer)),
+                               .club = cp1250(TreninkForm->club()),
+                               .distance = p.distance,
+                               .ends = p.ends,
+                               .secondsPerEnd = p.timed ? p.secondsPerEnd : 0});
+    });
+}
+
+void MainWindow::HodinyTimerTimer() {
+    guarded([this] { engine_.PracticeClockTick(QApplication::activeModalWidget() != nullptr); });
 }
 
 void MainWindow::K1Click() {
@@ -504,6 +609,28 @@ void MainWindow::VybzamerClick() {
         };
     }
     showOwnDialog(Form8);
+}
+void MainWindow::Ovladani1Click() {
+    if (OvlForm == nullptr) own(OvlForm = new ControlsDialog(this));
+    OvlForm->load(bindings_, pad_.family, QString::fromStdString(gamepad_ ? gamepad_->name() : ""));
+    if (OvlForm->exec() != QDialog::Accepted) return;
+    // Only the actions whose keys changed are written, so that a value the game could not read
+    // stays as the player wrote it until the player sets that action.
+    PlayerSettings changed = settings_.settings();
+    for (std::size_t a = 0; a < kControlActionCount; ++a) {
+        const auto action = static_cast<ControlAction>(a);
+        if (OvlForm->bindings().keys(action) != bindings_.keys(action)) {
+            changed.controls[a] = KeysText(OvlForm->bindings().keys(action), PortableKeyName);
+        }
+    }
+    bindings_ = ReadKeyBindings(changed);
+    settings_.save(changed);
+    showControlHints();
+}
+
+void MainWindow::SouperiClick() {
+    if (SouperiForm == nullptr) own(SouperiForm = new FieldLevelDialog(settings_, this));
+    showOwnDialog(SouperiForm);
 }
 void MainWindow::VelikostoknaClick(int32_t percent) {
     PlayerSettings changed = settings_.settings();
@@ -543,18 +670,86 @@ void MainWindow::showOwnDialog(QWidget* dialog) {
 
 bool MainWindow::handleKey(QEvent* event) {
     auto* key = static_cast<QKeyEvent*>(event);
-    const int32_t vk = virtualKey(key->key());
-    if (vk == 0 || key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
+    const std::optional<ControlAction> action = bindings_.actionOf(key->key());
+    if (!action || key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
     // A held key repeats as release/press pairs; only the real press and release count.
     if (key->isAutoRepeat()) return true;
-    guarded([&] {
-        if (event->type() == QEvent::KeyPress) {
-            engine_.FormKeyDown(vk);
-        } else {
-            engine_.FormKeyUp(vk);
-        }
-    });
+    play(event->type() == QEvent::KeyPress ? input_.keyPressed(*action, key->key())
+                                           : input_.keyReleased(*action, key->key()));
     return true;
+}
+
+void MainWindow::play(const std::vector<KeyTransition>& keys) {
+    for (const KeyTransition& k : keys) {
+        guarded([&] {
+            if (k.down) {
+                engine_.FormKeyDown(k.virtualKey);
+            } else {
+                engine_.FormKeyUp(k.virtualKey);
+            }
+        });
+    }
+}
+
+void MainWindow::useGamepad(Gamepad& pad) {
+    gamepad_ = &pad;
+    padTimer_ = new QTimer(this);
+    connect(padTimer_, &QTimer::timeout, this, &MainWindow::readGamepad);
+    schedulePad();
+}
+
+void MainWindow::schedulePad() {
+    if (padTimer_ == nullptr) return;
+    // A connected pad is read by the aiming tick while an arrow is aimed, and as often between
+    // arrows; without one, SDL is only asked now and then whether one has been plugged in, so
+    // that it costs the aiming nothing.
+    if (pad_.connected && Timer1->isActive()) {
+        padTimer_->stop();
+        return;
+    }
+    const int interval = pad_.connected ? Timer1->interval() : kPadIdleInterval;
+    if (!padTimer_->isActive() || padTimer_->interval() != interval) padTimer_->start(interval);
+}
+
+void MainWindow::readGamepad() {
+    if (gamepad_ == nullptr) return;
+    const GamepadReading reading = gamepad_->read();
+    const bool plugged = reading.connected != pad_.connected || reading.family != pad_.family;
+    pad_ = reading;
+    if (plugged) {
+        schedulePad();
+        showControlHints();
+    }
+    // The pad plays the match only while the player is at the board, as the keys do.
+    if (!isActiveWindow() || QApplication::activeModalWidget() ||
+        QApplication::activePopupWidget()) {
+        return;
+    }
+    const GamepadCommands commands = ReadGamepadCommands(reading);
+    play(input_.gamepad(commands));
+    if (commands.openMenu) menuBar()->setActiveAction(Hra->menuAction());
+}
+
+void MainWindow::showControlHints() {
+    const GamepadFamily family = pad_.family;
+    Nextarrow->setToolTip(tr("Další šíp: %1, na ovladači %2")
+                              .arg(KeysName(bindings_.keys(ControlAction::NextArrow)),
+                                   PadName(ControlAction::NextArrow, family)));
+    SetHelpControlNames(
+        [bindings = bindings_, family](std::string_view attribute,
+                                       std::string_view value) -> std::optional<std::string> {
+            if (attribute == "data-ovladac" && value == "start") {
+                return PadMenuName(family).toStdString();
+            }
+            for (std::size_t a = 0; a < kControlActionCount; ++a) {
+                const auto action = static_cast<ControlAction>(a);
+                if (value != ControlKeyName(action)) continue;
+                return (attribute == "data-ovladani" ? KeysName(bindings.keys(action))
+                                                     : PadName(action, family))
+                    .toStdString();
+            }
+            return std::nullopt;
+        });
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

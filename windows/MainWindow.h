@@ -6,7 +6,10 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
+#include "platform/QtSteadyClock.h"
+#include "rules/controls/ControlInput.h"
 #include "rules/match/MatchEngine.h"
 #include "rules/match/MatchState.h"
 #include "rules/settings/SettingsFile.h"
@@ -24,7 +27,12 @@ class ResultsWindow;
 class AboutBox;
 class SightChooser;
 class DifficultyDialog;
+class FieldLevelDialog;
 class StatisticsWindow;
+class ControlsDialog;
+class Gamepad;
+class PracticeDialog;
+class PracticeSummaryWindow;
 class WindowScaleMenu;
 
 // The main window: target, sight, scope, clicker, labels and menu. It owns the match state,
@@ -47,6 +55,13 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     MatchEngine& engine() { return engine_; }
     // The player's settings in "nastaveni.ini"; every window that changes one saves it here.
     SettingsFile& settings() { return settings_; }
+    // The keys that play the actions, as the settings give them.
+    const KeyBindings& keyBindings() const { return bindings_; }
+    // Plays the game from `pad` too: a connected pad is read once per aiming tick, and between
+    // arrows on a timer of its own.
+    void useGamepad(Gamepad& pad);
+    // Reads the pad once and plays what it asks; the aiming tick and the pad's timer call it.
+    void readGamepad();
 
     // MatchScreen
     void setLabel(MatchLabel label, const std::string& text) override;
@@ -58,7 +73,10 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     void setNextarrowEnabled(bool enabled) override;
     void setTimerRunning(bool running) override;
     void showResults() override;
-    void showMessage(const std::string& caption, const std::string& text) override;
+    void showMessage(const Utf8Text& caption, const Utf8Text& text) override;
+    void showEndClock(int32_t secondsLeft, ClockLight light) override;
+    void hideEndClock() override;
+    bool showPracticeSummary(const PracticeSession& session) override;
 
     // The controls, named as the game knows them.
     BackdropImage* Tercov = nullptr;
@@ -83,15 +101,23 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     QLabel* Lukostrelec = nullptr;
     QLabel* Image3 = nullptr;
     QTimer* Timer1 = nullptr;
+    // The end clock of a timed practice: its light, its seconds, and the look at it between
+    // the aiming ticks.
+    QLabel* Svetlo = nullptr;
+    QLabel* Hodiny = nullptr;
+    QTimer* HodinyTimer = nullptr;
 
     QMenu* Hra = nullptr;
     QMenu* Nastaveni = nullptr;
     QMenu* Npovda1 = nullptr;
     QAction* Novhra1 = nullptr;
     QAction* Statistika1 = nullptr;
+    QAction* Trenink1 = nullptr;
     QAction* K1 = nullptr;
     QAction* Obtnost1 = nullptr;
     QAction* Vybzamer = nullptr;
+    QAction* Ovladani1 = nullptr;
+    QAction* Souperi = nullptr;
     QMenu* Jazyk = nullptr;  // "Jazyk / Language": the desktop's, then each language spoken
     WindowScaleMenu* Velikostokna = nullptr;
     QAction* Index1 = nullptr;
@@ -103,6 +129,10 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     AboutBox* Form7 = nullptr;
     SightChooser* Form8 = nullptr;
     StatisticsWindow* Form9 = nullptr;
+    ControlsDialog* OvlForm = nullptr;
+    PracticeDialog* TreninkForm = nullptr;
+    PracticeSummaryWindow* VysledekTreninku = nullptr;
+    FieldLevelDialog* SouperiForm = nullptr;
 
   public Q_SLOTS:
     void Timer1Timer();
@@ -113,9 +143,13 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     void DownbutClick();
     void Novhra1Click();
     void Statistika1Click();
+    void Trenink1Click();
+    void HodinyTimerTimer();
     void K1Click();
     void Obtnost1Click();
     void VybzamerClick();
+    void Ovladani1Click();
+    void SouperiClick();
     void VelikostoknaClick(int32_t percent);
     void Index1Click();
     void Ohe1Click();
@@ -131,6 +165,7 @@ class MainWindow final : public QMainWindow, public MatchScreen {
   private:
     void buildBoard();
     void buildLabels();
+    void buildEndClock();
     void buildMenu();
     void buildLanguageMenu();
     void retranslate();
@@ -140,17 +175,31 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     void activatingf();
     void closingf();
     bool handleKey(QEvent* event);
+    void play(const std::vector<KeyTransition>& keys);
+    void schedulePad();
+    // The help, the next-arrow picture and the controls dialog name the keys and buttons bound.
+    void showControlHints();
     // Runs a player's action; a picture that cannot be loaded ends it with the error box.
     void guarded(const std::function<void()>& action);
     QLabel* label(MatchLabel which) const;
     // Counts `dialog` among the game's own, whose closing brings the window back to its place.
     void own(QDialog* dialog);
     void showOwnDialog(QWidget* dialog);
+    // The computer archers' values for a match at the player's level, when the player chose
+    // it and an archer of the field has a handicap.
+    std::optional<PerformanceTable> levelledField(int32_t roundType,
+                                                  const CompetitorTable& competitors) const;
 
     FileStore& files_;
     SettingsFile settings_;
+    KeyBindings bindings_;
+    ControlInput input_;
+    Gamepad* gamepad_ = nullptr;
+    QTimer* padTimer_ = nullptr;
+    GamepadReading pad_;
     MatchState state_;
     MatchEngine engine_;
+    QtSteadyClock steadyClock_;
     std::unique_ptr<DialogSetupPrompts> setupPrompts_;
     QSet<const QObject*> ownDialogs_;
     WindowPosition storedPosition_;

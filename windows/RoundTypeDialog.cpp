@@ -7,8 +7,10 @@
 #include <QRadioButton>
 
 #include "platform/QtBuiltin.h"
+#include "rules/match/Rounds.h"
 #include "windows/DesignFont.h"
 #include "windows/FormControls.h"
+#include "windows/GameTextDisplay.h"
 #include "windows/HelpViewer.h"
 
 RoundTypeDialog::RoundTypeDialog(QWidget* parent) : QDialog(parent) {
@@ -41,10 +43,10 @@ RoundTypeDialog::RoundTypeDialog(QWidget* parent) : QDialog(parent) {
 
 void RoundTypeDialog::retranslate() {
     setWindowTitle(tr("Typ závodů"));
-    setRadioCaption(VEXAKr, tr("VEXA Kr."));
-    setRadioCaption(VEXA, tr("VEXA"));
-    setRadioCaption(Muzi, tr("Muži"));
-    setRadioCaption(Zeny, tr("Ženy"));
+    setRadioCaption(VEXAKr, TranslatedGameText(QString::fromUtf8(kShortRoundName)));
+    setRadioCaption(VEXA, TranslatedGameText(QString::fromUtf8(kFullRoundName)));
+    setRadioCaption(Muzi, TranslatedGameText(QString::fromUtf8(NamesOf(Division::Men).caption)));
+    setRadioCaption(Zeny, TranslatedGameText(QString::fromUtf8(NamesOf(Division::Women).caption)));
     BitOuKey->setText(tr("OK"));
     BitStorno->setText(tr("Storno"));
     BitBtn1->setText(tr("Nápověda"));
@@ -56,11 +58,12 @@ void RoundTypeDialog::changeEvent(QEvent* event) {
 }
 
 void RoundTypeDialog::BitOuKeyClick() {
-    if (VEXAKr->isChecked()) {
-        RoundType = Muzi->isChecked() ? 1 : 2;
-    } else {
-        RoundType = Zeny->isChecked() ? 4 : 3;
-    }
+    const char* name = VEXAKr->isChecked() ? kShortRoundName : kFullRoundName;
+    // The short round goes by its men's division unless women is chosen; the full round by its
+    // women's unless men is.
+    Division division = Division::Men;
+    if (VEXAKr->isChecked() ? !Muzi->isChecked() : Zeny->isChecked()) division = Division::Women;
+    if (const std::optional<Round> round = findRound(name, division)) RoundType = round->type;
     accept();
 }
 

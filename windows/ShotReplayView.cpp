@@ -306,9 +306,9 @@ void ShotReplayView::paintReplay(QPainter& painter, const QRectF& area) {
         }
         painter.setRenderHint(QPainter::Antialiasing, false);
         painter.drawPixmap(onArea(QPointF(frame.sight.x, frame.sight.y)), shownSight_);
-        if (frame.arrowLeft) {
+        if (frame.drawnArrowX) {
             painter.setClipRect(QRectF(onArea(kBowArea.topLeft()), onArea(kBowArea.bottomRight())));
-            painter.drawPixmap(onArea(QPointF(*frame.arrowLeft, kDrawnArrowTop)), shownArrow_);
+            painter.drawPixmap(onArea(QPointF(*frame.drawnArrowX, kDrawnArrowTop)), shownArrow_);
             painter.setClipping(false);
         }
     }

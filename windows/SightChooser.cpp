@@ -3,11 +3,13 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 
+#include "platform/QtBuiltin.h"
 #include "platform/QtPictureLoader.h"
 #include "rules/formats/PictureError.h"
 #include "rules/match/Geometry.h"
@@ -37,7 +39,8 @@ QPixmap drawnSight(int32_t kind) {
 ClickableImage* sightImage(QWidget* parent, int32_t kind, int left, int top) {
     auto* image = new ClickableImage(parent);
     image->setGeometry(left, top, kSightPictureSide, kSightPictureSide);
-    image->setPixmap(drawnSight(kind));
+    image->setPixmap(PictureForScreen(drawnSight(kind), QStringLiteral("z%1.ico").arg(kind),
+                                      parent->devicePixelRatioF()));
     return image;
 }
 
@@ -138,7 +141,9 @@ bool SightChooser::loadSight(const QString& fileName, int32_t sight) {
     // Zamer shows the picture from its top-left corner, clipped, never scaled or centred.
     zamer_.setScaledContents(false);
     zamer_.setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    zamer_.setPixmap(picture.copy(QRect(0, 0, kSightSize, kSightSize).intersected(picture.rect())));
+    zamer_.setPixmap(PictureForScreen(
+        picture.copy(QRect(0, 0, kSightSize, kSightSize).intersected(picture.rect())),
+        QFileInfo(fileName).fileName(), zamer_.devicePixelRatioF()));
     if (onSightChosen) onSightChosen(sight);
     return true;
 }

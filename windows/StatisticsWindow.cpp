@@ -21,20 +21,25 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <utility>
+#include <vector>
 
+#include "platform/QtText.h"
 #include "platform/Translations.h"
 #include "platform/history/HistoryReader.h"
 #include "rules/formats/FileStore.h"
 #include "rules/history/ArrowsCsv.h"
+#include "rules/history/Handicaps.h"
 #include "rules/history/RoundNames.h"
+#include "rules/match/Rounds.h"
+#include "rules/settings/PlayerSettings.h"
 #include "windows/GameTextDisplay.h"
+#include "windows/HandicapSeries.h"
+#include "windows/HandicapSummary.h"
+#include "windows/HistoryText.h"
 #include "windows/HitAnalysisPage.h"
+#include "windows/MatchListTable.h"
 
 namespace {
-
-QString utf8(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 QString problemText(HistoryState state) {
     const QString untouched =
@@ -58,16 +63,22 @@ QString problemText(HistoryState state) {
     return {};
 }
 
-QString dateText(const std::string& iso) {
-    const QDateTime when = QDateTime::fromString(utf8(iso), Qt::ISODate);
-    return when.isValid() ? SpokenLocale().toString(when, StatisticsWindow::tr("d. M. yyyy H:mm"))
-                          : utf8(iso);
+// The round filter's entries: every round, a round, all practice, practice at a distance.
+QString filterCaption(int32_t filter) {
+    if (filter == kAllRounds) return StatisticsWindow::tr("Všechny soutěže");
+    if (filter == kAllPractice) return StatisticsWindow::tr("Trénink");
+    for (int32_t metres : kPracticeDistances) {
+        if (filter == PracticeFilter(metres)) {
+            return TranslatedGameText(QString::fromStdString(PracticeRoundName(metres)));
+        }
+    }
+    return TranslatedRoundTitle(filter);
 }
 
 QString archerText(const ArcherKey& archer) {
-    return archer.club.empty()
-               ? utf8(archer.name)
-               : utf8(archer.name) + QStringLiteral(" (") + utf8(archer.club) + QStringLiteral(")");
+    return archer.club.empty() ? fromUtf8(archer.name)
+                               : fromUtf8(archer.name) + QStringLiteral(" (") +
+                                     fromUtf8(archer.club) + QStringLiteral(")");
 }
 
 void addRow(QTableWidget* table, const QStringList& cells) {
@@ -89,7 +100,21 @@ QTableWidget* newTable(int columns) {
 }
 
 // The round filter in the order a player thinks of the rounds: full before short, men first.
-constexpr int32_t kFilterRounds[] = {kAllRounds, 3, 4, 1, 2};
+const std::vector<int32_t>& filterRounds() {
+    static const std::vector<int32_t> types = [] {
+        std::vector<int32_t> ordered = {kAllRounds};
+        for (bool full : {true, false}) {
+            for (Division division : {Division::Men, Division::Women}) {
+                for (const Round& round : kRounds) {
+                    if (IsFullRound(round) == full && round.division == division)
+                        ordered.push_back(round.type);
+                }
+            }
+        }
+        return ordered;
+    }();
+    return types;
+}
 
 }  // namespace
 
@@ -100,7 +125,9 @@ StatisticsWindow::StatisticsWindow(std::string historyPath, FileStore& files, QW
     Lukostrelec = new QComboBox;
     Lukostrelec->setMinimumContentsLength(28);
     Soutez = new QComboBox;
-    for (int32_t round : kFilterRounds) Soutez->addItem({}, round);
+    for (int32_t round : filterRounds()) Soutez->addItem({}, round);
+    Soutez->addItem({}, kAllPractice);
+    for (int32_t metres : kPracticeDistances) Soutez->addItem({}, PracticeFilter(metres));
     archerLabel_ = new QLabel;
     roundLabel_ = new QLabel;
     auto* choosers = new QHBoxLayout;
@@ -119,10 +146,17 @@ StatisticsWindow::StatisticsWindow(std::string historyPath, FileStore& files, QW
     Graf = new QChartView;
     Graf->setRenderHint(QPainter::Antialiasing);
     Graf->setChart(new QChart);
+    Handicap = new HandicapSummary;
+    auto* firstPage = new QWidget;
+    auto* firstLayout = new QVBoxLayout(firstPage);
+    firstLayout->addWidget(Handicap);
+    firstLayout->addWidget(Rekordy, 1);
+    Zapasy = new MatchListTable;
     Zalozky = new QTabWidget;
-    Zalozky->addTab(Rekordy, {});
+    Zalozky->addTab(firstPage, {});
     Zalozky->addTab(Prumery, {});
     Zalozky->addTab(Graf, {});
+    Zalozky->addTab(Zapasy, {});
     RozborZasahu = new HitAnalysisPage;
     RozborZasahu->setAimingSource([this](ArrowRecord& arrow) {
         HistoryReader reader(historyPath_);
@@ -155,17 +189,16 @@ StatisticsWindow::StatisticsWindow(std::string historyPath, FileStore& files, QW
 void StatisticsWindow::retranslate() {
     setWindowTitle(tr("Statistika..."));
     for (int i = 0; i < Soutez->count(); ++i) {
-        const int32_t round = Soutez->itemData(i).toInt();
-        Soutez->setItemText(
-            i, round == kAllRounds ? tr("Všechny soutěže") : TranslatedRoundTitle(round));
+        Soutez->setItemText(i, filterCaption(Soutez->itemData(i).toInt()));
     }
     archerLabel_->setText(tr("Lukostřelec:"));
     roundLabel_->setText(tr("Soutěž:"));
     Rekordy->setHorizontalHeaderLabels({tr("Rekord"), tr("Body"), tr("Datum"), QString()});
     Prumery->setHorizontalHeaderLabels({tr("Údaj"), tr("Hodnota")});
-    Zalozky->setTabText(Zalozky->indexOf(Rekordy), tr("Osobní rekordy"));
+    Zalozky->setTabText(Zalozky->indexOf(Handicap->parentWidget()), tr("Osobní rekordy"));
     Zalozky->setTabText(Zalozky->indexOf(Prumery), tr("Průměry"));
     Zalozky->setTabText(Zalozky->indexOf(Graf), tr("Vývoj výsledků"));
+    Zalozky->setTabText(Zalozky->indexOf(Zapasy), tr("Zápasy"));
     Zalozky->setTabText(Zalozky->indexOf(RozborZasahu), tr("Rozbor zásahů"));
     ExportCsv->setText(tr("Export CSV..."));
     Zavrit->setText(tr("Zavřít"));
@@ -207,7 +240,8 @@ void StatisticsWindow::loadHistory() {
     const QSignalBlocker blocker(Lukostrelec);
     Lukostrelec->clear();
     for (const ArcherKey& archer : archers) {
-        Lukostrelec->addItem(archerText(archer), QStringList{utf8(archer.name), utf8(archer.club)});
+        Lukostrelec->addItem(archerText(archer),
+                             QStringList{fromUtf8(archer.name), fromUtf8(archer.club)});
     }
     const bool any = !archers.empty();
     Lukostrelec->setEnabled(any);
@@ -223,7 +257,7 @@ void StatisticsWindow::loadHistory() {
 std::optional<ArcherKey> StatisticsWindow::shownArcher() const {
     const QStringList key = Lukostrelec->currentData().toStringList();
     if (key.size() != 2) return std::nullopt;
-    return ArcherKey{key[0].toStdString(), key[1].toStdString()};
+    return ArcherKey{toUtf8(key[0]), toUtf8(key[1])};
 }
 
 int32_t StatisticsWindow::roundFilter() const {
@@ -232,10 +266,12 @@ int32_t StatisticsWindow::roundFilter() const {
 
 void StatisticsWindow::selectMatch(int64_t matchId, const ArcherKey& archer) {
     const int archerIndex =
-        Lukostrelec->findData(QStringList{utf8(archer.name), utf8(archer.club)});
+        Lukostrelec->findData(QStringList{fromUtf8(archer.name), fromUtf8(archer.club)});
     if (archerIndex >= 0) Lukostrelec->setCurrentIndex(archerIndex);
     for (const MatchRecord& m : history_.matches) {
-        if (m.id == matchId) Soutez->setCurrentIndex(Soutez->findData(m.roundType));
+        if (m.id == matchId) {
+            Soutez->setCurrentIndex(Soutez->findData(m.practice ? kAllPractice : m.roundType));
+        }
     }
     showArcher();
     selectedMatch_ = matchId;
@@ -255,6 +291,7 @@ void StatisticsWindow::SoutezChange() {
 void StatisticsWindow::showArcher() {
     history_.arrows.clear();
     ArcherStatistics stats;
+    HandicapProgress handicaps;
     if (const std::optional<ArcherKey> archer = shownArcher()) {
         HistoryReader reader(historyPath_);
         if (!reader.readArrows(*archer, false, history_.arrows)) {
@@ -263,10 +300,16 @@ void StatisticsWindow::showArcher() {
             Hlaseni->show();
         }
         stats = ComputeStatistics(history_, *archer, roundFilter());
+        handicaps = HandicapProgressOf(history_, *archer);
+        Handicap->showProgress(handicaps);
+    } else {
+        Handicap->showNone();
     }
     fillBests(stats);
     fillAverages(stats);
     fillChart(stats);
+    AddHandicapSeries(*Graf->chart(), handicaps, roundFilter());
+    Zapasy->showShoots(handicaps, roundFilter());
     analysisFed_ = false;
     feedAnalysis();
     showSelectedMatch();
@@ -277,14 +320,18 @@ void StatisticsWindow::fillBests(const ArcherStatistics& stats) {
     Rekordy->setRowCount(0);
     const QString mark = tr("★ z posledního zápasu");
     auto add = [&](const QString& what, const DatedScore& best) {
-        addRow(Rekordy, {what, QString::number(best.score), dateText(best.date),
+        addRow(Rekordy, {what, QString::number(best.score), HistoryDateText(best.date),
                          best.inLastMatch ? mark : QString()});
     };
-    for (int32_t round : kFilterRounds) {
+    for (int32_t round : filterRounds()) {
         auto it = stats.bests.matchTotal.find(round);
         if (it != stats.bests.matchTotal.end()) {
             add(tr("%1, celkem").arg(TranslatedRoundTitle(round)), it->second);
         }
+    }
+    for (auto it = stats.bests.practiceTotal.rbegin(); it != stats.bests.practiceTotal.rend();
+         ++it) {
+        add(tr("Trénink %1 m, %2 sad").arg(it->first.metres).arg(it->first.ends), it->second);
     }
     for (auto it = stats.bests.distance.rbegin(); it != stats.bests.distance.rend(); ++it) {
         add(tr("%1 m").arg(it->first), it->second);
@@ -323,13 +370,14 @@ void StatisticsWindow::fillChart(const ArcherStatistics& stats) {
     chart->addAxis(points, Qt::AlignLeft);
     qint64 first = 0, last = 0;
     int64_t top = 0;
-    for (int32_t round : kFilterRounds) {
+    // One series a round, and practice as a series of its own.
+    for (int32_t round : filterRounds()) {
         auto* series = new QLineSeries;
         QList<int64_t> ids;
         for (const MatchTotal& t : stats.totals) {
-            if (t.roundType != round) continue;
+            if (round == kAllRounds ? !t.practice : t.practice || t.roundType != round) continue;
             const qint64 when =
-                QDateTime::fromString(utf8(t.date), Qt::ISODate).toMSecsSinceEpoch();
+                QDateTime::fromString(HistoryUtf8(t.date), Qt::ISODate).toMSecsSinceEpoch();
             series->append(static_cast<qreal>(when), t.total);
             ids.append(t.matchId);
             first = first == 0 ? when : std::min(first, when);
@@ -340,7 +388,8 @@ void StatisticsWindow::fillChart(const ArcherStatistics& stats) {
             delete series;
             continue;
         }
-        series->setName(TranslatedRoundTitle(round));
+        // No match has round type 0: its place in the list carries the practice sessions.
+        series->setName(round == kAllRounds ? tr("Trénink") : TranslatedRoundTitle(round));
         series->setPointsVisible(true);
         chart->addSeries(series);
         series->attachAxis(time);
@@ -374,8 +423,8 @@ void StatisticsWindow::showSelectedMatch() {
     QString text;
     for (const MatchRecord& m : history_.matches) {
         if (!selectedMatch_ || m.id != *selectedMatch_) continue;
-        text =
-            tr("Vybraný zápas: %1, %2").arg(dateText(m.started), TranslatedRoundTitle(m.roundType));
+        text = tr("Vybraný zápas: %1, %2")
+                   .arg(HistoryDateText(m.started), TranslatedRoundTitle(m.roundType));
         if (!m.finished) text += tr(" (nedokončený)");
     }
     VybranyZapas->setText(text);
@@ -386,7 +435,7 @@ void StatisticsWindow::showSelectedMatch() {
 void StatisticsWindow::ExportCsvClick() {
     const QString name = askCsvFileName();
     if (name.isEmpty()) return;
-    if (!files_.write(name.toStdString(), ArrowsCsv(history_.matches, history_.arrows))) {
+    if (!files_.write(name.toStdString(), ArrowsCsv(history_.matches, history_.arrows).bytes())) {
         showError(tr("Chyba při ukládání souboru !") + QLatin1Char('\n') +
                   QDir::toNativeSeparators(name));
     }

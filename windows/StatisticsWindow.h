@@ -9,6 +9,8 @@
 #include "rules/history/Statistics.h"
 
 class FileStore;
+class HandicapSummary;
+class MatchListTable;
 class HitAnalysisPage;
 class QChartView;
 class QComboBox;
@@ -43,9 +45,11 @@ class StatisticsWindow : public QDialog {
     QLabel* Hlaseni = nullptr;         // what is wrong with the file, or that it is empty
     QLabel* VybranyZapas = nullptr;
     QTabWidget* Zalozky = nullptr;
+    HandicapSummary* Handicap = nullptr;  // above the personal bests
     QTableWidget* Rekordy = nullptr;
     QTableWidget* Prumery = nullptr;
     QChartView* Graf = nullptr;
+    MatchListTable* Zapasy = nullptr;
     HitAnalysisPage* RozborZasahu = nullptr;
     QPushButton* ExportCsv = nullptr;
     QPushButton* Zavrit = nullptr;

@@ -10,13 +10,13 @@ TargetFacePicture LoadTargetFace(int32_t metres) {
     if (metres <= 0)
         return {{},
                 QCoreApplication::translate("TargetFacePicture", "Není vybrána žádná vzdálenost.")};
-    const DistanceRules* rules = findDistance(metres);
-    if (!rules)
+    const std::optional<TargetFace> face = findTargetFace(metres);
+    if (!face)
         return {{},
                 QCoreApplication::translate("TargetFacePicture", "Pro %1 m hra nemá obrázek terče.")
                     .arg(metres)};
     try {
-        return {LoadPictureFile(QString::fromLatin1(rules->targetPicture)), {}};
+        return {LoadPictureFile(QString::fromLatin1(face->picture)), {}};
     } catch (const PictureError& error) {
         return {{},
                 QCoreApplication::translate("TargetFacePicture", "Obrázek terče nelze načíst: %1")

@@ -58,6 +58,11 @@ CREATE INDEX arrows_for_statistics ON arrows(
 CREATE INDEX results_of_humans ON results(human);
 )sql";
 
+// Version 3: practice sessions are rows of `matches` too, told apart by this column.
+constexpr const char* kSchema3 = R"sql(
+ALTER TABLE matches ADD COLUMN practice INTEGER NOT NULL DEFAULT 0;
+)sql";
+
 enum class Header { Empty, Sqlite, Foreign, Unreadable };
 
 Header readHeader(const std::string& path) {
@@ -126,6 +131,7 @@ int MigrateHistory(SqliteConnection& db) {
     db.queryInteger("PRAGMA user_version", version, &rc);
     if (rc == SQLITE_OK && version < 1) rc = db.exec(kSchema1);
     if (rc == SQLITE_OK && version < 2) rc = db.exec(kSchema2);
+    if (rc == SQLITE_OK && version < 3) rc = db.exec(kSchema3);
     if (rc == SQLITE_OK && version < kHistorySchemaVersion) {
         const std::string stamp =
             "PRAGMA application_id = " + std::to_string(kHistoryApplicationId) +

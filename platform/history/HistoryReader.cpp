@@ -13,6 +13,8 @@ HistoryReader::HistoryReader(const std::string& path) : state_(CheckHistoryFile(
     int rc = SQLITE_OK;
     if (db_.queryInteger("PRAGMA user_version", version, &rc) && version == 0) {
         state_ = HistoryState::Absent;
+    } else if (rc == SQLITE_OK) {
+        version_ = version;
     } else if (rc != SQLITE_OK) {
         failed(rc);
     }
@@ -36,9 +38,12 @@ bool HistoryReader::failed(int resultCode) {
 bool HistoryReader::readMatches(History& history) {
     if (state_ == HistoryState::Absent) return true;
     if (state_ != HistoryState::Ready) return false;
+    // A file the game has not yet brought to version 3 holds matches only.
     SqliteStatement matches(db_.get(),
-                            "SELECT id, started, finished, round_type, difficulty, sight, "
-                            "competitors FROM matches ORDER BY id");
+                            version_ >= 3 ? "SELECT id, started, finished, round_type, difficulty, "
+                                            "sight, competitors, practice FROM matches ORDER BY id"
+                                          : "SELECT id, started, finished, round_type, difficulty, "
+                                            "sight, competitors, 0 FROM matches ORDER BY id");
     if (!matches.ok()) return failed(matches.prepareCode());
     int rc;
     while ((rc = matches.step()) == SQLITE_ROW) {
@@ -47,7 +52,8 @@ bool HistoryReader::readMatches(History& history) {
                       .roundType = static_cast<int32_t>(matches.integer(3)),
                       .difficulty = static_cast<int32_t>(matches.integer(4)),
                       .sight = static_cast<int32_t>(matches.integer(5)),
-                      .competitors = static_cast<int32_t>(matches.integer(6))};
+                      .competitors = static_cast<int32_t>(matches.integer(6)),
+                      .practice = matches.integer(7) != 0};
         if (!matches.isNull(2)) m.finished = matches.text(2);
         history.matches.push_back(std::move(m));
     }
@@ -59,8 +65,8 @@ bool HistoryReader::readMatches(History& history) {
     if (!results.ok()) return failed(results.prepareCode());
     while ((rc = results.step()) == SQLITE_ROW) {
         history.results.push_back({.matchId = results.integer(0),
-                                   .archer = results.text(1),
-                                   .club = results.text(2),
+                                   .archer = Utf8Text{results.text(1)},
+                                   .club = Utf8Text{results.text(2)},
                                    .human = results.integer(3) != 0,
                                    .distance = static_cast<int32_t>(results.integer(4)),
                                    .score = static_cast<int32_t>(results.integer(5)),
@@ -80,7 +86,8 @@ bool HistoryReader::readArchers(std::vector<ArcherKey>& archers) {
                           "SELECT archer, club FROM arrows ORDER BY 1, 2");
     if (!query.ok()) return failed(query.prepareCode());
     int rc;
-    while ((rc = query.step()) == SQLITE_ROW) archers.push_back({query.text(0), query.text(1)});
+    while ((rc = query.step()) == SQLITE_ROW)
+        archers.push_back({Utf8Text{query.text(0)}, Utf8Text{query.text(1)}});
     return rc == SQLITE_DONE || failed(rc);
 }
 
@@ -138,7 +145,8 @@ bool HistoryReader::readArrows(const ArcherKey& archer, bool withAiming,
                       .x = static_cast<int32_t>(query.integer(5)),
                       .y = static_cast<int32_t>(query.integer(6)),
                       .factor = static_cast<int32_t>(query.integer(7)),
-                      .ticks = static_cast<int32_t>(query.integer(8))};
+                      .ticks = static_cast<int32_t>(query.integer(8)),
+                      .shot = !query.isNull(5)};
         if (withAiming) {
             a.pathBlob = query.blob(9);
             a.drawBlob = query.blob(10);

@@ -32,5 +32,6 @@ class HistoryReader {
     bool failed(int resultCode);
 
     HistoryState state_;
+    int64_t version_ = 0;
     SqliteConnection db_;
 };

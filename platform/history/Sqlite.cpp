@@ -65,6 +65,10 @@ void SqliteStatement::bindBlob(int index, std::string_view bytes) {
                         SQLITE_TRANSIENT);
 }
 
+void SqliteStatement::bindNull(int index) {
+    sqlite3_bind_null(stmt_, index);
+}
+
 int SqliteStatement::step() {
     return sqlite3_step(stmt_);
 }

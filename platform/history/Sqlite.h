@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "rules/formats/EncodedText.h"
+
 // Thin owners of SQLite's connection and statement handles.
 
 class SqliteConnection {
@@ -42,7 +44,9 @@ class SqliteStatement {
     // Parameters count from 1, as in the SQL text (?1, ?2 ...).
     void bind(int index, int64_t value);
     void bind(int index, std::string_view text);
+    void bind(int index, const Utf8Text& text) { bind(index, std::string_view(text.bytes())); }
     void bindBlob(int index, std::string_view bytes);
+    void bindNull(int index);
     // SQLITE_ROW, SQLITE_DONE or an error code.
     int step();
     // Ready for new parameters.

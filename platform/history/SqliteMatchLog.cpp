@@ -38,7 +38,7 @@ void SqliteMatchLog::open() {
     insertMatch_ = SqliteStatement(
         db_.get(),
         "INSERT INTO matches(started, round_type, round_name, division, difficulty, sight, "
-        "competitors, demo) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
+        "competitors, demo, practice) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)");
     insertArrow_ = SqliteStatement(
         db_.get(),
         "INSERT INTO arrows(match_id, archer, club, distance, end_no, arrow_no, score, x, y, "
@@ -140,12 +140,18 @@ int SqliteMatchLog::write(const PendingWrite& pending, std::map<int64_t, int64_t
         SqliteStatement& s = insertMatch_;
         s.bind(1, m->started);
         s.bind(2, int64_t{m->details.roundType});
-        s.bind(3, RoundName(m->details.roundType));
-        s.bind(4, DivisionName(m->details.roundType));
+        if (m->details.practice) {
+            s.bind(3, PracticeRoundName(m->details.practiceDistance));
+            s.bindNull(4);
+        } else {
+            s.bind(3, RoundName(m->details.roundType));
+            s.bind(4, DivisionName(m->details.roundType));
+        }
         s.bind(5, int64_t{m->details.difficulty});
         s.bind(6, int64_t{m->details.sight});
         s.bind(7, int64_t{m->details.competitors});
         s.bind(8, int64_t{m->details.demo});
+        s.bind(9, int64_t{m->details.practice});
         const int rc = finish(s);
         if (rc == SQLITE_OK) newRows[m->match] = sqlite3_last_insert_rowid(db_.get());
         return rc;
@@ -155,18 +161,23 @@ int SqliteMatchLog::write(const PendingWrite& pending, std::map<int64_t, int64_t
         for (const LoggedArrow& a : e->arrows) {
             SqliteStatement& s = insertArrow_;
             s.bind(1, row);
-            s.bind(2, Cp1250ToUtf8(a.archer));
-            s.bind(3, Cp1250ToUtf8(a.club));
+            s.bind(2, ToUtf8(a.archer));
+            s.bind(3, ToUtf8(a.club));
             s.bind(4, int64_t{a.distance});
             s.bind(5, int64_t{a.endNo});
             s.bind(6, int64_t{a.arrowNo});
             s.bind(7, int64_t{a.score});
-            s.bind(8, int64_t{a.hit.x});
-            s.bind(9, int64_t{a.hit.y});
             s.bind(10, int64_t{a.factor});
             s.bind(11, int64_t{a.ticks});
-            s.bindBlob(12, EncodePath(a.path));
-            s.bindBlob(13, EncodeDraw(a.draw));
+            if (a.shot) {
+                s.bind(8, int64_t{a.hit.x});
+                s.bind(9, int64_t{a.hit.y});
+                s.bindBlob(12, EncodePath(a.path));
+                s.bindBlob(13, EncodeDraw(a.draw));
+            } else {
+                // Lost to the end clock: no hit and no aim to keep.
+                for (int column : {8, 9, 12, 13}) s.bindNull(column);
+            }
             if (const int rc = finish(s); rc != SQLITE_OK) return rc;
         }
         return SQLITE_OK;
@@ -176,8 +187,8 @@ int SqliteMatchLog::write(const PendingWrite& pending, std::map<int64_t, int64_t
         for (const LoggedResult& result : r->results) {
             SqliteStatement& s = insertResult_;
             s.bind(1, row);
-            s.bind(2, Cp1250ToUtf8(result.archer));
-            s.bind(3, Cp1250ToUtf8(result.club));
+            s.bind(2, ToUtf8(result.archer));
+            s.bind(3, ToUtf8(result.club));
             s.bind(4, int64_t{result.human});
             s.bind(5, int64_t{r->distance});
             s.bind(6, int64_t{result.score});

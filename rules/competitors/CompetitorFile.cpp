@@ -39,15 +39,16 @@ std::optional<CompetitorTable> decodeCompetitorFile(std::string_view bytes) {
     return table;
 }
 
-int LoadCompetitors(FileStore& files, const std::string& path, CompetitorTable& table) {
+FileResult LoadCompetitors(FileStore& files, const std::string& path, CompetitorTable& table) {
     auto bytes = files.read(path, kCompetitorFileSize);
-    if (!bytes) return 1;
+    if (!bytes) return FileResult::Failed;
     auto loaded = decodeCompetitorFile(*bytes);
-    if (!loaded) return 1;
+    if (!loaded) return FileResult::Failed;
     table = *loaded;
-    return 0;
+    return FileResult::Done;
 }
 
-int SaveCompetitors(FileStore& files, const std::string& path, const CompetitorTable& table) {
-    return files.write(path, encodeCompetitorFile(table)) ? 0 : 1;
+FileResult SaveCompetitors(FileStore& files, const std::string& path,
+                           const CompetitorTable& table) {
+    return files.write(path, encodeCompetitorFile(table)) ? FileResult::Done : FileResult::Failed;
 }

@@ -7,7 +7,7 @@
 
 #include "rules/competitors/CompetitorRecord.h"
 
-class FileStore;
+#include "rules/formats/FileStore.h"
 
 // "*.luk": the 18-byte header "Brantel 2 players\0", then 150 records of 66 bytes
 // (30-byte name, 20-byte club, four little-endian int32 performance values).
@@ -18,7 +18,6 @@ std::string encodeCompetitorFile(const CompetitorTable& table);
 // are too short or lack the header. Bytes past the 150th record are ignored, as they always were.
 std::optional<CompetitorTable> decodeCompetitorFile(std::string_view bytes);
 
-// 0 on success, 1 on failure; a failed load leaves the table as it was, a failed save leaves
-// the old file as it was.
-int LoadCompetitors(FileStore& files, const std::string& path, CompetitorTable& table);
-int SaveCompetitors(FileStore& files, const std::string& path, const CompetitorTable& table);
+// A failed load leaves the table as it was, a failed save leaves the old file as it was.
+FileResult LoadCompetitors(FileStore& files, const std::string& path, CompetitorTable& table);
+FileResult SaveCompetitors(FileStore& files, const std::string& path, const CompetitorTable& table);

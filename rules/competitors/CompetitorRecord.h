@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,6 +25,6 @@ struct CompetitorRecord {
 // Slot order is the order of turns, not the alphabetical order of the list dialog.
 using CompetitorTable = std::array<CompetitorRecord, kCompetitorSlots>;
 
-// The first slot whose name equals `name` byte for byte; 0 when none does.
-int32_t FindCompetitor(const CompetitorTable& table, std::string_view name);
+// The first slot whose name equals `name` byte for byte; nothing when none does.
+std::optional<int32_t> FindCompetitor(const CompetitorTable& table, std::string_view name);
 void ClearCompetitor(CompetitorRecord& slot);

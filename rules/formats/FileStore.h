@@ -5,6 +5,9 @@
 #include <string>
 #include <string_view>
 
+// How loading or saving one of the game's files went.
+enum class FileResult { Done, Failed };
+
 // Whole-file access for the game's formats. The rules encode and decode bytes; only the
 // store touches the disk. Paths are the file system's own names (UTF-8), not game text.
 class FileStore {

@@ -3,11 +3,11 @@
 #include "rules/formats/Utf8.h"
 
 std::string GameTextBytes(std::string_view marked) {
-    return Utf8ToCp1250(marked);
+    return ToCp1250(Utf8Text{std::string(marked)}).bytes();
 }
 
 std::string GameTextBytes(std::string_view marked, std::initializer_list<std::size_t> numbers) {
-    std::string text = Utf8ToCp1250(marked);
+    std::string text = ToCp1250(Utf8Text{std::string(marked)}).bytes();
     std::size_t place = 1;
     for (std::size_t number : numbers) {
         const std::string marker = "%" + std::to_string(place++);

@@ -1,12 +1,14 @@
 #include "rules/formats/Utf8.h"
 
+#include <utility>
+
 #include "rules/formats/Cp1250.h"
 
-std::string Cp1250ToUtf8(std::string_view bytes) {
+Utf8Text ToUtf8(const Cp1250Text& text) {
     std::string out;
-    out.reserve(bytes.size() * 2);
+    out.reserve(text.bytes().size() * 2);
     // Every character of the code page lies in the Basic Multilingual Plane: three bytes at most.
-    for (char16_t ch : decodeCp1250(bytes)) {
+    for (char16_t ch : decodeCp1250(text.bytes())) {
         if (ch < 0x80) {
             out.push_back(static_cast<char>(ch));
         } else if (ch < 0x800) {
@@ -18,11 +20,12 @@ std::string Cp1250ToUtf8(std::string_view bytes) {
             out.push_back(static_cast<char>(0x80 | (ch & 0x3F)));
         }
     }
-    return out;
+    return Utf8Text{std::move(out)};
 }
 
-std::string Utf8ToCp1250(std::string_view utf8) {
-    std::u16string text;
+Cp1250Text ToCp1250(const Utf8Text& text) {
+    const std::string& utf8 = text.bytes();
+    std::u16string characters;
     for (std::size_t i = 0; i < utf8.size();) {
         const auto lead = static_cast<unsigned char>(utf8[i]);
         const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
@@ -30,10 +33,12 @@ std::string Utf8ToCp1250(std::string_view utf8) {
         for (std::size_t k = 1; k < length && i + k < utf8.size(); ++k) {
             ch = (ch << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
         }
-        text.push_back(ch < 0x10000 ? static_cast<char16_t>(ch) : u'?');
+        characters.push_back(ch < 0x10000 ? static_cast<char16_t>(ch) : u'?');
         i += length;
     }
     std::string bytes;
-    for (char16_t ch : text) bytes.push_back(static_cast<char>(unicodeToCp1250(ch).value_or('?')));
-    return bytes;
+    for (char16_t ch : characters) {
+        bytes.push_back(static_cast<char>(unicodeToCp1250(ch).value_or('?')));
+    }
+    return Cp1250Text{std::move(bytes)};
 }

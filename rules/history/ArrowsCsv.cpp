@@ -1,6 +1,7 @@
 #include "rules/history/ArrowsCsv.h"
 
 #include <unordered_map>
+#include <utility>
 
 #include "rules/history/RoundNames.h"
 
@@ -31,8 +32,8 @@ void addRow(std::string& out, std::initializer_list<std::string> fields) {
 
 }  // namespace
 
-std::string ArrowsCsv(const std::vector<MatchRecord>& matches,
-                      const std::vector<ArrowRecord>& arrows) {
+Utf8Text ArrowsCsv(const std::vector<MatchRecord>& matches,
+                   const std::vector<ArrowRecord>& arrows) {
     std::unordered_map<int64_t, const MatchRecord*> byId;
     for (const MatchRecord& m : matches) byId.emplace(m.id, &m);
     std::string out;
@@ -43,11 +44,11 @@ std::string ArrowsCsv(const std::vector<MatchRecord>& matches,
     for (const ArrowRecord& a : arrows) {
         auto match = byId.find(a.matchId);
         const bool known = match != byId.end();
-        addRow(out,
-               {to_string(a.matchId), known ? match->second->started : std::string(),
-                known ? RoundTitle(match->second->roundType) : std::string(), a.archer, a.club,
-                to_string(a.distance), to_string(a.endNo), to_string(a.arrowNo), to_string(a.score),
-                to_string(a.x), to_string(a.y), to_string(a.factor), to_string(a.ticks)});
+        addRow(out, {to_string(a.matchId), known ? match->second->started : std::string(),
+                     known ? RoundTitle(match->second->roundType) : std::string(), a.archer.bytes(),
+                     a.club.bytes(), to_string(a.distance), to_string(a.endNo),
+                     to_string(a.arrowNo), to_string(a.score), to_string(a.x), to_string(a.y),
+                     to_string(a.factor), to_string(a.ticks)});
     }
-    return out;
+    return Utf8Text{std::move(out)};
 }

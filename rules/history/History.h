@@ -1,7 +1,8 @@
 #pragma once
 
-#include <string>
 #include <vector>
+
+#include "rules/formats/EncodedText.h"
 
 #include "rules/history/HistoryRecords.h"
 
@@ -15,8 +16,8 @@ struct History {
 
 // A human archer as the history knows him: the name and the club, both UTF-8.
 struct ArcherKey {
-    std::string name;
-    std::string club;
+    Utf8Text name;
+    Utf8Text club;
     friend bool operator==(const ArcherKey&, const ArcherKey&) = default;
     friend auto operator<=>(const ArcherKey&, const ArcherKey&) = default;
 };

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "rules/formats/EncodedText.h"
+
 // The match history as plain values, the way the statistics read it. Names and clubs are UTF-8
 // here, as the history database keeps them; the sight path and the draw stay in their stored
 // bytes (see PathBlob.h) because only a replay needs them, and a damaged one must not stop the
@@ -17,12 +19,13 @@ struct MatchRecord {
     int32_t difficulty = 0;
     int32_t sight = 0;
     int32_t competitors = 0;
+    bool practice = false;  // a practice session: round type 0, one archer, one distance
 };
 
 struct ArrowRecord {
     int64_t matchId = 0;
-    std::string archer;
-    std::string club;
+    Utf8Text archer;
+    Utf8Text club;
     int32_t distance = 0;  // metres
     int32_t endNo = 0;     // 1-based within the distance
     int32_t arrowNo = 0;   // 1 = first shot of the end
@@ -33,12 +36,14 @@ struct ArrowRecord {
     int32_t ticks = 0;     // from the next-arrow action to the release
     std::string pathBlob;  // the sight's top-left at every tick
     std::string drawBlob;  // the drawn arrow's left at every tick; empty when not recorded
+    // False for a practice arrow the end clock took: a miss with no hit point and no aim.
+    bool shot = true;
 };
 
 struct ResultRecord {
     int64_t matchId = 0;
-    std::string archer;
-    std::string club;
+    Utf8Text archer;
+    Utf8Text club;
     bool human = false;
     int32_t distance = 0;
     int32_t score = 0;

@@ -59,8 +59,8 @@ HitDirection SectorOf(double dx, double dy) {
 HitGroup AnalyseGroup(std::span<const Point> hits, int32_t distance) {
     HitGroup group;
     group.arrows = static_cast<int32_t>(hits.size());
-    const DistanceRules* rules = findDistance(distance);
-    group.ringWidth = rules ? rules->ringWidth : 0;
+    const std::optional<TargetFace> face = findTargetFace(distance);
+    group.ringWidth = face ? face->ringWidth : 0;
 
     double sumX = 0;
     double sumY = 0;
@@ -96,4 +96,9 @@ HitGroup AnalyseGroup(std::span<const Point> hits, int32_t distance) {
     const double tolerance = kCentreTolerance * (group.ringWidth > 0 ? group.ringWidth : 1);
     group.direction = offset < tolerance ? HitDirection::Centre : SectorOf(dx, dy);
     return group;
+}
+
+void CountLostArrows(HitGroup& group, int32_t lost) {
+    group.arrows += lost;
+    group.ringCounts[0] += lost;
 }

@@ -46,3 +46,6 @@ struct HitGroup {
 
 // Hits in target-picture pixels, shot at `distance` metres.
 HitGroup AnalyseGroup(std::span<const Point> hits, int32_t distance);
+// Arrows the end clock took before they were shot: misses in the ring shares, with no hit to
+// move the centre or the spread.
+void CountLostArrows(HitGroup& group, int32_t lost);

@@ -131,7 +131,7 @@ std::vector<int64_t> MatchesByStart(const std::vector<MatchRecord>& matches) {
 }
 
 std::vector<std::size_t> SelectEnd(const std::vector<MatchRecord>& matches,
-                                   const std::vector<ArrowRecord>& arrows, std::string_view archer,
+                                   const std::vector<ArrowRecord>& arrows, const Utf8Text& archer,
                                    int64_t matchId, int32_t distance, int32_t endNo) {
     return SelectInShootingOrder(matches, arrows, [&](const ArrowRecord& a) {
         return a.archer == archer && a.matchId == matchId && a.distance == distance &&
@@ -141,7 +141,7 @@ std::vector<std::size_t> SelectEnd(const std::vector<MatchRecord>& matches,
 
 std::vector<std::size_t> SelectMatchDistance(const std::vector<MatchRecord>& matches,
                                              const std::vector<ArrowRecord>& arrows,
-                                             std::string_view archer, int64_t matchId,
+                                             const Utf8Text& archer, int64_t matchId,
                                              int32_t distance) {
     return SelectInShootingOrder(matches, arrows, [&](const ArrowRecord& a) {
         return a.archer == archer && a.matchId == matchId && a.distance == distance;
@@ -150,7 +150,7 @@ std::vector<std::size_t> SelectMatchDistance(const std::vector<MatchRecord>& mat
 
 std::vector<std::size_t> SelectArcherDistance(const std::vector<MatchRecord>& matches,
                                               const std::vector<ArrowRecord>& arrows,
-                                              std::string_view archer, int32_t distance,
+                                              const Utf8Text& archer, int32_t distance,
                                               std::optional<int32_t> lastMatches) {
     std::vector<std::size_t> chosen = SelectInShootingOrder(
         matches, arrows,
@@ -170,14 +170,14 @@ std::vector<std::size_t> SelectArcherDistance(const std::vector<MatchRecord>& ma
     return {from, chosen.end()};
 }
 
-std::vector<std::string> ArchersIn(const std::vector<ArrowRecord>& arrows) {
-    std::set<std::string> names;
+std::vector<Utf8Text> ArchersIn(const std::vector<ArrowRecord>& arrows) {
+    std::set<Utf8Text> names;
     for (const ArrowRecord& a : arrows) names.insert(a.archer);
     return {names.begin(), names.end()};
 }
 
 std::vector<int64_t> MatchesOf(const std::vector<MatchRecord>& matches,
-                               const std::vector<ArrowRecord>& arrows, std::string_view archer) {
+                               const std::vector<ArrowRecord>& arrows, const Utf8Text& archer) {
     std::set<int64_t> shot;
     for (const ArrowRecord& a : arrows) {
         if (a.archer == archer) shot.insert(a.matchId);
@@ -191,7 +191,7 @@ std::vector<int64_t> MatchesOf(const std::vector<MatchRecord>& matches,
     return ids;
 }
 
-std::vector<int32_t> DistancesOf(const std::vector<ArrowRecord>& arrows, std::string_view archer,
+std::vector<int32_t> DistancesOf(const std::vector<ArrowRecord>& arrows, const Utf8Text& archer,
                                  std::optional<int64_t> matchId) {
     std::set<int32_t, std::greater<>> metres;  // longest first, as a round is shot
     for (const ArrowRecord& a : arrows) {
@@ -200,7 +200,7 @@ std::vector<int32_t> DistancesOf(const std::vector<ArrowRecord>& arrows, std::st
     return {metres.begin(), metres.end()};
 }
 
-std::vector<int32_t> EndsOf(const std::vector<ArrowRecord>& arrows, std::string_view archer,
+std::vector<int32_t> EndsOf(const std::vector<ArrowRecord>& arrows, const Utf8Text& archer,
                             int64_t matchId, int32_t distance) {
     std::set<int32_t> ends;
     for (const ArrowRecord& a : arrows) {

@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -22,26 +21,26 @@ std::optional<int64_t> ParseInstant(std::string_view iso);
 std::vector<int64_t> MatchesByStart(const std::vector<MatchRecord>& matches);
 
 std::vector<std::size_t> SelectEnd(const std::vector<MatchRecord>& matches,
-                                   const std::vector<ArrowRecord>& arrows, std::string_view archer,
+                                   const std::vector<ArrowRecord>& arrows, const Utf8Text& archer,
                                    int64_t matchId, int32_t distance, int32_t endNo);
 std::vector<std::size_t> SelectMatchDistance(const std::vector<MatchRecord>& matches,
                                              const std::vector<ArrowRecord>& arrows,
-                                             std::string_view archer, int64_t matchId,
+                                             const Utf8Text& archer, int64_t matchId,
                                              int32_t distance);
 // With `lastMatches`, only the archer's last that many matches in which they shot at
 // `distance`.
 std::vector<std::size_t> SelectArcherDistance(const std::vector<MatchRecord>& matches,
                                               const std::vector<ArrowRecord>& arrows,
-                                              std::string_view archer, int32_t distance,
+                                              const Utf8Text& archer, int32_t distance,
                                               std::optional<int32_t> lastMatches);
 
 // What there is to choose from: archers in name order; an archer's matches in order of start,
 // those missing from `matches` last; the distances they shot (in one match, or in any), longest
 // first; the ends of a distance.
-std::vector<std::string> ArchersIn(const std::vector<ArrowRecord>& arrows);
+std::vector<Utf8Text> ArchersIn(const std::vector<ArrowRecord>& arrows);
 std::vector<int64_t> MatchesOf(const std::vector<MatchRecord>& matches,
-                               const std::vector<ArrowRecord>& arrows, std::string_view archer);
-std::vector<int32_t> DistancesOf(const std::vector<ArrowRecord>& arrows, std::string_view archer,
+                               const std::vector<ArrowRecord>& arrows, const Utf8Text& archer);
+std::vector<int32_t> DistancesOf(const std::vector<ArrowRecord>& arrows, const Utf8Text& archer,
                                  std::optional<int64_t> matchId);
-std::vector<int32_t> EndsOf(const std::vector<ArrowRecord>& arrows, std::string_view archer,
+std::vector<int32_t> EndsOf(const std::vector<ArrowRecord>& arrows, const Utf8Text& archer,
                             int64_t matchId, int32_t distance);

@@ -9,3 +9,5 @@ std::string RoundName(int32_t roundType);
 std::string DivisionName(int32_t roundType);
 // "VEXA Kr. muži"
 std::string RoundTitle(int32_t roundType);
+// The round name of a practice session: "Trénink 30 m".
+std::string PracticeRoundName(int32_t metres);

@@ -61,7 +61,7 @@ ReplayFrame ShotReplay::frameAt(int32_t tick) const {
     ReplayFrame frame;
     frame.sight = sight[at];
     frame.aim = {sight[at].x + kSightAimOffset, sight[at].y + kSightAimOffset};
-    if (!draw.empty()) frame.arrowLeft = draw[at];
+    if (!draw.empty()) frame.drawnArrowX = draw[at];
     return frame;
 }
 
@@ -70,6 +70,11 @@ ShotReplay BuildReplay(const ArrowRecord& arrow) {
     replay.hit = {arrow.x, arrow.y};
     replay.score = arrow.score;
     replay.factor = arrow.factor;
+    if (!arrow.shot) {
+        replay.problem =
+            GameTextBytes(QT_TRANSLATE_NOOP("GameText", "Šíp nebyl vystřelen: čas sady vypršel."));
+        return replay;
+    }
     DecodedPath path = DecodePath(arrow.pathBlob);
     DecodedDraw draw = DecodeDraw(arrow.drawBlob);
     replay.problem = ProblemOf(arrow, path, draw);

@@ -13,9 +13,9 @@
 // from the record alone; a record that cannot be trusted is not replayed, and says why.
 
 struct ReplayFrame {
-    Point sight;                       // top-left of the sight picture
-    Point aim;                         // the point the sight aims at
-    std::optional<int32_t> arrowLeft;  // the drawn arrow's left; nothing when not recorded
+    Point sight;                         // top-left of the sight picture
+    Point aim;                           // the point the sight aims at
+    std::optional<int32_t> drawnArrowX;  // the drawn arrow's left; nothing when not recorded
 };
 
 struct ShotReplay {

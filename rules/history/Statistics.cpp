@@ -1,18 +1,20 @@
 #include "rules/history/Statistics.h"
 
+#include <algorithm>
 #include <tuple>
 #include <unordered_map>
 
-#include "rules/match/Ends.h"
+#include "rules/match/Rounds.h"
 
 namespace {
 
-bool isArcher(const ArcherKey& archer, const std::string& name, const std::string& club) {
+bool isArcher(const ArcherKey& archer, const Utf8Text& name, const Utf8Text& club) {
     return archer.name == name && archer.club == club;
 }
 
 // A later equal score does not take the best from the earlier one.
-void updateBest(std::map<int32_t, DatedScore>& bests, int32_t key, int64_t score,
+template <typename Key>
+void updateBest(std::map<Key, DatedScore>& bests, const Key& key, int64_t score,
                 const MatchRecord& match) {
     auto [it, inserted] = bests.try_emplace(key);
     if (!inserted && score <= it->second.score) return;
@@ -26,10 +28,21 @@ struct EndSum {
 
 class Selection {
   public:
-    Selection(const History& history, int32_t roundFilter) {
+    Selection(const History& history, int32_t roundFilter)
+        : practiceDistance_(roundFilter < kAllPractice ? -roundFilter : 0) {
+        // Practice never counts toward a round, nor a round toward practice.
         for (const MatchRecord& m : history.matches) {
-            if (roundFilter == kAllRounds || m.roundType == roundFilter) byId_.emplace(m.id, &m);
+            const bool wanted = roundFilter == kAllRounds ? !m.practice
+                                : roundFilter > kAllRounds
+                                    ? !m.practice && m.roundType == roundFilter
+                                    : m.practice;
+            if (wanted) byId_.emplace(m.id, &m);
         }
+    }
+    // The match of an arrow the selection takes; nullptr for any other arrow.
+    const MatchRecord* take(const ArrowRecord& a) const {
+        if (practiceDistance_ != 0 && a.distance != practiceDistance_) return nullptr;
+        return find(a.matchId);
     }
     const MatchRecord* find(int64_t id) const {
         auto it = byId_.find(id);
@@ -37,6 +50,7 @@ class Selection {
     }
 
   private:
+    int32_t practiceDistance_;
     std::unordered_map<int64_t, const MatchRecord*> byId_;
 };
 
@@ -44,6 +58,7 @@ void markLastMatch(ArcherStatistics& stats) {
     if (!stats.lastMatchId) return;
     auto mark = [&](DatedScore& d) { d.inLastMatch = d.matchId == *stats.lastMatchId; };
     for (auto& [round, best] : stats.bests.matchTotal) mark(best);
+    for (auto& [kind, best] : stats.bests.practiceTotal) mark(best);
     for (auto& [metres, best] : stats.bests.distance) mark(best);
     for (auto& [metres, best] : stats.bests.end) mark(best.score);
 }
@@ -77,11 +92,25 @@ ArcherStatistics ComputeStatistics(const History& history, const ArcherKey& arch
     std::map<int32_t, EndSum> byDistance;
     std::map<std::tuple<int64_t, int32_t, int32_t>, EndSum> ends;
     std::map<int64_t, bool> matchesShot;
+    struct Session {
+        int64_t total = 0;
+        int32_t distance = 0;
+        int32_t ends = 0;
+    };
+    std::map<int64_t, Session> sessions;
     Averages& avg = stats.averages;
     int32_t tens = 0, nines = 0, misses = 0;
     for (const ArrowRecord& a : history.arrows) {
-        if (!isArcher(archer, a.archer, a.club) || !selection.find(a.matchId)) continue;
+        if (!isArcher(archer, a.archer, a.club)) continue;
+        const MatchRecord* match = selection.take(a);
+        if (!match) continue;
         noteMatch(a.matchId);
+        if (match->practice) {
+            Session& session = sessions[a.matchId];
+            session.total += a.score;
+            session.distance = a.distance;
+            session.ends = std::max(session.ends, a.endNo);
+        }
         matchesShot[a.matchId] = true;
         ++avg.arrows;
         tens += a.score == 10;
@@ -103,12 +132,32 @@ ArcherStatistics ComputeStatistics(const History& history, const ArcherKey& arch
     for (const auto& [metres, d] : byDistance) {
         avg.arrowScore[metres] = static_cast<double>(d.sum) / d.arrows;
     }
+    for (const auto& [id, session] : sessions) {
+        const MatchRecord& match = *selection.find(id);
+        if (!match.finished) continue;
+        stats.totals.push_back({.matchId = id,
+                                .roundType = match.roundType,
+                                .date = match.started,
+                                .total = session.total,
+                                .practice = true,
+                                .distance = session.distance});
+        updateBest(stats.bests.practiceTotal, PracticeKind{session.distance, session.ends},
+                   session.total, match);
+    }
+    // Matches and sessions in the order they were started.
+    std::stable_sort(
+        stats.totals.begin(), stats.totals.end(),
+        [](const MatchTotal& a, const MatchTotal& b) { return a.matchId < b.matchId; });
     for (const auto& [key, e] : ends) {
         const auto& [matchId, metres, endNo] = key;
-        if (e.arrows != ArrowsPerEnd(metres)) continue;
+        const MatchRecord& match = *selection.find(matchId);
+        // Only a whole end counts; its length is the round's at that distance.
+        const std::optional<Round> round =
+            match.practice ? PracticeRound(metres, 1) : findRound(match.roundType);
+        const std::optional<DistanceStage> stage = round ? round->stageAt(metres) : std::nullopt;
+        if (!stage || e.arrows != stage->arrowsPerEnd) continue;
         auto [it, inserted] = stats.bests.end.try_emplace(metres);
         if (!inserted && e.sum <= it->second.score.score) continue;
-        const MatchRecord& match = *selection.find(matchId);
         it->second = {.score = {.score = e.sum, .matchId = matchId, .date = match.started},
                       .distance = metres,
                       .endNo = endNo};

@@ -12,7 +12,13 @@
 // Only finished matches have a match total; distances count once their results were written;
 // ends count when all their arrows are there.
 
+// Filters: every match (never practice), one round type 1..4, all practice, or the practice at
+// one distance.
 inline constexpr int32_t kAllRounds = 0;
+inline constexpr int32_t kAllPractice = -1;
+constexpr int32_t PracticeFilter(int32_t metres) {
+    return -metres;
+}
 
 // Sums are 64-bit: a damaged or edited file may hold any score, and adding them must not wrap.
 struct DatedScore {
@@ -28,10 +34,17 @@ struct BestEnd {
     int32_t endNo = 0;
 };
 
+struct PracticeKind {
+    int32_t metres = 0;
+    int32_t ends = 0;
+    friend auto operator<=>(const PracticeKind&, const PracticeKind&) = default;
+};
+
 struct PersonalBests {
-    std::map<int32_t, DatedScore> matchTotal;  // by round type
-    std::map<int32_t, DatedScore> distance;    // by metres
-    std::map<int32_t, BestEnd> end;            // by metres: a three- and a six-arrow end differ
+    std::map<int32_t, DatedScore> matchTotal;          // by round type
+    std::map<PracticeKind, DatedScore> practiceTotal;  // finished sessions
+    std::map<int32_t, DatedScore> distance;            // by metres
+    std::map<int32_t, BestEnd> end;  // by metres: a three- and a six-arrow end differ
 };
 
 struct Averages {
@@ -48,12 +61,15 @@ struct MatchTotal {
     int32_t roundType = 0;
     std::string date;
     int64_t total = 0;
+    bool practice = false;  // a finished practice session, of `distance` metres
+    int32_t distance = 0;
 };
 
 struct ArcherStatistics {
     PersonalBests bests;
     Averages averages;
-    std::vector<MatchTotal> totals;      // finished matches, in the order they were started
+    // Finished matches and practice sessions, in the order they were started.
+    std::vector<MatchTotal> totals;
     std::optional<int64_t> lastMatchId;  // the archer's last match in the selection
 };
 

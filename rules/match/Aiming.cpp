@@ -17,11 +17,11 @@ bool SwayGrowsByItself(int32_t difficulty) {
     return difficulty == kDifficultyProfessional || difficulty == kDifficultyWorldClass;
 }
 
-int32_t ReleaseFactor(int32_t arrowLeft) {
-    if (arrowLeft < -60) return 80;
-    if (arrowLeft <= -54) return 100;
-    if (arrowLeft <= -45) return 80;
-    if (arrowLeft <= -35) return 40;
-    if (arrowLeft <= -25) return 20;
+int32_t ReleaseFactor(int32_t drawnArrowX) {
+    if (drawnArrowX < -60) return 80;
+    if (drawnArrowX <= -54) return 100;
+    if (drawnArrowX <= -45) return 80;
+    if (drawnArrowX <= -35) return 40;
+    if (drawnArrowX <= -25) return 20;
     return 0;
 }

@@ -25,4 +25,4 @@ bool SwayGrowsByItself(int32_t difficulty);
 // How well the arrow was drawn when it was let go, in percent of the ring score, from the left
 // of the drawn arrow: full draw -54 to -60 gives 100, over-drawing or nearly full 80, then 40,
 // 20 and 0 for an arrow hardly drawn.
-int32_t ReleaseFactor(int32_t arrowLeft);
+int32_t ReleaseFactor(int32_t drawnArrowX);

@@ -3,7 +3,15 @@
 #include <algorithm>
 #include <array>
 
+#include "rules/match/Geometry.h"
 #include "rules/match/Rounds.h"
+
+namespace {
+
+// A computer's performance value is its share in percent of this.
+constexpr int32_t kMaxDistanceScore = kArrowsPerDistance * kTargetRings;
+
+}  // namespace
 
 int32_t DistanceScoreFromPerformance(int64_t v) {
     const float share = static_cast<float>(static_cast<double>(v) * 0.01);
@@ -60,7 +68,10 @@ void GenerateComputerScores(MatchState& state, Random& random, int performanceIn
     for (int32_t slot = 0; slot < kCompetitorSlots; ++slot) {
         const CompetitorRecord& competitor = state.Competitors[slot];
         if (!competitor.IsComputer) continue;
-        const int64_t v = int64_t{competitor.Performance[performanceIndex]} + random.random(11) - 5;
+        const int32_t performance = state.FieldPerformance
+                                        ? (*state.FieldPerformance)[slot][performanceIndex]
+                                        : competitor.Performance[performanceIndex];
+        const int64_t v = int64_t{performance} + random.random(11) - 5;
         const int32_t score = DistanceScoreFromPerformance(v);
         const ScoreBand band = ScoreBandOf(score);
         ScoreRecord& record = state.Scores[slot];

@@ -24,8 +24,9 @@ int32_t DistanceScoreFromPerformance(int64_t v);
 ScoreBand ScoreBandOf(int32_t score);
 
 // Gives every computer slot (free slots too) its points for a finished distance from
-// Performance[performanceIndex] into `field`, replacing what was there, and adds its tens,
-// nines and misses. Slots are served in order and the draws come in the order v, tens, nines,
-// misses, the last three only for a non-zero base. An index outside 0..3 gives nothing.
+// Performance[performanceIndex] (the match's FieldPerformance when it has one) into `field`,
+// replacing what was there, and adds its tens, nines and misses. Slots are served in order and the
+// draws come in the order v, tens, nines, misses, the last three only for a non-zero base. An index
+// outside 0..3 gives nothing.
 void GenerateComputerScores(MatchState& state, Random& random, int performanceIndex,
                             int32_t ScoreRecord::*field);

@@ -4,7 +4,6 @@
 
 #include "rules/formats/GameText.h"
 #include "rules/formats/PictureError.h"
-#include "rules/match/Ends.h"
 #include "rules/match/Rounds.h"
 
 namespace {
@@ -26,8 +25,9 @@ void MatchEngine::SetTimerRunning(bool running) {
     screen_.setTimerRunning(running);
 }
 
-void MatchEngine::StartMatch(int32_t roundType, const CompetitorTable& competitors) {
-    const RoundRules* round = findRound(roundType);
+void MatchEngine::StartMatch(int32_t roundType, const CompetitorTable& competitors,
+                             const std::optional<PerformanceTable>& fieldPerformance) {
+    const std::optional<Round> round = findRound(roundType);
     if (!round) return;
     MatchState& s = state_;
     if (s.MatchUnderWay) log_->matchAbandoned();
@@ -35,21 +35,22 @@ void MatchEngine::StartMatch(int32_t roundType, const CompetitorTable& competito
     // into the new match's counters.
     s.MatchUnderWay = false;
     if (s.TimerRunning) SetTimerRunning(false);
+    if (practice_) {
+        practice_.reset();
+        screen_.hideEndClock();
+    }
 
     s.Competitors = competitors;
+    s.FieldPerformance = fieldPerformance;
     s.RoundType = roundType;
     s.Scores.fill(ScoreRecord{});
     // A short round's ends sort all six entries, so arrows of an end the last match left
     // unfinished must not linger in 4..6.
     s.EndScores.fill(0);
-    s.Distance = round->distances[0];
-    s.ArrowsLeft = ArrowsPerEnd(s.Distance) + 1;  // the first next-arrow action counts it down
-    try {
-        screen_.loadPicture(PictureSlot::Tercov, findDistance(s.Distance)->targetPicture);
-    } catch (const PictureError&) {
-        EnableNextarrow(false);
-        throw;
-    }
+    const DistanceStage& first = round->stages().front();
+    s.Distance = first.metres();
+    s.ArrowsLeft = first.arrowsPerEnd + 1;  // the first next-arrow action counts it down
+    ShowFirstTarget(first);
 
     s.DemoMode = std::all_of(s.Competitors.begin(), s.Competitors.end(),
                              [](const CompetitorRecord& c) { return c.IsComputer; });
@@ -61,7 +62,7 @@ void MatchEngine::StartMatch(int32_t roundType, const CompetitorTable& competito
         SetLabel(MatchLabel::Vzdalenost, std::to_string(s.Distance) + " m");
         SetLabel(MatchLabel::SadaCount, std::to_string(s.EndNumber));
     } else {
-        screen_.showMessage(GameTextBytes(kDemoCaption), GameTextBytes(kDemoText));
+        screen_.showMessage(GameMessage(kDemoCaption), GameMessage(kDemoText));
     }
     EnableNextarrow(true);
     ResetMarkers();
@@ -81,8 +82,12 @@ void MatchEngine::ShowShooter() {
     const CompetitorRecord& shooter = state_.Competitors[state_.CurrentCompetitor];
     SetLabel(MatchLabel::PlName, shooter.Name);
     SetLabel(MatchLabel::Club, shooter.Club);
-    SetLabel(MatchLabel::Celkem,
-             std::to_string(RoundTotal(state_.Scores[state_.CurrentCompetitor], state_.RoundType)));
+    SetLabel(MatchLabel::Celkem, ShownTotal());
+}
+
+std::string MatchEngine::ShownTotal() const {
+    if (practice_) return std::to_string(practice_->session.total());
+    return std::to_string(RoundTotal(state_.Scores[state_.CurrentCompetitor], state_.RoundType));
 }
 
 void MatchEngine::SetLabel(MatchLabel label, const std::string& text) {
@@ -111,4 +116,14 @@ void MatchEngine::MoveMarker(int32_t number, Point topLeft) {
 void MatchEngine::EnableNextarrow(bool enabled) {
     state_.NextarrowEnabled = enabled;
     screen_.setNextarrowEnabled(enabled);
+}
+
+void MatchEngine::ShowFirstTarget(const DistanceStage& stage) {
+    try {
+        screen_.loadPicture(PictureSlot::Tercov, stage.target.picture);
+    } catch (const PictureError&) {
+        // Nothing can be shot at a target that is not there.
+        EnableNextarrow(false);
+        throw;
+    }
 }

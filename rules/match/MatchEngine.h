@@ -1,16 +1,30 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "rules/match/EndClock.h"
 #include "rules/match/Markers.h"
 #include "rules/match/MatchLog.h"
 #include "rules/match/MatchScreen.h"
 #include "rules/match/MatchState.h"
+#include "rules/match/PracticeSession.h"
 #include "rules/match/Random.h"
+#include "rules/match/Rounds.h"
 
 class PictureLoads;
+
+// What the practice dialog asks for: one archer at one distance, a number of ends and, when
+// `secondsPerEnd` is not 0, a clock for every end.
+struct PracticeSetup {
+    std::string archer;  // cp1250
+    std::string club;    // cp1250; the archer's club in the history, if he has one
+    int32_t distance = 30;
+    int32_t ends = 6;
+    int32_t secondsPerEnd = 0;
+};
 
 // Windows virtual-key codes the main window passes on.
 inline constexpr int32_t kVkLeft = 37;
@@ -60,21 +74,53 @@ class MatchEngine {
     // markers at rest. `roundType` and `competitors` become the match's. An arrow still being
     // aimed from the previous match is put down. When the target picture cannot be loaded the
     // PictureError is thrown and no match is under way; a round type outside 1..4 starts none.
-    void StartMatch(int32_t roundType, const CompetitorTable& competitors);
+    // `fieldPerformance`, when given, scores the computer archers of this match instead of
+    // their own values.
+    void StartMatch(int32_t roundType, const CompetitorTable& competitors,
+                    const std::optional<PerformanceTable>& fieldPerformance = std::nullopt);
+
+    // A practice session replaces whatever is under way, as a new match does; the ends shot of
+    // a session replaced stay in the history as an unfinished session. A distance without a
+    // target or a number of ends below 1 starts nothing. Throws PictureError like StartMatch.
+    void StartPractice(const PracticeSetup& setup);
+    bool PracticeUnderWay() const { return practice_.has_value(); }
+    // Where the end clock reads the time; until set, time stands still.
+    void SetSteadyClock(SteadyClock& clock) { steadyClock_ = &clock; }
+    // The window's look at the end clock between the aiming ticks: while a modal window is open
+    // the clock stands still; time up closes the end.
+    void PracticeClockTick(bool modalWindowOpen);
 
     const MatchState& state() const { return state_; }
 
   private:
     void Release(PictureLoads& pictures);
-    void CloseEnd(Point scopePoint, PictureLoads& pictures);
+    // `scopePoint` is where the closing arrow is shown; none when the clock closed the end.
+    void CloseEnd(std::optional<Point> scopePoint, PictureLoads& pictures);
     void FinishEnd(PictureLoads& pictures);
     void ChangeDistance(PictureLoads& pictures);
     void ShowShooter();
+    // The target of a match or session about to start; a PictureError reaches the caller.
+    void ShowFirstTarget(const DistanceStage& stage);
+    // The distance being shot as the round has it; empty outside the round's distances.
+    std::optional<DistanceStage> CurrentStage() const;
+    // Arrows of an end at the distance being shot; the longest end outside the round.
+    int32_t ArrowsPerEnd() const;
+    std::string ShownTotal() const;
+
+    // Practice: the end clock, an end closed by the clock, the session's end.
+    void StartEndClock();
+    bool EndClockExpired();
+    void ShowEndClock(int64_t nowMs);
+    void ExpireEnd(PictureLoads& pictures);
+    void ClosePracticeEnd();
+    void FinishPracticeIfDone();
 
     // The history: the aim is followed from the next-arrow action to the release.
     void BeginAimRecord();
     void RecordArrow(int32_t score, int32_t factor);
-    void RecordDistance(int32_t distance);
+    // The distance just finished, from the ranking made at its end.
+    void RecordDistance(const DistanceStage& finished);
+    void RecordUnshotArrow();
 
     void PlaceMarker(int32_t number, Point scopePoint);
     void ResetMarkers();
@@ -97,4 +143,18 @@ class MatchEngine {
     std::vector<Point> aimPath_;
     std::vector<int32_t> aimDraw_;
     ScoreTable scoresAtDistanceStart_{};
+
+    struct PracticeRun {
+        PracticeSetup setup;
+        PracticeSession session;
+        EndClock clock;
+        int32_t shownSeconds = -1;
+        ClockLight shownLight = ClockLight::Green;
+    };
+    std::optional<PracticeRun> practice_;
+    class StillClock final : public SteadyClock {
+      public:
+        int64_t nowMs() override { return 0; }
+    } stillClock_;
+    SteadyClock* steadyClock_ = &stillClock_;
 };

@@ -7,6 +7,13 @@
 
 void MatchEngine::Timer1Timer() {
     MatchState& s = state_;
+    // Time up: the arrow on the bow is lost, whatever the keys say.
+    if (EndClockExpired()) {
+        PictureLoads pictures(screen_);
+        ExpireEnd(pictures);
+        pictures.throwFirstFailure();
+        return;
+    }
     if (SwayGrowsByItself(s.Difficulty)) ++s.Unsteadiness;
     const int32_t amp = s.Unsteadiness / SwayDivisor(s.Difficulty);
     Point sight = s.Sight;
@@ -55,18 +62,21 @@ void MatchEngine::Release(PictureLoads& pictures) {
     int32_t y = s.Sight.y + kSightAimOffset;
     const int32_t factor = ReleaseFactor(s.ArrowLeft);
     EnableNextarrow(true);
+    const Point hit{x, y};
     const int32_t score = ScoreHit(factor, s.Distance, x, y);
     RecordArrow(score, factor);
+    if (practice_) practice_->session.addArrow({.score = score, .hit = hit});
     const int32_t arrow = s.ArrowsLeft;
     // An arrow outside an end (1..6) has no entry to take its score; it only hides and stops.
     if (arrow >= 1 && arrow <= kMarkerCount) s.EndScores[static_cast<std::size_t>(arrow)] = score;
     if (arrow == 1) {
-        CloseEnd({x, y}, pictures);
+        CloseEnd(Point{x, y}, pictures);
     } else {
         PlaceMarker(arrow, {x, y});
     }
     MoveDrawnArrow(kArrowReleased);
     SetTimerRunning(false);
+    FinishPracticeIfDone();
 }
 
 void MatchEngine::FormKeyDown(int32_t virtualKey) {

@@ -1,8 +1,4 @@
-#include <algorithm>
-#include <numeric>
-
 #include "rules/match/Aiming.h"
-#include "rules/match/Ends.h"
 #include "rules/match/MatchEngine.h"
 #include "rules/match/Ranking.h"
 #include "rules/match/Rounds.h"
@@ -27,12 +23,12 @@ void MatchEngine::BeginAimRecord() {
 void MatchEngine::RecordArrow(int32_t score, int32_t factor) {
     const MatchState& s = state_;
     aimRecording_ = false;
-    const int32_t arrowsPerEnd = ArrowsPerEnd(s.Distance);
+    const int32_t arrowsPerEnd = ArrowsPerEnd();
     if (s.ArrowsLeft < 1 || s.ArrowsLeft > arrowsPerEnd) return;
     const CompetitorRecord& shooter = s.Competitors[static_cast<std::size_t>(s.CurrentCompetitor)];
     LoggedArrow arrow{
-        .archer = shooter.Name,
-        .club = shooter.Club,
+        .archer = Cp1250Text{shooter.Name},
+        .club = Cp1250Text{shooter.Club},
         .distance = s.Distance,
         .endNo = s.EndNumber,
         .arrowNo = arrowsPerEnd - s.ArrowsLeft + 1,
@@ -48,31 +44,38 @@ void MatchEngine::RecordArrow(int32_t score, int32_t factor) {
     log_->arrowShot(std::move(arrow));
 }
 
-void MatchEngine::RecordDistance(int32_t distance) {
+void MatchEngine::RecordUnshotArrow() {
     const MatchState& s = state_;
-    int32_t ScoreRecord::*field = DistanceScoreField(distance);
-    // The order of the results listing: a stable sort, free slots passed over in the numbering.
-    std::array<std::size_t, kCompetitorSlots> order{};
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        return RanksBefore(s.Scores[a], s.Scores[b], s.RoundType);
-    });
+    const int32_t arrowsPerEnd = ArrowsPerEnd();
+    const CompetitorRecord& shooter = s.Competitors[static_cast<std::size_t>(s.CurrentCompetitor)];
+    log_->arrowShot({.archer = Cp1250Text{shooter.Name},
+                     .club = Cp1250Text{shooter.Club},
+                     .distance = s.Distance,
+                     .endNo = s.EndNumber,
+                     .arrowNo = arrowsPerEnd - s.ArrowsLeft + 1,
+                     .shot = false});
+}
+
+void MatchEngine::RecordDistance(const DistanceStage& finished) {
+    const MatchState& s = state_;
     std::vector<LoggedResult> results;
     int32_t rank = 0;
-    for (std::size_t slot : order) {
-        const CompetitorRecord& competitor = s.Competitors[slot];
+    for (std::size_t entry = 0; entry < s.RankedCompetitors.size(); ++entry) {
+        const CompetitorRecord& competitor = s.RankedCompetitors[entry];
+        // Free slots are ranked but not listed, and take no place.
         if (competitor.isFree()) continue;
-        const ScoreRecord& now = s.Scores[slot];
-        const ScoreRecord& before = scoresAtDistanceStart_[slot];
-        results.push_back({.archer = competitor.Name,
-                           .club = competitor.Club,
+        const ScoreRecord& now = s.RankedScores[entry];
+        const ScoreRecord& before =
+            scoresAtDistanceStart_[static_cast<std::size_t>(s.RankedSlots[entry])];
+        results.push_back({.archer = Cp1250Text{competitor.Name},
+                           .club = Cp1250Text{competitor.Club},
                            .human = !competitor.IsComputer,
-                           .score = field ? now.*field : 0,
-                           .hits = kArrowsPerDistance - (now.Misses - before.Misses),
+                           .score = now.*finished.scoreField,
+                           .hits = finished.arrows() - (now.Misses - before.Misses),
                            .tens = now.Tens - before.Tens,
                            .nines = now.Nines - before.Nines,
                            .rank = ++rank});
     }
     scoresAtDistanceStart_ = s.Scores;
-    log_->distanceEnded(distance, results);
+    log_->distanceEnded(finished.metres(), results);
 }

@@ -1,9 +1,9 @@
 #include "rules/match/Aiming.h"
 #include "rules/match/ComputerScores.h"
-#include "rules/match/DistanceChanges.h"
 #include "rules/match/Ends.h"
 #include "rules/match/MatchEngine.h"
 #include "rules/match/PictureLoads.h"
+#include "rules/match/Ranking.h"
 #include "rules/match/Rounds.h"
 
 void MatchEngine::NextarrowClick() {
@@ -11,6 +11,12 @@ void MatchEngine::NextarrowClick() {
     // Outside a match the counters have no end to count down.
     if (!s.MatchUnderWay) return;
     PictureLoads pictures(screen_);
+    // Time ran out since the last look at the clock: that closes the end, not this action.
+    if (EndClockExpired()) {
+        ExpireEnd(pictures);
+        pictures.throwFirstFailure();
+        return;
+    }
     EnableNextarrow(false);
     SetLabel(MatchLabel::Vzdalenost, std::to_string(s.Distance) + " m");
     --s.ArrowsLeft;
@@ -23,10 +29,12 @@ void MatchEngine::NextarrowClick() {
     MoveSight(sight);
     MoveDrawnArrow(kArrowNocked);
     if (!s.DemoMode) BeginAimRecord();
+    if (practice_) StartEndClock();
     if (s.DemoMode) {
         // Nobody shoots: the action closes the whole distance at once.
         s.ArrowsLeft = 0;
-        s.EndNumber = ArrowsPerEnd(s.Distance) == 3 ? 13 : 7;
+        if (const std::optional<DistanceStage> stage = CurrentStage())
+            s.EndNumber = stage->closingEndNumber();
     }
     if (s.ArrowsLeft == 0) FinishEnd(pictures);
     SetLabel(MatchLabel::SadaCount, std::to_string(s.EndNumber));
@@ -41,43 +49,53 @@ void MatchEngine::FinishEnd(PictureLoads& pictures) {
         ShowShooter();
         SetLabel(MatchLabel::Sipylabel, "");
     }
-    s.ArrowsLeft = ArrowsPerEnd(s.Distance);
+    s.ArrowsLeft = ArrowsPerEnd();
     pictures.load(PictureSlot::Nextarrow, "nextar.bmp");
     ResetMarkers();
     s.EndScores.fill(0);
-    ChangeDistance(pictures);
+    // A practice session is one distance; it ends when its last end closes.
+    if (!practice_) ChangeDistance(pictures);
 }
 
 void MatchEngine::ChangeDistance(PictureLoads& pictures) {
     MatchState& s = state_;
-    const DistanceChange* change = FindDistanceChange(s.EndNumber, s.Distance, s.RoundType);
-    if (!change) return;
-    s.Distance = change->newDistance;
-    if (change->newDistance != 0) {
-        pictures.load(PictureSlot::Tercov, findDistance(change->newDistance)->targetPicture);
-        s.ArrowsLeft = change->newArrowsLeft;
+    const std::optional<Round> round = MatchRound(s);
+    const std::optional<DistanceStage> finished = CurrentStage();
+    if (!round || !finished || s.EndNumber != finished->closingEndNumber()) return;
+    const std::optional<DistanceStage> next = round->stageAfter(finished->metres());
+    if (next) {
+        s.Distance = next->metres();
+        pictures.load(PictureSlot::Tercov, next->target.picture);
+        s.ArrowsLeft = next->arrowsPerEnd;
         s.EndNumber = 1;
     } else {
         // The results window shown now sees Distance 0; nothing more is shot in this match.
+        // ArrowsLeft stays as the last end left it.
+        s.Distance = 0;
         s.MatchUnderWay = false;
     }
-    GenerateComputerScores(s, random_, change->performanceIndex, change->field);
-    RecordDistance(change->distance);
-    if (change->newDistance == 0) log_->matchFinished();
+    GenerateComputerScores(s, random_, finished->performanceIndex, finished->scoreField);
+    // The one ranking of this distance: the history records it, the results window lists it
+    // and the records are checked against it.
+    RankCompetitors(s);
+    RecordDistance(*finished);
+    if (!next) log_->matchFinished();
     SetTimerRunning(false);
     screen_.showResults();
 }
 
-void MatchEngine::CloseEnd(Point scopePoint, PictureLoads& pictures) {
+void MatchEngine::CloseEnd(std::optional<Point> scopePoint, PictureLoads& pictures) {
     MatchState& s = state_;
     pictures.load(PictureSlot::Nextarrow, "nextsa.bmp");
-    PlaceMarker(1, scopePoint);
+    if (scopePoint) PlaceMarker(1, *scopePoint);
     SortEndScores(s.EndScores);
-    SetLabel(MatchLabel::Sipylabel, EndScoresText(s.EndScores, s.Distance));
+    const std::optional<DistanceStage> stage = CurrentStage();
+    const int32_t arrows = ArrowsPerEnd();
+    SetLabel(MatchLabel::Sipylabel, EndScoresText(s.EndScores, arrows));
 
     ScoreRecord& record = s.Scores[static_cast<std::size_t>(s.CurrentCompetitor)];
     int32_t sum = 0;
-    for (int32_t i = 1; i <= ArrowsSummed(s.Distance); ++i) {
+    for (int32_t i = 1; i <= arrows; ++i) {
         const int32_t score = s.EndScores[static_cast<std::size_t>(i)];
         sum += score;
         if (score == 10) ++record.Tens;
@@ -85,8 +103,9 @@ void MatchEngine::CloseEnd(Point scopePoint, PictureLoads& pictures) {
         if (score == 0) ++record.Misses;
     }
     SetLabel(MatchLabel::SoucetSada, std::to_string(sum));
-    if (int32_t ScoreRecord::*field = DistanceScoreField(s.Distance)) record.*field += sum;
-    SetLabel(MatchLabel::Celkem, std::to_string(RoundTotal(record, s.RoundType)));
+    if (stage) record.*stage->scoreField += sum;
+    if (practice_) ClosePracticeEnd();
+    SetLabel(MatchLabel::Celkem, ShownTotal());
     log_->endClosed();
 }
 
@@ -97,6 +116,18 @@ void MatchEngine::ResultsClosed() {
         SetTimerRunning(true);
     } else {
         EnableNextarrow(false);
-        s.Distance = 30;
+        s.Distance = kDistanceOutsideMatch;
     }
+}
+
+std::optional<DistanceStage> MatchEngine::CurrentStage() const {
+    const std::optional<Round> round = practice_
+                                           ? PracticeRound(state_.Distance, practice_->setup.ends)
+                                           : findRound(state_.RoundType);
+    return round ? round->stageAt(state_.Distance) : std::nullopt;
+}
+
+int32_t MatchEngine::ArrowsPerEnd() const {
+    const std::optional<DistanceStage> stage = CurrentStage();
+    return stage ? stage->arrowsPerEnd : kMaxArrowsPerEnd;
 }

@@ -4,11 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "rules/formats/EncodedText.h"
 #include "rules/match/Geometry.h"
 
 // What a match tells its history, in the order it happens. Names and clubs are cp1250, as the
-// match holds them. A log keeps what it is told in memory and decides itself when to store it;
-// no call may keep the match waiting.
+// match holds them; the log converts them for the history. A log keeps what it is told in memory
+// and decides itself when to store it; no call may keep the match waiting.
 
 struct LoggedMatch {
     int32_t roundType = 0;
@@ -16,11 +17,14 @@ struct LoggedMatch {
     int32_t sight = 0;  // 0 the built-in sight, 1..3 "z1.ico" .. "z3.ico", 4 one of the player's
     int32_t competitors = 0;
     bool demo = false;
+    // A practice session: no round type, one archer, one distance.
+    bool practice = false;
+    int32_t practiceDistance = 0;
 };
 
 struct LoggedArrow {
-    std::string archer;
-    std::string club;
+    Cp1250Text archer;
+    Cp1250Text club;
     int32_t distance = 0;
     int32_t endNo = 0;
     int32_t arrowNo = 0;  // 1 = first shot of the end
@@ -31,11 +35,13 @@ struct LoggedArrow {
     // One entry where the next-arrow action put sight and arrow, then one after every tick.
     std::vector<Point> path;
     std::vector<int32_t> draw;
+    // False for an arrow the end clock took before it was shot: score 0, no hit, no aim.
+    bool shot = true;
 };
 
 struct LoggedResult {
-    std::string archer;
-    std::string club;
+    Cp1250Text archer;
+    Cp1250Text club;
     bool human = false;
     int32_t score = 0;  // at the distance just ended
     int32_t hits = 0;

@@ -3,7 +3,10 @@
 #include <cstdint>
 #include <string>
 
+#include "rules/match/EndClock.h"
+#include "rules/formats/EncodedText.h"
 #include "rules/match/Geometry.h"
+#include "rules/match/PracticeSession.h"
 
 // The labels of the main window that the match fills.
 enum class MatchLabel { PlName, Club, Vzdalenost, Celkem, SoucetSada, Sipylabel, SadaCount };
@@ -12,7 +15,8 @@ enum class MatchLabel { PlName, Club, Vzdalenost, Celkem, SoucetSada, Sipylabel,
 enum class PictureSlot { Tercov, Nextarrow };
 
 // How the match engine reaches the screen. The main window implements it with widgets; tests
-// record the calls. Texts are cp1250 bytes, file names are bare names in the game folder.
+// record the calls. Labels are cp1250 bytes, as the match state holds them; messages are the
+// game's own texts in UTF-8; file names are bare names in the game folder.
 class MatchScreen {
   public:
     virtual ~MatchScreen() = default;
@@ -31,7 +35,14 @@ class MatchScreen {
 
     // Shows the results window modally and returns when it has been closed.
     virtual void showResults() = 0;
-    virtual void showMessage(const std::string& caption, const std::string& text) = 0;
+    virtual void showMessage(const Utf8Text& caption, const Utf8Text& text) = 0;
+
+    // The end clock of a timed practice beside the board: the seconds left and the light.
+    virtual void showEndClock(int32_t secondsLeft, ClockLight light) = 0;
+    virtual void hideEndClock() = 0;
+    // Shows the summary of a practice session modally; true when the player asks for another
+    // session with the same settings.
+    virtual bool showPracticeSummary(const PracticeSession& session) = 0;
 };
 
 // The clicker's tick at full draw: starts playing and returns at once. A missing sound device

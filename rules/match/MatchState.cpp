@@ -1,18 +1,12 @@
 #include "rules/match/MatchState.h"
 
-uint32_t RoundTotal(const ScoreRecord& s, int32_t roundType) {
-    auto u = [](int32_t v) { return static_cast<uint32_t>(v); };
-    switch (roundType) {
-        case 1:
-        case 2:
-            return u(s.Score30) + u(s.Score50);
-        case 3:
-            return u(s.Score30) + u(s.Score50) + u(s.Score70) + u(s.Score90);
-        case 4:
-            return u(s.Score30) + u(s.Score50) + u(s.Score60) + u(s.Score70);
-        default:
-            return 0;
-    }
+std::optional<Round> MatchRound(const MatchState& state) {
+    return findRound(state.RoundType);
+}
+
+uint32_t RoundTotal(const ScoreRecord& score, int32_t roundType) {
+    const std::optional<Round> round = findRound(roundType);
+    return round ? round->total(score) : 0;
 }
 
 bool FindNextHuman(const CompetitorTable& competitors, int32_t& slot) {

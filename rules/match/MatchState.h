@@ -2,23 +2,12 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "rules/competitors/CompetitorRecord.h"
 #include "rules/match/Geometry.h"
-
-struct ScoreRecord {
-    int32_t Tens = 0;
-    int32_t Nines = 0;
-    int32_t Misses = 0;
-    int32_t Score30 = 0;
-    int32_t Score50 = 0;
-    int32_t Score60 = 0;
-    int32_t Score70 = 0;
-    int32_t Score90 = 0;
-    friend bool operator==(const ScoreRecord&, const ScoreRecord&) = default;
-};
-
-using ScoreTable = std::array<ScoreRecord, kCompetitorSlots>;
+#include "rules/match/Rounds.h"
+#include "rules/match/ScoreRecord.h"
 
 // Difficulty levels, numbered as the configuration file keeps them (not in order of hardness).
 inline constexpr int32_t kDifficultyAmateur = 0;
@@ -26,19 +15,29 @@ inline constexpr int32_t kDifficultyProfessional = 1;  // the default
 inline constexpr int32_t kDifficultyWorldClass = 2;
 inline constexpr int32_t kDifficultyBeginner = 3;
 
+using EndScoreTable = std::array<int32_t, kMaxArrowsPerEnd + 1>;  // entry 0 is never used
+
 // Everything of the match being shot, owned by the main window. Slot i of Scores belongs to
 // slot i of Competitors.
+// Performance values by slot, in the order of CompetitorRecord::Performance.
+using PerformanceTable = std::array<std::array<int32_t, 4>, kCompetitorSlots>;
+
 struct MatchState {
     CompetitorTable Competitors{};
+    // The computer archers' values for this match when the field follows the player's level;
+    // the table above keeps the list's own.
+    std::optional<PerformanceTable> FieldPerformance;
     CompetitorTable RankedCompetitors{};
     CompetitorRecord SpareCompetitor{.IsComputer = false};
     ScoreTable Scores{};
     ScoreTable RankedScores{};
+    // The slot of Competitors and Scores each entry of the ranking was taken from.
+    std::array<int32_t, kCompetitorSlots> RankedSlots{};
     ScoreRecord SpareScore{};
 
-    int32_t RoundType = 0;  // 0 before the first set-up; see RoundRules
+    int32_t RoundType = 0;  // 0 before the first set-up; see Round
     int32_t Difficulty = kDifficultyProfessional;
-    int32_t Distance = 30;  // metres; 0 once the last distance has been scored
+    int32_t Distance = kDistanceOutsideMatch;  // metres; 0 once the last distance is scored
     bool DemoMode = false;
     // The sight picture: 0 the built-in one, 1..3 "z1.ico" .. "z3.ico", 4 one of the player's.
     int32_t SightPicture = 0;
@@ -46,7 +45,7 @@ struct MatchState {
     // Counters of the shooting.
     int32_t ArrowsLeft = 0;  // number of the arrow being shot, 0 = end complete
     int32_t EndNumber = 0;
-    std::array<int32_t, 7> EndScores{};  // entries 1..6
+    EndScoreTable EndScores{};  // entries 1..6
     int32_t CurrentCompetitor = 0;
     int32_t Unsteadiness = 0;
     bool KeyLeft = false;
@@ -68,6 +67,10 @@ struct MatchState {
     bool NextarrowEnabled = false;
     bool MatchUnderWay = false;  // from a completed set-up until the last distance is scored
 };
+
+// The round the state is shot in; empty before the first set-up. Everything that needs the
+// shape of the match being shot asks here.
+std::optional<Round> MatchRound(const MatchState& state);
 
 // The match total of one competitor for a round type; 0 for an unknown round type.
 uint32_t RoundTotal(const ScoreRecord& score, int32_t roundType);

@@ -24,13 +24,13 @@ void NewMatchSetup::run() {
     if (timerWasRunning) hooks_.setTimerRunning(false);
 
     const std::optional<int32_t> roundType = prompts_.askRoundType();
-    const RoundRules* round = roundType ? findRound(*roundType) : nullptr;
-    if (round != nullptr) {
+    const std::optional<Round> round = roundType ? findRound(*roundType) : std::nullopt;
+    if (round) {
         // A missing or foreign file leaves the table as the match has it.
         CompetitorTable table = state_.Competitors;
         LoadCompetitors(files_, round->competitorFile, table);
         if (editField(table)) {
-            hooks_.startMatch(round->roundType, table);
+            hooks_.startMatch(round->type, table);
             return;
         }
     }
@@ -71,7 +71,7 @@ void NewMatchSetup::add(CompetitorTable& table) {
     auto slot = std::find_if(table.begin(), table.end(),
                              [](const CompetitorRecord& c) { return c.isFree(); });
     if (slot == table.end()) {
-        prompts_.showMessage(GameTextBytes(kFullCaption), GameTextBytes(kFullText));
+        prompts_.showMessage(GameMessage(kFullCaption), GameMessage(kFullText));
         return;
     }
     *slot = spare;
@@ -83,9 +83,8 @@ void NewMatchSetup::add(CompetitorTable& table) {
 void NewMatchSetup::remove(CompetitorTable& table) {
     const std::optional<std::string> line = prompts_.takeSelectedLine();
     if (!line) return;
-    // FindCompetitor answers 0 for a name it does not know; that slot is not the line's.
-    CompetitorRecord& slot = table[FindCompetitor(table, *line)];
-    if (slot.Name == *line) ClearCompetitor(slot);
+    if (const std::optional<int32_t> slot = FindCompetitor(table, *line))
+        ClearCompetitor(table[*slot]);
 }
 
 void NewMatchSetup::edit(CompetitorTable& table, int32_t slot) {

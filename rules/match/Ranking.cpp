@@ -1,5 +1,7 @@
 #include "rules/match/Ranking.h"
 
+#include <utility>
+
 bool RanksBefore(const ScoreRecord& a, const ScoreRecord& b, int32_t roundType) {
     auto u = [](int32_t v) { return static_cast<uint32_t>(v); };
     const uint32_t totalA = RoundTotal(a, roundType);
@@ -15,6 +17,8 @@ void RankCompetitors(MatchState& state) {
     state.RankedScores = state.Scores;
     auto& names = state.RankedCompetitors;
     auto& scores = state.RankedScores;
+    auto& slots = state.RankedSlots;
+    for (std::size_t i = 0; i < slots.size(); ++i) slots[i] = static_cast<int32_t>(i);
     // Passes of adjacent exchanges until one pass changes nothing; only a strictly better
     // entry moves up, which keeps equal entries in slot order.
     bool exchanged = true;
@@ -28,6 +32,7 @@ void RankCompetitors(MatchState& state) {
             state.SpareScore = scores[j - 1];
             scores[j - 1] = scores[j];
             scores[j] = state.SpareScore;
+            std::swap(slots[j - 1], slots[j]);
             exchanged = true;
         }
     }

@@ -9,6 +9,7 @@
 bool RanksBefore(const ScoreRecord& a, const ScoreRecord& b, int32_t roundType);
 
 // Copies all 150 slots, free ones included, into RankedCompetitors and RankedScores and sorts
-// them stably into ranking order. Exchanges go through SpareCompetitor and SpareScore, so after
-// a sort with exchanges these hold the record that the last exchange moved one place down.
+// them stably into ranking order; RankedSlots says which slot each entry came from. Exchanges
+// go through SpareCompetitor and SpareScore, so after a sort with exchanges these hold the
+// record that the last exchange moved one place down.
 void RankCompetitors(MatchState& state);

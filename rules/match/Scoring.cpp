@@ -36,11 +36,11 @@ int32_t ScoreHit(int32_t factor, int32_t distance, int32_t& x, int32_t& y) {
     // 64 bits throughout: the hit point is any int, and its square must not overflow.
     const int64_t dx = int64_t{x} - kTargetCentre.x;
     const int64_t dy = int64_t{y} - kTargetCentre.y;
-    const DistanceRules* rules = findDistance(distance);
-    const int64_t width = rules ? rules->ringWidth : 1;
+    const std::optional<TargetFace> face = findTargetFace(distance);
+    const int64_t width = face ? face->ringWidth : 1;
 
     int64_t base = 0;
-    if (rules) {
+    if (face) {
         const uint64_t d =
             IntegerSquareRoot(static_cast<uint64_t>(dx * dx) + static_cast<uint64_t>(dy * dy));
         const uint64_t rings = d / static_cast<uint64_t>(width);

@@ -8,6 +8,6 @@ uint64_t IntegerSquareRoot(uint64_t n);
 // Scores an arrow that hit the target picture at (x, y) at `distance` metres, released with the
 // release `factor` (0 to 100; anything beyond is taken as the nearer bound). Returns 0 to 10 and
 // replaces (x, y) by the point of the scope view where the hit is shown, kept inside the scope.
-// A distance that has no target picture of its own (anything but 90, 70, 60, 50 and 30) has no
-// rings to hit, so every arrow there misses.
+// A distance that has no target picture of its own (see kTargetFaces) has no rings to hit, so
+// every arrow there misses.
 int32_t ScoreHit(int32_t factor, int32_t distance, int32_t& x, int32_t& y);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "rules/competitors/CompetitorRecord.h"
+#include "rules/formats/EncodedText.h"
 
 // Commands the competitor list dialog closes with.
 inline constexpr int32_t kListStart = 0;
@@ -46,5 +47,5 @@ class SetupPrompts {
     // (never the kind) into `spare` and returns true.
     virtual bool askCompetitor(CompetitorRecord& spare) = 0;
 
-    virtual void showMessage(const std::string& caption, const std::string& text) = 0;
+    virtual void showMessage(const Utf8Text& caption, const Utf8Text& text) = 0;
 };

@@ -1,13 +1,10 @@
 #include "rules/results/Listing.h"
 
-#include "rules/formats/GameText.h"
-#include "rules/match/Rounds.h"
-
 namespace {
 
-bool menRound(int32_t roundType) {
-    return roundType == 1 || roundType == 3;
-}
+// Each head or number of the listing takes this many columns.
+constexpr std::size_t kColumnWidth = 5;
+constexpr std::size_t kNameStop = 36;
 
 // Appends the text and brings the line to `stop` bytes: blanks up to the stop, or the cut
 // there when the text ran past it.
@@ -28,34 +25,28 @@ int32_t hits(int32_t arrows, int32_t misses) {
 
 }  // namespace
 
-std::string ListingHeader(int32_t roundType) {
-    // The heads at columns 37, 42, 47, 52, 57, 62, 67 and 72; a translation keeps the columns.
-    return GameTextBytes(
-        menRound(roundType)
-            ? QT_TRANSLATE_NOOP("GameText",
-                                "Poř. Příjmení, jméno                90   70   50   "
-                                "30   H.   10   9    Celkem")
-            : QT_TRANSLATE_NOOP("GameText",
-                                "Poř. Příjmení, jméno                70   60   50   "
-                                "30   H.   10   9    Celkem"));
+std::string ListingHeader(const Round& round) {
+    // The name's head, then each head at the column of its field.
+    std::string header = GameTextBytes(kListingNameHead);
+    header.resize(kNameStop, ' ');
+    for (const DistanceStage& stage : FullRound(round.division).stages()) {
+        addNumber(header, stage.metres(), header.size() + kColumnWidth);
+    }
+    return header + GameTextBytes(kListingTotalsHead);
 }
 
 std::string ListingLine(int32_t rank, const CompetitorRecord& competitor, const ScoreRecord& score,
-                        int32_t roundType) {
-    const RoundRules* round = findRound(roundType);
-    const int32_t arrows = round ? round->arrows : 72;
-    const bool men = menRound(roundType);
+                        const Round& round) {
     std::string line;
     line.reserve(kListingLineLength);
     addField(line, std::to_string(rank) + ".", 5);
-    addField(line, competitor.Name, 36);
-    addNumber(line, men ? score.Score90 : score.Score70, 41);
-    addNumber(line, men ? score.Score70 : score.Score60, 46);
-    addNumber(line, score.Score50, 51);
-    addNumber(line, score.Score30, 56);
-    addNumber(line, hits(arrows, score.Misses), 61);
-    addNumber(line, score.Tens, 66);
-    addNumber(line, score.Nines, 71);
-    addNumber(line, static_cast<int32_t>(RoundTotal(score, roundType)), 76);
+    addField(line, competitor.Name, kNameStop);
+    for (const DistanceStage& stage : FullRound(round.division).stages()) {
+        addNumber(line, score.*stage.scoreField, line.size() + kColumnWidth);
+    }
+    for (int32_t value : {hits(round.arrows(), score.Misses), score.Tens, score.Nines,
+                          static_cast<int32_t>(round.total(score))}) {
+        addNumber(line, value, line.size() + kColumnWidth);
+    }
     return line;
 }

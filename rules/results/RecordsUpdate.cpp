@@ -1,6 +1,5 @@
 #include "rules/results/RecordsUpdate.h"
 
-#include <array>
 #include <optional>
 
 #include "rules/formats/GameText.h"
@@ -31,28 +30,29 @@ std::string distanceCongratulation(int32_t metres) {
 
 }  // namespace
 
+std::size_t FirstRecordOf(Division division) {
+    if (division == Division::Men) return 0;
+    return FullRound(Division::Men).stages().size() + 1;
+}
+
 void UpdateRecords(const MatchState& state, RecordTable& records, FileStore& files,
                    const Congratulate& congratulate) {
-    if (ReadRecords(files, kRecordsFile, records) != 0) ClearRecords(records);
-    const RoundRules* round = findRound(state.RoundType);
+    if (ReadRecords(files, kRecordsFile, records) != FileResult::Done) ClearRecords(records);
+    const std::optional<Round> round = MatchRound(state);
     const auto player = findPlayer(state);
     if (round && player) {
         const CompetitorRecord& who = state.RankedCompetitors[*player];
         const ScoreRecord& s = state.RankedScores[*player];
-        auto u = [](int32_t v) { return static_cast<uint32_t>(v); };
-        const std::size_t first = round->men ? kMenRecords : kWomenRecords;
-        const std::array<int32_t, 4> metres =
-            round->men ? std::array{90, 70, 50, 30} : std::array{70, 60, 50, 30};
-        const std::array<uint32_t, 4> scores =
-            round->men ? std::array{u(s.Score90), u(s.Score70), u(s.Score50), u(s.Score30)}
-                       : std::array{u(s.Score70), u(s.Score60), u(s.Score50), u(s.Score30)};
-        for (std::size_t i = 0; i < metres.size(); ++i) {
-            if (beat(records[first + i], who, scores[i])) {
-                congratulate(distanceCongratulation(metres[i]));
+        // A division's distance records are shared by its rounds; the order is the full round's.
+        const Round& full = FullRound(round->division);
+        std::size_t index = FirstRecordOf(round->division);
+        for (const DistanceStage& stage : full.stages()) {
+            if (beat(records[index++], who, static_cast<uint32_t>(s.*stage.scoreField))) {
+                congratulate(distanceCongratulation(stage.metres()));
             }
         }
-        if (round->full && state.Distance == 0 &&
-            beat(records[first + 4], who, RoundTotal(s, state.RoundType))) {
+        if (IsFullRound(*round) && state.Distance == 0 &&
+            beat(records[index], who, round->total(s))) {
             congratulate(GameTextBytes(QT_TRANSLATE_NOOP("GameText", "Máte nejvyšší výsledek !")));
         }
     }

@@ -14,27 +14,27 @@ std::string EncodeRecords(const RecordTable& table) {
     return bytes;
 }
 
-int DecodeRecords(std::string_view bytes, RecordTable& table) {
+FileResult DecodeRecords(std::string_view bytes, RecordTable& table) {
     std::size_t at = 0;
     for (RecordEntry& entry : table) {
-        if (bytes.size() < at + kNameLength) return 1;
+        if (bytes.size() < at + kNameLength) return FileResult::Failed;
         entry.Name = readTextField(bytes, at, kNameLength);
         at += kNameLength;
-        if (bytes.size() < at + 4) return 1;
+        if (bytes.size() < at + 4) return FileResult::Failed;
         entry.Score = readUInt32LE(bytes, at);
         at += 4;
     }
-    return 0;
+    return FileResult::Done;
 }
 
-int ReadRecords(FileStore& files, const std::string& path, RecordTable& table) {
+FileResult ReadRecords(FileStore& files, const std::string& path, RecordTable& table) {
     auto bytes = files.read(path, kRecordsFileSize);
-    if (!bytes) return 1;
+    if (!bytes) return FileResult::Failed;
     return DecodeRecords(*bytes, table);
 }
 
-int WriteRecords(FileStore& files, const std::string& path, const RecordTable& table) {
-    return files.write(path, EncodeRecords(table)) ? 0 : 1;
+FileResult WriteRecords(FileStore& files, const std::string& path, const RecordTable& table) {
+    return files.write(path, EncodeRecords(table)) ? FileResult::Done : FileResult::Failed;
 }
 
 void ClearRecords(RecordTable& table) {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-class FileStore;
+#include "rules/formats/FileStore.h"
 
 // One best result: who set it (cp1250, at most 30 characters) and the score. An unset record
 // has an empty name and 0.
@@ -26,11 +26,11 @@ inline constexpr std::size_t kRecordsFileSize = 10 * kRecordEntrySize;
 std::string EncodeRecords(const RecordTable& table);
 // Takes the fields the bytes hold whole, entry by entry; a field cut off by the end of the bytes
 // and everything after it keep their previous contents. Bytes past the tenth entry are ignored.
-// 0 when the tenth score was there, 1 otherwise.
-int DecodeRecords(std::string_view bytes, RecordTable& table);
+// Done only when the tenth score was there.
+FileResult DecodeRecords(std::string_view bytes, RecordTable& table);
 
-// 0 on success, 1 on failure. A file that cannot be read leaves the table untouched; a short
-// one leaves in it whatever it held before it ended.
-int ReadRecords(FileStore& files, const std::string& path, RecordTable& table);
-int WriteRecords(FileStore& files, const std::string& path, const RecordTable& table);
+// A file that cannot be read leaves the table untouched; a short one leaves in it whatever it
+// held before it ended, and is Failed.
+FileResult ReadRecords(FileStore& files, const std::string& path, RecordTable& table);
+FileResult WriteRecords(FileStore& files, const std::string& path, const RecordTable& table);
 void ClearRecords(RecordTable& table);

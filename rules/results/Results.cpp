@@ -4,18 +4,22 @@
 #include "rules/results/Listing.h"
 #include "rules/results/RecordsText.h"
 
-void RebuildResults(MatchState& state, RecordTable& records, FileStore& files, ResultsPage& page) {
+void RebuildResults(const MatchState& state, RecordTable& records, FileStore& files,
+                    ResultsPage& page) {
     page.clear();
-    page.appendLine(ListingHeader(state.RoundType));
-    page.appendLine(" ");
-    RankCompetitors(state);
+    const std::optional<Round> round = MatchRound(state);
+    if (round) {
+        page.appendLine(ListingHeader(*round));
+        page.appendLine(" ");
+    }
     UpdateRecords(state, records, files,
                   [&page](const std::string& text) { page.congratulate(text); });
+    if (!round) return;
     int32_t rank = 1;
     for (std::size_t i = 0; i < state.RankedCompetitors.size(); ++i) {
         if (state.RankedCompetitors[i].isFree()) continue;
-        page.appendLine(ListingLine(rank++, state.RankedCompetitors[i], state.RankedScores[i],
-                                    state.RoundType));
+        page.appendLine(
+            ListingLine(rank++, state.RankedCompetitors[i], state.RankedScores[i], *round));
     }
 }
 

@@ -19,10 +19,11 @@ class ResultsPage {
     virtual void congratulate(const std::string& text) = 0;
 };
 
-// The results view: the header and a line holding one blank, then the ranking, the records
-// update with its congratulations, and one line per named competitor with consecutive rank
-// numbers.
-void RebuildResults(MatchState& state, RecordTable& records, FileStore& files, ResultsPage& page);
+// The results view of the ranking made when the distance ended (RankCompetitors): the header
+// and a line holding one blank, the records update with its congratulations, and one line per
+// named competitor with consecutive rank numbers. Before any round nothing is listed.
+void RebuildResults(const MatchState& state, RecordTable& records, FileStore& files,
+                    ResultsPage& page);
 
 // The records view: the records as "records.dat" holds them, or as they are in memory when the
 // file cannot be read. The file is not written.

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "rules/formats/IniText.h"
+#include "rules/match/Rounds.h"
 
 // The player's settings beyond "Brantel2.ini", as "nastaveni.ini" keeps them. This file owns
 // every section and key name, each default and each valid range; a value out of range reads as
@@ -41,7 +42,12 @@ struct PlayerSettings {
 };
 
 inline constexpr std::array<int32_t, 4> kWindowScales = {100, 150, 200, 300};
-inline constexpr std::array<int32_t, 5> kPracticeDistances = {90, 70, 60, 50, 30};
+// Practice is shot at any distance the game has a target for.
+inline constexpr std::array<int32_t, kTargetFaces.size()> kPracticeDistances = [] {
+    std::array<int32_t, kTargetFaces.size()> metres{};
+    for (std::size_t i = 0; i < metres.size(); ++i) metres[i] = kTargetFaces[i].metres;
+    return metres;
+}();
 inline constexpr int32_t kPracticeMinEnds = 1;
 inline constexpr int32_t kPracticeMaxEnds = 12;
 inline constexpr int32_t kPracticeMinSeconds = 10;

@@ -5,19 +5,13 @@
 #include <QApplication>
 #include <QtTest>
 
-#include "platform/QtFileStore.h"
 #include "platform/WindowScale.h"
-#include "rules/match/Random.h"
+#include "support/AimingWindow.h"
 #include "support/WorkingDirectory.h"
 #include "windows/MainWindow.h"
 #include "windows/X11Images.h"
 
 namespace {
-
-class SilentClicker final : public ClickerSound {
-  public:
-    void playTick() override {}
-};
 
 // Where the sight stood each time the target was painted.
 class TargetPaints final : public QObject {
@@ -32,12 +26,6 @@ class TargetPaints final : public QObject {
   private:
     const QWidget& sight_;
 };
-
-CompetitorTable OneArcher() {
-    CompetitorTable table;
-    table[0] = {"Lukostrelec", "Klub", {60, 60, 60, 60}, false};
-    return table;
-}
 
 }  // namespace
 
@@ -54,16 +42,10 @@ class PlatformAimingTest : public QObject {
 
     void aimingSwaysTheSightAndRepaintsTheTarget() {
         WorkingDirectory run(QStringLiteral(VEXA_RUN_DIR));
-        QtFileStore files;
-        SeededRandom random(1);
-        SilentClicker clicker;
-        MainWindow form(files, random, clicker);
-        form.askWelcome = [] { return true; };
-        form.FormCreate();
-        form.show();
+        AimingWindow window;
+        MainWindow& form = window.form;
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        form.engine().StartMatch(1, OneArcher());
-        form.NextarrowClick();
+        window.nockFirstArrow();
         QVERIFY(form.Timer1->isActive());
 
         TargetPaints painted(*form.Zamer);

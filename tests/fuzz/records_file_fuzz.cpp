@@ -4,10 +4,11 @@
 
 VEXA_FUZZ_TARGET(records_file) {
     RecordTable table;
-    const int result = DecodeRecords(bytes, table);
-    FuzzCheck(result == (bytes.size() >= kRecordsFileSize ? 0 : 1), "whole file told by size");
+    const FileResult result = DecodeRecords(bytes, table);
+    FuzzCheck(result == (bytes.size() >= kRecordsFileSize ? FileResult::Done : FileResult::Failed),
+              "whole file told by size");
     for (const RecordEntry& entry : table) FuzzCheck(entry.Name.size() <= kNameLength, "name");
     RecordTable again;
-    FuzzCheck(DecodeRecords(EncodeRecords(table), again) == 0 && again == table,
+    FuzzCheck(DecodeRecords(EncodeRecords(table), again) == FileResult::Done && again == table,
               "save and load again");
 }

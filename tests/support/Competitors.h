@@ -24,3 +24,10 @@ inline CompetitorTable Field(const std::vector<std::string>& names,
     }
     return table;
 }
+
+// One human archer alone, with middling values: enough for a match to aim in.
+inline CompetitorTable OneArcher() {
+    CompetitorTable table{};
+    table[0] = {"Lukostrelec", "Klub", {60, 60, 60, 60}, false};
+    return table;
+}

@@ -5,9 +5,11 @@
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "rules/formats/PictureError.h"
+#include "rules/history/PracticeSummary.h"
 #include "rules/match/MatchScreen.h"
 
 // A main window without widgets: every call becomes one line of `effects`, in order, e.g.
@@ -22,6 +24,9 @@ class RecordingScreen final : public MatchScreen {
     // Runs inside showResults, while the results window would be open; the real window calls
     // the engine's ResultsClosed from its close handling, so tests put that here.
     std::function<void()> onShowResults;
+    // The summaries shown, and the answer to each: true asks for another session.
+    std::vector<PracticeSummary> summaries;
+    bool practiceAgain = false;
 
     static std::string name(MatchLabel label) {
         switch (label) {
@@ -80,8 +85,19 @@ class RecordingScreen final : public MatchScreen {
         effects.push_back("results");
         if (onShowResults) onShowResults();
     }
-    void showMessage(const std::string& caption, const std::string& text) override {
-        effects.push_back("message " + caption + "|" + text);
+    void showMessage(const Utf8Text& caption, const Utf8Text& text) override {
+        effects.push_back("message " + caption.bytes() + "|" + text.bytes());
+    }
+    void showEndClock(int32_t secondsLeft, ClockLight light) override {
+        static constexpr const char* kLights[] = {"green", "yellow", "red"};
+        effects.push_back("clock " + std::to_string(secondsLeft) + " " +
+                          kLights[static_cast<int>(light)]);
+    }
+    void hideEndClock() override { effects.push_back("clock hidden"); }
+    bool showPracticeSummary(const PracticeSession& session) override {
+        effects.push_back("summary");
+        summaries.push_back(SummarisePractice(session));
+        return std::exchange(practiceAgain, false);
     }
 
   private:

@@ -32,7 +32,7 @@ class ScriptedPrompts final : public SetupPrompts {
     int listShown = 0;
     int editorShown = 0;
     std::vector<CompetitorRecord> editorFills;
-    std::vector<std::pair<std::string, std::string>> messages;
+    std::vector<std::pair<Utf8Text, Utf8Text>> messages;
 
     static ListStep command(int32_t command, int32_t editIndex = kNoSlot) {
         return [=](ScriptedPrompts&, CompetitorTable&) { return ListAnswer{command, editIndex}; };
@@ -87,7 +87,7 @@ class ScriptedPrompts final : public SetupPrompts {
         spare.Performance = answer->Performance;
         return true;
     }
-    void showMessage(const std::string& caption, const std::string& text) override {
+    void showMessage(const Utf8Text& caption, const Utf8Text& text) override {
         messages.emplace_back(caption, text);
     }
 };

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <functional>
 #include <map>
+#include <set>
 
 #include "platform/QtBuiltin.h"
 #include "platform/QtPictureLoader.h"
@@ -22,6 +23,38 @@ QImage runPicture(const QString& name) {
 
 QImage builtinPicture(const QString& name) {
     return BuiltinPicture(name).toImage();
+}
+
+// At 150 % a device row whose centre lies inside one picture row shows that row alone. In it,
+// an ink pixel between two pixels of lower rank (the transparent ground; the black outline
+// beside a colour) is a line one pixel wide: it must come out exactly two device pixels wide.
+bool linesTwoPixelsWide(const QImage& picture, const QImage& large, QString& where) {
+    auto rank = [](QRgb c) { return qAlpha(c) == 0 ? 0 : (c & 0xffffff) == 0 ? 1 : 2; };
+    for (int row = 0; row < large.height(); ++row) {
+        const double centre = (row + 0.5) / 1.5;
+        if (centre == std::floor(centre)) continue;  // on the border of two picture rows
+        const int y = int(centre);
+        for (int x = 1; x + 1 < picture.width(); ++x) {
+            const QRgb ink = picture.pixel(x, y);
+            if (rank(ink) == 0 || rank(picture.pixel(x - 1, y)) >= rank(ink) ||
+                rank(picture.pixel(x + 1, y)) >= rank(ink))
+                continue;
+            int width = 0;
+            for (int column = 0; column < large.width(); ++column) {
+                const double c = (column + 0.5) / 1.5;
+                if (c >= x - 0.5 && c <= x + 1.5 && large.pixel(column, row) == ink) ++width;
+            }
+            if (width != 2) {
+                where = QStringLiteral("row %1 column %2: %3 wide").arg(y).arg(x).arg(width);
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+QImage transposed(const QImage& image) {
+    return image.transformed(QTransform(0, 1, 1, 0, 0, 0));
 }
 
 using ZoneOf = std::function<int32_t(int x, int y)>;
@@ -114,15 +147,15 @@ class TestPictures : public QObject {
   private slots:
     void targetFacesAgreeWithTheScoring_data() {
         QTest::addColumn<int>("metres");
-        for (const DistanceRules& d : kDistances) QTest::newRow(d.targetPicture) << d.metres;
+        for (const TargetFace& d : kTargetFaces) QTest::newRow(d.picture) << d.metres;
     }
 
     void targetFacesAgreeWithTheScoring() {
         QFETCH(int, metres);
-        const DistanceRules* rules = findDistance(metres);
-        const QImage face = runPicture(QString::fromLatin1(rules->targetPicture));
+        const TargetFace target = *findTargetFace(metres);
+        const QImage face = runPicture(QString::fromLatin1(target.picture));
         QCOMPARE(face.size(), QSize(kTargetSize, kTargetSize));
-        checkFace(face, kTargetCentre, rules->ringWidth, [metres](int x, int y) {
+        checkFace(face, kTargetCentre, target.ringWidth, [metres](int x, int y) {
             int32_t sx = x, sy = y;
             return ScoreHit(100, metres, sx, sy);
         });
@@ -155,9 +188,9 @@ class TestPictures : public QObject {
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("ringWidth");
         QTest::addColumn<QPoint>("centre");
-        for (const DistanceRules& d : kDistances) {
-            QTest::newRow(d.targetPicture) << QString::fromLatin1(d.targetPicture) << d.ringWidth
-                                           << QPoint(kTargetCentre.x, kTargetCentre.y);
+        for (const TargetFace& face : kTargetFaces) {
+            QTest::newRow(face.picture) << QString::fromLatin1(face.picture) << face.ringWidth
+                                        << QPoint(kTargetCentre.x, kTargetCentre.y);
         }
         QTest::newRow("scope.bmp")
             << QStringLiteral("scope.bmp") << kScopeRingWidth
@@ -242,6 +275,41 @@ class TestPictures : public QObject {
             QVERIFY(clear > kMarkerSize * kMarkerSize / 2);
         }
         QCOMPARE(builtinPicture("marker.png"), runPicture("arrow1.ico"));
+    }
+
+    // The sights and markers at 150 %: from the game's own drawing, no colour it lacks, every
+    // line one picture pixel wide two device pixels wide across and along, the tip in its corner.
+    void pixelArtAt150PercentHasEvenLines() {
+        QStringList names = {"sight1.png", "cursor.png", "marker.png"};
+        for (int n = 1; n <= 4; ++n) names << QStringLiteral("arrow%1.ico").arg(n);
+        for (int n = 1; n <= 3; ++n) names << QStringLiteral("z%1.ico").arg(n);
+        for (const QString& name : names) {
+            const QPixmap own = name.endsWith(".ico") ? LoadPictureFile(VEXA_RUN_DIR "/" + name)
+                                                      : BuiltinPicture(name);
+            const QPixmap shown = PictureForScreen(own, name, 1.5);
+            QCOMPARE(shown.devicePixelRatio(), 1.5);
+            const QImage picture = own.toImage().convertToFormat(QImage::Format_ARGB32);
+            const QImage large = shown.toImage().convertToFormat(QImage::Format_ARGB32);
+            QCOMPARE(large.size(), picture.size() * 3 / 2);
+            std::set<QRgb> colours;
+            for (int y = 0; y < picture.height(); ++y)
+                for (int x = 0; x < picture.width(); ++x) colours.insert(picture.pixel(x, y));
+            for (int y = 0; y < large.height(); ++y)
+                for (int x = 0; x < large.width(); ++x)
+                    QVERIFY2(colours.count(large.pixel(x, y)), qPrintable(name));
+            QString where;
+            QVERIFY2(linesTwoPixelsWide(picture, large, where), qPrintable(name + " " + where));
+            QVERIFY2(linesTwoPixelsWide(transposed(picture), transposed(large), where),
+                     qPrintable(name + " across " + where));
+            // The corner pixels stay: a marker's tip on its hot spot, the other corners clear.
+            const int right = picture.width() - 1, bottom = picture.height() - 1;
+            for (const QPoint corner :
+                 {QPoint(0, 0), QPoint(right, 0), QPoint(0, bottom), QPoint(right, bottom)}) {
+                const QPoint device(corner.x() ? large.width() - 1 : 0,
+                                    corner.y() ? large.height() - 1 : 0);
+                QCOMPARE(large.pixel(device), picture.pixel(corner));
+            }
+        }
     }
 
     void sightsShowWhatTellsThemApart() {

@@ -1,4 +1,5 @@
-# Prints each string literal with a non-ASCII letter that no translation call encloses:
+# Prints each string literal with a non-ASCII letter, written as it is or as an escape (a cp1250
+# byte "\xe8", a character "\u010D"), that no translation call encloses:
 # tr(), translate(), QT_TRANSLATE_NOOP() or QT_TR_NOOP(). Texts listed in the file given as
 # ALLOWED (one a line) are shown untranslated on purpose. Comments are skipped.
 BEGIN {
@@ -34,7 +35,8 @@ FNR == 1 { depth = 0; inComment = 0 }
                 j += step
             }
             i = j + 1
-            if (literal ~ /[\200-\377]/ && !wrapped() && !(literal in allowed)) {
+            escaped = literal ~ /\\x[89a-fA-F][0-9a-fA-F]|\\u(00[89a-fA-F]|0[1-9a-fA-F]|[1-9a-fA-F])/
+            if ((literal ~ /[\200-\377]/ || escaped) && !wrapped() && !(literal in allowed)) {
                 printf "%s:%d: %s\n", FILENAME, FNR, literal
                 found = 1
             }

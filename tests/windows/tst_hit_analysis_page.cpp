@@ -13,7 +13,7 @@
 
 namespace {
 
-const std::string kArcher = "Ji\xc5\x99\xc3\xad";  // UTF-8
+const Utf8Text kArcher = u8"Jiří";
 
 // An arrow aimed for `ticks` ticks along a straight line ending where it hit.
 ArrowRecord Aimed(int64_t match, int32_t end, int32_t arrowNo, Point hit, int32_t ticks) {

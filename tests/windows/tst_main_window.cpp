@@ -90,9 +90,11 @@ class MainWindowTest : public QObject {
                 QVERIFY(item->shortcut().isEmpty());
             }
         }
-        QCOMPARE(captions, QStringList({"Hra", "Nová hra", "Statistika...", "-", "Konec",
-                                        "Nastavení", "Obtížnost", "Zaměřovač", "Velikost okna",
-                                        "Jazyk / Language", "Nápověda", "Index", "O hře..."}));
+        QCOMPARE(captions,
+                 QStringList({"Hra", "Nová hra", "Statistika...", "Trénink...", "-", "Konec",
+                              "Nastavení", "Obtížnost", "Zaměřovač", "Soupeři...", "Ovládání...",
+                              "Velikost okna", "Jazyk / Language", "Nápověda", "Index",
+                              "O hře..."}));
     }
 
     void startUpReadsTheConfigurationAndDeclinedWelcomeEndsTheGame() {

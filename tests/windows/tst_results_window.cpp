@@ -11,6 +11,7 @@
 #include "platform/QtFileStore.h"
 #include "platform/QtText.h"
 #include "rules/results/Listing.h"
+#include "rules/match/Ranking.h"
 #include "support/MemoryFileStore.h"
 #include "support/WorkingDirectory.h"
 #include "windows/ResultsWindow.h"
@@ -54,6 +55,7 @@ MatchState fullField() {
     }
     state.Competitors[17].IsComputer = false;
     state.Scores[17].Score90 = 359;
+    RankCompetitors(state);  // as the end of the distance left it
     return state;
 }
 
@@ -116,7 +118,7 @@ class ResultsWindowTest : public QObject {
         showAndWait(form);
         const auto& lines = form.shownLines();
         QCOMPARE(lines.size(), std::size_t(152));
-        QCOMPARE(lines[0], ListingHeader(3));
+        QCOMPARE(lines[0], ListingHeader(*findRound(state.RoundType)));
         QCOMPARE(lines[1], std::string(" "));
         QCOMPARE(lines[2].substr(0, 5), std::string("1.   "));
         QCOMPARE(lines[2].substr(5, 11), std::string("St\xf8\xedlec \xc8"
@@ -139,7 +141,8 @@ class ResultsWindowTest : public QObject {
         QCOMPARE(m.icon, QMessageBox::NoIcon);
         QCOMPARE(m.caption, QStringLiteral("Gratulace !"));
         QCOMPARE(m.text, QStringLiteral("Máte nejvyšší výsledek na 90 metrů !"));
-        QCOMPARE(m.viewText, fromCp1250(ListingHeader(3)) + QStringLiteral("\n "));
+        QCOMPARE(m.viewText,
+                 fromCp1250(ListingHeader(*findRound(state.RoundType))) + QStringLiteral("\n "));
         QCOMPARE(files.files.at("records.dat").size(), std::size_t(340));
 
         form.RB2->click();
@@ -201,7 +204,7 @@ class ResultsWindowTest : public QObject {
         showAndWait(form);
         QVERIFY(form.RB1->isChecked());
         QCOMPARE(form.shownLines().size(), std::size_t(152));
-        QCOMPARE(form.shownLines()[0], ListingHeader(3));
+        QCOMPARE(form.shownLines()[0], ListingHeader(*findRound(state.RoundType)));
         form.reject();
         QCOMPARE(closings, 3);
     }
@@ -223,7 +226,8 @@ class ResultsWindowTest : public QObject {
         const QByteArray bytes = results.readAll();
         QCOMPARE(bytes.size(), 77 + 2 + 1 + 2 + 150 * (76 + 2));
         const QList<QByteArray> lines = bytes.split('\n');
-        QCOMPARE(lines[0], QByteArray::fromStdString(ListingHeader(3) + "\r"));
+        QCOMPARE(lines[0],
+                 QByteArray::fromStdString(ListingHeader(*findRound(state.RoundType)) + "\r"));
         QCOMPARE(lines[1], QByteArray(" \r"));
         QCOMPARE(lines[2].size(), 77);
         QVERIFY(lines[2].endsWith(" \r"));

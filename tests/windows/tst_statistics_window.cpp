@@ -11,25 +11,28 @@
 #include <QtTest>
 
 #include "platform/history/SqliteMatchLog.h"
+#include "rules/history/Handicaps.h"
 #include "support/HistoryFiles.h"
 #include "support/LayoutChecks.h"
 #include "support/MemoryFileStore.h"
 #include "support/ModalAnswers.h"
 #include "support/RecordingScreen.h"
 #include "support/ScriptedRandom.h"
+#include "windows/HandicapSummary.h"
 #include "windows/HitAnalysisPage.h"
 #include "windows/MainWindow.h"
+#include "windows/MatchListTable.h"
 #include "windows/ShotReplayView.h"
 #include "windows/StatisticsWindow.h"
 
 namespace {
 
 // A finished short match of one human archer: one end of three tens at 30 m.
-void RecordMatch(MatchLog& log, int32_t roundType, const std::string& archer) {
+void RecordMatch(MatchLog& log, int32_t roundType, const Cp1250Text& archer) {
     log.matchStarted({.roundType = roundType, .competitors = 1});
     for (int32_t arrow = 1; arrow <= 3; ++arrow) {
         log.arrowShot({.archer = archer,
-                       .club = "SK",
+                       .club = Cp1250Text{"SK"},
                        .distance = 30,
                        .endNo = 1,
                        .arrowNo = arrow,
@@ -40,8 +43,8 @@ void RecordMatch(MatchLog& log, int32_t roundType, const std::string& archer) {
                        .draw = {-5, -30, -60}});
     }
     log.endClosed();
-    log.distanceEnded(30,
-                      {{.archer = archer, .club = "SK", .human = true, .score = 30, .rank = 1}});
+    log.distanceEnded(
+        30, {{.archer = archer, .club = Cp1250Text{"SK"}, .human = true, .score = 30, .rank = 1}});
     log.matchFinished();
 }
 
@@ -59,8 +62,8 @@ class StatisticsWindowTest : public QObject {
     void theMenuOpensItOnTheLastMatchWithAHuman() {
         {
             SqliteMatchLog log(kHistoryFile);
-            RecordMatch(log, 3, "Adam");
-            RecordMatch(log, 2, "\x8e\x61neta");  // "Žaneta" in cp1250
+            RecordMatch(log, 3, Cp1250Text{"Adam"});
+            RecordMatch(log, 2, Cp1250Text{"\x8e\x61neta"});  // "Žaneta"
         }
         MemoryFileStore files;
         ScriptedRandom random;
@@ -94,9 +97,9 @@ class StatisticsWindowTest : public QObject {
             SqliteMatchLog log(kHistoryFile, [&day] {
                 return "2026-05-0" + std::to_string(++day) + "T10:00:00+02:00";
             });
-            RecordMatch(log, 1, "Adam");
-            RecordMatch(log, 1, "Adam");
-            RecordMatch(log, 3, "Eva");
+            RecordMatch(log, 1, Cp1250Text{"Adam"});
+            RecordMatch(log, 1, Cp1250Text{"Adam"});
+            RecordMatch(log, 3, Cp1250Text{"Eva"});
         }
         MemoryFileStore files;
         struct Window : StatisticsWindow {
@@ -104,7 +107,7 @@ class StatisticsWindowTest : public QObject {
             QString askCsvFileName() override { return QStringLiteral("adam.csv"); }
         } w(kHistoryFile, files);
         w.loadHistory();
-        QCOMPARE(w.Zalozky->count(), 4);
+        QCOMPARE(w.Zalozky->count(), 5);
         QSignalSpy changed(&w, &StatisticsWindow::selectionChanged);
         // It opened on Eva's full round; Adam shot short rounds only.
         w.Lukostrelec->setCurrentIndex(w.Lukostrelec->findText(QStringLiteral("Adam (SK)")));
@@ -116,7 +119,24 @@ class StatisticsWindowTest : public QObject {
         QCOMPARE(w.history().arrows.size(), std::size_t{6});
         QVERIFY(w.Rekordy->rowCount() > 0);
         QCOMPARE(w.Rekordy->item(0, 1)->text(), QStringLiteral("30"));
-        QCOMPARE(w.Graf->chart()->series().size(), 1);
+        QCOMPARE(w.Graf->chart()->series().size(), 2);
+        // Both of Adam's matches have a handicap: two rounds, so it is provisional; each is listed
+        // and charted on an axis of its own that runs downwards.
+        const std::optional<int32_t> handicap = ShootHandicap({.distances = {{30, 36, 30}}});
+        QVERIFY(handicap);
+        QVERIFY(
+            w.Handicap->text().contains(QStringLiteral(u"Handicap: %1 (předběžný").arg(*handicap)));
+        QCOMPARE(w.Zapasy->rowCount(), 2);
+        QCOMPARE(w.Zapasy->item(0, 3)->text(), QString::number(*handicap));
+        auto* handicaps = qobject_cast<QLineSeries*>(w.Graf->chart()->series().at(1));
+        QVERIFY(handicaps);
+        QCOMPARE(handicaps->name(), QStringLiteral("Handicap"));
+        QCOMPARE(handicaps->count(), 2);
+        QVERIFY(handicaps->pointLabelsVisible());
+        const auto axes = handicaps->attachedAxes();
+        QVERIFY(std::any_of(axes.begin(), axes.end(), [](QAbstractAxis* a) {
+            return a->alignment() == Qt::AlignRight && a->isReverse();
+        }));
         // A click near Adam's second match selects it.
         auto* totals = qobject_cast<QLineSeries*>(w.Graf->chart()->series().at(0));
         QVERIFY(totals);
@@ -199,7 +219,7 @@ class StatisticsWindowTest : public QObject {
         if (spoil != QStringLiteral("none")) {
             {
                 SqliteMatchLog log(kHistoryFile);
-                for (int match = 0; match < 30; ++match) RecordMatch(log, 1, "Adam");
+                for (int match = 0; match < 30; ++match) RecordMatch(log, 1, Cp1250Text{"Adam"});
             }
             if (spoil == QStringLiteral("damage")) DamageHistory(kHistoryFile);
             if (spoil == QStringLiteral("newer")) MakeHistoryNewer(kHistoryFile);
@@ -249,7 +269,7 @@ class StatisticsWindowTest : public QObject {
         const QString before = QDateTime::currentDateTime().toString(format);
         {
             SqliteMatchLog log(kHistoryFile);
-            RecordMatch(log, 1, "Adam");
+            RecordMatch(log, 1, Cp1250Text{"Adam"});
         }
         const QString after = QDateTime::currentDateTime().toString(format);
         MemoryFileStore files;

@@ -105,9 +105,10 @@ class WindowScaleTest : public QObject {
     // screen pixel is a blend of two picture pixels.
     void everyScreenPixelIsAPicturePixel() {
         Game g;
-        if (scale == 150) {  // the faces drawn anew for this size
-            QCOMPARE(g.form.Tercov->pixmap().devicePixelRatio(), 1.5);
-            QCOMPARE(g.form.Dalekohled->pixmap().devicePixelRatio(), 1.5);
+        if (scale == 150) {  // every one drawn anew for this size
+            for (QLabel* label : g.pictures())
+                QVERIFY2(label->pixmap().devicePixelRatio() == 1.5,
+                         qPrintable(label->objectName()));
         }
         for (QLabel* label : g.pictures()) {
             const QImage picture = opaque(label->pixmap().toImage());
@@ -169,6 +170,11 @@ class WindowScaleTest : public QObject {
         QCOMPARE(g.form.state().Markers, rules.state.Markers);
         const Point marker = rules.state.Markers[0];
         QCOMPARE(g.form.Arrows[0]->pos(), QPoint(marker.x, marker.y));
+        // The match's marker icons and a sight chosen from the game folder, drawn for 150 % too.
+        const qreal drawnFor = scale == 150 ? 1.5 : 1.0;
+        QCOMPARE(g.form.Arrows[0]->pixmap().devicePixelRatio(), drawnFor);
+        SightChooser(*g.form.Zamer, &g.form).zam2();
+        QCOMPARE(g.form.Zamer->pixmap().devicePixelRatio(), drawnFor);
     }
 };
 

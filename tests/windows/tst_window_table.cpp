@@ -13,6 +13,7 @@
 #include <memory>
 #include <typeinfo>
 
+#include "rules/settings/SettingsFile.h"
 #include "support/FileBytes.h"
 #include "support/MemoryFileStore.h"
 #include "support/RecordingScreen.h"
@@ -21,10 +22,14 @@
 #include "windows/AboutBox.h"
 #include "windows/ArcherEditor.h"
 #include "windows/ArcherListDialog.h"
+#include "windows/ControlsDialog.h"
 #include "windows/DifficultyDialog.h"
+#include "windows/FieldLevelDialog.h"
 #include "windows/HelpViewer.h"
 #include "windows/HitAnalysisPage.h"
 #include "windows/MainWindow.h"
+#include "windows/PracticeDialog.h"
+#include "windows/PracticeSummaryWindow.h"
 #include "windows/ResultsWindow.h"
 #include "windows/RoundTypeDialog.h"
 #include "windows/SightChooser.h"
@@ -101,6 +106,11 @@ class WindowTableTest : public QObject {
         DifficultyDialog difficulty(state);
         SightChooser sightChooser(zamer);
         AboutBox about;
+        ControlsDialog controls;
+        SettingsFile settings(files);
+        FieldLevelDialog fieldLevel(settings);
+        PracticeDialog practice;
+        PracticeSummaryWindow practiceSummary;
         ShowHelpContents();
         QWidget* help = nullptr;
         for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -118,8 +128,12 @@ class WindowTableTest : public QObject {
             {&difficulty, difficulty.windowTitle()},
             {&sightChooser, sightChooser.windowTitle()},
             {&about, about.windowTitle()},
+            {&fieldLevel, fieldLevel.windowTitle()},
             {help, help->windowTitle()},
             {&statistics, statistics.windowTitle()},
+            {&controls, controls.windowTitle()},
+            {&practice, practice.windowTitle()},
+            {&practiceSummary, practiceSummary.windowTitle()},
             {statistics.RozborZasahu,
              statistics.Zalozky->tabText(statistics.Zalozky->indexOf(statistics.RozborZasahu))},
         };

@@ -28,6 +28,7 @@
 #include "platform/QtFileStore.h"
 #include "platform/history/SqliteMatchLog.h"
 #include "rules/competitors/CompetitorFile.h"
+#include "rules/match/Rounds.h"
 #include "rules/results/Listing.h"
 #include "rules/results/Rekordy.h"
 #include "rules/results/Results.h"
@@ -78,11 +79,12 @@ RecordTable records(uint32_t base) {
 }
 
 std::string exportText(int competitors, int32_t roundType) {
-    std::vector<std::string> lines{ListingHeader(roundType), " "};
+    const Round round = *findRound(roundType);
+    std::vector<std::string> lines{ListingHeader(round), " "};
     const CompetitorTable table = field(competitors, "Klub");
     for (int i = 0; i < competitors; ++i) {
         lines.push_back(ListingLine(i + 1, table[static_cast<std::size_t>(i)],
-                                    ScoreRecord{.Tens = i, .Score30 = 300 + i}, roundType));
+                                    ScoreRecord{.Tens = i, .Score30 = 300 + i}, round));
     }
     return ExportText(lines);
 }
@@ -102,7 +104,7 @@ TrialKind historyFile() {
                 const std::vector<Point> aim(120, Point{112, 112});
                 for (int32_t end = 1; end <= 2; ++end) {
                     for (int32_t arrow = 1; arrow <= kArrowsPerEnd; ++arrow) {
-                        log.arrowShot({.archer = "Lukostrelec",
+                        log.arrowShot({.archer = Cp1250Text{"Lukostrelec"},
                                        .distance = 50,
                                        .endNo = end,
                                        .arrowNo = arrow,
@@ -113,7 +115,8 @@ TrialKind historyFile() {
                     }
                     log.endClosed();
                 }
-                log.distanceEnded(50, {{.archer = "Lukostrelec", .human = true, .score = 108}});
+                log.distanceEnded(
+                    50, {{.archer = Cp1250Text{"Lukostrelec"}, .human = true, .score = 108}});
                 log.matchFinished();
             },
             [=](const QString& folder) {

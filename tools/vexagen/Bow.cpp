@@ -81,14 +81,15 @@ void drawClickerBlade(QPainter& painter) {
 
 }  // namespace
 
-QImage drawClicker() {
-    QImage image(kClickerSize, QImage::Format_RGB32);
+QImage drawClicker(qreal scale) {
+    QImage image((QSizeF(kClickerSize) * scale).toSize(), QImage::Format_RGB32);  // 187.5: 188
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
     QLinearGradient sky(0, 0, 0, kClickerSize.height());
     sky.setColorAt(0, QColor(176, 204, 226));
     sky.setColorAt(1, QColor(214, 226, 206));
-    painter.fillRect(image.rect(), sky);
+    painter.fillRect(QRectF(QPointF(0, 0), QSizeF(image.size()) / scale), sky);
     drawRiser(painter);
     drawClickerBlade(painter);
     return image;
@@ -113,11 +114,12 @@ QImage drawDrawnArrow() {
     return image;
 }
 
-QImage drawArcher() {
-    QImage image(kArcherSize, QImage::Format_RGB32);
+QImage drawArcher(qreal scale) {
+    QImage image((QSizeF(kArcherSize) * scale).toSize(), QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
     const QColor body(226, 226, 226), limbs(200, 200, 204), bow(240, 220, 160);
 
     auto limb = [&](QColor colour, qreal width, std::initializer_list<QPointF> points) {

@@ -16,10 +16,15 @@ set(VEXA_RUN_FILES
 set(VEXA_BUILTIN_FILES
     scope.bmp sight1.png marker.png clicker.bmp arrow.bmp archer.bmp nextarrow0.bmp
     downbut.bmp rightbut.bmp upbut.bmp leftbut.bmp icon.png roundtype.png cursor.png
-    x1.5/scope.bmp)
+    x1.5/scope.bmp x1.5/sight1.png x1.5/cursor.png x1.5/marker.png x1.5/clicker.bmp
+    x1.5/arrow.bmp x1.5/archer.bmp)
 # The target faces drawn anew for 150 %, each with the picture it stands for.
 foreach(target IN ITEMS 90.bmp 70.bmp 60.bmp 50.bmp 30.bmp)
     list(APPEND VEXA_BUILTIN_FILES x1/${target} x1.5/${target})
+endforeach()
+# So are the marker and sight icons of the game folder.
+foreach(icon IN ITEMS arrow1.ico arrow2.ico arrow3.ico arrow4.ico z1.ico z2.ico z3.ico)
+    list(APPEND VEXA_BUILTIN_FILES x1/${icon} x1.5/${icon})
 endforeach()
 # The menu icon at the sizes of the desktop's icon theme (menu-icon-<size>.png), for the install.
 set(VEXA_MENU_ICON_SIZES 16 24 32 48 64 128 256)

@@ -27,6 +27,7 @@
 #include "tools/vexagen/Sights.h"
 #include "tools/vexagen/Sound.h"
 #include "tools/vexagen/TargetFace.h"
+#include "tools/vexagen/ThreeHalves.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ namespace {
 // written, so a bad list leaves the game folder as it was.
 std::map<QString, std::string> encodeCompetitorFiles(const QDir& data) {
     std::map<QString, std::string> files;
-    for (const RoundRules& round : kRounds) {
+    for (const Round& round : kRounds) {
         const QString name = QString::fromLatin1(round.competitorFile);
         if (files.count(name)) continue;
         const QString source = data.filePath(QFileInfo(name).completeBaseName() + ".txt");
@@ -52,9 +53,8 @@ void requireCaptionFont() {
 }
 
 void writeRunFiles(const QDir& run, const std::map<QString, std::string>& competitorFiles) {
-    for (const DistanceRules& distance : kDistances) {
-        saveImage(drawTargetFace(distance.ringWidth),
-                  run.filePath(QString::fromLatin1(distance.targetPicture)));
+    for (const TargetFace& face : kTargetFaces) {
+        saveImage(drawTargetFace(face.ringWidth), run.filePath(QString::fromLatin1(face.picture)));
     }
     saveImage(drawNextArrowControl(NextArrowPicture::NextArrow), run.filePath("nextar.bmp"));
     saveImage(drawNextArrowControl(NextArrowPicture::NextEnd), run.filePath("nextsa.bmp"));
@@ -85,13 +85,30 @@ void writeBuiltinFiles(const QDir& builtin) {
         {"roundtype.png", drawRoundTypeIcon()},
         {"cursor.png", drawSight(1)},  // the sight pointer shares sight 1's drawing
         {"x1.5/scope.bmp", drawScopeFaceAtThreeHalves()},
+        {"x1.5/sight1.png", pixelArtAtThreeHalves(drawSight(1))},
+        {"x1.5/cursor.png", pixelArtAtThreeHalves(drawSight(1))},
+        {"x1.5/marker.png", pixelArtAtThreeHalves(drawMarker(1))},
+        {"x1.5/clicker.bmp", drawClicker(1.5)},
+        {"x1.5/arrow.bmp", pixelArtAtThreeHalves(drawDrawnArrow())},
+        {"x1.5/archer.bmp", drawArcher(1.5)},
     };
+    // The game folder's markers and sights at 150 %, each beside the picture it stands for.
+    for (int32_t style = 1; style <= static_cast<int32_t>(kMarkerHotSpot.size()); ++style) {
+        const QString name = QStringLiteral("arrow%1.ico").arg(style);
+        pictures.emplace_back("x1/" + name, drawMarker(style));
+        pictures.emplace_back("x1.5/" + name, pixelArtAtThreeHalves(drawMarker(style)));
+    }
+    for (int32_t sight = 1; sight <= kSightKinds; ++sight) {
+        const QString name = QStringLiteral("z%1.ico").arg(sight);
+        pictures.emplace_back("x1/" + name, drawSight(sight));
+        pictures.emplace_back("x1.5/" + name, pixelArtAtThreeHalves(drawSight(sight)));
+    }
     // The faces at 150 %, each beside the picture it stands for (x1/), by which the game knows
     // that a target picture in the game folder is still its own.
-    for (const DistanceRules& distance : kDistances) {
-        const QString name = QString::fromLatin1(distance.targetPicture);
-        pictures.emplace_back("x1/" + name, drawTargetFace(distance.ringWidth));
-        pictures.emplace_back("x1.5/" + name, drawTargetFaceAtThreeHalves(distance.ringWidth));
+    for (const TargetFace& face : kTargetFaces) {
+        const QString name = QString::fromLatin1(face.picture);
+        pictures.emplace_back("x1/" + name, drawTargetFace(face.ringWidth));
+        pictures.emplace_back("x1.5/" + name, drawTargetFaceAtThreeHalves(face.ringWidth));
     }
     QString qrc = "<RCC>\n<qresource prefix=\"/builtin\">\n";
     for (const auto& [name, image] : pictures) {

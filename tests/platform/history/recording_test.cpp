@@ -5,6 +5,7 @@
 
 #include "platform/history/HistoryReader.h"
 #include "platform/history/SqliteMatchLog.h"
+#include "rules/formats/Utf8.h"
 #include "rules/history/PathBlob.h"
 #include "rules/match/Rounds.h"
 #include "support/EngineRig.h"
@@ -56,7 +57,7 @@ TEST_P(Recording, ArrowsInTheDatabaseAddUpToTheResults) {
         EXPECT_EQ(log.pendingWrites(), 0u);
     }
     ASSERT_FALSE(state.MatchUnderWay);
-    const RoundRules& round = *findRound(GetParam().roundType);
+    const Round round = *findRound(GetParam().roundType);
 
     HistoryReader reader(path);
     History history;
@@ -64,11 +65,11 @@ TEST_P(Recording, ArrowsInTheDatabaseAddUpToTheResults) {
     ASSERT_EQ(history.matches.size(), 1u);
     const MatchRecord& match = history.matches[0];
     EXPECT_TRUE(match.finished.has_value());
-    EXPECT_EQ(match.roundType, round.roundType);
+    EXPECT_EQ(match.roundType, round.type);
     EXPECT_EQ(match.competitors, static_cast<int32_t>(GetParam().humans.size()) + 1);
     EXPECT_EQ(QueryInt(path, "SELECT count(*) FROM results"),
-              match.competitors * round.distanceCount);
-    EXPECT_EQ(history.results.size(), GetParam().humans.size() * round.distanceCount);
+              match.competitors * static_cast<int32_t>(round.stages().size()));
+    EXPECT_EQ(history.results.size(), GetParam().humans.size() * round.stages().size());
 
     std::vector<ArcherKey> archers;
     ASSERT_TRUE(reader.readArchers(archers));
@@ -76,9 +77,11 @@ TEST_P(Recording, ArrowsInTheDatabaseAddUpToTheResults) {
     for (int slot : GetParam().humans) {
         const CompetitorRecord& human = state.Competitors[slot];
         const ScoreRecord& listed = state.Scores[slot];
+        // The history holds the names in UTF-8, the match in cp1250.
+        const ArcherKey key{ToUtf8(Cp1250Text{human.Name}), ToUtf8(Cp1250Text{human.Club})};
         std::vector<ArrowRecord> arrows;
-        ASSERT_TRUE(reader.readArrows({human.Name, human.Club}, true, arrows));
-        EXPECT_EQ(static_cast<int32_t>(arrows.size()), round.arrows);
+        ASSERT_TRUE(reader.readArrows(key, true, arrows));
+        EXPECT_EQ(static_cast<int32_t>(arrows.size()), round.arrows());
 
         std::map<int32_t, int32_t> byDistance;
         int32_t tens = 0, total = 0;
@@ -90,11 +93,11 @@ TEST_P(Recording, ArrowsInTheDatabaseAddUpToTheResults) {
             EXPECT_EQ(DecodePath(a.pathBlob).points.size(), static_cast<std::size_t>(a.ticks + 1));
             EXPECT_EQ(DecodeDraw(a.drawBlob).lefts.size(), static_cast<std::size_t>(a.ticks + 1));
         }
-        EXPECT_EQ(total, static_cast<int32_t>(RoundTotal(listed, round.roundType)));
+        EXPECT_EQ(total, static_cast<int32_t>(round.total(listed)));
         EXPECT_EQ(tens, listed.Tens);
         int32_t hits = 0, resultTens = 0, nines = 0;
         for (const ResultRecord& r : history.results) {
-            if (r.archer != human.Name) continue;
+            if (r.archer != key.name) continue;
             EXPECT_TRUE(r.human);
             EXPECT_EQ(r.score, byDistance[r.distance]) << r.distance;
             hits += r.hits;
@@ -102,11 +105,11 @@ TEST_P(Recording, ArrowsInTheDatabaseAddUpToTheResults) {
             nines += r.nines;
         }
         // The listing's columns H., 10 and 9.
-        EXPECT_EQ(hits, round.arrows - listed.Misses);
+        EXPECT_EQ(hits, round.arrows() - listed.Misses);
         EXPECT_EQ(resultTens, listed.Tens);
         EXPECT_EQ(nines, listed.Nines);
-        EXPECT_EQ(byDistance[50], listed.Score50);
-        EXPECT_EQ(byDistance[30], listed.Score30);
+        for (const DistanceStage& stage : round.stages())
+            EXPECT_EQ(byDistance[stage.metres()], listed.*stage.scoreField) << stage.metres();
     }
     // The ranks after the last distance place the field by its totals: 1 to the field's size,
     // each once, and never a lower total above a higher one.

@@ -15,8 +15,8 @@
 namespace {
 
 LoggedArrow Arrow(int32_t endNo, int32_t arrowNo, std::string archer = "Novak") {
-    return {.archer = std::move(archer),
-            .club = "TJ",
+    return {.archer = Cp1250Text{std::move(archer)},
+            .club = Cp1250Text{"TJ"},
             .distance = 30,
             .endNo = endNo,
             .arrowNo = arrowNo,
@@ -85,7 +85,7 @@ TEST(HistoryStore, AnEmptyFileBecomesTheCurrentSchema) {
         EXPECT_EQ(log.state(), HistoryState::Ready);
         ShootEnds(log, 1);
     }
-    EXPECT_EQ(QueryInt(path, "PRAGMA user_version"), 2);
+    EXPECT_EQ(QueryInt(path, "PRAGMA user_version"), kHistorySchemaVersion);
     EXPECT_EQ(QueryText(path, "PRAGMA journal_mode"), "wal");
     EXPECT_EQ(QueryInt(path, "SELECT count(*) FROM arrows WHERE length(draw) = 6"), 3);
 }
@@ -114,12 +114,70 @@ TEST(HistoryStore, AVersionOneHistoryGainsTheDrawAndKeepsItsArrows) {
         ASSERT_EQ(log.state(), HistoryState::Ready);
         ShootEnds(log, 1);
     }
-    EXPECT_EQ(QueryInt(path, "PRAGMA user_version"), 2);
+    EXPECT_EQ(QueryInt(path, "PRAGMA user_version"), kHistorySchemaVersion);
     EXPECT_EQ(QueryInt(path, "SELECT count(*) FROM arrows WHERE match_id = 1 AND draw IS NULL"), 1);
     EXPECT_EQ(QueryText(path, "SELECT hex(path) FROM arrows WHERE match_id = 1"),
               "0100020003000400");
     EXPECT_EQ(QueryInt(path, "SELECT count(*) FROM arrows WHERE match_id = 2 AND length(draw) = 6"),
               3);
+    EXPECT_EQ(QueryInt(path, "SELECT count(*) FROM matches WHERE practice = 0"), 2);
+}
+
+TEST(HistoryStore, AVersionTwoHistoryGainsPracticeAndKeepsItsMatches) {
+    TempFolder folder;
+    const std::string path = folder.file("historie.db");
+    {
+        SqliteMatchLog log(path);
+        ShootEnds(log, 2);
+    }
+    // Back to version 2 as it was: without the practice column.
+    RunSql(path, "ALTER TABLE matches DROP COLUMN practice; PRAGMA user_version = 2;");
+    const int64_t arrowsBefore = QueryInt(path, "SELECT count(*) FROM arrows");
+    {
+        SqliteMatchLog log(path);
+        ASSERT_EQ(log.state(), HistoryState::Ready);
+        log.matchStarted({.competitors = 1, .practice = true, .practiceDistance = 50});
+        log.arrowShot({.archer = Cp1250Text{"Nov\xe1k"},
+                       .distance = 50,
+                       .endNo = 1,
+                       .arrowNo = 1,
+                       .score = 7,
+                       .hit = {120, 130},
+                       .ticks = 2,
+                       .path = {{1, 2}, {3, 4}},
+                       .draw = {0, -5}});
+        log.arrowShot({.archer = Cp1250Text{"Nov\xe1k"},
+                       .distance = 50,
+                       .endNo = 1,
+                       .arrowNo = 2,
+                       .shot = false});
+        log.endClosed();
+        log.matchFinished();
+    }
+    EXPECT_EQ(QueryInt(path, "PRAGMA user_version"), kHistorySchemaVersion);
+    EXPECT_EQ(QueryInt(path, "SELECT count(*) FROM arrows"), arrowsBefore + 2);
+    EXPECT_EQ(QueryInt(path, "SELECT count(*) FROM matches WHERE practice = 0"), 1);
+    EXPECT_EQ(QueryText(path,
+                        "SELECT round_name || '|' || round_type || '|' || competitors || '|' "
+                        "|| (finished IS NOT NULL) || '|' || (division IS NULL) "
+                        "FROM matches WHERE practice = 1"),
+              "Tr\u00e9nink 50 m|0|1|1|1");
+    EXPECT_EQ(QueryInt(path,
+                       "SELECT count(*) FROM arrows WHERE score = 0 AND ticks = 0 AND x IS "
+                       "NULL AND y IS NULL AND path IS NULL AND draw IS NULL"),
+              1);
+    EXPECT_EQ(QueryInt(path, "SELECT count(*) FROM results WHERE match_id = 2"), 0);
+    HistoryReader reader(path);
+    History history;
+    ASSERT_TRUE(reader.readMatches(history));
+    ASSERT_EQ(history.matches.size(), 2u);
+    EXPECT_FALSE(history.matches[0].practice);
+    EXPECT_TRUE(history.matches[1].practice);
+    std::vector<ArrowRecord> arrows;
+    ASSERT_TRUE(reader.readArrows({u8"Nov\u00e1k", u8""}, false, arrows));
+    ASSERT_EQ(arrows.size(), 2u);
+    EXPECT_TRUE(arrows[0].shot);
+    EXPECT_FALSE(arrows[1].shot);
 }
 
 TEST(HistoryStore, AFileThatIsNotOursIsNeverWritten) {
@@ -175,7 +233,7 @@ TEST(HistoryStore, AFileThatIsNotOursIsNeverWritten) {
         History read;
         std::vector<ArrowRecord> arrows;
         const bool readable =
-            reader.readMatches(read) && reader.readArrows({"Novak", "TJ"}, false, arrows);
+            reader.readMatches(read) && reader.readArrows({u8"Novak", u8"TJ"}, false, arrows);
         EXPECT_FALSE(readable);
         EXPECT_EQ(reader.state(), c.state);
         EXPECT_EQ(ReadBytes(path), before);
@@ -250,9 +308,9 @@ TEST(HistoryStore, EveryCp1250CharacterOfANameReachesTheDatabaseAndTheCsv) {
     History history;
     std::vector<ArrowRecord> arrows;
     ASSERT_TRUE(reader.readMatches(history));
-    ASSERT_TRUE(reader.readArrows({utf8, "TJ"}, false, arrows));
+    ASSERT_TRUE(reader.readArrows({Utf8Text{utf8}, u8"TJ"}, false, arrows));
     ASSERT_EQ(arrows.size(), 3u);
-    const std::string csv = ArrowsCsv(history.matches, arrows);
+    const std::string csv = ArrowsCsv(history.matches, arrows).bytes();
     EXPECT_NE(csv.find("," + utf8 + ",TJ,30,1,1,8,"), std::string::npos);
 }
 

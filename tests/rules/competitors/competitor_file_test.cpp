@@ -73,22 +73,22 @@ TEST(CompetitorFile, LoadAndSaveReportFailuresAndKeepTheTable) {
     table[0].IsComputer = false;
     const CompetitorTable before = table;
 
-    EXPECT_EQ(LoadCompetitors(files, "missing.luk", table), 1);
+    EXPECT_EQ(LoadCompetitors(files, "missing.luk", table), FileResult::Failed);
     files.files["short.luk"] = encodeCompetitorFile(CompetitorTable{}).substr(0, 5000);
-    EXPECT_EQ(LoadCompetitors(files, "short.luk", table), 1);
+    EXPECT_EQ(LoadCompetitors(files, "short.luk", table), FileResult::Failed);
     EXPECT_EQ(table, before);
     files.files["long.luk"] = encodeCompetitorFile(CompetitorTable{}) + std::string(20000, 'x');
-    EXPECT_EQ(LoadCompetitors(files, "long.luk", table), 0);
+    EXPECT_EQ(LoadCompetitors(files, "long.luk", table), FileResult::Done);
     EXPECT_EQ(table, CompetitorTable{});
     table = before;
 
     files.unwritable.insert("locked.luk");
-    EXPECT_EQ(SaveCompetitors(files, "locked.luk", table), 1);
-    EXPECT_EQ(SaveCompetitors(files, "field", table), 0);
+    EXPECT_EQ(SaveCompetitors(files, "locked.luk", table), FileResult::Failed);
+    EXPECT_EQ(SaveCompetitors(files, "field", table), FileResult::Done);
     EXPECT_EQ(files.files["field"].size(), kCompetitorFileSize);
 
     CompetitorTable other;
-    EXPECT_EQ(LoadCompetitors(files, "field", other), 0);
+    EXPECT_EQ(LoadCompetitors(files, "field", other), FileResult::Done);
     EXPECT_TRUE(other[0].IsComputer);
     EXPECT_EQ(other[0].Name, table[0].Name);
 }
@@ -100,7 +100,7 @@ TEST(CompetitorTable, FindAndClear) {
     t[7].Name = "dvo\xf8\xe1k";
     EXPECT_EQ(FindCompetitor(t, "Dvo\xf8\xe1k"), 4);
     EXPECT_EQ(FindCompetitor(t, "dvo\xf8\xe1k"), 7);
-    EXPECT_EQ(FindCompetitor(t, "Nikdo"), 0);
+    EXPECT_FALSE(FindCompetitor(t, "Nikdo"));
 
     t[4] = {"X", "Y", {1, 2, 3, 4}, false};
     ClearCompetitor(t[4]);

@@ -100,3 +100,15 @@ TEST(HitGroup, EmptyGroupsAndDistancesWithoutAFace) {
     EXPECT_EQ(noFace.ringCounts[0], 1);
     EXPECT_EQ(noFace.offsetRings, 0);
 }
+
+TEST(HitGroup, ArrowsLostToTheClockAreMissesWithoutMovingTheGroup) {
+    const std::vector<Point> hits = {{120, 125}, {130, 125}};
+    const HitGroup shot = AnalyseGroup(hits, 30);
+    HitGroup withLost = shot;
+    CountLostArrows(withLost, 2);
+    EXPECT_EQ(withLost.arrows, 4);
+    EXPECT_DOUBLE_EQ(withLost.ringShare(0), 0.5);
+    EXPECT_EQ(withLost.placed, shot.placed);
+    EXPECT_DOUBLE_EQ(withLost.centre.x, shot.centre.x);
+    EXPECT_DOUBLE_EQ(withLost.spread, shot.spread);
+}

@@ -6,12 +6,10 @@
 
 namespace {
 
-const std::string kJiri =
-    "Ji\xc5\x99\xc3\xad \xc5\xa0\xc5\xa5"
-    "astn\xc3\xbd";  // UTF-8
-const std::string kEva = "Eva";
+const Utf8Text kJiri = u8"Jiří Šťastný";
+const Utf8Text kEva = u8"Eva";
 
-ArrowRecord Arrow(int64_t match, const std::string& archer, int32_t distance, int32_t end,
+ArrowRecord Arrow(int64_t match, const Utf8Text& archer, int32_t distance, int32_t end,
                   int32_t arrowNo) {
     ArrowRecord a;
     a.matchId = match;
@@ -81,7 +79,7 @@ TEST(HitSelection, LastMatchesCountMatchesNotArrows) {
 }
 
 TEST(HitSelection, ChoicesOfferedForAnArcher) {
-    EXPECT_EQ(ArchersIn(kArrows), (std::vector<std::string>{kEva, kJiri}));
+    EXPECT_EQ(ArchersIn(kArrows), (std::vector<Utf8Text>{kEva, kJiri}));
     EXPECT_EQ(DistancesOf(kArrows, kJiri, std::nullopt), (std::vector<int32_t>{90, 70}));
     EXPECT_EQ(DistancesOf(kArrows, kJiri, 30), (std::vector<int32_t>{70}));
     EXPECT_EQ(EndsOf(kArrows, kJiri, 20, 70), (std::vector<int32_t>{1, 2}));

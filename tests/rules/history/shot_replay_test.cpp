@@ -40,7 +40,7 @@ TEST(ShotReplay, FramesFollowThePathAndTheDraw) {
     const ReplayFrame third = replay.frameAt(2);
     EXPECT_EQ(third.sight, (Point{103, 95}));
     EXPECT_EQ(third.aim, (Point{103 + kSightAimOffset, 95 + kSightAimOffset}));
-    EXPECT_EQ(third.arrowLeft, kClickerLeft);
+    EXPECT_EQ(third.drawnArrowX, kClickerLeft);
     // The clicker falls once the arrow is past it, not when it only reaches it.
     EXPECT_EQ(replay.clickerTick, 3);
     EXPECT_EQ(replay.frameAt(99).sight, kPath.back());
@@ -52,7 +52,7 @@ TEST(ShotReplay, FramesFollowThePathAndTheDraw) {
 TEST(ShotReplay, ArrowsRecordedWithoutTheDrawReplayTheSightOnly) {
     const ShotReplay replay = BuildReplay(Shot(kPath, {}));
     ASSERT_TRUE(replay.playable());
-    EXPECT_FALSE(replay.frameAt(0).arrowLeft.has_value());
+    EXPECT_FALSE(replay.frameAt(0).drawnArrowX.has_value());
     EXPECT_FALSE(replay.clickerTick.has_value());
 
     const ShotReplay neverPast = BuildReplay(Shot(kPath, {-5, -10, -20, -30, -40}));
@@ -96,4 +96,11 @@ TEST(ShotReplay, DamagedRecordsAreNotReplayedAndSayWhy) {
     }
     // A hit a little off the picture is a real miss and is replayed.
     EXPECT_TRUE(BuildReplay(with([](ArrowRecord& a) { a.x = -20; })).playable());
+}
+
+TEST(ShotReplay, AnArrowLostToTheEndClockSaysItWasNotShot) {
+    // Its row has no hit and no aim; the replay says why instead of a damaged record.
+    const ShotReplay replay = BuildReplay({.distance = 30, .score = 0, .shot = false});
+    EXPECT_FALSE(replay.playable());
+    EXPECT_NE(replay.problem.find("p nebyl vyst\xf8"), std::string::npos);
 }

@@ -20,18 +20,18 @@ History KnownHistory() {
                  {3, "2026-01-03T10:00:00+01:00", "2026-01-03T12:00:00+01:00", 3},
                  {4, "2026-01-04T10:00:00+01:00", "2026-01-04T11:00:00+01:00", 1}};
     auto eva = [](int64_t match, int32_t distance, int32_t score) {
-        return ResultRecord{match, "Eva", "SK", true, distance, score};
+        return ResultRecord{match, u8"Eva", u8"SK", true, distance, score};
     };
-    h.results = {eva(1, 50, 300), {1, "Adam", "SK", true, 50, 310},
-                 eva(1, 30, 320), {1, "Adam", "SK", true, 30, 300},
+    h.results = {eva(1, 50, 300), {1, u8"Adam", u8"SK", true, 50, 310},
+                 eva(1, 30, 320), {1, u8"Adam", u8"SK", true, 30, 300},
                  eva(2, 50, 330), eva(3, 90, 250),
                  eva(3, 70, 280), eva(3, 50, 300),
                  eva(3, 30, 330), eva(4, 50, 300),
-                 eva(4, 30, 340), {4, "Robot", "", false, 30, 360}};
+                 eva(4, 30, 340), {4, u8"Robot", u8"", false, 30, 360}};
     auto arrow = [](int64_t match, int32_t distance, int32_t end, int32_t no, int32_t score) {
         return ArrowRecord{.matchId = match,
-                           .archer = "Eva",
-                           .club = "SK",
+                           .archer = u8"Eva",
+                           .club = u8"SK",
                            .distance = distance,
                            .endNo = end,
                            .arrowNo = no,
@@ -44,7 +44,7 @@ History KnownHistory() {
     return h;
 }
 
-const ArcherKey kEva{"Eva", "SK"};
+const ArcherKey kEva{u8"Eva", u8"SK"};
 
 TEST(Statistics, PersonalBestsCarryTheirDateAndTheMarkOfTheLastMatch) {
     const ArcherStatistics all = ComputeStatistics(KnownHistory(), kEva, kAllRounds);
@@ -93,7 +93,7 @@ TEST(Statistics, AveragesAndSharesOverTheArrowsOfTheSelection) {
     EXPECT_EQ(full.bests.distance.at(50).score, 300);
 
     // Another archer of the same name in another club is somebody else.
-    EXPECT_FALSE(ComputeStatistics(KnownHistory(), {"Eva", "TJ"}, kAllRounds).lastMatchId);
+    EXPECT_FALSE(ComputeStatistics(KnownHistory(), {u8"Eva", u8"TJ"}, kAllRounds).lastMatchId);
 }
 
 // A damaged or edited file may hold any score; the sums must be the true ones, not wrapped.
@@ -101,11 +101,11 @@ TEST(Statistics, ScoresNoGameWritesStillAddUp) {
     constexpr int32_t kHuge = std::numeric_limits<int32_t>::max();
     History h;
     h.matches = {{1, "2026-01-01T10:00:00+01:00", "2026-01-01T11:00:00+01:00", 1}};
-    h.results = {{1, "Eva", "SK", true, 50, kHuge}, {1, "Eva", "SK", true, 30, kHuge}};
+    h.results = {{1, u8"Eva", u8"SK", true, 50, kHuge}, {1, u8"Eva", u8"SK", true, 30, kHuge}};
     for (int32_t no = 1; no <= 3; ++no) {
         h.arrows.push_back({.matchId = 1,
-                            .archer = "Eva",
-                            .club = "SK",
+                            .archer = u8"Eva",
+                            .club = u8"SK",
                             .distance = 30,
                             .endNo = 1,
                             .arrowNo = no,
@@ -122,7 +122,7 @@ TEST(Statistics, ScoresNoGameWritesStillAddUp) {
 TEST(Statistics, TheLastFinishedMatchWithAHumanIsShownFirst) {
     History h = KnownHistory();
     // The final places of match 4 put Eva first among the humans.
-    h.results.push_back({4, "Adam", "SK", true, 30, 100, 0, 0, 0, 3});
+    h.results.push_back({4, u8"Adam", u8"SK", true, 30, 100, 0, 0, 0, 3});
     h.results[10].rank = 2;
     const std::optional<MatchChoice> choice = LastHumanMatch(h);
     ASSERT_TRUE(choice);
@@ -131,9 +131,85 @@ TEST(Statistics, TheLastFinishedMatchWithAHumanIsShownFirst) {
     EXPECT_EQ(choice->archer, kEva);
     // A demo match afterwards has no human: match 4 stays the one.
     h.matches.push_back({5, "2026-01-05T10:00:00+01:00", "2026-01-05T10:01:00+01:00", 2});
-    h.results.push_back({5, "Robot", "", false, 30, 300, 0, 0, 0, 1});
+    h.results.push_back({5, u8"Robot", u8"", false, 30, 300, 0, 0, 0, 1});
     EXPECT_EQ(LastHumanMatch(h)->matchId, 4);
     EXPECT_FALSE(LastHumanMatch(History{}));
+}
+
+}  // namespace
+
+namespace {
+
+// The known history with Eva's practice mixed in: session 5 at 30 m (two ends, 10 10 10 and
+// 10 + two arrows lost to the clock) finished, session 6 at 30 m (one end, 9 9 9) finished,
+// session 7 at 70 m left unfinished after one end of 10s.
+History WithPractice() {
+    History h = KnownHistory();
+    auto session = [](int64_t id, std::optional<std::string> finished) {
+        return MatchRecord{.id = id,
+                           .started = "2026-02-0" + std::to_string(id) + "T10:00:00+01:00",
+                           .finished = std::move(finished),
+                           .competitors = 1,
+                           .practice = true};
+    };
+    h.matches.push_back(session(5, "2026-02-05T10:20:00+01:00"));
+    h.matches.push_back(session(6, "2026-02-06T10:20:00+01:00"));
+    h.matches.push_back(session(7, std::nullopt));
+    auto arrow = [](int64_t match, int32_t distance, int32_t end, int32_t no, int32_t score,
+                    bool shot = true) {
+        return ArrowRecord{.matchId = match,
+                           .archer = u8"Eva",
+                           .club = u8"SK",
+                           .distance = distance,
+                           .endNo = end,
+                           .arrowNo = no,
+                           .score = score,
+                           .shot = shot};
+    };
+    for (int32_t no = 1; no <= 3; ++no) h.arrows.push_back(arrow(5, 30, 1, no, 10));
+    h.arrows.push_back(arrow(5, 30, 2, 1, 10));
+    h.arrows.push_back(arrow(5, 30, 2, 2, 0, false));
+    h.arrows.push_back(arrow(5, 30, 2, 3, 0, false));
+    for (int32_t no = 1; no <= 3; ++no) h.arrows.push_back(arrow(6, 30, 1, no, 9));
+    for (int32_t no = 1; no <= 6; ++no) h.arrows.push_back(arrow(7, 70, 1, no, 10));
+    return h;
+}
+
+TEST(Statistics, PracticeKeepsItsOwnBestsAndNeverTouchesTheRounds) {
+    const History h = WithPractice();
+    // The rounds see exactly what they saw without practice.
+    for (int32_t filter : {kAllRounds, 1, 3}) {
+        const ArcherStatistics plain = ComputeStatistics(KnownHistory(), kEva, filter);
+        const ArcherStatistics mixed = ComputeStatistics(h, kEva, filter);
+        EXPECT_EQ(mixed.averages.arrows, plain.averages.arrows) << filter;
+        EXPECT_EQ(mixed.bests.end.size(), plain.bests.end.size());
+        EXPECT_EQ(mixed.totals.size(), plain.totals.size());
+        EXPECT_EQ(mixed.lastMatchId, plain.lastMatchId);
+        EXPECT_TRUE(mixed.bests.practiceTotal.empty());
+    }
+
+    const ArcherStatistics practice = ComputeStatistics(h, kEva, kAllPractice);
+    EXPECT_TRUE(practice.bests.matchTotal.empty());
+    EXPECT_TRUE(practice.bests.distance.empty());
+    EXPECT_EQ(practice.averages.arrows, 15);
+    EXPECT_EQ(practice.averages.matches, 3);
+    EXPECT_DOUBLE_EQ(practice.averages.missesShare, 2.0 / 15);  // the two lost arrows
+    EXPECT_DOUBLE_EQ(practice.averages.arrowScore.at(30), (40.0 + 27) / 9);
+    // Best session per distance and number of ends: only finished sessions have one.
+    ASSERT_EQ(practice.bests.practiceTotal.size(), 2u);
+    EXPECT_EQ((practice.bests.practiceTotal.at({30, 2}).score), 40);
+    EXPECT_EQ((practice.bests.practiceTotal.at({30, 1}).score), 27);
+    EXPECT_EQ(practice.bests.end.at(30).score.score, 30);
+    EXPECT_EQ(practice.bests.end.at(70).score.score, 60);
+    ASSERT_EQ(practice.totals.size(), 2u);
+    EXPECT_TRUE(practice.totals[0].practice);
+    EXPECT_EQ(practice.totals[0].distance, 30);
+    EXPECT_EQ(practice.lastMatchId, 7);
+
+    const ArcherStatistics at70 = ComputeStatistics(h, kEva, PracticeFilter(70));
+    EXPECT_EQ(at70.averages.arrows, 6);
+    EXPECT_TRUE(at70.totals.empty());
+    EXPECT_FALSE(at70.bests.end.contains(30));
 }
 
 }  // namespace

@@ -127,12 +127,12 @@ TEST_F(Aiming, AReleaseOutsideAnEndWritesNoScore) {
     random.setFallback(kSteady);
     state.Sight = {109, 109};
     state.ArrowLeft = -55;
-    for (int32_t arrowsLeft : {7, 0, -1}) {
-        state.ArrowsLeft = arrowsLeft;
+    for (int32_t arrowNumber : {7, 0, -1}) {
+        state.ArrowsLeft = arrowNumber;
         state.TimerRunning = true;
         engine.FormKeyDown(kVkShoot);
         engine.Timer1Timer();
-        EXPECT_EQ(state.EndScores, (std::array<int32_t, 7>{})) << arrowsLeft;
+        EXPECT_EQ(state.EndScores, (std::array<int32_t, 7>{})) << arrowNumber;
         EXPECT_FALSE(state.TimerRunning);
     }
     EXPECT_EQ(screen.count("marker"), 0);

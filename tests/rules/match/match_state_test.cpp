@@ -44,25 +44,11 @@ TEST(FindNextHuman, WithoutHumansLeavesTheSlot) {
     }
 }
 
-TEST(Rounds, EveryDistanceIsThirtySixArrowsAndEveryRoundEndsAtThirty) {
-    for (const DistanceRules& d : kDistances) {
-        EXPECT_EQ(d.arrowsPerEnd * d.ends, kArrowsPerDistance) << d.metres;
-        EXPECT_EQ(d.closingEndNumber, d.ends + 1) << d.metres;
-    }
-    for (const RoundRules& r : kRounds) {
-        EXPECT_EQ(r.distances[static_cast<std::size_t>(r.distanceCount - 1)], 30);
-        EXPECT_EQ(r.arrows, r.distanceCount * kArrowsPerDistance);
-        for (int i = 0; i < r.distanceCount; ++i) EXPECT_NE(findDistance(r.distances[i]), nullptr);
-    }
-    EXPECT_EQ(findDistance(40), nullptr);
-    EXPECT_EQ(findRound(0), nullptr);
-}
-
 TEST(MatchState, StartsAsTheProgramStartsIt) {
     MatchState s;
     EXPECT_TRUE(s.Competitors[0].IsComputer);
     EXPECT_FALSE(s.SpareCompetitor.IsComputer);
-    EXPECT_EQ(s.Distance, 30);
+    EXPECT_EQ(s.Distance, kDistanceOutsideMatch);
     EXPECT_EQ(s.Difficulty, 1);
     EXPECT_EQ(s.MarkerStyle, 1);
     EXPECT_FALSE(s.NextarrowEnabled);

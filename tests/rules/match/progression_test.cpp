@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <utility>
 #include <vector>
 
 #include "rules/formats/PictureError.h"
+#include "rules/match/ComputerScores.h"
 #include "support/EngineRig.h"
 
 namespace {
@@ -85,31 +87,43 @@ TEST(TurnOrder, HumansShootInSlotOrderAndTheEndCountsOnWrapping) {
     EXPECT_EQ(rig.state.Scores[9].Misses, 6);
 }
 
+// The last arrow of the last end of a distance of a round is down.
 struct Change {
-    int32_t roundType;
-    int32_t distance;
-    int32_t newDistance;
-    const char* picture;  // nullptr: none
-    int32_t newArrowsLeft;
-    int32_t ScoreRecord::*field;
-    int32_t computerScore;  // from performance {10, 20, 30, 40}
+    Round round;
+    DistanceStage finished;
+    std::optional<DistanceStage> next;  // empty: the last distance of the round
 };
 
 void PrintTo(const Change& c, std::ostream* os) {
-    *os << "round " << c.roundType << " at " << c.distance << " m";
+    *os << "round " << c.round.type << " at " << c.finished.metres() << " m";
 }
 
-// The last arrow of the last end of a distance is down; one human in slot 0, a computer in 1.
+std::vector<Change> EveryChange() {
+    std::vector<Change> changes;
+    for (const Round& round : kRounds) {
+        const auto stages = round.stages();
+        for (std::size_t i = 0; i < stages.size(); ++i) {
+            changes.push_back(
+                {round, stages[i],
+                 i + 1 < stages.size() ? std::optional(stages[i + 1]) : std::nullopt});
+        }
+    }
+    return changes;
+}
+
+constexpr std::array<int32_t, 4> kRobotPerformance = {10, 20, 30, 40};
+
+// One human in slot 0, a computer in 1.
 struct ChangingDistance : ::testing::TestWithParam<Change>, EngineRig {
     std::vector<int32_t> distanceAtResults;
     ChangingDistance() {
         random.setFallback(kSteady);
         state.Competitors = FieldWithHumans({0});
-        state.Competitors[1] = {"Robot", "", {10, 20, 30, 40}, true};
+        state.Competitors[1] = {"Robot", "", kRobotPerformance, true};
         state.MatchUnderWay = true;
-        state.RoundType = GetParam().roundType;
-        state.Distance = GetParam().distance;
-        state.EndNumber = state.Distance >= 60 ? 6 : 12;
+        state.RoundType = GetParam().round.type;
+        state.Distance = GetParam().finished.metres();
+        state.EndNumber = GetParam().finished.ends;
         state.ArrowsLeft = 1;
         state.EndScores = {0, 9, 9, 9, 9, 9, 9};
         state.Markers[0] = {300, 100};
@@ -123,37 +137,34 @@ struct ChangingDistance : ::testing::TestWithParam<Change>, EngineRig {
 TEST_P(ChangingDistance, SetsTheNextDistanceScoresTheComputersAndShowsResults) {
     const Change c = GetParam();
     engine.NextarrowClick();
-    EXPECT_EQ(distanceAtResults, std::vector<int32_t>{c.newDistance});
-    EXPECT_EQ(state.Scores[1].*c.field, c.computerScore);
+    EXPECT_EQ(distanceAtResults, std::vector<int32_t>{c.next ? c.next->metres() : 0});
+    // With steady draws the computer keeps its performance value for the distance.
+    const int32_t performance =
+        kRobotPerformance[static_cast<std::size_t>(c.finished.performanceIndex)];
+    EXPECT_EQ(state.Scores[1].*c.finished.scoreField, DistanceScoreFromPerformance(performance));
     EXPECT_EQ(state.Scores[0], ScoreRecord{});
-    EXPECT_EQ(state.EndScores, (std::array<int32_t, 7>{}));
+    EXPECT_EQ(state.EndScores, EndScoreTable{});
     EXPECT_EQ(state.Markers, kMarkerRest);
-    EXPECT_EQ(screen.count("picture Tercov"), c.picture ? 1 : 0);
-    if (c.picture) {
-        EXPECT_EQ(screen.count(std::string("picture Tercov=") + c.picture), 1);
-        EXPECT_EQ(state.Distance, c.newDistance);
-        EXPECT_EQ(state.ArrowsLeft, c.newArrowsLeft);
+    EXPECT_EQ(screen.count("picture Tercov"), c.next ? 1 : 0);
+    if (c.next) {
+        EXPECT_EQ(screen.count(std::string("picture Tercov=") + c.next->target.picture), 1);
+        EXPECT_EQ(state.Distance, c.next->metres());
+        EXPECT_EQ(state.ArrowsLeft, c.next->arrowsPerEnd);
         EXPECT_EQ(state.EndNumber, 1);
         EXPECT_TRUE(state.TimerRunning);  // the results window let the next arrow be aimed
         EXPECT_TRUE(state.MatchUnderWay);
     } else {
-        EXPECT_EQ(state.Distance, 30);
-        EXPECT_EQ(state.ArrowsLeft, 3);
-        EXPECT_EQ(state.EndNumber, 13);
+        EXPECT_EQ(state.Distance, kDistanceOutsideMatch);
+        EXPECT_EQ(state.ArrowsLeft, c.finished.arrowsPerEnd);
+        EXPECT_EQ(state.EndNumber, c.finished.closingEndNumber());
         EXPECT_FALSE(state.TimerRunning);
         EXPECT_FALSE(state.NextarrowEnabled);
         EXPECT_FALSE(state.MatchUnderWay);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryRow, ChangingDistance,
-    ::testing::Values(Change{3, 90, 70, "70.bmp", 6, &ScoreRecord::Score90, 36},
-                      Change{3, 70, 50, "50.bmp", 3, &ScoreRecord::Score70, 72},
-                      Change{4, 70, 60, "60.bmp", 6, &ScoreRecord::Score70, 36},
-                      Change{4, 60, 50, "50.bmp", 3, &ScoreRecord::Score60, 72},
-                      Change{1, 50, 30, "30.bmp", 3, &ScoreRecord::Score50, 108},
-                      Change{2, 30, 0, nullptr, 0, &ScoreRecord::Score30, 144}));
+INSTANTIATE_TEST_SUITE_P(EveryDistanceOfEveryRound, ChangingDistance,
+                         ::testing::ValuesIn(EveryChange()));
 
 TEST(ChangingDistance, HappensInThisOrder) {
     EngineRig rig;

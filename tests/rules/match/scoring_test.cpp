@@ -29,7 +29,7 @@ TEST(IntegerSquareRoot, IsExactAroundEverySquareUpToTheTop) {
 }
 
 TEST(ScoreHit, RingsEndAtMultiplesOfTheRingWidth) {
-    for (const DistanceRules& d : kDistances) {
+    for (const TargetFace& d : kTargetFaces) {
         const int32_t w = d.ringWidth;
         EXPECT_EQ(Score(100, d.metres, 125 + w - 1, 125).score, 10) << d.metres;
         EXPECT_EQ(Score(100, d.metres, 125, 125 - w).score, 9) << d.metres;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "rules/competitors/CompetitorFile.h"
+#include "rules/formats/Utf8.h"
 #include "rules/match/NewMatchSetup.h"
 #include "support/Competitors.h"
 #include "support/MemoryFileStore.h"
@@ -138,11 +139,11 @@ TEST_F(NewMatchSetupTest, AddToAFullTableShowsTheMessageAndAddsNothing) {
     prompts.listSteps = {ScriptedPrompts::command(kListAdd), ScriptedPrompts::command(kListStart)};
     run();
     ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(prompts.messages[0].first, "Chyba.");
-    EXPECT_EQ(prompts.messages[0].second,
-              "Datab\xE1ze st\xF8"
-              "elc\xF9 je zapln\xEC"
-              "n\xE1 !");
+    // The game's own words, as its code page spells them.
+    EXPECT_EQ(prompts.messages[0].first, ToUtf8(Cp1250Text{"Chyba."}));
+    EXPECT_EQ(prompts.messages[0].second, ToUtf8(Cp1250Text{"Datab\xE1ze st\xF8"
+                                                            "elc\xF9 je zapln\xEC"
+                                                            "n\xE1 !"}));
     EXPECT_EQ(prompts.lines.size(), 150u);
     EXPECT_EQ(startedTable(), Field(names));
 }

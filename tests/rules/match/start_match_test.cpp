@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "rules/formats/Cp1250.h"
+#include "rules/formats/EncodedText.h"
 #include "rules/formats/PictureError.h"
 #include "support/EngineRig.h"
 
@@ -54,14 +54,15 @@ TEST(StartMatch, ShowsTheFirstHumanAtTheFirstDistance) {
 }
 
 TEST(StartMatch, EachRoundBeginsAtItsFirstDistance) {
-    const std::tuple<int32_t, int32_t, int32_t, std::string> rounds[] = {
-        {1, 50, 4, "50.bmp"}, {2, 50, 4, "50.bmp"}, {3, 90, 7, "90.bmp"}, {4, 70, 7, "70.bmp"}};
-    for (const auto& [roundType, distance, arrowsLeft, picture] : rounds) {
+    for (const Round& round : kRounds) {
+        const DistanceStage& first = round.stages().front();
         EngineRig rig;
-        rig.engine.StartMatch(roundType, FieldWithHumans({0}));
-        EXPECT_EQ(rig.state.Distance, distance);
-        EXPECT_EQ(rig.state.ArrowsLeft, arrowsLeft);
-        EXPECT_EQ(rig.screen.effects.front(), "picture Tercov=" + picture);
+        rig.engine.StartMatch(round.type, FieldWithHumans({0}));
+        EXPECT_EQ(rig.state.Distance, first.metres());
+        // The first next-arrow action counts down to arrow 1 of the end.
+        EXPECT_EQ(rig.state.ArrowsLeft, first.arrowsPerEnd + 1);
+        EXPECT_EQ(rig.screen.effects.front(),
+                  std::string("picture Tercov=") + first.target.picture);
     }
 }
 
@@ -72,9 +73,9 @@ TEST(StartMatch, WithoutHumansAnnouncesADemo) {
     ASSERT_EQ(rig.screen.count("message "), 1);
     const std::string& message = rig.screen.effects[1];
     const std::size_t bar = message.find('|');
-    EXPECT_EQ(decodeCp1250(message.substr(8, bar - 8)), u"Upozornění.");
-    EXPECT_EQ(decodeCp1250(message.substr(bar + 1)),
-              u"Toto bude demo bez lidí. Na další sadu stiskněte 'd' !");
+    EXPECT_EQ(Utf8Text{message.substr(8, bar - 8)}, u8"Upozornění.");
+    EXPECT_EQ(Utf8Text{message.substr(bar + 1)},
+              u8"Toto bude demo bez lidí. Na další sadu stiskněte 'd' !");
     EXPECT_EQ(rig.screen.count("label"), 0);
     EXPECT_TRUE(rig.state.DemoMode);
     EXPECT_EQ(rig.state.CurrentCompetitor, 0);

@@ -10,7 +10,6 @@ namespace {
 
 struct MatchCase {
     int32_t roundType;
-    std::vector<int32_t> distances;
     std::vector<int> humans;  // slots; empty for a demo
 };
 
@@ -25,21 +24,6 @@ constexpr int kFreeSlot = 145;
 int Factor(int h, int32_t arrow) {
     constexpr int kFactors[7] = {0, 0, 80, 100, 40, 20, 100};
     return arrow == 1 ? 20 * h : kFactors[arrow];
-}
-
-int32_t ScoreRecord::*Field(int32_t distance) {
-    switch (distance) {
-        case 90:
-            return &ScoreRecord::Score90;
-        case 70:
-            return &ScoreRecord::Score70;
-        case 60:
-            return &ScoreRecord::Score60;
-        case 50:
-            return &ScoreRecord::Score50;
-        default:
-            return &ScoreRecord::Score30;
-    }
 }
 
 struct WholeMatch : ::testing::TestWithParam<MatchCase>, EngineRig {
@@ -83,9 +67,12 @@ TEST_P(WholeMatch, RunsFromSetUpToTheLastResults) {
     const MatchCase& c = GetParam();
     play();
     ASSERT_FALSE(state.MatchUnderWay);
-    const int distances = static_cast<int>(c.distances.size());
+    const Round round = *findRound(c.roundType);
+    const int distances = static_cast<int>(round.stages().size());
 
-    std::vector<int32_t> expectedResults(c.distances.begin() + 1, c.distances.end());
+    std::vector<int32_t> expectedResults;
+    for (const DistanceStage& stage : round.stages().subspan(1))
+        expectedResults.push_back(stage.metres());
     expectedResults.push_back(0);
     EXPECT_EQ(distanceAtResults, expectedResults);
     EXPECT_EQ(screen.count("picture Tercov"), distances);
@@ -94,10 +81,9 @@ TEST_P(WholeMatch, RunsFromSetUpToTheLastResults) {
     int fullDraws = 0;
     ScoreRecord computer;
     ScoreRecord freeSlot;
-    for (int32_t distance : c.distances) {
-        const int arrowsPerEnd = distance == 30 || distance == 50 ? 3 : 6;
-        ends += 36 / arrowsPerEnd;
-        computer.*Field(distance) = 216;
+    for (const DistanceStage& stage : round.stages()) {
+        ends += stage.ends;
+        computer.*stage.scoreField = 216;
         computer.Tens += 3;
         computer.Nines += 6;
         computer.Misses += 2;
@@ -108,14 +94,13 @@ TEST_P(WholeMatch, RunsFromSetUpToTheLastResults) {
 
     for (int h = 0; h < static_cast<int>(c.humans.size()); ++h) {
         const int slot = c.humans[static_cast<std::size_t>(h)];
-        EXPECT_EQ(arrowsBySlot[slot], 36 * distances) << slot;
+        EXPECT_EQ(arrowsBySlot[slot], round.arrows()) << slot;
         ScoreRecord expected;
-        for (int32_t distance : c.distances) {
-            const int arrowsPerEnd = distance == 30 || distance == 50 ? 3 : 6;
-            const int endsHere = 36 / arrowsPerEnd;
-            for (int32_t arrow = 1; arrow <= arrowsPerEnd; ++arrow) {
+        for (const DistanceStage& stage : round.stages()) {
+            const int endsHere = stage.ends;
+            for (int32_t arrow = 1; arrow <= stage.arrowsPerEnd; ++arrow) {
                 const int factor = Factor(h, arrow);
-                expected.*Field(distance) += endsHere * factor / 10;
+                expected.*stage.scoreField += endsHere * factor / 10;
                 if (factor == 100) expected.Tens += endsHere;
                 if (factor == 0) expected.Misses += endsHere;
                 if (factor == 100) fullDraws += endsHere;
@@ -131,7 +116,7 @@ TEST_P(WholeMatch, RunsFromSetUpToTheLastResults) {
         EXPECT_EQ(state.Distance, 0);
         EXPECT_EQ(screen.count("timer on"), 0);
     } else {
-        EXPECT_EQ(state.Distance, 30);
+        EXPECT_EQ(state.Distance, kDistanceOutsideMatch);
         EXPECT_FALSE(state.NextarrowEnabled);
     }
 
@@ -148,18 +133,12 @@ TEST_P(WholeMatch, RunsFromSetUpToTheLastResults) {
     EXPECT_EQ(state.EndNumber, endNumber);
 }
 
-const std::vector<int32_t> kMen = {90, 70, 50, 30};
-const std::vector<int32_t> kWomen = {70, 60, 50, 30};
-const std::vector<int32_t> kShort = {50, 30};
-
-INSTANTIATE_TEST_SUITE_P(
-    EveryRound, WholeMatch,
-    ::testing::Values(MatchCase{3, kMen, {4}}, MatchCase{3, kMen, {0, 7}},
-                      MatchCase{3, kMen, {2, 5, 9}}, MatchCase{4, kWomen, {149}},
-                      MatchCase{4, kWomen, {3, 8}}, MatchCase{4, kWomen, {0, 1, 2}},
-                      MatchCase{1, kShort, {6}}, MatchCase{1, kShort, {2, 5, 9}},
-                      MatchCase{2, kShort, {10, 20}}, MatchCase{3, kMen, {}},
-                      MatchCase{4, kWomen, {}}, MatchCase{1, kShort, {}},
-                      MatchCase{2, kShort, {}}));
+INSTANTIATE_TEST_SUITE_P(EveryRound, WholeMatch,
+                         ::testing::Values(MatchCase{3, {4}}, MatchCase{3, {0, 7}},
+                                           MatchCase{3, {2, 5, 9}}, MatchCase{4, {149}},
+                                           MatchCase{4, {3, 8}}, MatchCase{4, {0, 1, 2}},
+                                           MatchCase{1, {6}}, MatchCase{1, {2, 5, 9}},
+                                           MatchCase{2, {10, 20}}, MatchCase{3, {}},
+                                           MatchCase{4, {}}, MatchCase{1, {}}, MatchCase{2, {}}));
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "rules/results/Listing.h"
+#include "rules/match/Ranking.h"
 #include "rules/results/RecordingPage.h"
 #include "rules/results/Results.h"
 #include "support/MemoryFileStore.h"
@@ -26,10 +27,10 @@ std::string columns(const std::string& line, std::size_t first, std::size_t last
 }  // namespace
 
 TEST(Listing, HeadersAreTheGendersColumnHeadsByteForByte) {
-    EXPECT_EQ(ListingHeader(1), kMenHeader);
-    EXPECT_EQ(ListingHeader(3), kMenHeader);
-    EXPECT_EQ(ListingHeader(2), kWomenHeader);
-    EXPECT_EQ(ListingHeader(4), kWomenHeader);
+    EXPECT_EQ(ListingHeader(*findRound(1)), kMenHeader);
+    EXPECT_EQ(ListingHeader(*findRound(3)), kMenHeader);
+    EXPECT_EQ(ListingHeader(*findRound(2)), kWomenHeader);
+    EXPECT_EQ(ListingHeader(*findRound(4)), kWomenHeader);
     EXPECT_EQ(kMenHeader.size(), kListingHeaderLength);
     // Each head starts in the column of its field.
     EXPECT_EQ(columns(kMenHeader, 6, 13), "P\xf8\xedjmen\xed");
@@ -50,10 +51,10 @@ TEST(Listing, FullRoundLineHasEveryFieldAtItsStop) {
                   .Score60 = 5,
                   .Score70 = 290,
                   .Score90 = 250};
-    std::string men = ListingLine(7, named("Nov\xe1k, Jan"), s, 3);
+    std::string men = ListingLine(7, named("Nov\xe1k, Jan"), s, *findRound(3));
     EXPECT_EQ(men,
               "7.   Nov\xe1k, Jan                     250  290  310  340  141  21   30   1190 ");
-    std::string women = ListingLine(7, named("Nov\xe1k, Jan"), s, 4);
+    std::string women = ListingLine(7, named("Nov\xe1k, Jan"), s, *findRound(4));
     EXPECT_EQ(columns(women, 37, 46), "290  5    ");
     EXPECT_EQ(columns(women, 72, 76), "945  ");
 }
@@ -61,16 +62,16 @@ TEST(Listing, FullRoundLineHasEveryFieldAtItsStop) {
 TEST(Listing, ShortRoundShowsZeroInTheLongDistancesAndHitsOf72) {
     ScoreRecord s{
         .Misses = 4, .Score30 = 200, .Score50 = 150, .Score60 = 9, .Score70 = 9, .Score90 = 9};
-    std::string men = ListingLine(1, named("A"), s, 1);
+    std::string men = ListingLine(1, named("A"), s, *findRound(1));
     EXPECT_EQ(columns(men, 37, 76), "9    9    150  200  68   0    0    350  ");
-    std::string women = ListingLine(1, named("A"), s, 2);
+    std::string women = ListingLine(1, named("A"), s, *findRound(2));
     EXPECT_EQ(columns(women, 37, 46), "9    9    ");
     EXPECT_EQ(columns(women, 57, 61), "68   ");
 }
 
 TEST(Listing, TextsThatPassTheirStopAreCutAndEveryLineIs76Bytes) {
     const std::string thirty(30, 'X');
-    std::string line = ListingLine(150, named(thirty), ScoreRecord{}, 3);
+    std::string line = ListingLine(150, named(thirty), ScoreRecord{}, *findRound(3));
     EXPECT_EQ(line.size(), kListingLineLength);
     EXPECT_EQ(columns(line, 1, 5), "150. ");
     EXPECT_EQ(columns(line, 6, 36), thirty + " ");
@@ -78,7 +79,7 @@ TEST(Listing, TextsThatPassTheirStopAreCutAndEveryLineIs76Bytes) {
 
     // Numbers are signed and, like an over-long name, stop at their column.
     ScoreRecord odd{.Tens = -5, .Misses = 200, .Score90 = -2147483647 - 1};
-    line = ListingLine(12345, named(std::string(40, 'Y')), odd, 3);
+    line = ListingLine(12345, named(std::string(40, 'Y')), odd, *findRound(3));
     EXPECT_EQ(line.size(), kListingLineLength);
     EXPECT_EQ(columns(line, 1, 5), "12345");
     EXPECT_EQ(columns(line, 6, 36), std::string(31, 'Y'));
@@ -96,6 +97,7 @@ TEST(Listing, RebuildListsNamedEntriesWithConsecutiveRanksAfterTheHeader) {
     MemoryFileStore files;
     RecordTable records;
     RecordingPage page;
+    RankCompetitors(state);
     RebuildResults(state, records, files, page);
     ASSERT_EQ(page.lines.size(), 4u);
     EXPECT_EQ(page.lines[0], kWomenHeader);
@@ -117,6 +119,7 @@ TEST(Listing, FullFieldEndsWithRank150AndEveryLineAt76) {
     MemoryFileStore files;
     RecordTable records;
     RecordingPage page;
+    RankCompetitors(state);
     RebuildResults(state, records, files, page);
     ASSERT_EQ(page.lines.size(), 152u);
     for (std::size_t i = 2; i < page.lines.size(); ++i) {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "rules/match/Ranking.h"
 #include "rules/results/RecordingPage.h"
 #include "rules/results/RecordsUpdate.h"
 #include "rules/results/Results.h"
@@ -40,13 +41,25 @@ struct Fixture {
     }
     RecordTable fileRecords() const {
         RecordTable read;
-        EXPECT_EQ(DecodeRecords(files.files.at(kRecordsFile), read), 0);
+        EXPECT_EQ(DecodeRecords(files.files.at(kRecordsFile), read), FileResult::Done);
         return read;
     }
-    void rebuild() { RebuildResults(state, records, files, page); }
+    // The results view of the ranking that the end of a distance makes.
+    void rebuild() {
+        RankCompetitors(state);
+        RebuildResults(state, records, files, page);
+    }
 };
 
 }  // namespace
+
+TEST(RecordsUpdate, EachDivisionFillsItsHalfOfTheRecordsFile) {
+    // "records.dat" holds, men first, the distances of each division's full round and a total.
+    EXPECT_EQ(FirstRecordOf(Division::Men), 0u);
+    EXPECT_EQ(FirstRecordOf(Division::Women), RecordTable{}.size() / 2);
+    EXPECT_EQ(FirstRecordOf(Division::Women) + FullRound(Division::Women).stages().size() + 1,
+              RecordTable{}.size());
+}
 
 TEST(RecordsUpdate, FirstDistanceWithoutFileCongratulatesAndCreatesTheFile) {
     Fixture f(3, 70);

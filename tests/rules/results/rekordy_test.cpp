@@ -31,9 +31,9 @@ TEST(Rekordy, FileIsTenEntriesOfNameFieldAndLittleEndianScore) {
 
 TEST(Rekordy, WriteThenReadGivesTheSameTable) {
     MemoryFileStore files;
-    EXPECT_EQ(WriteRecords(files, kRecordsFile, sampleRecords()), 0);
+    EXPECT_EQ(WriteRecords(files, kRecordsFile, sampleRecords()), FileResult::Done);
     RecordTable read;
-    EXPECT_EQ(ReadRecords(files, kRecordsFile, read), 0);
+    EXPECT_EQ(ReadRecords(files, kRecordsFile, read), FileResult::Done);
     EXPECT_EQ(read, sampleRecords());
     EXPECT_EQ(read[4].Name.size(), 30u);
 }
@@ -42,18 +42,18 @@ TEST(Rekordy, NameStopsAtItsFirstZeroByte) {
     std::string bytes = EncodeRecords(RecordTable{});
     bytes.replace(34, 11, std::string("Eva\0garbage", 11));
     RecordTable read;
-    EXPECT_EQ(DecodeRecords(bytes, read), 0);
+    EXPECT_EQ(DecodeRecords(bytes, read), FileResult::Done);
     EXPECT_EQ(read[1].Name, "Eva");
 }
 
 TEST(Rekordy, MissingFileFailsAndLeavesTheTableAlone) {
     MemoryFileStore files;
     RecordTable table = sampleRecords();
-    EXPECT_EQ(ReadRecords(files, kRecordsFile, table), 1);
+    EXPECT_EQ(ReadRecords(files, kRecordsFile, table), FileResult::Failed);
     EXPECT_EQ(table, sampleRecords());
     files.files[kRecordsFile] = EncodeRecords(RecordTable{});
     files.unreadable.insert(kRecordsFile);
-    EXPECT_EQ(ReadRecords(files, kRecordsFile, table), 1);
+    EXPECT_EQ(ReadRecords(files, kRecordsFile, table), FileResult::Failed);
     EXPECT_EQ(table, sampleRecords());
 }
 
@@ -68,25 +68,26 @@ TEST(Rekordy, ShortFileKeepsWhatItHeldWholeAndFails) {
 
     // Cut inside entry 1's score: its name is read, its score and what follows stay old.
     RecordTable table = old;
-    EXPECT_EQ(DecodeRecords(std::string_view(full).substr(0, 34 + 32), table), 1);
+    EXPECT_EQ(DecodeRecords(std::string_view(full).substr(0, 34 + 32), table), FileResult::Failed);
     EXPECT_EQ(table[0], fresh[0]);
     EXPECT_EQ(table[1], (RecordEntry{"new1", 1}));
     EXPECT_EQ(table[2], old[2]);
 
     // Cut inside entry 2's name field.
     table = old;
-    EXPECT_EQ(DecodeRecords(std::string_view(full).substr(0, 68 + 10), table), 1);
+    EXPECT_EQ(DecodeRecords(std::string_view(full).substr(0, 68 + 10), table), FileResult::Failed);
     EXPECT_EQ(table[1], fresh[1]);
     EXPECT_EQ(table[2], old[2]);
 
     // One byte short of the last score.
     table = old;
-    EXPECT_EQ(DecodeRecords(std::string_view(full).substr(0, kRecordsFileSize - 1), table), 1);
+    EXPECT_EQ(DecodeRecords(std::string_view(full).substr(0, kRecordsFileSize - 1), table),
+              FileResult::Failed);
     EXPECT_EQ(table[8], fresh[8]);
     EXPECT_EQ(table[9], (RecordEntry{"", 9}));
 
     table = old;
-    EXPECT_EQ(DecodeRecords("", table), 1);
+    EXPECT_EQ(DecodeRecords("", table), FileResult::Failed);
     EXPECT_EQ(table, old);
 }
 
@@ -94,14 +95,14 @@ TEST(Rekordy, LongerFileIsReadFromItsFirst340Bytes) {
     MemoryFileStore files;
     files.files[kRecordsFile] = EncodeRecords(sampleRecords()) + "trailing junk";
     RecordTable table;
-    EXPECT_EQ(ReadRecords(files, kRecordsFile, table), 0);
+    EXPECT_EQ(ReadRecords(files, kRecordsFile, table), FileResult::Done);
     EXPECT_EQ(table, sampleRecords());
 }
 
 TEST(Rekordy, UnwritableFileReportsFailure) {
     MemoryFileStore files;
     files.unwritable.insert(kRecordsFile);
-    EXPECT_EQ(WriteRecords(files, kRecordsFile, sampleRecords()), 1);
+    EXPECT_EQ(WriteRecords(files, kRecordsFile, sampleRecords()), FileResult::Failed);
     EXPECT_TRUE(files.files.empty());
 }
 

@@ -1,0 +1,58 @@
+#pragma once
+
+// What the aiming benchmarks share: the process's own processor time, the event loop run for a
+// while, and a player who draws and lets down without ever releasing.
+#include <sys/resource.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <cstdio>
+
+#include "rules/match/MatchEngine.h"
+#include "windows/MainWindow.h"
+
+// Processor time of the process so far: in its own code and in the kernel on its behalf.
+struct ProcessorTime {
+    double user = 0;
+    double system = 0;
+};
+
+inline ProcessorTime ProcessorSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    auto seconds = [](timeval t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
+    return {seconds(usage.ru_utime), seconds(usage.ru_stime)};
+}
+
+// Runs the event loop for `seconds` and returns the share of one core the process used.
+inline ProcessorTime CoreShareOver(double seconds) {
+    QElapsedTimer wall;
+    const ProcessorTime before = ProcessorSeconds();
+    wall.start();
+    QTimer::singleShot(static_cast<int>(seconds * 1000), Qt::PreciseTimer,
+                       [] { QApplication::exit(); });
+    QApplication::exec();
+    const ProcessorTime after = ProcessorSeconds();
+    const double elapsed = static_cast<double>(wall.nsecsElapsed()) / 1e9;
+    return {(after.user - before.user) / elapsed, (after.system - before.system) / elapsed};
+}
+
+inline void Report(const char* phase, ProcessorTime share) {
+    std::printf("%-7s %5.2f %% of a core (user %5.2f %%, system %5.2f %%)\n", phase,
+                (share.user + share.system) * 100, share.user * 100, share.system * 100);
+}
+
+// A player drawing for 600 ms and letting down for 200 ms, over and over, never releasing;
+// the share of a core the process used meanwhile. (A profiler can collect this function alone.)
+[[gnu::noinline]] inline ProcessorTime AimFor(MainWindow& form, double seconds) {
+    QTimer player;
+    player.setInterval(200);
+    QObject::connect(&player, &QTimer::timeout, [&form, step = 0]() mutable {
+        if (step % 4 == 0) form.engine().FormKeyDown(kVkDraw);
+        if (step % 4 == 3) form.engine().FormKeyUp(kVkDraw);
+        ++step;
+    });
+    player.start();
+    return CoreShareOver(seconds);
+}

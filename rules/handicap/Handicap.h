@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+
+// The handicap of the Archery GB scheme (2023 revision) for 10-zone faces: one number, the
+// lower the better, that says what score an archer can expect at any distance and face. The
+// model assumes the arrows fall in a circular normal group whose angular spread grows by a
+// fixed percentage per handicap point and a little with distance.
+
+inline constexpr int32_t kBestHandicap = 0;
+inline constexpr int32_t kWorstHandicap = 150;
+
+// One distance of a shoot as the scheme sees it.
+struct HandicapDistance {
+    int32_t metres = 0;
+    int32_t faceCentimetres = 0;  // diameter of the 10-zone face
+    int32_t arrows = 0;
+};
+
+// The expected score of one arrow (0..10) for a handicap, which need not be whole.
+double ExpectedArrowScore(double handicap, int32_t metres, int32_t faceCentimetres);
+
+// The expected score of all the arrows of the distances.
+double ExpectedScore(double handicap, std::span<const HandicapDistance> distances);
+
+// The score the scheme's tables give for a whole handicap: the expected score rounded up.
+int32_t TableScore(int32_t handicap, std::span<const HandicapDistance> distances);
+
+// The best whole handicap in 0..150 whose table score the score reaches; a score that reaches
+// none of them gets 150. Nothing for a score of 0 or less or above the distances' maximum, nor
+// for distances without arrows.
+std::optional<int32_t> HandicapForScore(int64_t score, std::span<const HandicapDistance> distances);

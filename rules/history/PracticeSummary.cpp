@@ -1,0 +1,25 @@
+#include "rules/history/PracticeSummary.h"
+
+PracticeSummary SummarisePractice(const PracticeSession& session) {
+    PracticeSummary s;
+    s.distance = session.distance();
+    s.endTotals = session.endTotals();
+    s.total = session.total();
+    std::vector<Point> hits;
+    int32_t lost = 0;
+    for (const PracticeArrow& a : session.closedArrows()) {
+        ++s.arrows;
+        s.tens += a.score == 10;
+        s.nines += a.score == 9;
+        s.misses += a.score == 0;
+        if (a.hit) {
+            hits.push_back(*a.hit);
+        } else {
+            ++lost;
+        }
+    }
+    if (s.arrows > 0) s.averagePerArrow = static_cast<double>(s.total) / s.arrows;
+    s.group = AnalyseGroup(hits, s.distance);
+    CountLostArrows(s.group, lost);
+    return s;
+}

@@ -1,0 +1,228 @@
+#include <gtest/gtest.h>
+
+#include <numeric>
+#include <vector>
+
+#include "rules/match/Rounds.h"
+#include "rules/match/Scoring.h"
+#include "support/EngineRig.h"
+
+namespace {
+
+class FakeClock final : public SteadyClock {
+  public:
+    int64_t now = 0;
+    int64_t nowMs() override { return now; }
+};
+
+// What the engine tells its history, kept as plain lists.
+class RecordingLog final : public MatchLog {
+  public:
+    std::vector<LoggedMatch> started;
+    std::vector<LoggedArrow> arrows;
+    std::vector<std::size_t> endSizes;  // arrows told before each endClosed
+    int distances = 0;
+    int finished = 0;
+    int abandoned = 0;
+
+    void matchStarted(const LoggedMatch& match) override { started.push_back(match); }
+    void arrowShot(LoggedArrow arrow) override { arrows.push_back(std::move(arrow)); }
+    void endClosed() override { endSizes.push_back(arrows.size()); }
+    void distanceEnded(int32_t, const std::vector<LoggedResult>&) override { ++distances; }
+    void matchFinished() override { ++finished; }
+    void matchAbandoned() override { ++abandoned; }
+};
+
+struct Practice : ::testing::Test, EngineRig {
+    FakeClock clock;
+    RecordingLog log;
+
+    Practice() {
+        random.setFallback(kSteady);
+        state.Difficulty = kDifficultyWorldClass;
+        engine.SetSteadyClock(clock);
+        engine.SetMatchLog(log);
+    }
+
+    void start(int32_t distance, int32_t ends, int32_t seconds) {
+        engine.StartPractice(
+            {.archer = "Jan", .distance = distance, .ends = ends, .secondsPerEnd = seconds});
+    }
+    void shootEnd(std::initializer_list<int> factors) {
+        for (int factor : factors) {
+            engine.NextarrowClick();
+            shootSteadyArrow(factor);
+        }
+    }
+};
+
+// An arrow's score from the scoring rules, given where and how it was let go.
+int32_t Rescored(const LoggedArrow& a) {
+    int32_t x = a.hit.x, y = a.hit.y;
+    return ScoreHit(a.factor, a.distance, x, y);
+}
+
+int32_t RescoredSum(const std::vector<LoggedArrow>& arrows, std::size_t from, std::size_t to) {
+    int32_t sum = 0;
+    for (std::size_t i = from; i < to; ++i) sum += Rescored(arrows[i]);
+    return sum;
+}
+
+TEST_F(Practice, CountsEndsAndTotalsAndRecordsOneSessionWithoutResults) {
+    for (const int32_t distance : {30, 70}) {
+        SCOPED_TRACE(distance);
+        log = RecordingLog{};
+        screen.summaries.clear();
+        start(distance, 2, 0);
+        const int32_t perEnd = PracticeRound(distance, 1)->stages().front().arrowsPerEnd;
+        std::vector<int> factors = {100, 20, 80, 40, 100, 100};
+        factors.resize(static_cast<std::size_t>(perEnd));
+        std::vector<int32_t> endTotals;
+        for (int end = 0; end < 2; ++end) {
+            const std::size_t first = log.arrows.size();
+            for (int factor : factors) {
+                engine.NextarrowClick();
+                shootSteadyArrow(factor);
+            }
+            const int32_t expected = RescoredSum(log.arrows, first, log.arrows.size());
+            endTotals.push_back(expected);
+            if (end == 0) {
+                EXPECT_EQ(screen.labels[MatchLabel::SoucetSada], std::to_string(expected));
+                EXPECT_EQ(screen.labels[MatchLabel::Celkem], std::to_string(expected));
+            }
+        }
+        ASSERT_EQ(screen.summaries.size(), 1u);
+        const PracticeSummary& summary = screen.summaries.back();
+        EXPECT_EQ(summary.endTotals, endTotals);
+        EXPECT_EQ(summary.total, endTotals[0] + endTotals[1]);
+        EXPECT_EQ(summary.arrows, 2 * perEnd);
+        EXPECT_DOUBLE_EQ(summary.averagePerArrow, summary.total / double(2 * perEnd));
+        int tens = 0, nines = 0, misses = 0;
+        for (const LoggedArrow& a : log.arrows) {
+            tens += a.score == 10;
+            nines += a.score == 9;
+            misses += a.score == 0;
+        }
+        EXPECT_EQ(summary.tens, tens);
+        EXPECT_EQ(summary.nines, nines);
+        EXPECT_EQ(summary.misses, misses);
+        EXPECT_EQ(summary.group.placed, 2 * perEnd);
+
+        ASSERT_EQ(log.started.size(), 1u);
+        EXPECT_TRUE(log.started[0].practice);
+        EXPECT_EQ(log.started[0].practiceDistance, distance);
+        EXPECT_EQ(log.started[0].competitors, 1);
+        EXPECT_EQ(log.endSizes,
+                  (std::vector<std::size_t>{std::size_t(perEnd), std::size_t(2 * perEnd)}));
+        EXPECT_EQ(log.distances, 0);
+        EXPECT_EQ(log.finished, 1);
+        EXPECT_FALSE(state.MatchUnderWay);
+        EXPECT_FALSE(engine.PracticeUnderWay());
+    }
+}
+
+TEST_F(Practice, TimeUpMidDrawLosesTheArrowOnTheBowAndTheRest) {
+    start(30, 2, 10);
+    EXPECT_EQ(screen.effects.back(), "clock 10 green");
+    shootEnd({100});  // arrow 1 of 3 scores
+    engine.NextarrowClick();
+    engine.FormKeyDown(kVkDraw);
+    for (int tick = 0; tick < 30; ++tick) engine.Timer1Timer();
+    clock.now = 7'500;
+    engine.Timer1Timer();
+    EXPECT_EQ(screen.count("clock 3 yellow"), 1);
+    clock.now = 10'000;
+    engine.FormKeyDown(kVkShoot);  // too late: the shot is pressed when the time is over
+    engine.Timer1Timer();
+    engine.FormKeyUp(kVkShoot);
+    engine.FormKeyUp(kVkDraw);
+
+    EXPECT_FALSE(state.TimerRunning);
+    EXPECT_EQ(screen.count("clock 0 red"), 1);
+    ASSERT_EQ(log.arrows.size(), 3u);
+    EXPECT_TRUE(log.arrows[0].shot);
+    for (std::size_t i = 1; i < 3; ++i) {
+        EXPECT_FALSE(log.arrows[i].shot);
+        EXPECT_EQ(log.arrows[i].score, 0);
+        EXPECT_EQ(log.arrows[i].arrowNo, static_cast<int32_t>(i + 1));
+        EXPECT_EQ(log.arrows[i].endNo, 1);
+    }
+    EXPECT_EQ(log.endSizes, std::vector<std::size_t>{3});
+    const int32_t firstEnd = Rescored(log.arrows[0]);
+    EXPECT_EQ(screen.labels[MatchLabel::Celkem], std::to_string(firstEnd));
+
+    // The next end has a fresh clock from its first nock.
+    clock.now = 50'000;
+    engine.NextarrowClick();
+    clock.now = 51'000;
+    engine.Timer1Timer();
+    EXPECT_EQ(screen.count("clock 9 green"), 1);
+    EXPECT_EQ(state.EndNumber, 2);
+    EXPECT_TRUE(state.TimerRunning);
+    // Expired between arrows: the arrows not yet nocked are lost, the ones shot keep theirs.
+    shootSteadyArrow(100);
+    clock.now = 61'000;
+    engine.PracticeClockTick(false);
+    ASSERT_EQ(screen.summaries.size(), 1u);
+    const PracticeSummary& s = screen.summaries[0];
+    EXPECT_EQ(s.endTotals, (std::vector<int32_t>{firstEnd, Rescored(log.arrows[3])}));
+    EXPECT_EQ(s.misses, 4);
+    EXPECT_EQ(s.group.placed, 2);  // lost arrows have no hit to place
+    EXPECT_EQ(s.group.ringCounts[0], 4);
+}
+
+TEST_F(Practice, AModalWindowStopsTheClock) {
+    start(50, 1, 20);
+    engine.NextarrowClick();
+    clock.now = 5'000;
+    engine.PracticeClockTick(true);
+    clock.now = 500'000;
+    engine.PracticeClockTick(true);
+    engine.Timer1Timer();
+    EXPECT_TRUE(state.TimerRunning);
+    engine.PracticeClockTick(false);
+    EXPECT_TRUE(state.TimerRunning);
+    clock.now = 514'999;
+    engine.Timer1Timer();
+    EXPECT_TRUE(state.TimerRunning);
+    clock.now = 515'000;
+    engine.Timer1Timer();
+    EXPECT_FALSE(state.TimerRunning);
+    EXPECT_EQ(screen.summaries.size(), 1u);
+}
+
+TEST_F(Practice, ANewMatchOrSessionLeavesTheEndsShotUnfinished) {
+    start(30, 3, 0);
+    shootEnd({100, 100, 100});
+    engine.NextarrowClick();
+    shootSteadyArrow(100);  // an end half shot
+    start(30, 1, 0);
+    EXPECT_EQ(log.abandoned, 1);
+    EXPECT_EQ(log.endSizes, std::vector<std::size_t>{3});
+    EXPECT_EQ(screen.labels[MatchLabel::Celkem], "0");
+    engine.StartMatch(1, FieldWithHumans({0}));
+    EXPECT_EQ(log.abandoned, 2);
+    EXPECT_FALSE(engine.PracticeUnderWay());
+    EXPECT_TRUE(state.NextarrowEnabled);
+    EXPECT_EQ(state.RoundType, 1);
+    EXPECT_EQ(log.finished, 0);
+}
+
+TEST_F(Practice, AgainStartsTheSameSessionOnceMore) {
+    screen.practiceAgain = true;
+    start(90, 1, 0);
+    shootEnd({100, 100, 100, 100, 100, 100});
+    EXPECT_EQ(screen.summaries.size(), 1u);
+    EXPECT_TRUE(engine.PracticeUnderWay());
+    EXPECT_EQ(log.started.size(), 2u);
+    EXPECT_EQ(state.Distance, 90);
+}
+
+TEST_F(Practice, StartsNothingForADistanceWithoutATargetOrNoEnds) {
+    start(40, 2, 0);
+    start(30, 0, 0);
+    EXPECT_FALSE(engine.PracticeUnderWay());
+    EXPECT_TRUE(log.started.empty());
+}
+
+}  // namespace

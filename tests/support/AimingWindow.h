@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/QtFileStore.h"
+#include "rules/match/Random.h"
+#include "support/Competitors.h"
+#include "windows/MainWindow.h"
+
+// The game's main window as the player has it after the welcome notice, on the game's own files
+// in the current folder, with a silent clicker.
+struct AimingWindow {
+    class SilentClicker final : public ClickerSound {
+      public:
+        void playTick() override {}
+    };
+
+    QtFileStore files;
+    SeededRandom random{1};
+    SilentClicker clicker;
+    MainWindow form{files, random, clicker};
+
+    AimingWindow() {
+        form.askWelcome = [] { return true; };
+        form.FormCreate();
+        form.show();
+    }
+    // A lone archer's short round with the first arrow nocked: the sight sways from here on.
+    void nockFirstArrow() {
+        form.engine().StartMatch(1, OneArcher());
+        form.NextarrowClick();
+    }
+};

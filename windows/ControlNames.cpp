@@ -1,0 +1,124 @@
+#include "windows/ControlNames.h"
+
+#include <QCoreApplication>
+#include <QKeySequence>
+#include <QStringList>
+
+namespace {
+
+QString translated(const char* text) {
+    return QCoreApplication::translate("ControlNames", text);
+}
+
+}  // namespace
+
+static_assert(kKeyAlt == Qt::Key_Alt && kKeyAltGr == Qt::Key_AltGr && kKeyF10 == Qt::Key_F10 &&
+              kKeyControl == Qt::Key_Control && kKeyMeta == Qt::Key_Meta);
+
+std::optional<std::vector<KeyCode>> ReadKeysText(std::string_view text) {
+    const QKeySequence sequence = QKeySequence::fromString(
+        QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
+        QKeySequence::PortableText);
+    if (sequence.isEmpty()) return std::nullopt;
+    std::vector<KeyCode> keys;
+    for (int i = 0; i < sequence.count(); ++i) {
+        const QKeyCombination combination = sequence[static_cast<uint>(i)];
+        if (combination.keyboardModifiers() != Qt::NoModifier ||
+            combination.key() == Qt::Key_unknown) {
+            return std::nullopt;
+        }
+        keys.push_back(static_cast<KeyCode>(combination.key()));
+    }
+    return keys;
+}
+
+std::string PortableKeyName(KeyCode key) {
+    return QKeySequence(key).toString(QKeySequence::PortableText).toStdString();
+}
+
+KeyBindings ReadKeyBindings(const PlayerSettings& settings) {
+    return KeyBindings::Read(settings.controls, ReadKeysText);
+}
+
+QString ActionName(ControlAction action) {
+    switch (action) {
+        case ControlAction::Left:
+            return translated(QT_TRANSLATE_NOOP("ControlNames", "vlevo"));
+        case ControlAction::Right:
+            return translated(QT_TRANSLATE_NOOP("ControlNames", "vpravo"));
+        case ControlAction::Up:
+            return translated(QT_TRANSLATE_NOOP("ControlNames", "nahoru"));
+        case ControlAction::Down:
+            return translated(QT_TRANSLATE_NOOP("ControlNames", "dolů"));
+        case ControlAction::Draw:
+            return translated(QT_TRANSLATE_NOOP("ControlNames", "natáhnout luk"));
+        case ControlAction::Shoot:
+            return translated(QT_TRANSLATE_NOOP("ControlNames", "vystřelit"));
+        case ControlAction::NextArrow:
+            return translated(QT_TRANSLATE_NOOP("ControlNames", "další šíp"));
+    }
+    return {};
+}
+
+QString KeyName(KeyCode key) {
+    switch (key) {
+        case Qt::Key_Left:
+            return QStringLiteral("←");
+        case Qt::Key_Right:
+            return QStringLiteral("→");
+        case Qt::Key_Up:
+            return QStringLiteral("↑");
+        case Qt::Key_Down:
+            return QStringLiteral("↓");
+        default:
+            return QKeySequence(key).toString(QKeySequence::NativeText);
+    }
+}
+
+QString KeysName(const ActionKeys& keys) {
+    QStringList names;
+    for (KeyCode key : keys) {
+        if (key != kNoKey) names << KeyName(key);
+    }
+    return names.join(translated(QT_TRANSLATE_NOOP("ControlNames", " nebo ")));
+}
+
+QString PadName(ControlAction action, GamepadFamily family) {
+    const bool ps = family == GamepadFamily::PlayStation;
+    const bool nintendo = family == GamepadFamily::Nintendo;
+    switch (action) {
+        case ControlAction::Left:
+            return translated(
+                QT_TRANSLATE_NOOP("ControlNames", "křížový ovladač ← nebo levá páčka"));
+        case ControlAction::Right:
+            return translated(
+                QT_TRANSLATE_NOOP("ControlNames", "křížový ovladač → nebo levá páčka"));
+        case ControlAction::Up:
+            return translated(
+                QT_TRANSLATE_NOOP("ControlNames", "křížový ovladač ↑ nebo levá páčka"));
+        case ControlAction::Down:
+            return translated(
+                QT_TRANSLATE_NOOP("ControlNames", "křížový ovladač ↓ nebo levá páčka"));
+        case ControlAction::Draw:
+            return ps         ? translated(QT_TRANSLATE_NOOP("ControlNames", "R2 nebo R1"))
+                   : nintendo ? translated(QT_TRANSLATE_NOOP("ControlNames", "ZR nebo R"))
+                              : translated(QT_TRANSLATE_NOOP("ControlNames", "RT nebo RB"));
+        case ControlAction::Shoot:
+            return ps ? QStringLiteral("×") : nintendo ? QStringLiteral("B") : QStringLiteral("A");
+        case ControlAction::NextArrow:
+            return ps ? QStringLiteral("○") : nintendo ? QStringLiteral("A") : QStringLiteral("B");
+    }
+    return {};
+}
+
+QString PadMenuName(GamepadFamily family) {
+    switch (family) {
+        case GamepadFamily::PlayStation:
+            return QStringLiteral("Options");
+        case GamepadFamily::Nintendo:
+            return QStringLiteral("+");
+        case GamepadFamily::Generic:
+            break;
+    }
+    return QStringLiteral("Start");
+}

@@ -1,0 +1,84 @@
+#include "windows/PracticeSummaryWindow.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "windows/GameTextDisplay.h"
+
+namespace {
+
+constexpr int kAgain = 2;
+
+QString number(double value) {
+    return QLocale().toString(value, 'f', 1);
+}
+
+}  // namespace
+
+PracticeSummaryWindow::PracticeSummaryWindow(QWidget* parent) : QDialog(parent) {
+    Vysledek = new QLabel(this);
+    Vysledek->setTextFormat(Qt::RichText);
+    ZnovuButton = new QPushButton(this);
+    ZavritButton = new QPushButton(this);
+    ZavritButton->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ZnovuButton);
+    buttons->addWidget(ZavritButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Vysledek);
+    layout->addLayout(buttons);
+    connect(ZnovuButton, &QPushButton::clicked, this, [this] { done(kAgain); });
+    connect(ZavritButton, &QPushButton::clicked, this, &QDialog::reject);
+    retranslate();
+}
+
+void PracticeSummaryWindow::retranslate() {
+    setWindowTitle(tr("Výsledek tréninku"));
+    ZnovuButton->setText(tr("Znovu"));
+    ZavritButton->setText(tr("Zavřít"));
+    Vysledek->setText(text(summary_));
+}
+
+void PracticeSummaryWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QDialog::changeEvent(event);
+}
+
+bool PracticeSummaryWindow::showSummary(const PracticeSummary& summary) {
+    summary_ = summary;
+    Vysledek->setText(text(summary_));
+    ZavritButton->setFocus();
+    return exec() == kAgain;
+}
+
+QString PracticeSummaryWindow::text(const PracticeSummary& s) {
+    QString ends;
+    for (std::size_t i = 0; i < s.endTotals.size(); ++i) {
+        ends +=
+            tr("<tr><td>%1. sada</td><td align=right>%2</td></tr>").arg(i + 1).arg(s.endTotals[i]);
+    }
+    QString text = tr("<b>Trénink %1 m</b><table cellspacing=0 cellpadding=2>%2"
+                      "<tr><td><b>Celkem</b></td><td align=right><b>%3</b></td></tr>"
+                      "</table>")
+                       .arg(s.distance)
+                       .arg(ends)
+                       .arg(s.total);
+    text += tr("<p>Průměr na šíp: %1<br>Desítek: %2, devítek: %3, mimo: %4")
+                .arg(number(s.averagePerArrow))
+                .arg(s.tens)
+                .arg(s.nines)
+                .arg(s.misses);
+    if (s.group.placed > 0) {
+        text += tr("<br>Střed skupiny: %1 kruhu od středu terče, %2"
+                   "<br>Rozptyl: %3 kruhu")
+                    .arg(number(s.group.offsetRings),
+                         TranslatedGameText(DirectionWord(s.group.direction)),
+                         number(s.group.spreadRings));
+    }
+    return text + QStringLiteral("</p>");
+}
