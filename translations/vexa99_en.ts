@@ -1003,7 +1003,7 @@ Please send comments and suggestions to: pripominky@vexa99.cz</translation>
     </message>
     <message>
         <source>&lt;p&gt;Průměr na šíp: %1&lt;br&gt;Desítek: %2, devítek: %3, mimo: %4</source>
-        <translation>&lt;p&gt;Average arrow: %1&lt;br&gt;Tens: %2, nines: %3, misses: %4</translation>
+        <translation>&lt;p&gt;Average per arrow: %1&lt;br&gt;Tens: %2, nines: %3, misses: %4</translation>
     </message>
     <message>
         <source>&lt;br&gt;Střed skupiny: %1 kruhu od středu terče, %2&lt;br&gt;Rozptyl: %3 kruhu</source>
