@@ -11,6 +11,7 @@
 
 #include "platform/history/HistoryReader.h"
 #include "platform/history/SqliteMatchLog.h"
+#include "support/GamePictures.h"
 #include "support/MemoryFileStore.h"
 #include "support/ModalAnswers.h"
 #include "support/RecordingScreen.h"
@@ -40,15 +41,6 @@ struct Game {
     }
 };
 
-// A game folder of its own with the pictures a session loads, so that the history it writes
-// goes nowhere else.
-void layPictures() {
-    const QDir run(QStringLiteral(VEXA_RUN_DIR));
-    for (const QString& name : run.entryList({QStringLiteral("*.bmp"), QStringLiteral("*.ico")})) {
-        QFile::copy(run.filePath(name), name);
-    }
-}
-
 bool holdsFocus(QWidget* widget) {
     QWidget* focus = QApplication::focusWidget();
     return focus == widget || widget->isAncestorOf(focus);
@@ -62,7 +54,7 @@ class PracticeTest : public QObject {
     void theDialogShowsTheLastValuesInRangeAndKeepsTheNewOnes() {
         QTemporaryDir folder;
         WorkingDirectory cwd(folder.path());
-        layPictures();
+        LayGamePictures();
         Game g(
             "[Trenink]\nlukostrelec=Jan Nov\xc3\xa1k\nvzdalenost=47\nsady=99\ncasovyLimit=true\n"
             "sekundNaSadu=5\n");
@@ -147,7 +139,7 @@ class PracticeTest : public QObject {
     void aTwoEndSessionIsShotOnTheMainWindowAndRecorded() {
         QTemporaryDir folder;
         WorkingDirectory cwd(folder.path());
-        layPictures();
+        LayGamePictures();
         Game g(
             "[Trenink]\nlukostrelec=Eva\nvzdalenost=30\nsady=2\ncasovyLimit=true\n"
             "sekundNaSadu=600\n");
