@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <algorithm>
+#include <string>
 #include <utility>
 
 #include "platform/history/SqliteMatchLog.h"
@@ -11,10 +12,8 @@
 #include "rules/match/LevelField.h"
 #include "support/Competitors.h"
 #include "support/GamePictures.h"
-#include "support/MemoryFileStore.h"
 #include "support/ModalAnswers.h"
-#include "support/RecordingScreen.h"
-#include "support/ScriptedRandom.h"
+#include "support/StartedGame.h"
 #include "support/WorkingDirectory.h"
 #include "windows/ArcherListDialog.h"
 #include "windows/MainWindow.h"
@@ -65,16 +64,10 @@ class FieldAtPlayerLevelTest : public QObject {
         LayGamePictures();
         RecordEvasRound();
 
-        MemoryFileStore files;
-        if (levelled) files.files["nastaveni.ini"] = "[Hra]\nsouperiPodleUrovne=true\n";
         const std::string list = encodeCompetitorFile(Field({"Adam", "Bara", "Cyril", "Eva"}));
-        files.files[kMensList] = list;
-        ScriptedRandom random;
-        random.setFallback(0);
-        RecordingClicker sound;
-        MainWindow form(files, random, sound);
-        form.askWelcome = [] { return true; };
-        form.FormCreate();
+        GameFiles files{{kMensList, list}};
+        if (levelled) files["nastaveni.ini"] = "[Hra]\nsouperiPodleUrovne=true\n";
+        StartedGame g(files);
 
         ModalAnswers answers({
             Answer<RoundTypeDialog>([](RoundTypeDialog& d) {
@@ -88,11 +81,11 @@ class FieldAtPlayerLevelTest : public QObject {
                 QTest::mouseClick(d.Okarch, Qt::LeftButton);
             }),
         });
-        form.Novhra1Click();
+        g.form->Novhra1Click();
         QVERIFY(answers.allAnswered());
         QVERIFY(!answers.sawUnexpected());
 
-        const MatchState& s = form.state();
+        const MatchState& s = g.form->state();
         QCOMPARE(s.RoundType, 3);
         const auto marked =
             std::find_if(s.Competitors.begin(), s.Competitors.end(),
@@ -104,7 +97,7 @@ class FieldAtPlayerLevelTest : public QObject {
         } else {
             QVERIFY(!s.FieldPerformance);
         }
-        QCOMPARE(files.files.at(kMensList), list);
+        QCOMPARE(g.files.files.at(kMensList), list);
     }
 };
 

@@ -12,10 +12,8 @@
 #include "platform/history/HistoryReader.h"
 #include "platform/history/SqliteMatchLog.h"
 #include "support/GamePictures.h"
-#include "support/MemoryFileStore.h"
 #include "support/ModalAnswers.h"
-#include "support/RecordingScreen.h"
-#include "support/ScriptedRandom.h"
+#include "support/StartedGame.h"
 #include "support/WorkingDirectory.h"
 #include "windows/ClickableImage.h"
 #include "windows/MainWindow.h"
@@ -25,21 +23,6 @@
 namespace {
 
 constexpr const char* kSettings = "nastaveni.ini";
-
-// A game whose settings file is there before the window reads it.
-struct Game {
-    MemoryFileStore files;
-    ScriptedRandom random;
-    RecordingClicker sound;
-    std::unique_ptr<MainWindow> form;
-    explicit Game(const std::string& settings) {
-        files.files[kSettings] = settings;
-        random.setFallback(0);
-        form = std::make_unique<MainWindow>(files, random, sound);
-        form->askWelcome = [] { return true; };
-        form->FormCreate();
-    }
-};
 
 bool holdsFocus(QWidget* widget) {
     QWidget* focus = QApplication::focusWidget();
@@ -55,9 +38,9 @@ class PracticeTest : public QObject {
         QTemporaryDir folder;
         WorkingDirectory cwd(folder.path());
         LayGamePictures();
-        Game g(
-            "[Trenink]\nlukostrelec=Jan Nov\xc3\xa1k\nvzdalenost=47\nsady=99\ncasovyLimit=true\n"
-            "sekundNaSadu=5\n");
+        StartedGame g(GameFiles{{kSettings,
+                                 "[Trenink]\nlukostrelec=Jan Nov\xc3\xa1k\nvzdalenost=47\nsady=99\n"
+                                 "casovyLimit=true\nsekundNaSadu=5\n"}});
         auto answers = std::make_unique<ModalAnswers>(std::deque<ModalAnswers::Step>{
             Answer<PracticeDialog>([&](PracticeDialog& d) {
                 QCOMPARE(d.windowTitle(), QStringLiteral("Trénink"));
@@ -140,9 +123,10 @@ class PracticeTest : public QObject {
         QTemporaryDir folder;
         WorkingDirectory cwd(folder.path());
         LayGamePictures();
-        Game g(
-            "[Trenink]\nlukostrelec=Eva\nvzdalenost=30\nsady=2\ncasovyLimit=true\n"
-            "sekundNaSadu=600\n");
+        StartedGame g(
+            GameFiles{{kSettings,
+                       "[Trenink]\nlukostrelec=Eva\nvzdalenost=30\nsady=2\ncasovyLimit=true\n"
+                       "sekundNaSadu=600\n"}});
         SqliteMatchLog history(kHistoryFile);
         g.form->engine().SetMatchLog(history);
         g.form->show();
