@@ -19,8 +19,9 @@ const Distances kWa720At70 = Single(70, 72);
 
 // Archery GB's 2023 outdoor classification tables: a class's score on a round is the table
 // score of the class's handicap. Scores as the archeryutils project checks them against the
-// published tables; handicaps from the scheme's class steps (adult recurve men: master bowman
-// at 30, 7 points a class; compound men 15 and 6; women 5 points (compound 4) above the men).
+// published tables; handicaps from the scheme's class steps for adults (master bowman and
+// points a class: recurve 30 and 7, compound 15 and 6, barebow 47 and 5.5, longbow 65 and 6;
+// women 5 points above the men, compound 4, longbow 7).
 struct ClassScore {
     const char* category;
     const Distances& round;
