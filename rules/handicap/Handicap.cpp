@@ -1,5 +1,6 @@
 #include "rules/handicap/Handicap.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -58,16 +59,18 @@ std::optional<int32_t> HandicapForScore(int64_t score,
                                         std::span<const HandicapDistance> distances) {
     const int64_t maximum = MaximumScore(distances);
     if (maximum <= 0 || score <= 0 || score > maximum) return std::nullopt;
-    // Table scores fall as the handicap grows: find the first one the score reaches.
+    // Table scores fall as the handicap grows: find the first one below the score.
     int32_t low = kBestHandicap;
-    int32_t high = kWorstHandicap;
+    int32_t high = kWorstHandicap + 1;
     while (low < high) {
         const int32_t middle = low + (high - low) / 2;
-        if (TableScore(middle, distances) <= score) {
+        if (TableScore(middle, distances) < score) {
             high = middle;
         } else {
             low = middle + 1;
         }
     }
-    return low;
+    // The tables print a score that several handicaps share only beside the worst of them.
+    if (low > kBestHandicap && TableScore(low - 1, distances) == score) return low - 1;
+    return std::min(low, kWorstHandicap);
 }

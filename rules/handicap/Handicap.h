@@ -28,7 +28,9 @@ double ExpectedScore(double handicap, std::span<const HandicapDistance> distance
 // The score the scheme's tables give for a whole handicap: the expected score rounded up.
 int32_t TableScore(int32_t handicap, std::span<const HandicapDistance> distances);
 
-// The best whole handicap in 0..150 whose table score the score reaches; a score that reaches
-// none of them gets 150. Nothing for a score of 0 or less or above the distances' maximum, nor
-// for distances without arrows.
+// The whole handicap in 0..150 the tables give a score: the best one whose table score the
+// score reaches; but a score that is itself the table score of several handicaps gets the worst
+// of them, as the tables print it only there (so a full score gets the worst handicap that
+// still expects it). A score that reaches none of them gets 150. Nothing for a score of 0 or
+// less or above the distances' maximum, nor for distances without arrows.
 std::optional<int32_t> HandicapForScore(int64_t score, std::span<const HandicapDistance> distances);

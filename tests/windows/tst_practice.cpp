@@ -11,10 +11,9 @@
 
 #include "platform/history/HistoryReader.h"
 #include "platform/history/SqliteMatchLog.h"
-#include "support/MemoryFileStore.h"
+#include "support/GamePictures.h"
 #include "support/ModalAnswers.h"
-#include "support/RecordingScreen.h"
-#include "support/ScriptedRandom.h"
+#include "support/StartedGame.h"
 #include "support/WorkingDirectory.h"
 #include "windows/ClickableImage.h"
 #include "windows/MainWindow.h"
@@ -24,30 +23,6 @@
 namespace {
 
 constexpr const char* kSettings = "nastaveni.ini";
-
-// A game whose settings file is there before the window reads it.
-struct Game {
-    MemoryFileStore files;
-    ScriptedRandom random;
-    RecordingClicker sound;
-    std::unique_ptr<MainWindow> form;
-    explicit Game(const std::string& settings) {
-        files.files[kSettings] = settings;
-        random.setFallback(0);
-        form = std::make_unique<MainWindow>(files, random, sound);
-        form->askWelcome = [] { return true; };
-        form->FormCreate();
-    }
-};
-
-// A game folder of its own with the pictures a session loads, so that the history it writes
-// goes nowhere else.
-void layPictures() {
-    const QDir run(QStringLiteral(VEXA_RUN_DIR));
-    for (const QString& name : run.entryList({QStringLiteral("*.bmp"), QStringLiteral("*.ico")})) {
-        QFile::copy(run.filePath(name), name);
-    }
-}
 
 bool holdsFocus(QWidget* widget) {
     QWidget* focus = QApplication::focusWidget();
@@ -62,10 +37,10 @@ class PracticeTest : public QObject {
     void theDialogShowsTheLastValuesInRangeAndKeepsTheNewOnes() {
         QTemporaryDir folder;
         WorkingDirectory cwd(folder.path());
-        layPictures();
-        Game g(
-            "[Trenink]\nlukostrelec=Jan Nov\xc3\xa1k\nvzdalenost=47\nsady=99\ncasovyLimit=true\n"
-            "sekundNaSadu=5\n");
+        LayGamePictures();
+        StartedGame g(GameFiles{{kSettings,
+                                 "[Trenink]\nlukostrelec=Jan Nov\xc3\xa1k\nvzdalenost=47\nsady=99\n"
+                                 "casovyLimit=true\nsekundNaSadu=5\n"}});
         auto answers = std::make_unique<ModalAnswers>(std::deque<ModalAnswers::Step>{
             Answer<PracticeDialog>([&](PracticeDialog& d) {
                 QCOMPARE(d.windowTitle(), QStringLiteral("Trénink"));
@@ -147,10 +122,11 @@ class PracticeTest : public QObject {
     void aTwoEndSessionIsShotOnTheMainWindowAndRecorded() {
         QTemporaryDir folder;
         WorkingDirectory cwd(folder.path());
-        layPictures();
-        Game g(
-            "[Trenink]\nlukostrelec=Eva\nvzdalenost=30\nsady=2\ncasovyLimit=true\n"
-            "sekundNaSadu=600\n");
+        LayGamePictures();
+        StartedGame g(
+            GameFiles{{kSettings,
+                       "[Trenink]\nlukostrelec=Eva\nvzdalenost=30\nsady=2\ncasovyLimit=true\n"
+                       "sekundNaSadu=600\n"}});
         SqliteMatchLog history(kHistoryFile);
         g.form->engine().SetMatchLog(history);
         g.form->show();

@@ -2,38 +2,25 @@
 
 #include <gtest/gtest.h>
 
+#include "support/EvasHistory.h"
+
 namespace {
 
-// Eva's matches; the handicaps beside them were worked out from the scheme's formulas apart
-// from the game:
+// Eva's four matches and a fifth; the handicaps beside them were worked out from the scheme's
+// formulas apart from the game:
 //   1 short men's round, finished: 50 m 300, 30 m 320 (620)           handicap 33
 //   2 short men's round, never finished: 50 m 330                      none
 //   3 full men's round, finished: 90 m 250, 70 m 280, 50 m 300, 30 m 330 (1160)   34
 //   4 short men's round, finished: 50 m 300, 30 m 340 (640)           29
 //   5 short men's round, finished, with an impossible 400 at 30 m     none
+// Adam beside her in match 1, and a computer archer under her name in match 4.
 History KnownHistory() {
-    History h;
-    h.matches = {{1, "2026-01-01T10:00:00+01:00", "2026-01-01T11:00:00+01:00", 1},
-                 {2, "2026-01-02T10:00:00+01:00", std::nullopt, 1},
-                 {3, "2026-01-03T10:00:00+01:00", "2026-01-03T12:00:00+01:00", 3},
-                 {4, "2026-01-04T10:00:00+01:00", "2026-01-04T11:00:00+01:00", 1},
-                 {5, "2026-01-05T10:00:00+01:00", "2026-01-05T11:00:00+01:00", 1}};
-    auto eva = [](int64_t match, int32_t distance, int32_t score) {
-        return ResultRecord{match, u8"Eva", u8"SK", true, distance, score};
-    };
-    h.results = {eva(1, 50, 300),
-                 {1, u8"Adam", u8"SK", true, 50, 360},
-                 eva(1, 30, 320),
-                 eva(2, 50, 330),
-                 eva(3, 90, 250),
-                 eva(3, 70, 280),
-                 eva(3, 50, 300),
-                 eva(3, 30, 330),
-                 eva(4, 50, 300),
-                 eva(4, 30, 340),
-                 {4, u8"Eva", u8"SK", false, 30, 10},
-                 eva(5, 50, 300),
-                 eva(5, 30, 400)};
+    History h = EvasFourMatches();
+    h.matches.push_back({5, "2026-01-05T10:00:00+01:00", "2026-01-05T11:00:00+01:00", 1});
+    h.results.insert(h.results.end(), {{1, u8"Adam", u8"SK", true, 50, 360},
+                                       {4, u8"Eva", u8"SK", false, 30, 10},
+                                       EvaResult(5, 50, 300),
+                                       EvaResult(5, 30, 400)});
     return h;
 }
 

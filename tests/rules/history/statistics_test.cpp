@@ -3,44 +3,22 @@
 #include <limits>
 
 #include "rules/history/Statistics.h"
+#include "support/EvasHistory.h"
 
 namespace {
 
-// Two archers, three matches of the short men's round (1) and one of the full men's round (3):
-//   match 1 (round 1, finished): Eva 50 m 300, 30 m 320; Adam 50 m 310, 30 m 300
-//   match 2 (round 1, unfinished): Eva 50 m 330 only
-//   match 3 (round 3, finished): Eva 90 m 250, 70 m 280, 50 m 300, 30 m 330
-//   match 4 (round 1, finished): Eva 50 m 300, 30 m 340
-// Eva's arrows: two ends at 30 m in match 1 (10 10 9, 10 0 8), one whole end at 50 m in
-// match 4 (10 10 10) and an end of match 4 left at two arrows (10 10).
+// Eva's four matches, with Adam beside her in match 1 (50 m 310, 30 m 300) and a computer
+// archer in match 4. Eva's arrows: two ends at 30 m in match 1 (10 10 9, 10 0 8), one whole end
+// at 50 m in match 4 (10 10 10) and an end of match 4 left at two arrows (10 10).
 History KnownHistory() {
-    History h;
-    h.matches = {{1, "2026-01-01T10:00:00+01:00", "2026-01-01T11:00:00+01:00", 1},
-                 {2, "2026-01-02T10:00:00+01:00", std::nullopt, 1},
-                 {3, "2026-01-03T10:00:00+01:00", "2026-01-03T12:00:00+01:00", 3},
-                 {4, "2026-01-04T10:00:00+01:00", "2026-01-04T11:00:00+01:00", 1}};
-    auto eva = [](int64_t match, int32_t distance, int32_t score) {
-        return ResultRecord{match, u8"Eva", u8"SK", true, distance, score};
-    };
-    h.results = {eva(1, 50, 300), {1, u8"Adam", u8"SK", true, 50, 310},
-                 eva(1, 30, 320), {1, u8"Adam", u8"SK", true, 30, 300},
-                 eva(2, 50, 330), eva(3, 90, 250),
-                 eva(3, 70, 280), eva(3, 50, 300),
-                 eva(3, 30, 330), eva(4, 50, 300),
-                 eva(4, 30, 340), {4, u8"Robot", u8"", false, 30, 360}};
-    auto arrow = [](int64_t match, int32_t distance, int32_t end, int32_t no, int32_t score) {
-        return ArrowRecord{.matchId = match,
-                           .archer = u8"Eva",
-                           .club = u8"SK",
-                           .distance = distance,
-                           .endNo = end,
-                           .arrowNo = no,
-                           .score = score};
-    };
-    h.arrows = {arrow(1, 30, 1, 1, 10), arrow(1, 30, 1, 2, 10), arrow(1, 30, 1, 3, 9),
-                arrow(1, 30, 2, 1, 10), arrow(1, 30, 2, 2, 0),  arrow(1, 30, 2, 3, 8),
-                arrow(4, 50, 1, 1, 10), arrow(4, 50, 1, 2, 10), arrow(4, 50, 1, 3, 10),
-                arrow(4, 50, 2, 1, 10), arrow(4, 50, 2, 2, 10)};
+    History h = EvasFourMatches();
+    h.results.insert(h.results.end(), {{1, u8"Adam", u8"SK", true, 50, 310},
+                                       {1, u8"Adam", u8"SK", true, 30, 300},
+                                       {4, u8"Robot", u8"", false, 30, 360}});
+    h.arrows = {EvaArrow(1, 30, 1, 1, 10), EvaArrow(1, 30, 1, 2, 10), EvaArrow(1, 30, 1, 3, 9),
+                EvaArrow(1, 30, 2, 1, 10), EvaArrow(1, 30, 2, 2, 0),  EvaArrow(1, 30, 2, 3, 8),
+                EvaArrow(4, 50, 1, 1, 10), EvaArrow(4, 50, 1, 2, 10), EvaArrow(4, 50, 1, 3, 10),
+                EvaArrow(4, 50, 2, 1, 10), EvaArrow(4, 50, 2, 2, 10)};
     return h;
 }
 
@@ -155,23 +133,12 @@ History WithPractice() {
     h.matches.push_back(session(5, "2026-02-05T10:20:00+01:00"));
     h.matches.push_back(session(6, "2026-02-06T10:20:00+01:00"));
     h.matches.push_back(session(7, std::nullopt));
-    auto arrow = [](int64_t match, int32_t distance, int32_t end, int32_t no, int32_t score,
-                    bool shot = true) {
-        return ArrowRecord{.matchId = match,
-                           .archer = u8"Eva",
-                           .club = u8"SK",
-                           .distance = distance,
-                           .endNo = end,
-                           .arrowNo = no,
-                           .score = score,
-                           .shot = shot};
-    };
-    for (int32_t no = 1; no <= 3; ++no) h.arrows.push_back(arrow(5, 30, 1, no, 10));
-    h.arrows.push_back(arrow(5, 30, 2, 1, 10));
-    h.arrows.push_back(arrow(5, 30, 2, 2, 0, false));
-    h.arrows.push_back(arrow(5, 30, 2, 3, 0, false));
-    for (int32_t no = 1; no <= 3; ++no) h.arrows.push_back(arrow(6, 30, 1, no, 9));
-    for (int32_t no = 1; no <= 6; ++no) h.arrows.push_back(arrow(7, 70, 1, no, 10));
+    for (int32_t no = 1; no <= 3; ++no) h.arrows.push_back(EvaArrow(5, 30, 1, no, 10));
+    h.arrows.push_back(EvaArrow(5, 30, 2, 1, 10));
+    h.arrows.push_back(EvaArrow(5, 30, 2, 2, 0, false));
+    h.arrows.push_back(EvaArrow(5, 30, 2, 3, 0, false));
+    for (int32_t no = 1; no <= 3; ++no) h.arrows.push_back(EvaArrow(6, 30, 1, no, 9));
+    for (int32_t no = 1; no <= 6; ++no) h.arrows.push_back(EvaArrow(7, 70, 1, no, 10));
     return h;
 }
 
