@@ -17,10 +17,15 @@
 #include "support/ModalAnswers.h"
 #include "support/RecordingScreen.h"
 #include "support/ScriptedRandom.h"
+#include "windows/ControlsDialog.h"
 #include "windows/DifficultyDialog.h"
+#include "windows/FieldLevelDialog.h"
 #include "windows/HelpViewer.h"
 #include "windows/MainWindow.h"
+#include "windows/PracticeDialog.h"
+#include "windows/PracticeSummaryWindow.h"
 #include "windows/ResultsWindow.h"
+#include "windows/StatisticsWindow.h"
 
 namespace {
 
@@ -168,6 +173,27 @@ class LanguageTest : public QObject {
         settle();
         QVERIFY(g.files.files[kSettings].find("jazyk") == std::string::npos);
         QCOMPARE(SpokenLanguage(), std::string("cs"));
+    }
+
+    // Windows made before the change follow it: each caption becomes its catalogue's English.
+    void windowsAlreadyMadeFollowAChangeOfLanguage() {
+        Game g;
+        std::vector<std::unique_ptr<QWidget>> windows;
+        windows.push_back(std::make_unique<PracticeDialog>());
+        windows.push_back(std::make_unique<PracticeSummaryWindow>());
+        windows.push_back(std::make_unique<FieldLevelDialog>(g.form->settings()));
+        windows.push_back(std::make_unique<ControlsDialog>());
+        windows.push_back(std::make_unique<StatisticsWindow>("historie.db", g.files));
+        QStringList czech;
+        for (const auto& window : windows) czech << window->windowTitle();
+        SpeakLanguage("en");
+        settle();
+        for (std::size_t i = 0; i < windows.size(); ++i) {
+            const QString english = QCoreApplication::translate(
+                windows[i]->metaObject()->className(), czech[static_cast<int>(i)].toUtf8());
+            QVERIFY2(english != czech[static_cast<int>(i)], qPrintable(english));
+            QCOMPARE(windows[i]->windowTitle(), english);
+        }
     }
 
     void theSettingsFileChoosesTheLanguageAtStart() {
