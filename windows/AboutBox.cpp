@@ -1,12 +1,12 @@
 #include "windows/AboutBox.h"
 
-#include <QEvent>
 #include <QFont>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 
 #include "platform/QtBuiltin.h"
+#include "windows/FollowLanguage.h"
 #include "windows/PixelImage.h"
 
 namespace {
@@ -54,7 +54,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     BitBtn1->setDefault(true);
     BitBtn1->setFocus();
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
-    retranslate();
+    FollowLanguage(this, [this] { retranslate(); });
 }
 
 void AboutBox::retranslate() {
@@ -64,9 +64,4 @@ void AboutBox::retranslate() {
     Label5->setText(tr("Grafika"));
     Label5->adjustSize();
     BitBtn1->setText(tr("Zavřít"));
-}
-
-void AboutBox::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) retranslate();
-    QDialog::changeEvent(event);
 }

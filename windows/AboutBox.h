@@ -20,9 +20,6 @@ class AboutBox : public QDialog {
     QLabel* Label4;
     QPushButton* BitBtn1;
 
-  protected:
-    void changeEvent(QEvent* event) override;
-
   private:
     void retranslate();
 };

@@ -1,7 +1,6 @@
 #include "windows/ArcherEditor.h"
 
 #include <QComboBox>
-#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +13,7 @@
 #include "platform/QtCp1250Validator.h"
 #include "platform/QtText.h"
 #include "windows/DesignFont.h"
+#include "windows/FollowLanguage.h"
 #include "windows/FormControls.h"
 #include "windows/HelpViewer.h"
 
@@ -94,7 +94,7 @@ ArcherEditor::ArcherEditor(QWidget* parent) : QDialog(parent) {
     connect(BitBtn1, &QPushButton::clicked, this, &ArcherEditor::BitBtn1Click);
     connect(BitBtn3, &QPushButton::clicked, this, &ArcherEditor::BitBtn3Click);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
-    retranslate();
+    FollowLanguage(this, [this] { retranslate(); });
 }
 
 void ArcherEditor::retranslate() {
@@ -105,11 +105,6 @@ void ArcherEditor::retranslate() {
     BitBtn1->setText(tr("OK"));
     BitBtn3->setText(tr("Nápověda"));
     BitBtn2->setText(tr("Storno"));
-}
-
-void ArcherEditor::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) retranslate();
-    QDialog::changeEvent(event);
 }
 
 TCSpinEdit* ArcherEditor::spinEdit(int left, int top, int value) {

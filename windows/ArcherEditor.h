@@ -63,7 +63,6 @@ class ArcherEditor : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
   private:
     void retranslate();

@@ -1,6 +1,5 @@
 #include "windows/ArcherListDialog.h"
 
-#include <QEvent>
 #include <QFileDialog>
 #include <QListWidget>
 #include <QMessageBox>
@@ -11,6 +10,7 @@
 #include "rules/competitors/CompetitorFile.h"
 #include "rules/competitors/NameOrder.h"
 #include "windows/DesignFont.h"
+#include "windows/FollowLanguage.h"
 #include "windows/FormControls.h"
 #include "windows/HelpViewer.h"
 
@@ -95,7 +95,7 @@ ArcherListDialog::ArcherListDialog(FileStore& files, QWidget* parent)
     connect(Okarch, &QPushButton::clicked, this, &ArcherListDialog::OkarchClick);
     connect(Sornoarch, &QPushButton::clicked, this, &ArcherListDialog::SornoarchClick);
     connect(BitBtn1, &QPushButton::clicked, this, &ArcherListDialog::BitBtn1Click);
-    retranslate();
+    FollowLanguage(this, [this] { retranslate(); });
 }
 
 void ArcherListDialog::retranslate() {
@@ -111,11 +111,6 @@ void ArcherListDialog::retranslate() {
     Okarch->setText(tr("OK"));
     BitBtn1->setText(tr("Nápověda"));
     Sornoarch->setText(tr("Storno"));
-}
-
-void ArcherListDialog::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) retranslate();
-    QDialog::changeEvent(event);
 }
 
 ArcherListDialog::~ArcherListDialog() = default;

@@ -83,7 +83,6 @@ class ArcherListDialog : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
   private:
     void retranslate();

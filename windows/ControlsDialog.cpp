@@ -1,6 +1,5 @@
 #include "windows/ControlsDialog.h"
 
-#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "windows/ControlNames.h"
+#include "windows/FollowLanguage.h"
 #include "windows/KeyCaptureButton.h"
 
 namespace {
@@ -90,7 +90,7 @@ ControlsDialog::ControlsDialog(QWidget* parent) : QDialog(parent) {
     layout->addWidget(padLine);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    retranslate();
+    FollowLanguage(this, [this] { retranslate(); });
 }
 
 void ControlsDialog::retranslate() {
@@ -117,11 +117,6 @@ void ControlsDialog::retranslate() {
     Storno->setText(tr("Storno"));
     showPad();
     showBindings();
-}
-
-void ControlsDialog::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) retranslate();
-    QDialog::changeEvent(event);
 }
 
 void ControlsDialog::load(const KeyBindings& bindings, GamepadFamily family,

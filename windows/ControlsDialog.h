@@ -37,9 +37,6 @@ class ControlsDialog final : public QDialog {
     QPushButton* OK = nullptr;
     QPushButton* Storno = nullptr;
 
-  protected:
-    void changeEvent(QEvent* event) override;
-
   private:
     void retranslate();
     void captured(ControlAction action, std::size_t place, KeyCode key);

@@ -1,6 +1,5 @@
 #include "windows/DifficultyDialog.h"
 
-#include <QEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -9,6 +8,7 @@
 
 #include "rules/match/MatchState.h"
 #include "windows/DesignFont.h"
+#include "windows/FollowLanguage.h"
 #include "windows/HelpViewer.h"
 
 namespace {
@@ -52,7 +52,7 @@ DifficultyDialog::DifficultyDialog(MatchState& state, QWidget* parent)
 
     connect(BitBtn1, &QPushButton::clicked, this, &DifficultyDialog::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &DifficultyDialog::BitBtn2Click);
-    retranslate();
+    FollowLanguage(this, [this] { retranslate(); });
 }
 
 void DifficultyDialog::retranslate() {
@@ -64,11 +64,6 @@ void DifficultyDialog::retranslate() {
     RB3->setText(tr("Světová třída"));
     BitBtn2->setText(tr("Nápověda"));
     BitBtn1->setText(tr("OK"));
-}
-
-void DifficultyDialog::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) retranslate();
-    QDialog::changeEvent(event);
 }
 
 void DifficultyDialog::BitBtn1Click() {

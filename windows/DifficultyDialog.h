@@ -34,7 +34,6 @@ class DifficultyDialog : public QDialog {
   protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
   private:
     void retranslate();

@@ -1,6 +1,5 @@
 #include "windows/FieldLevelDialog.h"
 
-#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -8,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "rules/settings/SettingsFile.h"
+#include "windows/FollowLanguage.h"
 
 FieldLevelDialog::FieldLevelDialog(SettingsFile& settings, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -37,7 +37,7 @@ FieldLevelDialog::FieldLevelDialog(SettingsFile& settings, QWidget* parent)
 
     connect(OK, &QPushButton::clicked, this, &FieldLevelDialog::OKClick);
     connect(Storno, &QPushButton::clicked, this, &QDialog::reject);
-    retranslate();
+    FollowLanguage(this, [this] { retranslate(); });
 }
 
 void FieldLevelDialog::retranslate() {
@@ -52,11 +52,6 @@ void FieldLevelDialog::retranslate() {
            "střílí počítačoví střelci podle databáze."));
     OK->setText(tr("OK"));
     Storno->setText(tr("Storno"));
-}
-
-void FieldLevelDialog::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) retranslate();
-    QDialog::changeEvent(event);
 }
 
 void FieldLevelDialog::showEvent(QShowEvent* event) {

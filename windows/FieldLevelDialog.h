@@ -27,7 +27,6 @@ class FieldLevelDialog : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
   private:
     void retranslate();

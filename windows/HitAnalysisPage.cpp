@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTime>
-#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -23,6 +22,7 @@
 #include "rules/history/HitGroup.h"
 #include "rules/history/HitSelection.h"
 #include "windows/ArrowListModel.h"
+#include "windows/FollowLanguage.h"
 #include "windows/GameTextDisplay.h"
 #include "windows/HitPlotView.h"
 #include "windows/ShotReplayView.h"
@@ -143,7 +143,7 @@ HitAnalysisPage::HitAnalysisPage(QWidget* parent)
                     chooseArrow(static_cast<int32_t>(listModel_->arrowAt(current.row())));
                 }
             });
-    retranslate();
+    FollowLanguage(this, [this] { retranslate(); });
 }
 
 HitAnalysisPage::~HitAnalysisPage() = default;
@@ -172,11 +172,6 @@ void HitAnalysisPage::retranslate() {
     }
     listModel_->retranslate();
     refresh();
-}
-
-void HitAnalysisPage::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) retranslate();
-    QWidget::changeEvent(event);
 }
 
 QString HitAnalysisPage::distanceCaption(int32_t metres) {

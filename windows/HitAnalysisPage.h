@@ -61,9 +61,6 @@ class HitAnalysisPage : public QWidget {
   public Q_SLOTS:
     void chooseArrow(int32_t arrow);
 
-  protected:
-    void changeEvent(QEvent* event) override;
-
   private:
     void retranslate();
     static QString distanceCaption(int32_t metres);

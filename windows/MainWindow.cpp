@@ -42,6 +42,7 @@
 #include "windows/DifficultyDialog.h"
 #include "windows/ErrorBox.h"
 #include "windows/FieldLevelDialog.h"
+#include "windows/FollowLanguage.h"
 #include "windows/GameTextDisplay.h"
 #include "windows/HelpViewer.h"
 #include "windows/NextArrowCaption.h"
@@ -134,7 +135,7 @@ MainWindow::MainWindow(FileStore& files, Random& random, ClickerSound& sound, QW
     buildLabels();
     buildEndClock();
     buildMenu();
-    retranslate();
+    FollowLanguage(this, [this] { retranslate(); });
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     Timer1 = new QTimer(this);
@@ -334,11 +335,6 @@ void MainWindow::JazykClick(const std::string& language) {
     settings_.save(changed);
     showLanguageChoice();
     SpeakLanguage(InterfaceLanguage(language, ProcessEnvironment(), SpokenLanguages()));
-}
-
-void MainWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) retranslate();
-    QMainWindow::changeEvent(event);
 }
 
 bool MainWindow::FormCreate() {

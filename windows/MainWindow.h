@@ -160,7 +160,6 @@ class MainWindow final : public QMainWindow, public MatchScreen {
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
   private:
     void buildBoard();

@@ -1,11 +1,11 @@
 #include "windows/MatchListTable.h"
 
-#include <QEvent>
 #include <QHeaderView>
 
 #include "rules/history/Handicaps.h"
 #include "rules/history/RoundNames.h"
 #include "rules/history/Statistics.h"
+#include "windows/FollowLanguage.h"
 #include "windows/GameTextDisplay.h"
 #include "windows/HistoryText.h"
 
@@ -27,16 +27,11 @@ MatchListTable::MatchListTable(QWidget* parent) : QTableWidget(0, 4, parent) {
     setSelectionMode(QAbstractItemView::NoSelection);
     horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     horizontalHeader()->setStretchLastSection(true);
-    retranslate();
+    FollowLanguage(this, [this] { retranslate(); });
 }
 
 void MatchListTable::retranslate() {
     setHorizontalHeaderLabels({tr("Datum"), tr("Soutěž"), tr("Body"), tr("Handicap")});
-}
-
-void MatchListTable::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) retranslate();
-    QTableWidget::changeEvent(event);
 }
 
 void MatchListTable::showShoots(const HandicapProgress& progress, int32_t roundFilter) {

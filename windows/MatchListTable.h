@@ -13,9 +13,6 @@ class MatchListTable : public QTableWidget {
 
     void showShoots(const HandicapProgress& progress, int32_t roundFilter);
 
-  protected:
-    void changeEvent(QEvent* event) override;
-
   private:
     void retranslate();
 };

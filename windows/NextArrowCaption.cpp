@@ -4,30 +4,12 @@
 #include <QImage>
 #include <QPainter>
 
+#include "platform/ButtonCaption.h"
+
 namespace {
 
 constexpr QSize kPictureSize{125, 100};
-constexpr QRect kTitleBox{4, 52, 117, 24};
-constexpr QRect kKeyBox{4, 76, 117, 16};
 constexpr int kFaceColumn = 5;  // left of any caption: the button's face only
-
-QFont captionFont(int pixelSize, bool bold) {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
-}
-
-void drawCaption(QPainter& painter, const QRect& box, const QString& text, const QFont& font,
-                 bool enabled) {
-    painter.setFont(font);
-    if (!enabled) {  // engraved, as the picture draws greyed captions
-        painter.setPen(Qt::white);
-        painter.drawText(box.translated(1, 1), Qt::AlignCenter, text);
-    }
-    painter.setPen(enabled ? QColor(20, 20, 20) : QColor(140, 140, 140));
-    painter.drawText(box, Qt::AlignCenter, text);
-}
 
 }  // namespace
 
@@ -44,7 +26,7 @@ QPixmap WithTranslatedCaption(const QPixmap& picture, const QString& fileName) {
     }
     QImage image = picture.toImage().convertToFormat(QImage::Format_RGB32);
     QPainter painter(&image);
-    const QRect captions = kTitleBox.united(kKeyBox);
+    const QRect captions = kButtonTitleBox.united(kButtonKeyBox);
     // The face is shaded from top to bottom: each row is covered in its own colour.
     for (int y = captions.top(); y <= captions.bottom(); ++y) {
         painter.fillRect(QRect(captions.left(), y, captions.width(), 1),
@@ -52,8 +34,7 @@ QPixmap WithTranslatedCaption(const QPixmap& picture, const QString& fileName) {
     }
     painter.setRenderHint(QPainter::Antialiasing);
     const bool enabled = fileName != QStringLiteral("nextarrow0.bmp");
-    drawCaption(painter, kTitleBox, translatedTitle, captionFont(16, true), enabled);
-    drawCaption(painter, kKeyBox, translatedKey, captionFont(10, false), enabled);
+    DrawButtonCaptions(painter, translatedTitle, translatedKey, enabled);
     painter.end();
     return QPixmap::fromImage(image);
 }

@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,6 +15,7 @@
 #include "rules/competitors/CompetitorRecord.h"
 #include "rules/match/EndClock.h"
 #include "rules/match/Rounds.h"
+#include "windows/FollowLanguage.h"
 
 PracticeDialog::PracticeDialog(QWidget* parent) : QDialog(parent) {
     Lukostrelec = new QComboBox(this);
@@ -70,7 +70,7 @@ PracticeDialog::PracticeDialog(QWidget* parent) : QDialog(parent) {
     });
     connect(OKButton, &QPushButton::clicked, this, &PracticeDialog::OKClick);
     connect(StornoButton, &QPushButton::clicked, this, &QDialog::reject);
-    retranslate();
+    FollowLanguage(this, [this] { retranslate(); });
 }
 
 void PracticeDialog::retranslate() {
@@ -85,11 +85,6 @@ void PracticeDialog::retranslate() {
     secondsLabel_->setText(tr("&Sekund na sadu:"));
     OKButton->setText(tr("OK"));
     StornoButton->setText(tr("Storno"));
-}
-
-void PracticeDialog::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) retranslate();
-    QDialog::changeEvent(event);
 }
 
 void PracticeDialog::prepare(const PracticeSettings& last, const std::vector<ArcherKey>& archers) {

@@ -41,7 +41,6 @@ class PracticeDialog final : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
   private:
     void retranslate();

@@ -1,12 +1,12 @@
 #include "windows/PracticeSummaryWindow.h"
 
-#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "windows/FollowLanguage.h"
 #include "windows/GameTextDisplay.h"
 
 namespace {
@@ -34,7 +34,7 @@ PracticeSummaryWindow::PracticeSummaryWindow(QWidget* parent) : QDialog(parent) 
     layout->addLayout(buttons);
     connect(ZnovuButton, &QPushButton::clicked, this, [this] { done(kAgain); });
     connect(ZavritButton, &QPushButton::clicked, this, &QDialog::reject);
-    retranslate();
+    FollowLanguage(this, [this] { retranslate(); });
 }
 
 void PracticeSummaryWindow::retranslate() {
@@ -42,11 +42,6 @@ void PracticeSummaryWindow::retranslate() {
     ZnovuButton->setText(tr("Znovu"));
     ZavritButton->setText(tr("Zavřít"));
     Vysledek->setText(text(summary_));
-}
-
-void PracticeSummaryWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) retranslate();
-    QDialog::changeEvent(event);
 }
 
 bool PracticeSummaryWindow::showSummary(const PracticeSummary& summary) {

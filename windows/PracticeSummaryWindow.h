@@ -21,9 +21,6 @@ class PracticeSummaryWindow final : public QDialog {
     QPushButton* ZnovuButton;
     QPushButton* ZavritButton;  // the default
 
-  protected:
-    void changeEvent(QEvent* event) override;
-
   private:
     void retranslate();
     static QString text(const PracticeSummary& summary);

@@ -1,7 +1,6 @@
 #include "windows/ResultsWindow.h"
 
 #include <QDir>
-#include <QEvent>
 #include <QFileDialog>
 #include <QFont>
 #include <QPlainTextEdit>
@@ -13,6 +12,7 @@
 
 #include "rules/formats/FileStore.h"
 #include "windows/DesignFont.h"
+#include "windows/FollowLanguage.h"
 #include "windows/GameTextDisplay.h"
 #include "windows/HelpViewer.h"
 
@@ -66,7 +66,7 @@ ResultsWindow::ResultsWindow(MatchState& state, FileStore& files, QWidget* paren
         if (on) RB2Click();
     });
     connect(this, &QDialog::finished, this, &ResultsWindow::closingform);
-    retranslate();
+    FollowLanguage(this, [this] { retranslate(); });
 }
 
 void ResultsWindow::retranslate() {
@@ -80,11 +80,6 @@ void ResultsWindow::retranslate() {
     RichEdit1->clear();
     for (const std::string& line : shown_) RichEdit1->appendPlainText(TranslatedListingLine(line));
     RichEdit1->moveCursor(QTextCursor::Start);
-}
-
-void ResultsWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) retranslate();
-    QDialog::changeEvent(event);
 }
 
 void ResultsWindow::showEvent(QShowEvent* event) {

@@ -50,7 +50,6 @@ class ResultsWindow : public QDialog, private ResultsPage {
 
   protected:
     void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
     // The file name the player picked in the save dialog; empty when cancelled.
     virtual QString askSaveFileName();

@@ -1,6 +1,5 @@
 #include "windows/RoundTypeDialog.h"
 
-#include <QEvent>
 #include <QGroupBox>
 #include <QIcon>
 #include <QPushButton>
@@ -9,6 +8,7 @@
 #include "platform/QtBuiltin.h"
 #include "rules/match/Rounds.h"
 #include "windows/DesignFont.h"
+#include "windows/FollowLanguage.h"
 #include "windows/FormControls.h"
 #include "windows/GameTextDisplay.h"
 #include "windows/HelpViewer.h"
@@ -38,7 +38,7 @@ RoundTypeDialog::RoundTypeDialog(QWidget* parent) : QDialog(parent) {
     connect(BitOuKey, &QPushButton::clicked, this, &RoundTypeDialog::BitOuKeyClick);
     connect(BitStorno, &QPushButton::clicked, this, &QDialog::reject);
     connect(BitBtn1, &QPushButton::clicked, this, &RoundTypeDialog::BitBtn1Click);
-    retranslate();
+    FollowLanguage(this, [this] { retranslate(); });
 }
 
 void RoundTypeDialog::retranslate() {
@@ -50,11 +50,6 @@ void RoundTypeDialog::retranslate() {
     BitOuKey->setText(tr("OK"));
     BitStorno->setText(tr("Storno"));
     BitBtn1->setText(tr("Nápověda"));
-}
-
-void RoundTypeDialog::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) retranslate();
-    QDialog::changeEvent(event);
 }
 
 void RoundTypeDialog::BitOuKeyClick() {

@@ -32,9 +32,6 @@ class RoundTypeDialog : public QDialog {
     void BitOuKeyClick();
     void BitBtn1Click();
 
-  protected:
-    void changeEvent(QEvent* event) override;
-
   private:
     void retranslate();
 };

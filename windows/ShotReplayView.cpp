@@ -1,7 +1,6 @@
 #include "windows/ShotReplayView.h"
 
 #include <QCheckBox>
-#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
@@ -16,6 +15,7 @@
 #include "platform/Translations.h"
 #include "rules/history/HitGroup.h"
 #include "rules/match/Geometry.h"
+#include "windows/FollowLanguage.h"
 #include "windows/GameTextDisplay.h"
 #include "windows/TargetFacePicture.h"
 
@@ -95,7 +95,7 @@ ShotReplayView::ShotReplayView(QWidget* parent)
     connect(replayButton, &QPushButton::clicked, this, &ShotReplayView::replayClick);
     connect(halfSpeedBox, &QCheckBox::toggled, this, &ShotReplayView::halfSpeedToggled);
     clear();
-    retranslate();
+    FollowLanguage(this, [this] { retranslate(); });
 }
 
 void ShotReplayView::retranslate() {
@@ -111,11 +111,6 @@ void ShotReplayView::retranslate() {
         distance_ = -1;
         showFace(metres);
     }
-}
-
-void ShotReplayView::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) retranslate();
-    QWidget::changeEvent(event);
 }
 
 void ShotReplayView::setArrow(const ArrowRecord& arrow) {

@@ -48,9 +48,6 @@ class ShotReplayView : public QWidget {
     void halfSpeedToggled(bool half);
     void timerTick();
 
-  protected:
-    void changeEvent(QEvent* event) override;
-
   private:
     class Picture;
 

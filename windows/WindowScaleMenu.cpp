@@ -1,11 +1,11 @@
 #include "windows/WindowScaleMenu.h"
 
 #include <QActionGroup>
-#include <QEvent>
 #include <QScreen>
 
 #include "rules/settings/PlayerSettings.h"
 #include "rules/settings/StoredPosition.h"
+#include "windows/FollowLanguage.h"
 
 WindowScaleMenu::WindowScaleMenu(QWidget& window, int32_t appliedScale, int32_t chosenScale,
                                  QWidget* parent)
@@ -21,18 +21,13 @@ WindowScaleMenu::WindowScaleMenu(QWidget& window, int32_t appliedScale, int32_t 
         });
         items_[percent] = action;
     }
-    retranslate();
+    FollowLanguage(this, [this] { retranslate(); });
     connect(this, &QMenu::aboutToShow, this, &WindowScaleMenu::markSizes);
 }
 
 void WindowScaleMenu::retranslate() {
     setTitle(tr("&Velikost okna"));
     markSizes();
-}
-
-void WindowScaleMenu::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) retranslate();
-    QMenu::changeEvent(event);
 }
 
 void WindowScaleMenu::markSizes() {

@@ -23,9 +23,6 @@ class WindowScaleMenu final : public QMenu {
     // Captions and marks as the window now stands on its screen.
     void markSizes();
 
-  protected:
-    void changeEvent(QEvent* event) override;
-
   private:
     void retranslate();
 

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPolygonF>
 
+#include "platform/ButtonCaption.h"
+
 namespace {
 
 constexpr QSize kNextArrowSize(125, 100);
@@ -55,24 +57,6 @@ void drawFlyingArrow(QPainter& painter, QPointF tail, qreal length, bool enabled
     }
 }
 
-QFont captionFont(int pixelSize, bool bold) {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
-}
-
-void drawCaption(QPainter& painter, const QRect& box, const QString& text, const QFont& font,
-                 bool enabled) {
-    painter.setFont(font);
-    if (!enabled) {  // engraved, as greyed captions are
-        painter.setPen(kLight);
-        painter.drawText(box.translated(1, 1), Qt::AlignCenter, text);
-    }
-    painter.setPen(enabled ? QColor(20, 20, 20) : kGreyedInk);
-    painter.drawText(box, Qt::AlignCenter, text);
-}
-
 }  // namespace
 
 QImage drawNextArrowControl(NextArrowPicture picture) {
@@ -90,9 +74,7 @@ QImage drawNextArrowControl(NextArrowPicture picture) {
     } else {
         drawFlyingArrow(painter, QPointF(24, 30), 76, enabled);
     }
-    drawCaption(painter, QRect(4, 52, 117, 24), caption, captionFont(16, true), enabled);
-    drawCaption(painter, QRect(4, 76, 117, 16), QStringLiteral(u"klávesa D"),
-                captionFont(10, false), enabled);
+    DrawButtonCaptions(painter, caption, QStringLiteral(u"klávesa D"), enabled);
     return image;
 }
 

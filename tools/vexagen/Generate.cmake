@@ -2,7 +2,8 @@
 # geometry, so that what the player sees and what the scoring counts cannot drift apart.
 file(GLOB vexagen_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/vexagen/*.cpp
      ${CMAKE_SOURCE_DIR}/tools/vexagen/*.h)
-add_executable(vexagen ${vexagen_sources})
+# The next-arrow button's captions are drawn as the game paints them in other languages.
+add_executable(vexagen ${vexagen_sources} ${CMAKE_SOURCE_DIR}/platform/ButtonCaption.cpp)
 target_link_libraries(vexagen PRIVATE vexa_rules Qt6::Gui)
 # Beside the run directory: the tools tests run it on lists of their own as VEXA_RUN_DIR/../vexagen.
 set_target_properties(vexagen PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
