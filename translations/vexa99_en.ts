@@ -215,6 +215,30 @@
         <source>RT nebo RB</source>
         <translation>RT or RB</translation>
     </message>
+    <message>
+        <source>←</source>
+        <translation>←</translation>
+    </message>
+    <message>
+        <source>→</source>
+        <translation>→</translation>
+    </message>
+    <message>
+        <source>↑</source>
+        <translation>↑</translation>
+    </message>
+    <message>
+        <source>↓</source>
+        <translation>↓</translation>
+    </message>
+    <message>
+        <source>×</source>
+        <translation>×</translation>
+    </message>
+    <message>
+        <source>○</source>
+        <translation>○</translation>
+    </message>
 </context>
 <context>
     <name>ControlsDialog</name>
@@ -293,6 +317,10 @@
     <message>
         <source>Klávesa %1 sama nic nedělá, nelze ji přiřadit.</source>
         <translation>The key %1 does nothing by itself and cannot be assigned.</translation>
+    </message>
+    <message>
+        <source>×</source>
+        <translation>×</translation>
     </message>
 </context>
 <context>
@@ -915,6 +943,10 @@ Please send comments and suggestions to: pripominky@vexa99.cz</translation>
     <message>
         <source>Handicap</source>
         <translation>Handicap</translation>
+    </message>
+    <message>
+        <source>–</source>
+        <translation>–</translation>
     </message>
 </context>
 <context>

@@ -63,13 +63,13 @@ QString ActionName(ControlAction action) {
 QString KeyName(KeyCode key) {
     switch (key) {
         case Qt::Key_Left:
-            return QStringLiteral("←");
+            return translated(QT_TRANSLATE_NOOP("ControlNames", "←"));
         case Qt::Key_Right:
-            return QStringLiteral("→");
+            return translated(QT_TRANSLATE_NOOP("ControlNames", "→"));
         case Qt::Key_Up:
-            return QStringLiteral("↑");
+            return translated(QT_TRANSLATE_NOOP("ControlNames", "↑"));
         case Qt::Key_Down:
-            return QStringLiteral("↓");
+            return translated(QT_TRANSLATE_NOOP("ControlNames", "↓"));
         default:
             return QKeySequence(key).toString(QKeySequence::NativeText);
     }
@@ -104,9 +104,13 @@ QString PadName(ControlAction action, GamepadFamily family) {
                    : nintendo ? translated(QT_TRANSLATE_NOOP("ControlNames", "ZR nebo R"))
                               : translated(QT_TRANSLATE_NOOP("ControlNames", "RT nebo RB"));
         case ControlAction::Shoot:
-            return ps ? QStringLiteral("×") : nintendo ? QStringLiteral("B") : QStringLiteral("A");
+            return ps         ? translated(QT_TRANSLATE_NOOP("ControlNames", "×"))
+                   : nintendo ? QStringLiteral("B")
+                              : QStringLiteral("A");
         case ControlAction::NextArrow:
-            return ps ? QStringLiteral("○") : nintendo ? QStringLiteral("A") : QStringLiteral("B");
+            return ps         ? translated(QT_TRANSLATE_NOOP("ControlNames", "○"))
+                   : nintendo ? QStringLiteral("A")
+                              : QStringLiteral("B");
     }
     return {};
 }

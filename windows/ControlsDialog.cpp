@@ -47,7 +47,6 @@ ControlsDialog::ControlsDialog(QWidget* parent) : QDialog(parent) {
             grid->addWidget(button, row, 1 + static_cast<int>(place));
         }
         clearButtons[a] = new QToolButton(this);
-        clearButtons[a]->setText(QStringLiteral("×"));
         connect(clearButtons[a], &QToolButton::clicked, this, [this, action] {
             bindings_.unbindSecond(action);
             showBindings();
@@ -103,6 +102,7 @@ void ControlsDialog::retranslate() {
     }
     for (std::size_t a = 0; a < kControlActionCount; ++a) {
         actionLabels_[a]->setText(ActionName(static_cast<ControlAction>(a)));
+        clearButtons[a]->setText(tr("×"));
         clearButtons[a]->setToolTip(tr("Odebrat druhou klávesu"));
         for (KeyCaptureButton* button : keyButtons[a]) {
             button->setMinimumWidth(

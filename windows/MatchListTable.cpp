@@ -43,9 +43,9 @@ void MatchListTable::showShoots(const HandicapProgress& progress, int32_t roundF
         for (const ShootDistance& d : shoot.distances) total += d.score;
         const int row = rowCount();
         insertRow(row);
-        const QString cells[] = {
-            HistoryDateText(shoot.date), roundText(shoot), QString::number(total),
-            it->handicap ? QString::number(*it->handicap) : QStringLiteral(u"–")};
+        const QString cells[] = {HistoryDateText(shoot.date), roundText(shoot),
+                                 QString::number(total),
+                                 it->handicap ? QString::number(*it->handicap) : tr("–")};
         for (int column = 0; column < 4; ++column) {
             setItem(row, column, new QTableWidgetItem(cells[column]));
         }

@@ -20,7 +20,7 @@ struct StartedGame {
     RecordingClicker sound;
     std::unique_ptr<MainWindow> form;
 
-    explicit StartedGame(GameFiles startFiles) {
+    explicit StartedGame(GameFiles startFiles = {}) {
         files.files = std::move(startFiles);
         random.setFallback(0);
         form = std::make_unique<MainWindow>(files, random, sound);

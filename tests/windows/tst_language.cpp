@@ -17,6 +17,7 @@
 #include "support/ModalAnswers.h"
 #include "support/RecordingScreen.h"
 #include "support/ScriptedRandom.h"
+#include "support/StartedGame.h"
 #include "windows/ControlsDialog.h"
 #include "windows/DifficultyDialog.h"
 #include "windows/FieldLevelDialog.h"
@@ -31,19 +32,10 @@ namespace {
 
 const std::string kSettings = "nastaveni.ini";
 
-struct Game {
-    MemoryFileStore files;
-    ScriptedRandom random;
-    RecordingClicker sound;
-    std::unique_ptr<MainWindow> form;
-    explicit Game(const std::string& settings = {}) {
-        if (!settings.empty()) files.files[kSettings] = settings;
-        random.setFallback(0);
-        form = std::make_unique<MainWindow>(files, random, sound);
-        form->askWelcome = [] { return true; };
-        form->FormCreate();
-    }
-};
+// The player's settings file as he left it; none at all when empty.
+GameFiles WithSettings(const std::string& settings) {
+    return settings.empty() ? GameFiles{} : GameFiles{{kSettings, settings}};
+}
 
 // Every LanguageChange posted to the windows delivered.
 void settle() {
@@ -141,7 +133,7 @@ class LanguageTest : public QObject {
     void cleanup() { SpeakLanguage("cs"); }
 
     void theChoiceTakesEffectInEveryWindowAtOnceAndIsKept() {
-        Game g;
+        StartedGame g;
         QCOMPARE(g.form->Hra->title(), QStringLiteral("&Hra"));
         QVERIFY(languageChoice(*g.form, QString())->isChecked());
 
@@ -177,7 +169,7 @@ class LanguageTest : public QObject {
 
     // Windows made before the change follow it: each caption becomes its catalogue's English.
     void windowsAlreadyMadeFollowAChangeOfLanguage() {
-        Game g;
+        StartedGame g;
         std::vector<std::unique_ptr<QWidget>> windows;
         windows.push_back(std::make_unique<PracticeDialog>());
         windows.push_back(std::make_unique<PracticeSummaryWindow>());
@@ -209,7 +201,7 @@ class LanguageTest : public QObject {
             {"[Hra]\njazyk=anglicky\n", "cs", QString()},
         };
         for (const auto& c : cases) {
-            Game g(c.settings);
+            StartedGame g(WithSettings(c.settings));
             settle();
             QCOMPARE(SpokenLanguage(), c.spoken);
             QVERIFY2(languageChoice(*g.form, c.checked)->isChecked(), c.settings.c_str());
@@ -219,7 +211,7 @@ class LanguageTest : public QObject {
     }
 
     void everyMenuHasUniqueAcceleratorsInEveryLanguage() {
-        Game g;
+        StartedGame g;
         for (const std::string& language : SpokenLanguages()) {
             SpeakLanguage(language);
             settle();

@@ -18,6 +18,7 @@
 #include "support/ModalAnswers.h"
 #include "support/RecordingScreen.h"
 #include "support/ScriptedRandom.h"
+#include "support/StartedGame.h"
 #include "windows/HandicapSummary.h"
 #include "windows/HitAnalysisPage.h"
 #include "windows/MainWindow.h"
@@ -65,13 +66,8 @@ class StatisticsWindowTest : public QObject {
             RecordMatch(log, 3, Cp1250Text{"Adam"});
             RecordMatch(log, 2, Cp1250Text{"\x8e\x61neta"});  // "Žaneta"
         }
-        MemoryFileStore files;
-        ScriptedRandom random;
-        random.setFallback(0);
-        RecordingClicker sound;
-        MainWindow form(files, random, sound);
-        form.askWelcome = [] { return true; };
-        form.FormCreate();
+        StartedGame started;
+        MainWindow& form = *started.form;
         const QList<QAction*> game = form.Hra->actions();
         QCOMPARE(game.value(0), form.Novhra1);
         QCOMPARE(game.value(1), form.Statistika1);
@@ -236,13 +232,8 @@ class StatisticsWindowTest : public QObject {
     }
 
     void aimingWaitsWhileTheWindowIsOpen() {
-        MemoryFileStore files;
-        ScriptedRandom random;
-        random.setFallback(0);
-        RecordingClicker sound;
-        MainWindow form(files, random, sound);
-        form.askWelcome = [] { return true; };
-        form.FormCreate();
+        StartedGame started;
+        MainWindow& form = *started.form;
         auto openAndClose = [&](bool& aimingWhileOpen) {
             ModalAnswers answers({Answer<StatisticsWindow>([&](StatisticsWindow& w) {
                 aimingWhileOpen = form.Timer1->isActive() || form.state().TimerRunning;
