@@ -1,9 +1,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
-#include <QTimer>
 #include <ctime>
-#include <exception>
 #include <iostream>
 #include <optional>
 
@@ -15,9 +13,10 @@
 #include "platform/Translations.h"
 #include "platform/WindowScale.h"
 #include "platform/history/SqliteMatchLog.h"
-#include "rules/formats/GameText.h"
-#include "rules/history/HistoryMessages.h"
 #include "rules/match/Random.h"
+#include "session/GameSession.h"
+#include "windows/ControlNames.h"
+#include "windows/ErrorBox.h"
 #include "windows/MainWindow.h"
 #include "windows/X11Images.h"
 
@@ -53,29 +52,20 @@ int main(int argc, char** argv) {
         QMessageBox::critical(nullptr, app.applicationName(), *problem);
         return 1;
     }
-    try {
+    return RunShowingFatalErrors([&app] {
         QtFileStore files;
         SeededRandom random(static_cast<uint32_t>(std::time(nullptr)));
         QtClickerSound sound;
-        // Outlives the window, so that ends still waiting are stored when the game closes.
+        // Outlives the session and the window, so that ends still waiting are stored when the
+        // game closes.
         SqliteMatchLog history(kHistoryFile);
         Gamepad gamepad;
-        MainWindow form1(files, random, sound);
-        form1.engine().SetMatchLog(history);
+        GameSession session(files, random, sound, QtKeyText());
+        session.recordInto(history);
+        MainWindow form1(session, files);
         form1.useGamepad(gamepad);
-        // Said after the action that failed to store, never in the middle of a tick.
-        history.onNotSaving = [&form1] {
-            QTimer::singleShot(0, &form1, [&form1] {
-                form1.showMessage(GameMessage(kHistoryNotSavedCaption),
-                                  GameMessage(kHistoryNotSavedText));
-            });
-        };
-        const bool welcome = form1.FormCreate();
-        if (!welcome) return 0;
+        if (!form1.FormCreate()) return 0;
         form1.show();
         return app.exec();
-    } catch (const std::exception& error) {
-        QMessageBox::critical(nullptr, app.applicationName(), QString::fromUtf8(error.what()));
-        return 0;
-    }
+    });
 }

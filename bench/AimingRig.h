@@ -10,6 +10,7 @@
 #include <cstdio>
 
 #include "rules/match/MatchEngine.h"
+#include "session/GameSession.h"
 #include "windows/MainWindow.h"
 
 // Processor time of the process so far: in its own code and in the kernel on its behalf.
@@ -49,8 +50,8 @@ inline void Report(const char* phase, ProcessorTime share) {
     QTimer player;
     player.setInterval(200);
     QObject::connect(&player, &QTimer::timeout, [&form, step = 0]() mutable {
-        if (step % 4 == 0) form.engine().FormKeyDown(kVkDraw);
-        if (step % 4 == 3) form.engine().FormKeyUp(kVkDraw);
+        if (step % 4 == 0) form.session().engine().FormKeyDown(kVkDraw);
+        if (step % 4 == 3) form.session().engine().FormKeyUp(kVkDraw);
         ++step;
     });
     player.start();

@@ -43,9 +43,9 @@ int main(int argc, char** argv) {
     window.nockFirstArrow();
 
     if (argc == 3 && std::strcmp(argv[1], "--shot") == 0) {
-        form.engine().SetTimerRunning(false);
-        form.engine().FormKeyDown(kVkDraw);
-        for (int tick = 0; tick < 40; ++tick) form.engine().Timer1Timer();
+        form.session().engine().SetTimerRunning(false);
+        form.session().engine().FormKeyDown(kVkDraw);
+        for (int tick = 0; tick < 40; ++tick) form.session().engine().Timer1Timer();
         CoreShareOver(0.5);
         // What the X server shows, as the window's painting left it on the screen (X11 only).
         const QPixmap shown = form.screen()->grabWindow(form.winId());
@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
 
     const double seconds = argc == 2 ? std::atof(argv[1]) : 10.0;
     const ProcessorTime aiming = AimFor(form, seconds);
-    form.engine().SetTimerRunning(false);
+    form.session().engine().SetTimerRunning(false);
     const ProcessorTime idle = CoreShareOver(seconds);
     std::printf("%s at %d %%, over %.0f s each:\n",
                 QGuiApplication::platformName().toUtf8().constData(), scale, seconds);

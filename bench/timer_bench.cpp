@@ -12,23 +12,6 @@
 
 namespace {
 
-class NullScreen final : public MatchScreen {
-  public:
-    void setLabel(MatchLabel, const std::string&) override {}
-    void loadPicture(PictureSlot, const std::string&) override {}
-    void loadMarkerIcons(const std::string&) override {}
-    void moveSight(Point) override {}
-    void moveDrawnArrow(int32_t) override {}
-    void moveMarker(int32_t, Point) override {}
-    void setNextarrowEnabled(bool) override {}
-    void setTimerRunning(bool) override {}
-    void showResults() override {}
-    void showMessage(const Utf8Text&, const Utf8Text&) override {}
-    void showEndClock(int32_t, ClockLight) override {}
-    void hideEndClock() override {}
-    bool showPracticeSummary(const PracticeSession&) override { return false; }
-};
-
 class SilentClicker final : public ClickerSound {
   public:
     void playTick() override {}
@@ -73,7 +56,7 @@ void MeasureTick() {
     state.Difficulty = kDifficultyProfessional;
     state.Distance = 50;
     state.Unsteadiness = kNewArrowUnsteadiness;
-    NullScreen screen;
+    NullMatchScreen screen;
     SeededRandom random(1);
     SilentClicker clicker;
     MatchEngine engine(state, screen, random, clicker);

@@ -239,6 +239,10 @@
         <source>○</source>
         <translation>○</translation>
     </message>
+    <message>
+        <source>Další šíp: %1, na ovladači %2</source>
+        <translation>Next arrow: %1, on the gamepad %2</translation>
+    </message>
 </context>
 <context>
     <name>ControlsDialog</name>
@@ -571,6 +575,10 @@ An archer has a handicap after his first finished match. Until someone playing h
         <source>H.   10   9    Celkem</source>
         <translation>Hits 10   9    Total</translation>
     </message>
+    <message>
+        <source>Soubor nastaveni.ini nelze zapsat. Změněné nastavení platí jen do konce hry.</source>
+        <translation>The file nastaveni.ini cannot be written. The changed settings last only until the game ends.</translation>
+    </message>
 </context>
 <context>
     <name>HandicapSeries</name>
@@ -829,6 +837,17 @@ end %1, arrow %2
     </message>
 </context>
 <context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>&amp;Jazyk / Language</source>
+        <translation>Jazyk / &amp;Language</translation>
+    </message>
+    <message>
+        <source>&amp;Podle systému / System</source>
+        <translation>Podle systému / &amp;System</translation>
+    </message>
+</context>
+<context>
     <name>LanguageName</name>
     <message>
         <source>Čeština</source>
@@ -878,14 +897,6 @@ Please send comments and suggestions to: pripominky@vexa99.cz</translation>
         <translation>S&amp;ight</translation>
     </message>
     <message>
-        <source>&amp;Jazyk / Language</source>
-        <translation>Jazyk / &amp;Language</translation>
-    </message>
-    <message>
-        <source>&amp;Podle systému / System</source>
-        <translation>Podle systému / &amp;System</translation>
-    </message>
-    <message>
         <source>Nápo&amp;věda</source>
         <translation>&amp;Help</translation>
     </message>
@@ -920,10 +931,6 @@ Please send comments and suggestions to: pripominky@vexa99.cz</translation>
     <message>
         <source>Ovlá&amp;dání...</source>
         <translation>&amp;Controls...</translation>
-    </message>
-    <message>
-        <source>Další šíp: %1, na ovladači %2</source>
-        <translation>Next arrow: %1, on the gamepad %2</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,9 @@
 #include <QCoreApplication>
 #include <QKeySequence>
 #include <QStringList>
+#include <QWidget>
+
+#include "windows/HelpViewer.h"
 
 namespace {
 
@@ -36,8 +39,8 @@ std::string PortableKeyName(KeyCode key) {
     return QKeySequence(key).toString(QKeySequence::PortableText).toStdString();
 }
 
-KeyBindings ReadKeyBindings(const PlayerSettings& settings) {
-    return KeyBindings::Read(settings.controls, ReadKeysText);
+KeyTextFormat QtKeyText() {
+    return {.read = ReadKeysText, .name = PortableKeyName};
 }
 
 QString ActionName(ControlAction action) {
@@ -125,4 +128,25 @@ QString PadMenuName(GamepadFamily family) {
             break;
     }
     return QStringLiteral("Start");
+}
+
+void ShowControlHints(QWidget& nextarrow, const KeyBindings& bindings, GamepadFamily family) {
+    nextarrow.setToolTip(
+        translated(QT_TRANSLATE_NOOP("ControlNames", "Další šíp: %1, na ovladači %2"))
+            .arg(KeysName(bindings.keys(ControlAction::NextArrow)),
+                 PadName(ControlAction::NextArrow, family)));
+    SetHelpControlNames([bindings, family](std::string_view attribute,
+                                           std::string_view value) -> std::optional<std::string> {
+        if (attribute == "data-ovladac" && value == "start") {
+            return PadMenuName(family).toStdString();
+        }
+        for (std::size_t a = 0; a < kControlActionCount; ++a) {
+            const auto action = static_cast<ControlAction>(a);
+            if (value != ControlKeyName(action)) continue;
+            return (attribute == "data-ovladani" ? KeysName(bindings.keys(action))
+                                                 : PadName(action, family))
+                .toStdString();
+        }
+        return std::nullopt;
+    });
 }

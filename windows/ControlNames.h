@@ -8,6 +8,9 @@
 
 #include "rules/controls/GamepadMapping.h"
 #include "rules/settings/KeyBindings.h"
+#include "session/SessionSettings.h"
+
+class QWidget;
 
 // How the controls are written in "nastaveni.ini" (Qt's portable key-sequence text) and named
 // to the player.
@@ -17,7 +20,8 @@
 std::optional<std::vector<KeyCode>> ReadKeysText(std::string_view text);
 // A key in the settings' text.
 std::string PortableKeyName(KeyCode key);
-KeyBindings ReadKeyBindings(const PlayerSettings& settings);
+// How the settings hold keys, for the game session.
+KeyTextFormat QtKeyText();
 
 // "vlevo", "natáhnout luk", ...
 QString ActionName(ControlAction action);
@@ -29,3 +33,6 @@ QString KeysName(const ActionKeys& keys);
 QString PadName(ControlAction action, GamepadFamily family);
 // The pad's button that opens the game menu.
 QString PadMenuName(GamepadFamily family);
+
+// The next-arrow control's tip and the help name the keys bound and the pad's buttons.
+void ShowControlHints(QWidget& nextarrow, const KeyBindings& bindings, GamepadFamily family);

@@ -6,10 +6,10 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "rules/settings/SettingsFile.h"
+#include "session/SessionSettings.h"
 #include "windows/FollowLanguage.h"
 
-FieldLevelDialog::FieldLevelDialog(SettingsFile& settings, QWidget* parent)
+FieldLevelDialog::FieldLevelDialog(SessionSettings& settings, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       settings_(settings) {

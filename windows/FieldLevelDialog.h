@@ -6,7 +6,7 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 class QShowEvent;
-class SettingsFile;
+class SessionSettings;
 
 // "Soupeři...": whether the computer archers of a match are those of the archer list or a field
 // at the level of the player's handicap. OK keeps the choice in the player's settings when it
@@ -14,7 +14,7 @@ class SettingsFile;
 class FieldLevelDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit FieldLevelDialog(SettingsFile& settings, QWidget* parent = nullptr);
+    explicit FieldLevelDialog(SessionSettings& settings, QWidget* parent = nullptr);
 
     QRadioButton* PodleDatabaze = nullptr;  // "Podle databáze střelců"
     QRadioButton* PodleUrovne = nullptr;    // "Podle mé úrovně"
@@ -30,5 +30,5 @@ class FieldLevelDialog : public QDialog {
 
   private:
     void retranslate();
-    SettingsFile& settings_;
+    SessionSettings& settings_;
 };

@@ -48,6 +48,10 @@ std::vector<KeyTransition> ControlInput::keyReleased(ControlAction action, KeyCo
 std::vector<KeyTransition> ControlInput::gamepad(const GamepadCommands& commands) {
     std::vector<KeyTransition> out;
     for (std::size_t a = 0; a < kControlActionCount; ++a) {
+        if (padWaitsForRelease_[a]) {
+            padWaitsForRelease_[a] = commands.held[a];
+            continue;
+        }
         const bool was = padHeld_[a];
         const bool held = commands.held[a];
         const bool pressed = commands.pressed[a];
@@ -55,6 +59,26 @@ std::vector<KeyTransition> ControlInput::gamepad(const GamepadCommands& commands
         const int32_t vk = VirtualKey(static_cast<ControlAction>(a));
         if (pressed || (held && !was)) out.push_back({vk, true});
         if (!held && (was || pressed) && !heldByKey(a)) out.push_back({vk, false});
+    }
+    return out;
+}
+
+void ControlInput::letGoOfAll() {
+    keysHeld_ = {};
+    for (std::size_t a = 0; a < kControlActionCount; ++a) {
+        padWaitsForRelease_[a] = padWaitsForRelease_[a] || padHeld_[a];
+    }
+    padHeld_ = {};
+}
+
+std::vector<KeyTransition> ControlInput::padIgnored(const GamepadCommands& commands) {
+    std::vector<KeyTransition> out;
+    for (std::size_t a = 0; a < kControlActionCount; ++a) {
+        if (padHeld_[a] && !heldByKey(a)) {
+            out.push_back({VirtualKey(static_cast<ControlAction>(a)), false});
+        }
+        padHeld_[a] = false;
+        padWaitsForRelease_[a] = commands.held[a];
     }
     return out;
 }

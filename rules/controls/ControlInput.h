@@ -29,9 +29,19 @@ class ControlInput {
     // action goes down and up at most once.
     std::vector<KeyTransition> gamepad(const GamepadCommands& commands);
 
+    // Forgets every action held, as when a window comes over the board: the engine is told
+    // separately (MatchEngine::LetGoOfKeys). A key's press has to come again to count; what the
+    // pad holds counts again only once the pad has let go of it.
+    void letGoOfAll();
+    // A reading of the pad taken while it may not play (a window over the board): what it held
+    // goes up, and nothing it does reaches the match, now or when the board is back.
+    std::vector<KeyTransition> padIgnored(const GamepadCommands& commands);
+
   private:
     bool heldByKey(std::size_t action) const;
 
     std::array<ActionKeys, kControlActionCount> keysHeld_{};
     std::array<bool, kControlActionCount> padHeld_{};
+    // Held on the pad when the board was left: waits for the pad to let go.
+    std::array<bool, kControlActionCount> padWaitsForRelease_{};
 };

@@ -49,6 +49,9 @@ class MatchEngine {
     void Timer1Timer();
     void FormKeyDown(int32_t virtualKey);
     void FormKeyUp(int32_t virtualKey);
+    // Every key goes up, as when a window comes over the board: a draw held lets the bow down
+    // and a shot pressed is not let go on a later tick.
+    void LetGoOfKeys();
     // Does nothing while no match is under way (before the first set-up, after the last
     // distance).
     void NextarrowClick();

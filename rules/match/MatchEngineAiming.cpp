@@ -137,3 +137,9 @@ void MatchEngine::FormKeyUp(int32_t virtualKey) {
             break;
     }
 }
+
+void MatchEngine::LetGoOfKeys() {
+    MatchState& s = state_;
+    s.KeyLeft = s.KeyUp = s.KeyRight = s.KeyDown = false;
+    s.KeyDraw = s.KeyShoot = s.ShotPressed = false;
+}

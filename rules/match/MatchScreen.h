@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "rules/match/EndClock.h"
 #include "rules/formats/EncodedText.h"
+#include "rules/match/EndClock.h"
 #include "rules/match/Geometry.h"
 #include "rules/match/PracticeSession.h"
 
@@ -51,4 +51,22 @@ class ClickerSound {
   public:
     virtual ~ClickerSound() = default;
     virtual void playTick() = 0;
+};
+
+// A screen that shows nothing: a match before anything shows it, or one that is only timed.
+class NullMatchScreen final : public MatchScreen {
+  public:
+    void setLabel(MatchLabel, const std::string&) override {}
+    void loadPicture(PictureSlot, const std::string&) override {}
+    void loadMarkerIcons(const std::string&) override {}
+    void moveSight(Point) override {}
+    void moveDrawnArrow(int32_t) override {}
+    void moveMarker(int32_t, Point) override {}
+    void setNextarrowEnabled(bool) override {}
+    void setTimerRunning(bool) override {}
+    void showResults() override {}
+    void showMessage(const Utf8Text&, const Utf8Text&) override {}
+    void showEndClock(int32_t, ClockLight) override {}
+    void hideEndClock() override {}
+    bool showPracticeSummary(const PracticeSession&) override { return false; }
 };

@@ -8,13 +8,9 @@
 #include <string_view>
 #include <vector>
 
+#include "rules/settings/KeyText.h"
 #include "rules/settings/PlayerSettings.h"
 
-// Which keys play which action. A key is the toolkit's key number without modifiers; the
-// numbers below are the toolkit's own, so the window passes keys on as they come.
-using KeyCode = int32_t;
-inline constexpr KeyCode kNoKey = 0;
-// The menu bar opens with these; a binding may not take them away from it.
 inline constexpr KeyCode kKeyAlt = 0x01000023;
 inline constexpr KeyCode kKeyAltGr = 0x01001103;
 inline constexpr KeyCode kKeyF10 = 0x01000039;
@@ -24,10 +20,6 @@ inline constexpr KeyCode kKeyMeta = 0x01000022;
 
 inline constexpr std::size_t kKeysPerAction = 2;
 using ActionKeys = std::array<KeyCode, kKeysPerAction>;  // the second may be kNoKey
-
-// Reads one [Ovladani] value: its keys in order, or nothing when the text is not a list of plain
-// keys the toolkit knows. The toolkit's text format is the window's business.
-using KeyTextReader = std::function<std::optional<std::vector<KeyCode>>(std::string_view)>;
 
 class KeyBindings {
   public:

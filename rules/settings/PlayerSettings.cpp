@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <optional>
 
+#include "rules/settings/KeyBindings.h"
+
 namespace {
 
 constexpr std::string_view kGame = "Hra";
@@ -84,7 +86,8 @@ PlayerSettings ReadPlayerSettings(const IniText& ini) {
     return s;
 }
 
-void WritePlayerSettings(const PlayerSettings& settings, IniText& ini) {
+void WritePlayerSettings(const PlayerSettings& settings, IniText& ini,
+                         const KeyTextReader& readKeys) {
     const PlayerSettings before = ReadPlayerSettings(ini);
     if (settings.language != before.language) {
         if (settings.language.empty()) {
@@ -99,8 +102,11 @@ void WritePlayerSettings(const PlayerSettings& settings, IniText& ini) {
     if (settings.windowScale != before.windowScale) {
         ini.set(kWindow, "zvetseni", std::to_string(settings.windowScale));
     }
+    const KeyBindings keys = KeyBindings::Read(settings.controls, readKeys);
+    const KeyBindings keysBefore = KeyBindings::Read(before.controls, readKeys);
     for (std::size_t i = 0; i < kControlActionCount; ++i) {
-        if (settings.controls[i] != before.controls[i]) {
+        const auto action = static_cast<ControlAction>(i);
+        if (keys.keys(action) != keysBefore.keys(action)) {
             ini.set(kControls, kControlKeys[i], settings.controls[i]);
         }
     }

@@ -7,6 +7,7 @@
 
 #include "rules/formats/IniText.h"
 #include "rules/match/Rounds.h"
+#include "rules/settings/KeyText.h"
 
 // The player's settings beyond "Brantel2.ini", as "nastaveni.ini" keeps them. This file owns
 // every section and key name, each default and each valid range; a value out of range reads as
@@ -59,5 +60,7 @@ std::string_view ControlKeyName(ControlAction action);
 
 PlayerSettings ReadPlayerSettings(const IniText& ini);
 // Writes into `ini` only the settings whose value differs from what `ini` reads as, so that a
-// value the game did not understand stays as the player wrote it until that setting changes.
-void WritePlayerSettings(const PlayerSettings& settings, IniText& ini);
+// value the game did not understand stays as the player wrote it until that setting changes. An
+// action's keys differ when they bind other keys, as `readKeys` reads both texts.
+void WritePlayerSettings(const PlayerSettings& settings, IniText& ini,
+                         const KeyTextReader& readKeys);

@@ -44,11 +44,11 @@ bool SettingsFile::takeUnreadableNotice() {
     return pending;
 }
 
-bool SettingsFile::save(const PlayerSettings& changed) {
+bool SettingsFile::save(const PlayerSettings& changed, const KeyTextReader& readKeys) {
     settings_ = changed;
     if (unreadable_) return false;
     IniText updated = ini_;
-    WritePlayerSettings(changed, updated);
+    WritePlayerSettings(changed, updated, readKeys);
     if (!files_.write(path_, updated.text())) return false;
     ini_ = std::move(updated);
     return true;

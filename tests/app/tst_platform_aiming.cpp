@@ -8,6 +8,7 @@
 #include "platform/WindowScale.h"
 #include "support/AimingWindow.h"
 #include "support/WorkingDirectory.h"
+#include "windows/BackdropImage.h"
 #include "windows/MainWindow.h"
 #include "windows/X11Images.h"
 
@@ -46,17 +47,18 @@ class PlatformAimingTest : public QObject {
         MainWindow& form = window.form;
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         window.nockFirstArrow();
-        QVERIFY(form.Timer1->isActive());
+        QVERIFY(form.session().Timer1->isActive());
 
-        TargetPaints painted(*form.Zamer);
-        form.Tercov->installEventFilter(&painted);
-        form.engine().FormKeyDown(kVkDraw);
+        TargetPaints painted(*form.board->Zamer);
+        form.board->Tercov->installEventFilter(&painted);
+        form.session().engine().FormKeyDown(kVkDraw);
         // Drawn until the clicker has passed; the sight sways all the while.
-        QTRY_VERIFY_WITH_TIMEOUT(form.state().ArrowLeft <= -55, 20000);
-        form.engine().FormKeyUp(kVkDraw);
+        QTRY_VERIFY_WITH_TIMEOUT(form.session().state().ArrowLeft <= -55, 20000);
+        form.session().engine().FormKeyUp(kVkDraw);
         QVERIFY(painted.sightAt.size() >= 10);
         QVERIFY(QSet<QPoint>(painted.sightAt.begin(), painted.sightAt.end()).size() >= 2);
-        QCOMPARE(form.Zamer->pos(), QPoint(form.state().Sight.x, form.state().Sight.y));
+        QCOMPARE(form.board->Zamer->pos(),
+                 QPoint(form.session().state().Sight.x, form.session().state().Sight.y));
     }
 };
 

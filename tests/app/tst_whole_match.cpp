@@ -25,12 +25,14 @@
 #include "rules/match/Aiming.h"
 #include "rules/match/Geometry.h"
 #include "rules/match/Random.h"
+#include "session/GameSession.h"
 #include "support/FileBytes.h"
 #include "support/HistoryFiles.h"
 #include "support/ModalAnswers.h"
 #include "support/RecordingScreen.h"
 #include "windows/ArcherListDialog.h"
 #include "windows/ClickableImage.h"
+#include "windows/ControlNames.h"
 #include "windows/MainWindow.h"
 #include "windows/ResultsWindow.h"
 #include "windows/RoundTypeDialog.h"
@@ -86,19 +88,21 @@ struct Game {
     SeededRandom random{kSeed};
     RecordingClicker clicker;
     std::unique_ptr<SqliteMatchLog> history;
+    std::unique_ptr<GameSession> session;
     std::unique_ptr<MainWindow> form;
 
     bool start() {
         if (!folder.lay()) return false;
         history = std::make_unique<SqliteMatchLog>(kHistoryFile);
-        form = std::make_unique<MainWindow>(files, random, clicker);
-        form->engine().SetMatchLog(*history);
+        session = std::make_unique<GameSession>(files, random, clicker, QtKeyText());
+        form = std::make_unique<MainWindow>(*session, files);
+        form->session().engine().SetMatchLog(*history);
         form->askWelcome = [] { return true; };
         if (!form->FormCreate()) return false;
         form->show();
         return QTest::qWaitForWindowExposed(form.get());
     }
-    const MatchState& state() const { return form->state(); }
+    const MatchState& state() const { return form->session().state(); }
 };
 
 // Answers every modal window the game puts up, by its kind, and writes down what it saw:
@@ -125,7 +129,9 @@ class Hand : public QObject {
             if (onCompetitorList) onCompetitorList(*list);
         } else if (auto* results = qobject_cast<ResultsWindow*>(modal)) {
             if (results->shownLines().size() <= 2) return;
-            log << QStringLiteral("%1 %2").arg(results->windowTitle()).arg(form_.state().Distance);
+            log << QStringLiteral("%1 %2")
+                       .arg(results->windowTitle())
+                       .arg(form_.session().state().Distance);
             QTest::mouseClick(results->BitBtn1, Qt::LeftButton);
         } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             log << box->windowTitle() + QStringLiteral(" | ") + box->text();
@@ -181,7 +187,7 @@ class Archer {
     // and returns when that has been closed.
     void next(bool byClick) {
         if (byClick) {
-            QTest::mouseClick(form_.Nextarrow, Qt::LeftButton);
+            QTest::mouseClick(form_.board->Nextarrow, Qt::LeftButton);
         } else {
             QTest::keyClick(&form_, Qt::Key_D);
         }
@@ -189,11 +195,11 @@ class Archer {
 
     // The archer on the board takes the next arrow; the arrow goes to whoever is then named.
     void shoot() {
-        const MatchState& s = form_.state();
-        next(!drawers.contains(form_.PlName->text()));
+        const MatchState& s = form_.session().state();
+        next(!drawers.contains(form_.board->PlName->text()));
         QVERIFY2(s.TimerRunning, "no arrow to aim after the next-arrow action");
         QCOMPARE(s.ArrowLeft, kArrowNocked);
-        const QString shooter = form_.PlName->text();
+        const QString shooter = form_.board->PlName->text();
         shooters << shooter;
         const bool draws = drawers.contains(shooter) && s.EndNumber == 1;
         const int ticks = clicker_.ticks;
@@ -213,7 +219,7 @@ class Archer {
         QVERIFY2(waitFor([&] { return !s.TimerRunning; }, 2000), "the arrow was not released");
         for (Qt::Key key : std::set<Qt::Key>(held_)) hold(key, false);
         QCOMPARE(s.ArrowLeft, kArrowReleased);
-        QVERIFY(form_.Nextarrow->isEnabled());
+        QVERIFY(form_.board->Nextarrow->isEnabled());
         ++releases;
         if (s.ArrowsLeft == 1) closedEnd(s);
     }
@@ -221,21 +227,21 @@ class Archer {
   private:
     // The board after an end: its arrows best first, adding up to the end's sum, and the total.
     void closedEnd(const MatchState& s) {
-        const QStringList arrows = form_.Sipylabel->text().split(' ', Qt::SkipEmptyParts);
+        const QStringList arrows = form_.board->Sipylabel->text().split(' ', Qt::SkipEmptyParts);
         int total = 0;
         for (int i = 0; i < arrows.size(); ++i) {
             total += arrows[i].toInt();
             if (i > 0) QVERIFY(arrows[i - 1].toInt() >= arrows[i].toInt());
         }
-        QCOMPARE(total, form_.SoucetSada->text().toInt());
+        QCOMPARE(total, form_.board->SoucetSada->text().toInt());
         const ScoreRecord& score = s.Scores[static_cast<std::size_t>(s.CurrentCompetitor)];
-        QCOMPARE(form_.Celkem->text(), QString::number(RoundTotal(score, s.RoundType)));
+        QCOMPARE(form_.board->Celkem->text(), QString::number(RoundTotal(score, s.RoundType)));
     }
 
     // Holds the keys that bring the aim point to the centre; the sway does the rest.
     void steer() {
         constexpr int kSlack = 4;
-        const Point sight = form_.state().Sight;
+        const Point sight = form_.session().state().Sight;
         const int dx = sight.x + kSightAimOffset - kTargetCentre.x;
         const int dy = sight.y + kSightAimOffset - kTargetCentre.y;
         hold(Qt::Key_Left, dx > kSlack);
@@ -304,19 +310,19 @@ class WholeMatch : public QObject {
     static void nothingMoreToShoot(Game& game, Hand& hand, Archer& archer) {
         const MatchState before = game.state();
         const QStringList log = hand.log;
-        const QString distanceLabel = game.form->Vzdalenost->text();
+        const QString distanceLabel = game.form->board->Vzdalenost->text();
         archer.next(false);
         archer.next(true);
         QTest::qWait(50);
         const MatchState& after = game.state();
-        QVERIFY(!game.form->Timer1->isActive());
-        QVERIFY(!game.form->Nextarrow->isEnabled());
+        QVERIFY(!game.form->session().Timer1->isActive());
+        QVERIFY(!game.form->board->Nextarrow->isEnabled());
         QCOMPARE(after.Distance, before.Distance);
         QCOMPARE(after.ArrowsLeft, before.ArrowsLeft);
         QCOMPARE(after.EndNumber, before.EndNumber);
         QVERIFY(after.Scores == before.Scores);
         QCOMPARE(hand.log, log);
-        QCOMPARE(game.form->Vzdalenost->text(), distanceLabel);
+        QCOMPARE(game.form->board->Vzdalenost->text(), distanceLabel);
     }
 
   private Q_SLOTS:
@@ -345,11 +351,11 @@ class WholeMatch : public QObject {
 
         for (int i = 0; i < 4; ++i) {
             archer.next(false);
-            QVERIFY(!game.form->Timer1->isActive());
+            QVERIFY(!game.form->session().Timer1->isActive());
         }
         QCOMPARE(hand.log.mid(3),
                  QStringList({resultsAt(60), resultsAt(50), resultsAt(30), resultsAt(0)}));
-        QVERIFY(game.form->PlName->text().isEmpty());
+        QVERIFY(game.form->board->PlName->text().isEmpty());
         QCOMPARE(game.clicker.ticks, 0);
 
         // No record without a player, but the file is written all the same.
@@ -393,8 +399,8 @@ class WholeMatch : public QObject {
         const QString drawer = fromCp1250(s.Competitors[first].Name);
         const QString hasty = fromCp1250(s.Competitors[second].Name);
         QCOMPARE(QSet<QString>({drawer, hasty}), QSet<QString>(marked.begin(), marked.end()));
-        QCOMPARE(game.form->PlName->text(), drawer);
-        QVERIFY(game.form->Nextarrow->isEnabled());
+        QCOMPARE(game.form->board->PlName->text(), drawer);
+        QVERIFY(game.form->board->Nextarrow->isEnabled());
 
         archer.drawers = {drawer};
         for (int arrow = 0; arrow < 288; ++arrow) {
@@ -446,8 +452,8 @@ class WholeMatch : public QObject {
         }
         QCOMPARE(drawnArrows, archer.drawn);
 
-        QVERIFY(!game.form->Nextarrow->isEnabled());
-        QVERIFY(!game.form->Timer1->isActive());
+        QVERIFY(!game.form->board->Nextarrow->isEnabled());
+        QVERIFY(!game.form->session().Timer1->isActive());
         QCOMPARE(FileBytes(QStringLiteral("Brantel2.ini")), kConfiguration);
         QCOMPARE(
             QFileInfo(QStringLiteral("Brantel2.ini")).fileTime(QFileDevice::FileModificationTime),

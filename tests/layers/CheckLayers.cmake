@@ -4,8 +4,8 @@
 #   cmake -DSOURCE_DIR=<tree> -DLINKS_FILE=<file setting links_<target>> -P CheckLayers.cmake
 #
 # Layers, lowest first: the folders of rules/ in their own order, then platform/ (with the
-# history store in platform/history/, which needs no Qt), windows/, app/. A file may include from
-# its own layer and the ones below it.
+# history store in platform/history/, which needs no Qt), session/ (Qt Core only), windows/, app/.
+# A file may include from its own layer and the ones below it.
 
 set(rules_order formats handicap competitors match results history settings controls)
 
@@ -16,13 +16,14 @@ function(layer_of path out)
         set(layer "rules/${CMAKE_MATCH_1}")
     elseif(path MATCHES "^platform/history/")
         set(layer "platform/history")
-    elseif(path MATCHES "^(platform|windows|app)/")
+    elseif(path MATCHES "^(platform|session|windows|app)/")
         set(layer "${CMAKE_MATCH_1}")
     endif()
     set(${out} "${layer}" PARENT_SCOPE)
 endfunction()
 
-# The rank of a layer: rules folders 0..6, the history store 10, platform 11, windows 20, app 30.
+# The rank of a layer: rules folders 0..7, the history store 10, platform 11, the session 15,
+# windows 20, app 30.
 function(rank_of layer out)
     if(layer MATCHES "^rules/(.+)$")
         list(FIND rules_order "${CMAKE_MATCH_1}" rank)
@@ -30,6 +31,8 @@ function(rank_of layer out)
         set(rank 10)
     elseif(layer STREQUAL "platform")
         set(rank 11)
+    elseif(layer STREQUAL "session")
+        set(rank 15)
     elseif(layer STREQUAL "windows")
         set(rank 20)
     elseif(layer STREQUAL "app")
@@ -47,6 +50,8 @@ function(target_of layer out)
         set(target vexa_history)
     elseif(layer STREQUAL "platform")
         set(target vexa_platform)
+    elseif(layer STREQUAL "session")
+        set(target vexa_session)
     elseif(layer STREQUAL "windows")
         set(target vexa_windows)
     else()
@@ -57,13 +62,13 @@ endfunction()
 
 include(${LINKS_FILE})
 set(problems "")
-set(targets vexa_rules vexa_history vexa_platform vexa_windows vexa99)
+set(targets vexa_rules vexa_history vexa_platform vexa_session vexa_windows vexa99)
 foreach(target IN LISTS targets)
     set(uses_${target} "")
 endforeach()
 
 file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/rules/* ${SOURCE_DIR}/platform/*
-     ${SOURCE_DIR}/windows/* ${SOURCE_DIR}/app/*)
+     ${SOURCE_DIR}/session/* ${SOURCE_DIR}/windows/* ${SOURCE_DIR}/app/*)
 foreach(source IN LISTS sources)
     if(NOT source MATCHES "\\.(h|cpp|h\\.in)$")
         continue()

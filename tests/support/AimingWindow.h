@@ -2,7 +2,9 @@
 
 #include "platform/QtFileStore.h"
 #include "rules/match/Random.h"
+#include "session/GameSession.h"
 #include "support/Competitors.h"
+#include "windows/ControlNames.h"
 #include "windows/MainWindow.h"
 
 // The game's main window as the player has it after the welcome notice, on the game's own files
@@ -16,7 +18,8 @@ struct AimingWindow {
     QtFileStore files;
     SeededRandom random{1};
     SilentClicker clicker;
-    MainWindow form{files, random, clicker};
+    GameSession session{files, random, clicker, QtKeyText()};
+    MainWindow form{session, files};
 
     AimingWindow() {
         form.askWelcome = [] { return true; };
@@ -25,7 +28,7 @@ struct AimingWindow {
     }
     // A lone archer's short round with the first arrow nocked: the sight sways from here on.
     void nockFirstArrow() {
-        form.engine().StartMatch(1, OneArcher());
-        form.NextarrowClick();
+        form.session().engine().StartMatch(1, OneArcher());
+        form.session().NextarrowClick();
     }
 };

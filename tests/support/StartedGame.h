@@ -5,9 +5,11 @@
 #include <string>
 #include <utility>
 
+#include "session/GameSession.h"
 #include "support/MemoryFileStore.h"
 #include "support/RecordingScreen.h"
 #include "support/ScriptedRandom.h"
+#include "windows/ControlNames.h"
 #include "windows/MainWindow.h"
 
 using GameFiles = std::map<std::string, std::string>;
@@ -18,12 +20,14 @@ struct StartedGame {
     MemoryFileStore files;
     ScriptedRandom random;
     RecordingClicker sound;
+    std::unique_ptr<GameSession> session;
     std::unique_ptr<MainWindow> form;
 
     explicit StartedGame(GameFiles startFiles = {}) {
         files.files = std::move(startFiles);
         random.setFallback(0);
-        form = std::make_unique<MainWindow>(files, random, sound);
+        session = std::make_unique<GameSession>(files, random, sound, QtKeyText());
+        form = std::make_unique<MainWindow>(*session, files);
         form->askWelcome = [] { return true; };
         form->FormCreate();
     }

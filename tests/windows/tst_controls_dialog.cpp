@@ -3,6 +3,7 @@
 #include <QTextBrowser>
 #include <QtTest>
 
+#include "session/GameSession.h"
 #include "support/MemoryFileStore.h"
 #include "support/ModalAnswers.h"
 #include "support/RecordingScreen.h"
@@ -23,19 +24,21 @@ struct Game {
     MemoryFileStore files;
     ScriptedRandom random;
     RecordingClicker sound;
+    std::unique_ptr<GameSession> session;
     std::unique_ptr<MainWindow> form;
     explicit Game(std::string settings = {}) {
         if (!settings.empty()) files.files[kSettings] = std::move(settings);
         random.setFallback(0);
-        form = std::make_unique<MainWindow>(files, random, sound);
+        session = std::make_unique<GameSession>(files, random, sound, QtKeyText());
+        form = std::make_unique<MainWindow>(*session, files);
         form->askWelcome = [] { return true; };
         form->FormCreate();
         form->show();
     }
-    const MatchState& state() { return form->state(); }
+    const MatchState& state() { return form->session().state(); }
     void tick() {
-        form->Timer1->stop();
-        form->Timer1Timer();
+        form->session().Timer1->stop();
+        form->session().Timer1Timer();
     }
 };
 
@@ -60,8 +63,8 @@ class ControlsDialogTest : public QObject {
     void aWholeEndIsShotWithTheKeysTheSettingsBind() {
         Game g("[Ovladani]\nvystrelit=Space\nnatahnout=J\ndalsiSip=N\nvlevo=Foo\n");
         MainWindow& f = *g.form;
-        f.engine().StartMatch(1, OneHuman());
-        QVERIFY(f.Nextarrow->toolTip().contains(QStringLiteral("N")));
+        f.session().engine().StartMatch(1, OneHuman());
+        QVERIFY(f.board->Nextarrow->toolTip().contains(QStringLiteral("N")));
         for (int arrow = 1; arrow <= 6; ++arrow) {
             QTest::keyClick(&f, Qt::Key_D);  // no longer the next arrow
             QVERIFY(!g.state().TimerRunning);
@@ -79,7 +82,7 @@ class ControlsDialogTest : public QObject {
             QVERIFY2(!g.state().TimerRunning, qPrintable(QString::number(arrow)));
             QTest::keyRelease(&f, Qt::Key_J);
         }
-        QVERIFY(!f.SoucetSada->text().isEmpty());
+        QVERIFY(!f.board->SoucetSada->text().isEmpty());
         // A binding Qt cannot read leaves the default.
         QTest::keyPress(&f, Qt::Key_Left);
         QVERIFY(g.state().KeyLeft);
@@ -118,9 +121,9 @@ class ControlsDialogTest : public QObject {
         QVERIFY(saved.find("dalsiSip=D, N\n") != std::string::npos);
         QVERIFY(saved.find("dolu=Foo\n") != std::string::npos);  // untouched, still the default
         QVERIFY(saved.find("vlevo") == std::string::npos);
-        QCOMPARE(f.keyBindings().actionOf(Qt::Key_Space), ControlAction::Shoot);
-        QVERIFY(!f.keyBindings().actionOf(Qt::Key_S));
-        QVERIFY(f.Nextarrow->toolTip().contains(QStringLiteral("D nebo N")));
+        QCOMPARE(f.session().keyBindings().actionOf(Qt::Key_Space), ControlAction::Shoot);
+        QVERIFY(!f.session().keyBindings().actionOf(Qt::Key_S));
+        QVERIFY(f.board->Nextarrow->toolTip().contains(QStringLiteral("D nebo N")));
         f.Index1Click();
         QWidget* help = nullptr;
         for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -146,9 +149,9 @@ class ControlsDialogTest : public QObject {
             d.OK->click();
         }));
         f.Ovladani1Click();
-        QCOMPARE(f.keyBindings().actionOf(Qt::Key_Space), ControlAction::Shoot);
+        QCOMPARE(f.session().keyBindings().actionOf(Qt::Key_Space), ControlAction::Shoot);
         f.Ovladani1Click();
-        QCOMPARE(f.keyBindings().actionOf(Qt::Key_S), ControlAction::Shoot);
+        QCOMPARE(f.session().keyBindings().actionOf(Qt::Key_S), ControlAction::Shoot);
         QVERIFY(g.files.files[kSettings].find("vystrelit=S\n") != std::string::npos);
     }
 };

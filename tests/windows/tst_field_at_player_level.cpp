@@ -85,7 +85,7 @@ class FieldAtPlayerLevelTest : public QObject {
         QVERIFY(answers.allAnswered());
         QVERIFY(!answers.sawUnexpected());
 
-        const MatchState& s = g.form->state();
+        const MatchState& s = g.form->session().state();
         QCOMPARE(s.RoundType, 3);
         const auto marked =
             std::find_if(s.Competitors.begin(), s.Competitors.end(),

@@ -5,7 +5,9 @@
 #include <QtTest>
 
 #include "rules/settings/SettingsFile.h"
+#include "session/SessionSettings.h"
 #include "support/MemoryFileStore.h"
+#include "windows/ControlNames.h"
 #include "windows/FieldLevelDialog.h"
 
 class FieldLevelDialogTest : public QObject {
@@ -13,7 +15,7 @@ class FieldLevelDialogTest : public QObject {
   private Q_SLOTS:
     void theChoiceIsKeptInTheSettingsOnOkOnly() {
         MemoryFileStore files;
-        SettingsFile settings(files);
+        SessionSettings settings(files, QtKeyText());
         FieldLevelDialog dialog(settings);
         QCOMPARE(dialog.windowTitle(), QStringLiteral(u"Soupeři"));
         QCOMPARE(dialog.PodleDatabaze->text(), QStringLiteral(u"Podle databáze střelců"));
@@ -43,7 +45,7 @@ class FieldLevelDialogTest : public QObject {
         MemoryFileStore files;
         const std::string written = "[Hra]\nsouperiPodleUrovne=ano\n";
         files.files[SettingsFile::kFileName] = written;
-        SettingsFile settings(files);
+        SessionSettings settings(files, QtKeyText());
         FieldLevelDialog dialog(settings);
         dialog.show();
         QVERIFY(dialog.PodleDatabaze->isChecked());

@@ -5,13 +5,16 @@
 
 #include "platform/Gamepad.h"
 #include "rules/match/Aiming.h"
+#include "session/GameSession.h"
 #include "support/Competitors.h"
 #include "support/MemoryFileStore.h"
 #include "support/RecordingScreen.h"
 #include "support/ScriptedRandom.h"
 #include "support/VirtualPad.h"
 #include "support/WorkingDirectory.h"
+#include "windows/BoardInput.h"
 #include "windows/ClickableImage.h"
+#include "windows/ControlNames.h"
 #include "windows/MainWindow.h"
 
 namespace {
@@ -26,7 +29,8 @@ struct Game {
     ScriptedRandom random;
     RecordingClicker sound;
     Gamepad gamepad;
-    MainWindow form{files, random, sound};
+    GameSession session{files, random, sound, QtKeyText()};
+    MainWindow form{session, files};
     Game() {
         random.setFallback(kSteady);
         form.askWelcome = [] { return true; };
@@ -35,17 +39,17 @@ struct Game {
         form.show();
         form.activateWindow();
     }
-    const MatchState& state() { return form.state(); }
+    const MatchState& state() { return form.session().state(); }
     // One aiming tick, as Timer1 gives it; the test holds the timer so that only these count.
     void tick() {
-        form.Timer1->stop();
-        form.Timer1Timer();
+        form.session().Timer1->stop();
+        form.session().Timer1Timer();
     }
     void tap(VirtualPad& pad, SDL_GameControllerButton button) {
         pad.set(button, true);
-        form.readGamepad();
+        form.input().readPad();
         pad.set(button, false);
-        form.readGamepad();
+        form.input().readPad();
     }
 };
 
@@ -58,10 +62,10 @@ class GamepadTest : public QObject {
         Game g;
         QVERIFY(g.gamepad.started());
         QVERIFY(QTest::qWaitForWindowActive(&g.form));
-        g.form.engine().StartMatch(1, OneArcher());
+        g.form.session().engine().StartMatch(1, OneArcher());
         VirtualPad pad;
         QVERIFY(pad.plugged());
-        g.form.readGamepad();
+        g.form.input().readPad();
         QCOMPARE(QString::fromStdString(g.gamepad.name()), QStringLiteral("Virtual pad"));
 
         g.tap(pad, SDL_CONTROLLER_BUTTON_B);
@@ -108,10 +112,10 @@ class GamepadTest : public QObject {
         g.tick();
         QVERIFY(!g.state().TimerRunning);
         QCOMPARE(g.state().ArrowsLeft, arrowsLeft);  // the engine counts on at the next arrow
-        QVERIFY(g.form.Nextarrow->isEnabled());
+        QVERIFY(g.form.board->Nextarrow->isEnabled());
         pad.set(SDL_CONTROLLER_BUTTON_A, false);
         pad.set(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, VirtualPad::kTriggerRest);
-        g.form.readGamepad();
+        g.form.input().readPad();
         QVERIFY(!g.state().KeyShoot && !g.state().KeyDraw);
 
         g.tap(pad, SDL_CONTROLLER_BUTTON_B);
@@ -122,7 +126,7 @@ class GamepadTest : public QObject {
     void aPadPulledOutMidDrawReleasesNothing() {
         Game g;
         QVERIFY(QTest::qWaitForWindowActive(&g.form));
-        g.form.engine().StartMatch(1, OneArcher());
+        g.form.session().engine().StartMatch(1, OneArcher());
         auto pad = std::make_unique<VirtualPad>();
         g.tap(*pad, SDL_CONTROLLER_BUTTON_B);
         QVERIFY(g.state().TimerRunning);
@@ -140,7 +144,7 @@ class GamepadTest : public QObject {
 
         // Plugged in again, it plays on.
         VirtualPad again;
-        g.form.readGamepad();
+        g.form.input().readPad();
         again.set(SDL_CONTROLLER_BUTTON_A, true);
         g.tick();
         QVERIFY(!g.state().TimerRunning);
@@ -150,10 +154,10 @@ class GamepadTest : public QObject {
         Game g;
         QVERIFY(QTest::qWaitForWindowActive(&g.form));
         VirtualPad pad;
-        g.form.readGamepad();
-        QVERIFY(g.form.Nextarrow->toolTip().contains(QStringLiteral("ovladači B")));
+        g.form.input().readPad();
+        QVERIFY(g.form.board->Nextarrow->toolTip().contains(QStringLiteral("ovladači B")));
         pad.set(SDL_CONTROLLER_BUTTON_START, true);
-        g.form.readGamepad();
+        g.form.input().readPad();
         QTRY_VERIFY(g.form.Hra->isVisible());
         g.form.Hra->close();
     }

@@ -22,6 +22,7 @@
 #include "windows/DifficultyDialog.h"
 #include "windows/FieldLevelDialog.h"
 #include "windows/HelpViewer.h"
+#include "windows/LanguageMenu.h"
 #include "windows/MainWindow.h"
 #include "windows/PracticeDialog.h"
 #include "windows/PracticeSummaryWindow.h"
@@ -173,7 +174,7 @@ class LanguageTest : public QObject {
         std::vector<std::unique_ptr<QWidget>> windows;
         windows.push_back(std::make_unique<PracticeDialog>());
         windows.push_back(std::make_unique<PracticeSummaryWindow>());
-        windows.push_back(std::make_unique<FieldLevelDialog>(g.form->settings()));
+        windows.push_back(std::make_unique<FieldLevelDialog>(g.form->session().settings()));
         windows.push_back(std::make_unique<ControlsDialog>());
         windows.push_back(std::make_unique<StatisticsWindow>("historie.db", g.files));
         QStringList czech;

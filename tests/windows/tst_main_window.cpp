@@ -4,11 +4,14 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "session/GameSession.h"
 #include "support/MemoryFileStore.h"
 #include "support/ModalAnswers.h"
 #include "support/RecordingScreen.h"
 #include "support/ScriptedRandom.h"
+#include "windows/BackdropImage.h"
 #include "windows/ClickableImage.h"
+#include "windows/ControlNames.h"
 #include "windows/MainWindow.h"
 #include "windows/WindowScaleMenu.h"
 
@@ -20,7 +23,8 @@ struct Game {
     MemoryFileStore files;
     ScriptedRandom random;
     RecordingClicker sound;
-    MainWindow form{files, random, sound};
+    GameSession session{files, random, sound, QtKeyText()};
+    MainWindow form{session, files};
     Game() {
         random.setFallback(0);
         form.askWelcome = [] { return true; };
@@ -44,39 +48,39 @@ class MainWindowTest : public QObject {
         QCOMPARE(f.centralWidget()->size(), QSize(720, 480));
         QVERIFY(!(f.windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(f.windowFlags() & Qt::WindowMinimizeButtonHint);
-        QCOMPARE(geometryOf(f.Tercov), QRect(0, 0, 250, 250));
-        QCOMPARE(geometryOf(f.Zamer), QRect(112, 112, 33, 33));
-        QCOMPARE(geometryOf(f.Dalekohled), QRect(251, 0, 250, 250));
-        QCOMPARE(geometryOf(f.Klapacka), QRect(0, 251, 125, 100));
-        QCOMPARE(geometryOf(f.Arrow), QRect(-5, 305, 125, 2));
+        QCOMPARE(geometryOf(f.board->Tercov), QRect(0, 0, 250, 250));
+        QCOMPARE(geometryOf(f.board->Zamer), QRect(112, 112, 33, 33));
+        QCOMPARE(geometryOf(f.board->Dalekohled), QRect(251, 0, 250, 250));
+        QCOMPARE(geometryOf(f.board->Klapacka), QRect(0, 251, 125, 100));
+        QCOMPARE(geometryOf(f.board->Arrow), QRect(-5, 305, 125, 2));
         const QPoint rest[6] = {{250, 253}, {250, 285}, {250, 317},
                                 {282, 253}, {282, 285}, {282, 317}};
         for (int i = 0; i < 6; ++i)
-            QCOMPARE(geometryOf(f.Arrows[i]), QRect(rest[i], QSize(32, 32)));
-        QCOMPARE(geometryOf(f.Nextarrow), QRect(125, 250, 125, 100));
-        QVERIFY(!f.Nextarrow->isEnabled());
-        QCOMPARE(geometryOf(f.Downbut), QRect(384, 256, 41, 40));
-        QCOMPARE(geometryOf(f.Rightbut), QRect(344, 296, 41, 40));
-        QCOMPARE(geometryOf(f.Upbut), QRect(384, 296, 41, 40));
-        QCOMPARE(geometryOf(f.Leftbut), QRect(424, 296, 41, 40));
-        QCOMPARE(geometryOf(f.Panel1), QRect(0, 352, 777, 129));
-        QCOMPARE(geometryOf(f.Lukostrelec), QRect(0, 0, 116, 126));
+            QCOMPARE(geometryOf(f.board->Arrows[i]), QRect(rest[i], QSize(32, 32)));
+        QCOMPARE(geometryOf(f.board->Nextarrow), QRect(125, 250, 125, 100));
+        QVERIFY(!f.board->Nextarrow->isEnabled());
+        QCOMPARE(geometryOf(f.board->Downbut), QRect(384, 256, 41, 40));
+        QCOMPARE(geometryOf(f.board->Rightbut), QRect(344, 296, 41, 40));
+        QCOMPARE(geometryOf(f.board->Upbut), QRect(384, 296, 41, 40));
+        QCOMPARE(geometryOf(f.board->Leftbut), QRect(424, 296, 41, 40));
+        QCOMPARE(geometryOf(f.board->Panel1), QRect(0, 352, 777, 129));
+        QCOMPARE(geometryOf(f.board->Lukostrelec), QRect(0, 0, 116, 126));
         int top = 16;
-        for (QLabel* l :
-             {f.PlName, f.Club, f.Vzdalenost, f.Celkem, f.SoucetSada, f.Sipylabel, f.SadaCount}) {
+        for (QLabel* l : {f.board->PlName, f.board->Club, f.board->Vzdalenost, f.board->Celkem,
+                          f.board->SoucetSada, f.board->Sipylabel, f.board->SadaCount}) {
             QCOMPARE(l->pos(), QPoint(528, top));
             QVERIFY(l->text().isEmpty());
             QCOMPARE(l->palette().color(QPalette::WindowText), QColor(Qt::red));
             QCOMPARE(l->font().pixelSize(), 19);
             top += 40;
         }
-        QCOMPARE(f.Timer1->interval(), 10);
-        QCOMPARE(f.Timer1->timerType(), Qt::PreciseTimer);
-        QVERIFY(!f.Timer1->isActive());
-        QCOMPARE(f.Tercov->cursor().shape(), Qt::ArrowCursor);
-        QCOMPARE(f.Zamer->cursor().shape(), Qt::ArrowCursor);
-        QCOMPARE(f.Dalekohled->cursor().shape(), Qt::BitmapCursor);
-        QCOMPARE(f.Dalekohled->cursor().hotSpot(), QPoint(0, 0));
+        QCOMPARE(f.session().Timer1->interval(), 10);
+        QCOMPARE(f.session().Timer1->timerType(), Qt::PreciseTimer);
+        QVERIFY(!f.session().Timer1->isActive());
+        QCOMPARE(f.board->Tercov->cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(f.board->Zamer->cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(f.board->Dalekohled->cursor().shape(), Qt::BitmapCursor);
+        QCOMPARE(f.board->Dalekohled->cursor().hotSpot(), QPoint(0, 0));
     }
 
     void theMenuHasEveryItemAndNoShortcuts() {
@@ -90,20 +94,19 @@ class MainWindowTest : public QObject {
                 QVERIFY(item->shortcut().isEmpty());
             }
         }
-        QCOMPARE(captions,
-                 QStringList({"Hra", "Nová hra", "Statistika...", "Trénink...", "-", "Konec",
-                              "Nastavení", "Obtížnost", "Zaměřovač", "Soupeři...", "Ovládání...",
-                              "Velikost okna", "Jazyk / Language", "Nápověda", "Index",
-                              "O hře..."}));
+        QCOMPARE(captions, QStringList({"Hra", "Nová hra", "Statistika...", "Trénink...", "-",
+                                        "Konec", "Nastavení", "Obtížnost", "Zaměřovač",
+                                        "Soupeři...", "Ovládání...", "Velikost okna",
+                                        "Jazyk / Language", "Nápověda", "Index", "O hře..."}));
     }
 
     void startUpReadsTheConfigurationAndDeclinedWelcomeEndsTheGame() {
         Game g;
         g.files.files[kIni] = "[Window] Left= 40 Top= 50 [Game] Difficult= 3";
         QVERIFY(g.form.FormCreate());
-        QCOMPARE(g.form.state().Difficulty, 3);
-        QCOMPARE(g.form.state().Distance, 30);
-        QCOMPARE(g.form.state().MarkerStyle, 1);
+        QCOMPARE(g.form.session().state().Difficulty, 3);
+        QCOMPARE(g.form.session().state().Distance, 30);
+        QCOMPARE(g.form.session().state().MarkerStyle, 1);
 
         Game declined;
         declined.form.askWelcome = [] { return false; };
@@ -117,7 +120,8 @@ class MainWindowTest : public QObject {
         files.files["nastaveni.ini"] = "[Okno]\nzvetseni=200\n";
         ScriptedRandom random;
         RecordingClicker sound;
-        MainWindow form(files, random, sound);
+        GameSession session(files, random, sound, QtKeyText());
+        MainWindow form(session, files);
         WindowScaleMenu* menu = form.Velikostokna;
         QCOMPARE(QString(menu->title()).remove(QLatin1Char('&')), QStringLiteral("Velikost okna"));
         QStringList captions;
@@ -129,14 +133,14 @@ class MainWindowTest : public QObject {
         QCOMPARE(captions, QStringList({"100 %", "150 % (nevejde se)", "200 % (nevejde se)",
                                         "300 % (nevejde se)"}));
 
-        form.setTimerRunning(true);
-        form.state().TimerRunning = true;
+        form.session().engine().SetTimerRunning(true);
+        form.session().state().TimerRunning = true;
         QString note;
         bool aimingPaused = false;
         {
             ModalAnswers answers({[&](QWidget* box) {
                 note = static_cast<QMessageBox*>(box)->text();
-                aimingPaused = !form.Timer1->isActive();
+                aimingPaused = !form.session().Timer1->isActive();
                 box->close();
             }});
             menu->item(300)->trigger();
@@ -144,9 +148,9 @@ class MainWindowTest : public QObject {
         }
         QCOMPARE(note, QStringLiteral("Nová velikost okna platí od příštího spuštění hry."));
         QVERIFY(aimingPaused);
-        QVERIFY(form.Timer1->isActive());
+        QVERIFY(form.session().Timer1->isActive());
         QVERIFY(menu->item(300)->isChecked());
-        QCOMPARE(form.settings().settings().windowScale, 300);
+        QCOMPARE(form.session().settings().settings().windowScale, 300);
         QVERIFY(files.files["nastaveni.ini"].find("zvetseni=300") != std::string::npos);
 
         // Back to the size the game runs at: saved, and nothing to tell.
@@ -165,7 +169,7 @@ class MainWindowTest : public QObject {
         g.form.activateWindow();
         QTRY_COMPARE(g.form.frameGeometry().topLeft(), QPoint(60, 70));
 
-        g.form.state().Difficulty = 0;
+        g.form.session().state().Difficulty = 0;
         g.form.K1Click();
         QCOMPARE(g.files.writes, 0);
 
@@ -179,36 +183,36 @@ class MainWindowTest : public QObject {
         g.form.FormCreate();
         g.form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&g.form));
-        QTest::keyPress(g.form.Tercov, Qt::Key_A);
-        QVERIFY(g.form.state().KeyDraw);
+        QTest::keyPress(g.form.board->Tercov, Qt::Key_A);
+        QVERIFY(g.form.session().state().KeyDraw);
         // X11 delivers a held key as repeated release/press pairs.
         QKeyEvent repeatRelease(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, QString(), true);
-        QApplication::sendEvent(g.form.PlName, &repeatRelease);
-        QVERIFY(g.form.state().KeyDraw);
-        QTest::keyRelease(g.form.PlName, Qt::Key_A);
-        QVERIFY(!g.form.state().KeyDraw);
+        QApplication::sendEvent(g.form.board->PlName, &repeatRelease);
+        QVERIFY(g.form.session().state().KeyDraw);
+        QTest::keyRelease(g.form.board->PlName, Qt::Key_A);
+        QVERIFY(!g.form.session().state().KeyDraw);
         QTest::keyPress(&g.form, Qt::Key_Left);
-        QVERIFY(g.form.state().KeyLeft);
+        QVERIFY(g.form.session().state().KeyLeft);
         QTest::keyRelease(&g.form, Qt::Key_Left);
-        QVERIFY(!g.form.state().KeyLeft);
+        QVERIFY(!g.form.session().state().KeyLeft);
     }
 
     void theScreenMovesAndFillsWhatTheEngineAsks() {
         Game g;
         MainWindow& f = g.form;
-        f.moveSight({10, 20});
-        QCOMPARE(f.Zamer->pos(), QPoint(10, 20));
-        f.moveDrawnArrow(-57);
-        QCOMPARE(f.Arrow->pos(), QPoint(-57, 305));
-        f.moveMarker(6, {300, 100});
-        QCOMPARE(f.Arrows[5]->pos(), QPoint(300, 100));
-        f.setLabel(MatchLabel::PlName, "Dvo\xf8\xe1k, Ji\xf8\xed");
-        QCOMPARE(f.PlName->text(), QStringLiteral("Dvořák, Jiří"));
-        QVERIFY(f.PlName->width() > 0);
-        f.setTimerRunning(true);
-        QVERIFY(f.Timer1->isActive());
-        f.setTimerRunning(false);
-        QVERIFY(!f.Timer1->isActive());
+        f.board->moveSight({10, 20});
+        QCOMPARE(f.board->Zamer->pos(), QPoint(10, 20));
+        f.board->moveDrawnArrow(-57);
+        QCOMPARE(f.board->Arrow->pos(), QPoint(-57, 305));
+        f.board->moveMarker(6, {300, 100});
+        QCOMPARE(f.board->Arrows[5]->pos(), QPoint(300, 100));
+        f.board->setLabel(MatchLabel::PlName, "Dvo\xf8\xe1k, Ji\xf8\xed");
+        QCOMPARE(f.board->PlName->text(), QStringLiteral("Dvořák, Jiří"));
+        QVERIFY(f.board->PlName->width() > 0);
+        f.session().engine().SetTimerRunning(true);
+        QVERIFY(f.session().Timer1->isActive());
+        f.session().engine().SetTimerRunning(false);
+        QVERIFY(!f.session().Timer1->isActive());
     }
 };
 

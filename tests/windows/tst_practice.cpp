@@ -82,9 +82,9 @@ class PracticeTest : public QObject {
         QCOMPARE(kept.ends, 12);
         QVERIFY(!kept.timed);
         QCOMPARE(kept.secondsPerEnd, 10);
-        QVERIFY(g.form->engine().PracticeUnderWay());
-        QCOMPARE(g.form->PlName->text(), QStringLiteral("Eva"));
-        QVERIFY(!g.form->Hodiny->isVisible());
+        QVERIFY(g.form->session().engine().PracticeUnderWay());
+        QCOMPARE(g.form->board->PlName->text(), QStringLiteral("Eva"));
+        QVERIFY(!g.form->board->Hodiny->isVisible());
 
         // Storno changes nothing and starts nothing new.
         ModalAnswers cancel({Answer<PracticeDialog>([](PracticeDialog& d) {
@@ -128,7 +128,7 @@ class PracticeTest : public QObject {
                        "[Trenink]\nlukostrelec=Eva\nvzdalenost=30\nsady=2\ncasovyLimit=true\n"
                        "sekundNaSadu=600\n"}});
         SqliteMatchLog history(kHistoryFile);
-        g.form->engine().SetMatchLog(history);
+        g.form->session().engine().SetMatchLog(history);
         g.form->show();
         QVERIFY(QTest::qWaitForWindowExposed(g.form.get()));
 
@@ -138,8 +138,8 @@ class PracticeTest : public QObject {
             g.form->Trenink1Click();
             QVERIFY(start.allAnswered());
         }
-        QVERIFY(g.form->Hodiny->isVisible());
-        QCOMPARE(g.form->Hodiny->text(), QStringLiteral("600 s"));
+        QVERIFY(g.form->board->Hodiny->isVisible());
+        QCOMPARE(g.form->board->Hodiny->text(), QStringLiteral("600 s"));
 
         QString summaryText;
         ModalAnswers summary({Answer<PracticeSummaryWindow>([&](PracticeSummaryWindow& w) {
@@ -151,21 +151,21 @@ class PracticeTest : public QObject {
         // The test is the clock of the aiming: the window's timer is kept from firing.
         for (int arrow = 0; arrow < 6; ++arrow) {
             QTest::keyClick(g.form.get(), Qt::Key_D);
-            QVERIFY(g.form->Timer1->isActive());
+            QVERIFY(g.form->session().Timer1->isActive());
             QTest::keyPress(g.form.get(), Qt::Key_A);
-            for (int tick = 0; tick < 40; ++tick) g.form->Timer1Timer();
+            for (int tick = 0; tick < 40; ++tick) g.form->session().Timer1Timer();
             QTest::keyPress(g.form.get(), Qt::Key_S);
-            g.form->Timer1Timer();
+            g.form->session().Timer1Timer();
             QTest::keyRelease(g.form.get(), Qt::Key_S);
             QTest::keyRelease(g.form.get(), Qt::Key_A);
-            if (arrow == 2) QCOMPARE(g.form->SadaCount->text(), QStringLiteral("1"));
+            if (arrow == 2) QCOMPARE(g.form->board->SadaCount->text(), QStringLiteral("1"));
         }
         QVERIFY(summary.allAnswered());
-        QVERIFY(!g.form->engine().PracticeUnderWay());
-        QVERIFY(!g.form->Hodiny->isVisible());
-        QVERIFY(!g.form->Nextarrow->isEnabled());
+        QVERIFY(!g.form->session().engine().PracticeUnderWay());
+        QVERIFY(!g.form->board->Hodiny->isVisible());
+        QVERIFY(!g.form->board->Nextarrow->isEnabled());
         QVERIFY(summaryText.contains(QStringLiteral("2. sada")));
-        QVERIFY(summaryText.contains(g.form->Celkem->text()));
+        QVERIFY(summaryText.contains(g.form->board->Celkem->text()));
 
         History recorded;
         std::vector<ArrowRecord> arrows;
@@ -179,7 +179,7 @@ class PracticeTest : public QObject {
         QCOMPARE(arrows.size(), std::size_t{6});
         int total = 0;
         for (const ArrowRecord& a : arrows) total += a.score;
-        QCOMPARE(g.form->Celkem->text(), QString::number(total));
+        QCOMPARE(g.form->board->Celkem->text(), QString::number(total));
     }
 };
 

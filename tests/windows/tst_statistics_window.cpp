@@ -236,23 +236,24 @@ class StatisticsWindowTest : public QObject {
         MainWindow& form = *started.form;
         auto openAndClose = [&](bool& aimingWhileOpen) {
             ModalAnswers answers({Answer<StatisticsWindow>([&](StatisticsWindow& w) {
-                aimingWhileOpen = form.Timer1->isActive() || form.state().TimerRunning;
+                aimingWhileOpen =
+                    form.session().Timer1->isActive() || form.session().state().TimerRunning;
                 w.close();
             })});
             form.Statistika1->trigger();
             QVERIFY(answers.allAnswered());
         };
         bool aimingWhileOpen = true;
-        form.engine().SetTimerRunning(true);
+        form.session().engine().SetTimerRunning(true);
         openAndClose(aimingWhileOpen);
         QVERIFY(!aimingWhileOpen);
-        QVERIFY(form.state().TimerRunning);
-        QVERIFY(form.Timer1->isActive());
+        QVERIFY(form.session().state().TimerRunning);
+        QVERIFY(form.session().Timer1->isActive());
 
         // Nothing aimed, nothing started by closing it.
-        form.engine().SetTimerRunning(false);
+        form.session().engine().SetTimerRunning(false);
         openAndClose(aimingWhileOpen);
-        QVERIFY(!form.Timer1->isActive());
+        QVERIFY(!form.session().Timer1->isActive());
     }
 
     void theStartTimeTheGameWritesIsShownAsADate() {

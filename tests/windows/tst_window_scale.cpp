@@ -7,14 +7,18 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QtTest>
 #include <set>
 
 #include "platform/QtFileStore.h"
 #include "platform/WindowScale.h"
 #include "platform/history/HistoryFile.h"
+#include "session/GameSession.h"
 #include "support/WorkingDirectory.h"
 #include "windows/AboutBox.h"
+#include "windows/BackdropImage.h"
+#include "windows/ControlNames.h"
 #include "windows/DialogSetupPrompts.h"
 #include "windows/DifficultyDialog.h"
 #include "windows/MainWindow.h"
@@ -58,15 +62,16 @@ struct Game {
     QtFileStore files;
     ScriptedRandom random;
     RecordingClicker sound;
-    MainWindow form{files, random, sound};
+    GameSession session{files, random, sound, QtKeyText()};
+    MainWindow form{session, files};
     Game() {
         random.setFallback(kSteady);
         form.askWelcome = [] { return true; };
         form.FormCreate();
     }
     std::vector<QLabel*> pictures() const {
-        return {form.Tercov,   form.Zamer,     form.Dalekohled,
-                form.Klapacka, form.Arrows[0], form.Lukostrelec};
+        return {form.board->Tercov,   form.board->Zamer,     form.board->Dalekohled,
+                form.board->Klapacka, form.board->Arrows[0], form.board->Lukostrelec};
     }
 };
 
@@ -89,7 +94,7 @@ class WindowScaleTest : public QObject {
                                          new ResultsWindow(state, g.files, &g.form),
                                          new DifficultyDialog(state, &g.form),
                                          new AboutBox(&g.form),
-                                         new SightChooser(*g.form.Zamer, &g.form),
+                                         new SightChooser(*g.form.board->Zamer, &g.form),
                                          new StatisticsWindow(kHistoryFile, g.files, &g.form)};
         for (QWidget* window : windows) {
             window->show();
@@ -156,9 +161,9 @@ class WindowScaleTest : public QObject {
         Game g;
         g.form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&g.form));
-        g.form.engine().StartMatch(1, FieldWithHumans({0}));
-        g.form.NextarrowClick();
-        shoot(g.form.engine(), steerTicks);
+        g.form.session().engine().StartMatch(1, FieldWithHumans({0}));
+        g.form.session().NextarrowClick();
+        shoot(g.form.session().engine(), steerTicks);
 
         EngineRig rules;  // no window at all: the picture space itself
         rules.random.setFallback(kSteady);
@@ -166,15 +171,15 @@ class WindowScaleTest : public QObject {
         rules.engine.NextarrowClick();
         shoot(rules.engine, steerTicks);
 
-        QCOMPARE(g.form.state().EndScores, rules.state.EndScores);
-        QCOMPARE(g.form.state().Markers, rules.state.Markers);
+        QCOMPARE(g.form.session().state().EndScores, rules.state.EndScores);
+        QCOMPARE(g.form.session().state().Markers, rules.state.Markers);
         const Point marker = rules.state.Markers[0];
-        QCOMPARE(g.form.Arrows[0]->pos(), QPoint(marker.x, marker.y));
+        QCOMPARE(g.form.board->Arrows[0]->pos(), QPoint(marker.x, marker.y));
         // The match's marker icons and a sight chosen from the game folder, drawn for 150 % too.
         const qreal drawnFor = scale == 150 ? 1.5 : 1.0;
-        QCOMPARE(g.form.Arrows[0]->pixmap().devicePixelRatio(), drawnFor);
-        SightChooser(*g.form.Zamer, &g.form).zam2();
-        QCOMPARE(g.form.Zamer->pixmap().devicePixelRatio(), drawnFor);
+        QCOMPARE(g.form.board->Arrows[0]->pixmap().devicePixelRatio(), drawnFor);
+        SightChooser(*g.form.board->Zamer, &g.form).zam2();
+        QCOMPARE(g.form.board->Zamer->pixmap().devicePixelRatio(), drawnFor);
     }
 };
 

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -14,6 +15,7 @@
 #include <typeinfo>
 
 #include "rules/settings/SettingsFile.h"
+#include "session/GameSession.h"
 #include "support/FileBytes.h"
 #include "support/MemoryFileStore.h"
 #include "support/RecordingScreen.h"
@@ -22,6 +24,7 @@
 #include "windows/AboutBox.h"
 #include "windows/ArcherEditor.h"
 #include "windows/ArcherListDialog.h"
+#include "windows/ControlNames.h"
 #include "windows/ControlsDialog.h"
 #include "windows/DifficultyDialog.h"
 #include "windows/FieldLevelDialog.h"
@@ -95,7 +98,8 @@ class WindowTableTest : public QObject {
         ScriptedRandom random;
         random.setFallback(0);
         RecordingClicker sound;
-        MainWindow main(files, random, sound);
+        GameSession session(files, random, sound, QtKeyText());
+        MainWindow main(session, files);
         MatchState state;
         QLabel zamer;
         StatisticsWindow statistics(kHistoryFile, files);
@@ -107,8 +111,7 @@ class WindowTableTest : public QObject {
         SightChooser sightChooser(zamer);
         AboutBox about;
         ControlsDialog controls;
-        SettingsFile settings(files);
-        FieldLevelDialog fieldLevel(settings);
+        FieldLevelDialog fieldLevel(session.settings());
         PracticeDialog practice;
         PracticeSummaryWindow practiceSummary;
         ShowHelpContents();

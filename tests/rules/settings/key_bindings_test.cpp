@@ -1,35 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <map>
-
 #include "rules/settings/KeyBindings.h"
+#include "support/KeyTexts.h"
 
 namespace {
-
-// The toolkit's reading of a key text, for a handful of keys: ", " separates keys, an unknown
-// name spoils the whole text.
-const std::map<std::string, KeyCode, std::less<>> kNames = {
-    {"Left", 1001}, {"Right", 1002}, {"Up", 1003},     {"Down", 1004},
-    {"Space", 32},  {"A", 'A'},      {"S", 'S'},       {"D", 'D'},
-    {"J", 'J'},     {"K", 'K'},      {"Alt", kKeyAlt}, {"F10", kKeyF10}};
-
-std::optional<std::vector<KeyCode>> read(std::string_view text) {
-    std::vector<KeyCode> keys;
-    while (!text.empty()) {
-        const std::size_t comma = text.find(", ");
-        const auto name = kNames.find(text.substr(0, comma));
-        if (name == kNames.end()) return std::nullopt;
-        keys.push_back(name->second);
-        text = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 2);
-    }
-    if (keys.empty()) return std::nullopt;
-    return keys;
-}
 
 KeyBindings bindingsWith(std::initializer_list<std::pair<ControlAction, const char*>> set) {
     auto texts = PlayerSettings::DefaultControls();
     for (auto [action, text] : set) texts[static_cast<std::size_t>(action)] = text;
-    return KeyBindings::Read(texts, read);
+    return KeyBindings::Read(texts, ReadKeyTexts);
 }
 
 using enum ControlAction;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "rules/settings/SettingsFile.h"
+#include "support/KeyTexts.h"
 #include "support/MemoryFileStore.h"
 
 namespace {
@@ -17,16 +18,35 @@ TEST(SettingsFile, KeepsWhatItDoesNotKnowAndChangesOnlyWhatChanged) {
     PlayerSettings changed = file.settings();
     changed.windowScale = 200;
     changed.language = "en";
-    ASSERT_TRUE(file.save(changed));
+    ASSERT_TRUE(file.save(changed, ReadKeyTexts));
     EXPECT_EQ(files.files[kPath],
               "; own note\n[Hra]\nsouperiPodleUrovne = ano\nbarva=modra\njazyk=en\n\n"
               "[Jine]\nx=1\n[Okno]\nzvetseni=200\n");
 
     changed.language = "";  // the system's language is the key's absence
     changed.fieldAtPlayerLevel = true;
-    ASSERT_TRUE(file.save(changed));
+    ASSERT_TRUE(file.save(changed, ReadKeyTexts));
     EXPECT_EQ(SettingsFile(files).settings(), changed);
     EXPECT_EQ(files.files[kPath].find("jazyk"), std::string::npos);
+}
+
+// A text the game could not read stays as the player wrote it until the player binds that
+// action, whatever else is saved meanwhile; a text that binds the same keys is not rewritten.
+TEST(SettingsFile, OnlyActionsWhoseKeysChangedAreWritten) {
+    MemoryFileStore files;
+    const std::string start = "[Ovladani]\nvlevo=Nevim\nnatahnout=A\nvystrelit=Space\n";
+    files.files[kPath] = start;
+    SettingsFile file(files);
+    PlayerSettings changed = file.settings();
+    changed.controls = PlayerSettings::DefaultControls();  // the keys in use: "Nevim" is Left
+    changed.controls[static_cast<std::size_t>(ControlAction::Shoot)] = "Space";
+    ASSERT_TRUE(file.save(changed, ReadKeyTexts));
+    EXPECT_EQ(files.files[kPath], start);
+
+    changed.controls[static_cast<std::size_t>(ControlAction::Left)] = "J";
+    changed.controls[static_cast<std::size_t>(ControlAction::Shoot)] = "S";
+    ASSERT_TRUE(file.save(changed, ReadKeyTexts));
+    EXPECT_EQ(files.files[kPath], "[Ovladani]\nvlevo=J\nnatahnout=A\nvystrelit=S\n");
 }
 
 TEST(SettingsFile, ValuesOutOfRangeReadAsTheNearestValidOne) {
@@ -77,7 +97,7 @@ TEST(SettingsFile, AFileThatCannotBeUsedIsNeverWrittenOver) {
 
     PlayerSettings changed;
     changed.windowScale = 150;
-    EXPECT_FALSE(file.save(changed));
+    EXPECT_FALSE(file.save(changed, ReadKeyTexts));
     EXPECT_EQ(file.settings().windowScale, 150);  // the game goes on with the choice
     EXPECT_EQ(files.files[kPath], damaged);
     EXPECT_EQ(files.writes, 0);
@@ -90,10 +110,10 @@ TEST(SettingsFile, AMissingFileIsMadeByTheFirstSaveAndAFailedWriteIsReported) {
     PlayerSettings changed;
     changed.practice.ends = 4;
     files.unwritable.insert(kPath);
-    EXPECT_FALSE(file.save(changed));
+    EXPECT_FALSE(file.save(changed, ReadKeyTexts));
     EXPECT_FALSE(files.files.count(kPath));
     files.unwritable.clear();
-    EXPECT_TRUE(file.save(changed));
+    EXPECT_TRUE(file.save(changed, ReadKeyTexts));
     EXPECT_EQ(files.files[kPath], "[Trenink]\nsady=4\n");
 }
 

@@ -1,0 +1,248 @@
+#include "session/GameSession.h"
+
+#include <QTimer>
+
+#include "platform/history/HistoryFile.h"
+#include "platform/history/HistoryReader.h"
+#include "platform/history/SqliteMatchLog.h"
+#include "rules/formats/PictureError.h"
+#include "rules/formats/Utf8.h"
+#include "rules/history/Handicaps.h"
+#include "rules/match/LevelField.h"
+#include "rules/match/NewMatchSetup.h"
+
+namespace {
+
+// The aiming tick: every step of the sway, the keys and the draw is one tick.
+constexpr int kTickMs = 10;
+// Between the aiming ticks the end clock is looked at often enough to show every second and to
+// close an end on time; the aiming tick itself looks at it too.
+constexpr int kClockLookMs = 50;
+
+}  // namespace
+
+GameSession::GameSession(FileStore& files, Random& random, ClickerSound& sound,
+                         KeyTextFormat keyText, QObject* parent)
+    : QObject(parent),
+      files_(files),
+      settings_(files, std::move(keyText)),
+      engine_(state_, *this, random, sound) {
+    settings_.onNotSaved = [this] { Q_EMIT settingsNotSaved(); };
+    Timer1 = new QTimer(this);
+    Timer1->setTimerType(Qt::PreciseTimer);
+    Timer1->setInterval(kTickMs);
+    connect(Timer1, &QTimer::timeout, this, &GameSession::Timer1Timer);
+    HodinyTimer = new QTimer(this);
+    HodinyTimer->setInterval(kClockLookMs);
+    connect(HodinyTimer, &QTimer::timeout, this, &GameSession::HodinyTimerTimer);
+    engine_.SetSteadyClock(clock_);
+}
+
+GameSession::~GameSession() {
+    // The history outlives the session to store what still waits; nobody is left to tell.
+    if (history_) history_->onNotSaving = nullptr;
+}
+
+void GameSession::recordInto(SqliteMatchLog& history) {
+    history_ = &history;
+    engine_.SetMatchLog(history);
+    // Said after the action that failed to store, never in the middle of a tick.
+    history.onNotSaving = [this] {
+        QTimer::singleShot(0, this, [this] { Q_EMIT historyNotSaving(); });
+    };
+}
+
+void GameSession::start(const Configuration& configuration) {
+    MatchState& s = state_;
+    engine_.LetGoOfKeys();
+    s.ClickerArmed = false;
+    s.Distance = kDistanceOutsideMatch;
+    s.MarkerStyle = 1;
+    s.Difficulty = configuration.Difficulty;
+    engine_.SetTimerRunning(false);
+    setNextarrowEnabled(false);
+    // Before the first match the target of the start distance stands ready; a missing picture
+    // here is no reason to bother the player before the game has begun.
+    try {
+        if (const std::optional<TargetFace> face = findTargetFace(s.Distance))
+            screen_->loadPicture(PictureSlot::Tercov, face->picture);
+    } catch (const PictureError&) {
+    }
+}
+
+void GameSession::guarded(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const PictureError& error) {
+        Q_EMIT pictureFailed(QString::fromUtf8(error.what()));
+    }
+}
+
+void GameSession::Timer1Timer() {
+    Q_EMIT aboutToTick();
+    guarded([this] { engine_.Timer1Timer(); });
+}
+void GameSession::HodinyTimerTimer() {
+    guarded([this] { engine_.PracticeClockTick(windowOverBoard_); });
+}
+void GameSession::NextarrowClick() {
+    guarded([this] { engine_.NextarrowClick(); });
+}
+void GameSession::LeftbutClick() {
+    guarded([this] { engine_.LeftbutClick(); });
+}
+void GameSession::UpbutClick() {
+    guarded([this] { engine_.UpbutClick(); });
+}
+void GameSession::RightbutClick() {
+    guarded([this] { engine_.RightbutClick(); });
+}
+void GameSession::DownbutClick() {
+    guarded([this] { engine_.DownbutClick(); });
+}
+
+void GameSession::newMatch(SetupPrompts& prompts) {
+    NewMatchSetup setup(
+        state_, files_, prompts,
+        {.setTimerRunning = [this](bool running) { engine_.SetTimerRunning(running); },
+         .startMatch =
+             [this](int32_t roundType, const CompetitorTable& competitors) {
+                 engine_.StartMatch(roundType, competitors, levelledField(roundType, competitors));
+             }});
+    guarded([&] { setup.run(); });
+}
+
+std::optional<PerformanceTable> GameSession::levelledField(
+    int32_t roundType, const CompetitorTable& competitors) const {
+    if (!playerSettings().fieldAtPlayerLevel) return std::nullopt;
+    History history;
+    // A history that cannot be read gives no handicap: the list's values play.
+    HistoryReader reader(kHistoryFile);
+    if (reader.readMatches(history)) {
+        // Their practice sessions count too; a session lives in its arrows alone.
+        for (const CompetitorRecord& c : competitors) {
+            if (c.IsComputer || c.isFree()) continue;
+            reader.readArrows({ToUtf8(Cp1250Text{c.Name}), ToUtf8(Cp1250Text{c.Club})}, false,
+                              history.arrows);
+        }
+    }
+    const std::optional<int32_t> handicap = BestHumanHandicap(history, competitors);
+    if (!handicap) return std::nullopt;
+    return FieldPerformanceAt(competitors, roundType, *handicap);
+}
+
+void GameSession::startPractice(const PracticeSettings& chosen, const Utf8Text& club) {
+    PlayerSettings changed = playerSettings();
+    changed.practice = chosen;
+    settings_.save(changed);
+    guarded([&] {
+        engine_.StartPractice({.archer = ToCp1250(Utf8Text{chosen.archer}).bytes(),
+                               .club = ToCp1250(club).bytes(),
+                               .distance = chosen.distance,
+                               .ends = chosen.ends,
+                               .secondsPerEnd = chosen.timed ? chosen.secondsPerEnd : 0});
+    });
+}
+
+// --- The player's keys and pad -------------------------------------------------------------
+
+void GameSession::play(const std::vector<KeyTransition>& keys) {
+    for (const KeyTransition& k : keys) {
+        guarded([&] {
+            if (k.down) {
+                engine_.FormKeyDown(k.virtualKey);
+            } else {
+                engine_.FormKeyUp(k.virtualKey);
+            }
+        });
+    }
+}
+
+bool GameSession::keyPressed(KeyCode key) {
+    const std::optional<ControlAction> action = keyBindings().actionOf(key);
+    if (!action) return false;
+    play(input_.keyPressed(*action, key));
+    return true;
+}
+
+bool GameSession::keyReleased(KeyCode key) {
+    const std::optional<ControlAction> action = keyBindings().actionOf(key);
+    if (!action) return false;
+    play(input_.keyReleased(*action, key));
+    return true;
+}
+
+void GameSession::padRead(const GamepadCommands& commands, bool playable) {
+    play(playable ? input_.gamepad(commands) : input_.padIgnored(commands));
+}
+
+void GameSession::letGoOfKeys() {
+    input_.letGoOfAll();
+    engine_.LetGoOfKeys();
+}
+
+// --- Aiming pauses --------------------------------------------------------------------------
+
+GameSession::AimingPause::AimingPause(GameSession& session)
+    : session_(session), aiming_(session.state_.TimerRunning) {
+    if (aiming_) session_.engine_.SetTimerRunning(false);
+}
+
+GameSession::AimingPause::~AimingPause() {
+    if (aiming_) session_.engine_.SetTimerRunning(true);
+}
+
+// --- MatchScreen ----------------------------------------------------------------------------
+
+void GameSession::setLabel(MatchLabel label, const std::string& text) {
+    screen_->setLabel(label, text);
+}
+void GameSession::loadPicture(PictureSlot slot, const std::string& fileName) {
+    screen_->loadPicture(slot, fileName);
+}
+void GameSession::loadMarkerIcons(const std::string& fileName) {
+    screen_->loadMarkerIcons(fileName);
+}
+void GameSession::moveSight(Point topLeft) {
+    screen_->moveSight(topLeft);
+}
+void GameSession::moveDrawnArrow(int32_t left) {
+    screen_->moveDrawnArrow(left);
+}
+void GameSession::moveMarker(int32_t number, Point topLeft) {
+    screen_->moveMarker(number, topLeft);
+}
+void GameSession::setNextarrowEnabled(bool enabled) {
+    screen_->setNextarrowEnabled(enabled);
+}
+
+void GameSession::setTimerRunning(bool running) {
+    if (running) {
+        Timer1->start();
+    } else {
+        Timer1->stop();
+    }
+    screen_->setTimerRunning(running);
+    Q_EMIT aimingChanged(running);
+}
+
+void GameSession::showResults() {
+    screen_->showResults();
+}
+void GameSession::showMessage(const Utf8Text& caption, const Utf8Text& text) {
+    screen_->showMessage(caption, text);
+}
+
+void GameSession::showEndClock(int32_t secondsLeft, ClockLight light) {
+    screen_->showEndClock(secondsLeft, light);
+    if (!HodinyTimer->isActive()) HodinyTimer->start();
+}
+
+void GameSession::hideEndClock() {
+    HodinyTimer->stop();
+    screen_->hideEndClock();
+}
+
+bool GameSession::showPracticeSummary(const PracticeSession& session) {
+    return screen_->showPracticeSummary(session);
+}

@@ -1,0 +1,136 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+#include "rules/controls/ControlInput.h"
+#include "rules/match/MatchEngine.h"
+#include "rules/match/MatchState.h"
+#include "rules/settings/Configuration.h"
+#include "session/QtSteadyClock.h"
+#include "session/SessionSettings.h"
+
+class QTimer;
+class SetupPrompts;
+class SqliteMatchLog;
+
+// The game being played, behind whatever shows it: the match and its engine, the aiming tick and
+// the end clock, the player's settings and keys, and when aiming pauses. It needs no screen:
+// the board and the windows over it carry out what it shows (`showOn`), and the input hands it
+// the player's keys and pad.
+class GameSession final : public QObject, private MatchScreen {
+    Q_OBJECT
+  public:
+    GameSession(FileStore& files, Random& random, ClickerSound& sound, KeyTextFormat keyText,
+                QObject* parent = nullptr);
+    ~GameSession() override;
+
+    // Where the match shows itself from now on; until then, nowhere.
+    void showOn(MatchScreen& screen) { screen_ = &screen; }
+    void showNowhere() { screen_ = &noScreen_; }
+    // Records every match into `history` for as long as the session lives; the history's notice
+    // that it cannot save comes as historyNotSaving, after the action that failed.
+    void recordInto(SqliteMatchLog& history);
+
+    // The start-up's part of the match: keys up, no match, the difficulty the configuration
+    // file kept, and the first distance's target standing ready.
+    void start(const Configuration& configuration);
+
+    MatchState& state() { return state_; }
+    const MatchState& state() const { return state_; }
+    MatchEngine& engine() { return engine_; }
+    SessionSettings& settings() { return settings_; }
+    const PlayerSettings& playerSettings() const { return settings_.settings(); }
+    const KeyBindings& keyBindings() const { return settings_.keyBindings(); }
+
+    // Runs `window` (one that takes the player from the board) with the arrow being aimed
+    // waiting, and lets the arrow go on when it closes.
+    template <typename Window>
+    decltype(auto) whileAimingPaused(Window&& window) {
+        const AimingPause pause(*this);
+        return window();
+    }
+
+    // The player's actions. Each ends where a picture cannot be loaded and says so through
+    // pictureFailed; the engine keeps its state whole.
+    void Timer1Timer();
+    void HodinyTimerTimer();
+    void NextarrowClick();
+    void LeftbutClick();
+    void UpbutClick();
+    void RightbutClick();
+    void DownbutClick();
+    // "Nová hra" through the set-up's dialogs; a field at the player's level when chosen.
+    void newMatch(SetupPrompts& prompts);
+    // A practice session as the practice dialog chose it, kept for the next time; `club` is the
+    // archer's as the history knows it.
+    void startPractice(const PracticeSettings& chosen, const Utf8Text& club);
+
+    // The player's keys and pad, as the input passes them on: true when the key plays an action.
+    bool keyPressed(KeyCode key);
+    bool keyReleased(KeyCode key);
+    // One reading of the pad; `playable` is false while a window stands over the board.
+    void padRead(const GamepadCommands& commands, bool playable);
+    // A window came over the board or the game lost the focus: every action held goes up.
+    void letGoOfKeys();
+    // While a window stands over the board the end clock stands still.
+    void setWindowOverBoard(bool over) { windowOverBoard_ = over; }
+
+    // The timers, named as the game knows them: the 10 ms aiming tick and the end clock's look.
+    QTimer* Timer1 = nullptr;
+    QTimer* HodinyTimer = nullptr;
+
+  Q_SIGNALS:
+    // Each aiming tick, before the match moves: the pad is read here.
+    void aboutToTick();
+    void aimingChanged(bool aiming);
+    void pictureFailed(const QString& message);
+    void historyNotSaving();
+    void settingsNotSaved();
+
+  private:
+    class AimingPause {
+      public:
+        explicit AimingPause(GameSession& session);
+        ~AimingPause();
+        AimingPause(const AimingPause&) = delete;
+        AimingPause& operator=(const AimingPause&) = delete;
+
+      private:
+        GameSession& session_;
+        bool aiming_;
+    };
+
+    void guarded(const std::function<void()>& action);
+    void play(const std::vector<KeyTransition>& keys);
+    // A field at the level of the best human archer's handicap, when the player chose it.
+    std::optional<PerformanceTable> levelledField(int32_t roundType,
+                                                  const CompetitorTable& competitors) const;
+
+    // MatchScreen: the timers are the session's, everything else is the screen's.
+    void setLabel(MatchLabel label, const std::string& text) override;
+    void loadPicture(PictureSlot slot, const std::string& fileName) override;
+    void loadMarkerIcons(const std::string& fileName) override;
+    void moveSight(Point topLeft) override;
+    void moveDrawnArrow(int32_t left) override;
+    void moveMarker(int32_t number, Point topLeft) override;
+    void setNextarrowEnabled(bool enabled) override;
+    void setTimerRunning(bool running) override;
+    void showResults() override;
+    void showMessage(const Utf8Text& caption, const Utf8Text& text) override;
+    void showEndClock(int32_t secondsLeft, ClockLight light) override;
+    void hideEndClock() override;
+    bool showPracticeSummary(const PracticeSession& session) override;
+
+    FileStore& files_;
+    SessionSettings settings_;
+    MatchState state_;
+    MatchEngine engine_;
+    ControlInput input_;
+    QtSteadyClock clock_;
+    NullMatchScreen noScreen_;
+    MatchScreen* screen_ = &noScreen_;
+    SqliteMatchLog* history_ = nullptr;
+    bool windowOverBoard_ = false;
+};

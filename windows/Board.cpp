@@ -1,0 +1,231 @@
+#include "windows/Board.h"
+
+#include <QFileInfo>
+#include <QLabel>
+
+#include "platform/QtBuiltin.h"
+#include "platform/QtPictureLoader.h"
+#include "platform/QtText.h"
+#include "platform/WindowScale.h"
+#include "rules/match/Geometry.h"
+#include "session/GameSession.h"
+#include "windows/BackdropImage.h"
+#include "windows/ClickableImage.h"
+#include "windows/FollowLanguage.h"
+#include "windows/NextArrowCaption.h"
+#include "windows/PixelImage.h"
+
+namespace {
+
+constexpr int kClientWidth = 720;
+constexpr int kClientHeight = 480;
+constexpr int kLabelLeft = 528;
+
+// The sight and the drawn arrow move over the target and the clicker every tick; where such a
+// picture covers its label with opaque pixels, the window need not paint what lies beneath it.
+void showBackdrop(QLabel* label, const QPixmap& picture) {
+    label->setPixmap(picture);
+    const QSizeF size = picture.deviceIndependentSize();
+    label->setAttribute(Qt::WA_OpaquePaintEvent, !picture.hasAlphaChannel() &&
+                                                     size.width() >= label->width() &&
+                                                     size.height() >= label->height());
+}
+
+QLabel* image(QWidget* parent, QRect geometry, const QString& builtin = {}) {
+    auto* label = new PixelImage(parent);
+    label->setGeometry(geometry);
+    if (!builtin.isEmpty())
+        label->setPixmap(
+            PictureForScreen(BuiltinPicture(builtin), builtin, parent->devicePixelRatioF()));
+    return label;
+}
+
+}  // namespace
+
+Board::Board(GameSession& session, WindowsOverBoard& windows, QWidget* parent)
+    : QWidget(parent), windows_(windows) {
+    setFixedSize(kClientWidth, kClientHeight);
+    buildPictures(session);
+    buildLabels();
+    buildEndClock();
+    FollowLanguage(this, [this] {
+        if (!nextarrowPicture_.isNull()) showNextarrow(nextarrowPicture_, nextarrowFile_);
+    });
+}
+
+void Board::buildPictures(GameSession& session) {
+    Tercov = new BackdropImage(this);
+    Tercov->setGeometry(0, 0, kTargetSize, kTargetSize);
+    Zamer = image(this, {kSightStart.x, kSightStart.y, kSightSize, kSightSize},
+                  QStringLiteral("sight1.png"));
+    Dalekohled = image(this, {kScopeOrigin.x, kScopeOrigin.y, kScopeSize, kScopeSize});
+    const QString scope = QStringLiteral("scope.bmp");
+    Dalekohled->setPixmap(PictureForScreen(BuiltinPicture(scope), scope, devicePixelRatioF()));
+    for (std::size_t i = 0; i < Arrows.size(); ++i) {
+        Arrows[i] = image(this, {kMarkerRest[i].x, kMarkerRest[i].y, kMarkerSize, kMarkerSize},
+                          QStringLiteral("marker.png"));
+    }
+    Klapacka = new BackdropImage(this);
+    Klapacka->setGeometry(0, 251, 125, 100);
+    const QString clicker = QStringLiteral("clicker.bmp");
+    showBackdrop(Klapacka, PictureForScreen(BuiltinPicture(clicker), clicker, devicePixelRatioF()));
+    Arrow = image(this, {kArrowNocked, kDrawnArrowTop, 125, 2}, QStringLiteral("arrow.bmp"));
+
+    Nextarrow = new ClickableImage(this);
+    Nextarrow->setGeometry(125, 250, 125, 100);
+    showNextarrow(BuiltinPicture(QStringLiteral("nextarrow0.bmp")),
+                  QStringLiteral("nextarrow0.bmp"));
+    Nextarrow->setEnabled(false);
+    connect(Nextarrow, &ClickableImage::clicked, &session, &GameSession::NextarrowClick);
+
+    auto styleButton = [&](QRect geometry, const QString& picture, void (GameSession::*click)()) {
+        auto* button = new ClickableImage(this);
+        button->setGeometry(geometry);
+        button->setScaledContents(true);
+        button->setPixmap(BuiltinPicture(picture));
+        connect(button, &ClickableImage::clicked, &session, click);
+        return button;
+    };
+    Downbut =
+        styleButton({384, 256, 41, 40}, QStringLiteral("downbut.bmp"), &GameSession::DownbutClick);
+    Rightbut = styleButton({344, 296, 41, 40}, QStringLiteral("rightbut.bmp"),
+                           &GameSession::RightbutClick);
+    Upbut = styleButton({384, 296, 41, 40}, QStringLiteral("upbut.bmp"), &GameSession::UpbutClick);
+    Leftbut =
+        styleButton({424, 296, 41, 40}, QStringLiteral("leftbut.bmp"), &GameSession::LeftbutClick);
+
+    Panel1 = new QWidget(this);
+    Panel1->setGeometry(0, 352, 777, 129);
+    Panel1->setAutoFillBackground(true);
+    QPalette black = Panel1->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    Panel1->setPalette(black);
+    Lukostrelec = image(Panel1, {0, 0, 116, 126}, QStringLiteral("archer.bmp"));
+    Image3 = image(Panel1, {744, 16, 37, 100});
+
+    // The sight pointer everywhere but over the target and the sight, where the player aims
+    // with the keys and the ordinary arrow stays out of the way of the picture.
+    const QString cursor = QStringLiteral("cursor.png");
+    setCursor(QCursor(PictureForScreen(BuiltinPicture(cursor), cursor, devicePixelRatioF()), 0, 0));
+    Tercov->setCursor(Qt::ArrowCursor);
+    Zamer->setCursor(Qt::ArrowCursor);
+}
+
+void Board::buildLabels() {
+    QFont font;
+    font.setFamilies({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue")});
+    font.setPixelSize(19);
+    QPalette red;
+    red.setColor(QPalette::WindowText, Qt::red);
+    int top = 16;
+    for (QLabel** l : {&PlName, &Club, &Vzdalenost, &Celkem, &SoucetSada, &Sipylabel, &SadaCount}) {
+        *l = new QLabel(this);
+        (*l)->setFont(font);
+        (*l)->setPalette(red);
+        (*l)->move(kLabelLeft, top);
+        (*l)->resize(0, 0);
+        top += 40;
+    }
+}
+
+void Board::buildEndClock() {
+    constexpr int kTop = 296;
+    constexpr int kLight = 32;
+    Svetlo = new QLabel(this);
+    Svetlo->setGeometry(kLabelLeft, kTop, kLight, kLight);
+    Hodiny = new QLabel(this);
+    Hodiny->setGeometry(kLabelLeft + kLight + 8, kTop - 4, 120, kLight + 8);
+    QFont font;
+    font.setFamilies({QStringLiteral("DejaVu Sans Mono")});
+    font.setPixelSize(28);
+    font.setBold(true);
+    Hodiny->setFont(font);
+    Svetlo->hide();
+    Hodiny->hide();
+}
+
+QLabel* Board::label(MatchLabel which) const {
+    switch (which) {
+        case MatchLabel::PlName:
+            return PlName;
+        case MatchLabel::Club:
+            return Club;
+        case MatchLabel::Vzdalenost:
+            return Vzdalenost;
+        case MatchLabel::Celkem:
+            return Celkem;
+        case MatchLabel::SoucetSada:
+            return SoucetSada;
+        case MatchLabel::Sipylabel:
+            return Sipylabel;
+        case MatchLabel::SadaCount:
+            return SadaCount;
+    }
+    return PlName;
+}
+
+void Board::setLabel(MatchLabel which, const std::string& text) {
+    QLabel* l = label(which);
+    l->setText(fromCp1250(text));
+    l->adjustSize();
+}
+
+void Board::loadPicture(PictureSlot slot, const std::string& fileName) {
+    const QString name = QString::fromStdString(fileName);
+    QPixmap picture = LoadPictureFile(name);
+    if (slot == PictureSlot::Tercov) {
+        showBackdrop(Tercov, PictureForScreen(picture, name, devicePixelRatioF()));
+    } else {
+        showNextarrow(picture, name);
+    }
+}
+
+void Board::showNextarrow(const QPixmap& picture, const QString& fileName) {
+    nextarrowPicture_ = picture;
+    nextarrowFile_ = fileName;
+    Nextarrow->setPixmap(WithTranslatedCaption(picture, fileName));
+}
+
+void Board::loadMarkerIcons(const std::string& fileName) {
+    const QString name = QString::fromStdString(fileName);
+    const QPixmap icon =
+        PictureForScreen(LoadPictureFile(name), QFileInfo(name).fileName(), devicePixelRatioF());
+    for (QLabel* marker : Arrows) marker->setPixmap(icon);
+}
+
+void Board::moveSight(Point topLeft) {
+    Tercov->placeRider(*Zamer, {topLeft.x, topLeft.y});
+}
+
+void Board::moveDrawnArrow(int32_t left) {
+    Klapacka->placeRider(*Arrow, {left, kDrawnArrowTop});
+}
+
+void Board::moveMarker(int32_t number, Point topLeft) {
+    if (number >= 1 && number <= static_cast<int32_t>(Arrows.size()))
+        Arrows[static_cast<std::size_t>(number - 1)]->move(topLeft.x, topLeft.y);
+}
+
+void Board::setNextarrowEnabled(bool enabled) {
+    Nextarrow->setEnabled(enabled);
+}
+
+void Board::sightChanged() {
+    Tercov->riderChanged(*Zamer);
+}
+
+void Board::showEndClock(int32_t secondsLeft, ClockLight light) {
+    static constexpr const char* kColours[] = {"#10b010", "#f0d000", "#e01010"};
+    Svetlo->setStyleSheet(QStringLiteral("background: %1; border: 2px solid #303030; "
+                                         "border-radius: %2px;")
+                              .arg(QLatin1String(kColours[static_cast<int>(light)]))
+                              .arg(Svetlo->width() / 2));
+    Hodiny->setText(QStringLiteral("%1 s").arg(secondsLeft));
+    Svetlo->show();
+    Hodiny->show();
+}
+
+void Board::hideEndClock() {
+    Svetlo->hide();
+    Hodiny->hide();
+}

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+#include <array>
+
+#include "rules/match/MatchScreen.h"
+
+class BackdropImage;
+class ClickableImage;
+class GameSession;
+class QLabel;
+
+// The windows a match opens over the board, each modally: the main window's business.
+class WindowsOverBoard {
+  public:
+    virtual ~WindowsOverBoard() = default;
+    virtual void showResults() = 0;
+    virtual void showMessage(const Utf8Text& caption, const Utf8Text& text) = 0;
+    virtual bool showPracticeSummary(const PracticeSession& session) = 0;
+};
+
+// The range as the player sees it: target and sight, scope and markers, clicker and drawn arrow,
+// the next-arrow control, the labels and the end clock. It carries out what the match shows and
+// passes the clicks on its controls to the session.
+class Board final : public QWidget, public MatchScreen {
+    Q_OBJECT
+  public:
+    Board(GameSession& session, WindowsOverBoard& windows, QWidget* parent = nullptr);
+
+    // MatchScreen
+    void setLabel(MatchLabel label, const std::string& text) override;
+    void loadPicture(PictureSlot slot, const std::string& fileName) override;
+    void loadMarkerIcons(const std::string& fileName) override;
+    void moveSight(Point topLeft) override;
+    void moveDrawnArrow(int32_t left) override;
+    void moveMarker(int32_t number, Point topLeft) override;
+    void setNextarrowEnabled(bool enabled) override;
+    void setTimerRunning(bool) override {}  // the session runs the tick
+    void showResults() override { windows_.showResults(); }
+    void showMessage(const Utf8Text& caption, const Utf8Text& text) override {
+        windows_.showMessage(caption, text);
+    }
+    void showEndClock(int32_t secondsLeft, ClockLight light) override;
+    void hideEndClock() override;
+    bool showPracticeSummary(const PracticeSession& session) override {
+        return windows_.showPracticeSummary(session);
+    }
+
+    // A new sight picture was put into Zamer.
+    void sightChanged();
+
+    // The controls, named as the game knows them.
+    BackdropImage* Tercov = nullptr;
+    QLabel* Zamer = nullptr;
+    QLabel* Dalekohled = nullptr;
+    BackdropImage* Klapacka = nullptr;
+    QLabel* Arrow = nullptr;
+    std::array<QLabel*, 6> Arrows{};  // Arrow1 .. Arrow6
+    ClickableImage* Nextarrow = nullptr;
+    QLabel* PlName = nullptr;
+    QLabel* Club = nullptr;
+    QLabel* Vzdalenost = nullptr;
+    QLabel* Celkem = nullptr;
+    QLabel* SoucetSada = nullptr;
+    QLabel* Sipylabel = nullptr;
+    QLabel* SadaCount = nullptr;
+    ClickableImage* Downbut = nullptr;
+    ClickableImage* Rightbut = nullptr;
+    ClickableImage* Upbut = nullptr;
+    ClickableImage* Leftbut = nullptr;
+    QWidget* Panel1 = nullptr;
+    QLabel* Lukostrelec = nullptr;
+    QLabel* Image3 = nullptr;
+    // The end clock of a timed practice: its light and its seconds.
+    QLabel* Svetlo = nullptr;
+    QLabel* Hodiny = nullptr;
+
+  private:
+    void buildPictures(GameSession& session);
+    void buildLabels();
+    void buildEndClock();
+    QLabel* label(MatchLabel which) const;
+    // The next-arrow picture as loaded, shown with its captions in the interface's language.
+    void showNextarrow(const QPixmap& picture, const QString& fileName);
+
+    WindowsOverBoard& windows_;
+    QPixmap nextarrowPicture_;
+    QString nextarrowFile_;
+};
