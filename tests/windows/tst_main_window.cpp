@@ -4,7 +4,9 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "platform/history/SqliteMatchLog.h"
 #include "session/GameSession.h"
+#include "support/HistoryFiles.h"
 #include "support/MemoryFileStore.h"
 #include "support/ModalAnswers.h"
 #include "support/RecordingScreen.h"
@@ -12,6 +14,7 @@
 #include "windows/BackdropImage.h"
 #include "windows/ClickableImage.h"
 #include "windows/ControlNames.h"
+#include "windows/ErrorBox.h"
 #include "windows/MainWindow.h"
 #include "windows/WindowScaleMenu.h"
 
@@ -158,6 +161,93 @@ class MainWindowTest : public QObject {
         menu->item(100)->trigger();
         QVERIFY(!none.sawUnexpected());
         QVERIFY(files.files["nastaveni.ini"].find("zvetseni=100") != std::string::npos);
+    }
+
+    void aWindowOverTheBoardOrAnotherProgramLetsGoOfHeldKeys() {
+        Game g;
+        g.form.FormCreate();
+        g.form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g.form));
+        g.form.activateWindow();
+        QTRY_VERIFY(g.form.isActiveWindow());
+        const MatchState& state = g.form.session().state();
+        QWidget* board = g.form.board->Tercov;
+        const auto draw = [&] {
+            QTest::keyRelease(board, Qt::Key_A);
+            QTest::keyPress(board, Qt::Key_A);
+            return state.KeyDraw;
+        };
+
+        QVERIFY(draw());
+        bool shotReached = true;
+        {
+            ModalAnswers answers({[&](QWidget* box) {
+                QTest::keyPress(board, Qt::Key_S);
+                shotReached = state.KeyShoot;
+                box->close();
+            }});
+            g.form.showMessage(Utf8Text{"Zpr\xc3\xa1va"}, Utf8Text{"Text"});
+            QVERIFY(answers.allAnswered());
+        }
+        QVERIFY(!state.KeyDraw);
+        QVERIFY(!shotReached);
+
+        QVERIFY(draw());
+        g.form.menuBar()->setActiveAction(g.form.Hra->menuAction());
+        QTRY_VERIFY(g.form.Hra->isVisible());
+        QVERIFY(!state.KeyDraw);
+        g.form.Hra->close();
+        g.form.activateWindow();
+        QTRY_VERIFY(g.form.isActiveWindow());
+
+        QVERIFY(draw());
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QTRY_VERIFY(other.isActiveWindow());
+        QVERIFY(!state.KeyDraw);
+    }
+
+    // The history outlives the window, to store what still waits; what it has to say then is
+    // said to nobody.
+    void theHistorysNoticeIsShownOnceAndNeverAfterTheWindowHasGone() {
+        TempFolder folder;
+        const auto closeAnEnd = [](SqliteMatchLog& history) {
+            history.matchStarted({.roundType = 1, .competitors = 1});
+            history.arrowShot({.archer = Cp1250Text{"A"}, .distance = 50, .endNo = 1});
+            history.endClosed();
+        };
+        SqliteMatchLog history(folder.file("no-such-folder/historie.db"));
+        {
+            Game g;
+            g.session.recordInto(history);
+            ModalAnswers answers({[](QWidget* box) { box->close(); }});
+            closeAnEnd(history);
+            QTRY_VERIFY(answers.allAnswered());
+        }
+        SqliteMatchLog later(folder.file("no-such-folder/historie.db"));
+        MemoryFileStore files;
+        ScriptedRandom random;
+        RecordingClicker sound;
+        GameSession session(files, random, sound, QtKeyText());
+        session.recordInto(later);
+        std::make_unique<MainWindow>(session, files).reset();
+        ModalAnswers none;
+        closeAnEnd(later);
+        QTest::qWait(20);
+        QVERIFY(!none.sawUnexpected());
+    }
+
+    void aFatalErrorIsShownAndTheProgramEndsFailing() {
+        QString shown;
+        ModalAnswers answers({[&](QWidget* box) {
+            shown = static_cast<QMessageBox*>(box)->text();
+            box->close();
+        }});
+        const int status = RunShowingFatalErrors([]() -> int { throw std::runtime_error("disk"); });
+        QVERIFY(status != 0);
+        QCOMPARE(shown, QStringLiteral("disk"));
+        QCOMPARE(RunShowingFatalErrors([] { return 0; }), 0);
     }
 
     void closingWritesTheFrameAndDifficultyButKonecDoesNot() {

@@ -1,0 +1,112 @@
+#include <QSignalSpy>
+#include <QTimer>
+#include <QtTest>
+
+#include "rules/match/Aiming.h"
+#include "session/GameSession.h"
+#include "support/Competitors.h"
+#include "support/KeyTexts.h"
+#include "support/MemoryFileStore.h"
+#include "support/RecordingScreen.h"
+#include "support/ScriptedRandom.h"
+
+namespace {
+
+constexpr GamepadButtons kTrigger = ButtonBit(GamepadButton::RightShoulder);
+constexpr GamepadButtons kShoot = ButtonBit(GamepadButton::South);
+
+// A session on files in memory with a lone archer's arrow nocked; the test drives the tick.
+struct Session {
+    MemoryFileStore files;
+    ScriptedRandom random;
+    RecordingClicker clicker;
+    RecordingScreen screen;
+    GameSession session{files, random, clicker, {.read = ReadKeyTexts, .name = {}}};
+
+    Session() {
+        random.setFallback(0);
+        session.showOn(screen);
+        session.start({});
+        session.engine().StartMatch(1, OneArcher());
+        session.NextarrowClick();
+    }
+    const MatchState& state() const { return session.state(); }
+    void ticks(int count) {
+        for (int i = 0; i < count; ++i) session.Timer1Timer();
+    }
+    void pad(GamepadButtons held) {
+        session.padRead(ReadGamepadCommands({.connected = true, .held = held}), true);
+    }
+};
+
+}  // namespace
+
+class GameSessionTest : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    // Whatever held them, keys let go with a window over the board: the bow comes down, a shot
+    // pressed is not let go later, and a pad still held counts only after it has let go.
+    void heldActionsAreLetGo() {
+        Session s;
+        s.session.keyPressed('A');
+        s.ticks(20);
+        const int32_t drawn = s.state().ArrowLeft;
+        QCOMPARE(drawn, kArrowNocked + 20 * kDrawStep);
+        s.session.keyPressed('S');
+        s.session.letGoOfKeys();
+        s.session.keyReleased('A');  // comes up while the window is over the board: unseen
+        s.ticks(3);
+        QVERIFY(s.state().TimerRunning);  // no arrow flew
+        QCOMPARE(s.state().ArrowLeft, drawn + 3 * kLetDownStep);
+
+        s.pad(kTrigger);
+        s.ticks(1);
+        QVERIFY(s.state().KeyDraw);
+        s.session.letGoOfKeys();
+        s.pad(kTrigger);  // the board is back, the trigger still down
+        QVERIFY(!s.state().KeyDraw);
+        s.pad(0);
+        s.pad(kTrigger);
+        QVERIFY(s.state().KeyDraw);
+        // Pressed while a window stands over the board, and still held when it goes.
+        s.session.padRead(ReadGamepadCommands({.connected = true, .held = kShoot}), false);
+        QVERIFY(!s.state().KeyDraw);
+        s.pad(kShoot);
+        QVERIFY(!s.state().KeyShoot);
+    }
+
+    void aimingWaitsWhileAWindowTakesThePlayerAway() {
+        Session s;
+        QVERIFY(s.session.Timer1->isActive());
+        const bool pausedInside = s.session.whileAimingPaused(
+            [&] { return !s.session.Timer1->isActive() && !s.state().TimerRunning; });
+        QVERIFY(pausedInside);
+        QVERIFY(s.session.Timer1->isActive());
+        s.session.engine().SetTimerRunning(false);
+        s.session.whileAimingPaused([] {});
+        QVERIFY(!s.session.Timer1->isActive());  // nothing was aimed: nothing goes on
+    }
+
+    void aSettingsFileThatCannotBeWrittenIsToldOnce() {
+        Session s;
+        QSignalSpy told(&s.session, &GameSession::settingsNotSaved);
+        s.files.unwritable.insert(SettingsFile::kFileName);
+        PlayerSettings changed = s.session.playerSettings();
+        changed.windowScale = 200;
+        QVERIFY(!s.session.settings().save(changed));
+        changed.language = "en";
+        QVERIFY(!s.session.settings().save(changed));
+        QCOMPARE(told.count(), 1);
+        QCOMPARE(s.session.playerSettings(), changed);  // the game goes on with the choice
+
+        Session other;
+        QSignalSpy toldByCaller(&other.session, &GameSession::settingsNotSaved);
+        other.files.unwritable.insert(SettingsFile::kFileName);
+        other.session.settings().save(changed, SessionSettings::FailureTold::ByCaller);
+        other.session.settings().save(changed);
+        QCOMPARE(toldByCaller.count(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(GameSessionTest)
+#include "tst_game_session.moc"
