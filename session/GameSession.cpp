@@ -5,6 +5,7 @@
 #include "platform/history/HistoryFile.h"
 #include "platform/history/HistoryReader.h"
 #include "platform/history/SqliteMatchLog.h"
+#include "rules/classification/Classification.h"
 #include "rules/formats/PictureError.h"
 #include "rules/formats/Utf8.h"
 #include "rules/history/Handicaps.h"
@@ -112,23 +113,44 @@ void GameSession::newMatch(SetupPrompts& prompts) {
     guarded([&] { setup.run(); });
 }
 
+std::vector<ArcherKey> GameSession::humansOf(const CompetitorTable& field) {
+    std::vector<ArcherKey> humans;
+    for (const CompetitorRecord& c : field) {
+        if (c.IsComputer || c.isFree()) continue;
+        humans.push_back({ToUtf8(Cp1250Text{c.Name}), ToUtf8(Cp1250Text{c.Club})});
+    }
+    return humans;
+}
+
+History GameSession::historyOf(const std::vector<ArcherKey>& archers) {
+    History history;
+    // A history that cannot be read gives no handicap and no class.
+    HistoryReader reader(kHistoryFile);
+    if (!reader.readMatches(history)) return {};
+    // Their practice sessions count too; a session lives in its arrows alone.
+    for (const ArcherKey& archer : archers) reader.readArrows(archer, false, history.arrows);
+    return history;
+}
+
 std::optional<PerformanceTable> GameSession::levelledField(
     int32_t roundType, const CompetitorTable& competitors) const {
     if (!playerSettings().fieldAtPlayerLevel) return std::nullopt;
-    History history;
-    // A history that cannot be read gives no handicap: the list's values play.
-    HistoryReader reader(kHistoryFile);
-    if (reader.readMatches(history)) {
-        // Their practice sessions count too; a session lives in its arrows alone.
-        for (const CompetitorRecord& c : competitors) {
-            if (c.IsComputer || c.isFree()) continue;
-            reader.readArrows({ToUtf8(Cp1250Text{c.Name}), ToUtf8(Cp1250Text{c.Club})}, false,
-                              history.arrows);
-        }
-    }
-    const std::optional<int32_t> handicap = BestHumanHandicap(history, competitors);
+    const std::optional<int32_t> handicap =
+        BestHumanHandicap(historyOf(humansOf(competitors)), competitors);
     if (!handicap) return std::nullopt;
     return FieldPerformanceAt(competitors, roundType, *handicap);
+}
+
+void GameSession::noteClassesEarned() {
+    classesEarned_.clear();
+    const std::optional<int64_t> shoot = history_ ? history_->finishedMatch() : std::nullopt;
+    if (state_.MatchUnderWay || !shoot) return;
+    const std::vector<ArcherKey> humans = humansOf(state_.Competitors);
+    const History history = historyOf(humans);
+    for (const ArcherKey& archer : humans) {
+        if (const std::optional<ArcheryClass> earned = ClassEarnedIn(history, archer, *shoot))
+            classesEarned_.push_back({archer.name, *earned});
+    }
 }
 
 void GameSession::startPractice(const PracticeSettings& chosen, const Utf8Text& club) {
@@ -227,6 +249,7 @@ void GameSession::setTimerRunning(bool running) {
 }
 
 void GameSession::showResults() {
+    noteClassesEarned();
     screen_->showResults();
 }
 void GameSession::showMessage(const Utf8Text& caption, const Utf8Text& text) {
@@ -244,5 +267,6 @@ void GameSession::hideEndClock() {
 }
 
 bool GameSession::showPracticeSummary(const PracticeSession& session) {
+    noteClassesEarned();
     return screen_->showPracticeSummary(session);
 }

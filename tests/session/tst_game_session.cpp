@@ -1,14 +1,20 @@
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
+#include "platform/history/HistoryFile.h"
+#include "platform/history/SqliteMatchLog.h"
 #include "rules/match/Aiming.h"
 #include "session/GameSession.h"
+#include "support/ClimbingHistory.h"
 #include "support/Competitors.h"
+#include "support/EngineRig.h"
 #include "support/KeyTexts.h"
 #include "support/MemoryFileStore.h"
 #include "support/RecordingScreen.h"
 #include "support/ScriptedRandom.h"
+#include "support/WorkingDirectory.h"
 
 namespace {
 
@@ -105,6 +111,49 @@ class GameSessionTest : public QObject {
         other.session.settings().save(changed, SessionSettings::FailureTold::ByCaller);
         other.session.settings().save(changed);
         QCOMPARE(toldByCaller.count(), 0);
+    }
+
+    void aFinishedShootTellsTheClassItEarnedItsArcher() {
+        QTemporaryDir folder;
+        WorkingDirectory cwd(folder.path());
+        {
+            std::string now;
+            SqliteMatchLog log(kHistoryFile, [&now] { return now; });
+            RecordClimb(log, now, 2);  // 9 dozen toward Archer 3rd Class
+        }
+        MemoryFileStore files;
+        ScriptedRandom random;
+        random.setFallback(kSteady);
+        RecordingClicker clicker;
+        RecordingScreen screen;
+        GameSession session{files, random, clicker, {.read = ReadKeyTexts, .name = {}}};
+        session.showOn(screen);
+        session.start({});
+        SqliteMatchLog log(kHistoryFile);
+        session.recordInto(log);
+        session.startPractice({.archer = "Petr", .distance = 30, .ends = 12}, kClimber.club);
+        MatchEngine& engine = session.engine();
+        // Steered to the centre as the engine's tests aim, and let go at full draw.
+        for (int arrow = 0; arrow < 12 * 3; ++arrow) {
+            session.NextarrowClick();
+            engine.FormKeyDown(kVkDraw);
+            engine.FormKeyDown(kVkLeft);
+            engine.FormKeyDown(kVkUp);
+            for (int tick = 0; tick < EngineRig::drawTicks(100); ++tick) {
+                if (tick == 9) {
+                    engine.FormKeyUp(kVkLeft);
+                    engine.FormKeyUp(kVkUp);
+                }
+                session.Timer1Timer();
+            }
+            engine.FormKeyDown(kVkShoot);
+            session.Timer1Timer();
+            engine.FormKeyUp(kVkShoot);
+            engine.FormKeyUp(kVkDraw);
+        }
+        QVERIFY(!session.engine().PracticeUnderWay());
+        QCOMPARE(session.classesEarned(),
+                 (std::vector<EarnedClass>{{kClimber.name, ArcheryClass::A3}}));
     }
 };
 

@@ -119,6 +119,19 @@ class PracticeTest : public QObject {
         QCOMPARE(d.club(), QString());
     }
 
+    void theSummarySaysTheClassTheSessionEarned() {
+        PracticeSummaryWindow w;
+        QString shown;
+        ModalAnswers answers({Answer<PracticeSummaryWindow>([&](PracticeSummaryWindow& summary) {
+            shown = summary.Vysledek->text();
+            summary.reject();
+        })});
+        w.showSummary({.distance = 30}, {{Utf8Text{"Petr"}, ArcheryClass::A3}});
+        QVERIFY(answers.allAnswered());
+        QVERIFY2(shown.contains(QStringLiteral("Petr získává klasifikaci Archer 3rd Class (A3) !")),
+                 qPrintable(shown));
+    }
+
     void aTwoEndSessionIsShotOnTheMainWindowAndRecorded() {
         QTemporaryDir folder;
         WorkingDirectory cwd(folder.path());
