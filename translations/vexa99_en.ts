@@ -986,8 +986,12 @@ Please send comments and suggestions to: pripominky@vexa99.cz</translation>
         <translation>Classification</translation>
     </message>
     <message>
-        <source>%1 – získána %2</source>
-        <translation>%1 – earned %2</translation>
+        <source>do %1</source>
+        <translation>toward %1</translation>
+    </message>
+    <message>
+        <source>do %1, získána %2</source>
+        <translation>toward %1, earned %2</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,6 @@ void MatchListTable::showShoots(const HandicapProgress& handicaps, const ClassPr
 QString MatchListTable::classText(const ClassedShoot& shoot) {
     if (!shoot.counted) return {};
     const QString counted = QString::fromUtf8(ClassOf(*shoot.counted).code);
-    if (!shoot.earned) return counted;
-    return tr("%1 – získána %2").arg(counted, QString::fromUtf8(ClassOf(*shoot.earned).code));
+    if (!shoot.earned) return tr("do %1").arg(counted);
+    return tr("do %1, získána %2").arg(counted, QString::fromUtf8(ClassOf(*shoot.earned).code));
 }

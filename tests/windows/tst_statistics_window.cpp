@@ -180,8 +180,8 @@ class StatisticsWindowTest : public QObject {
         w.SoutezChange();
         QCOMPARE(w.Zapasy->horizontalHeaderItem(4)->text(), QStringLiteral("Klasifikace"));
         const QStringList latestFirst = {
-            QStringLiteral(u"B1 – získána B2"), QStringLiteral(u"B2 – získána A1"),
-            QStringLiteral(u"A1 – získána A2"), QStringLiteral("A3"), QStringLiteral("A2")};
+            QStringLiteral(u"do B1, získána B2"), QStringLiteral(u"do B2, získána A1"),
+            QStringLiteral(u"do A1, získána A2"), QStringLiteral("do A3"), QStringLiteral("do A2")};
         QCOMPARE(w.Zapasy->rowCount(), latestFirst.size());
         for (int row = 0; row < latestFirst.size(); ++row)
             QCOMPARE(w.Zapasy->item(row, 4)->text(), latestFirst[row]);
