@@ -9,8 +9,7 @@ namespace {
 
 std::optional<std::size_t> findPlayer(const MatchState& state) {
     for (std::size_t i = 0; i < state.RankedCompetitors.size(); ++i) {
-        const CompetitorRecord& c = state.RankedCompetitors[i];
-        if (!c.isFree() && !c.IsComputer) return i;
+        if (IsHumanArcher(state.RankedCompetitors[i])) return i;
     }
     return std::nullopt;
 }
