@@ -412,7 +412,8 @@ void StatisticsWindow::fillChart(const ArcherStatistics& stats) {
     constexpr qint64 kDay = 24 * 3600 * 1000;
     time->setRange(QDateTime::fromMSecsSinceEpoch(first - kDay),
                    QDateTime::fromMSecsSinceEpoch(last + kDay));
-    points->setRange(0, top > 0 ? top + 50 : 1440);
+    // Without a match, the points go up to what the longest round can give.
+    points->setRange(0, top > 0 ? top + 50 : kHighestRoundScore);
     points->applyNiceNumbers();
     QChart* old = Graf->chart();
     Graf->setChart(chart);

@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <array>
 
-#include "rules/match/Geometry.h"
 #include "rules/match/Rounds.h"
+#include "rules/match/Scoring.h"
 
 namespace {
 
 // A computer's performance value is its share in percent of this.
-constexpr int32_t kMaxDistanceScore = kArrowsPerDistance * kTargetRings;
+constexpr int32_t kMaxDistanceScore = kArrowsPerDistance * kTenScore;
 
 }  // namespace
 

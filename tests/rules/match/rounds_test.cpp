@@ -100,6 +100,19 @@ TEST(Rounds, HoldTogether) {
     }
 }
 
+TEST(Rounds, ScoreAtMostATenWithEveryArrow) {
+    for (const RoundReference& expected : kReference) {
+        int32_t arrows = 0;
+        for (const StageReference& stage : expected.stages) {
+            arrows += stage.arrowsPerEnd * stage.ends;
+            EXPECT_EQ(findRound(expected.type)->stageAt(stage.metres)->maxScore(),
+                      stage.arrowsPerEnd * stage.ends * 10);
+        }
+        EXPECT_EQ(findRound(expected.type)->maxScore(), arrows * 10) << expected.type;
+    }
+    EXPECT_EQ(kHighestRoundScore, 1440);
+}
+
 TEST(Rounds, StepFromDistanceToDistanceAndSayWhatTheyDoNotKnow) {
     const Round& men = FullRound(Division::Men);
     const auto stages = men.stages();
