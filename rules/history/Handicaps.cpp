@@ -92,12 +92,19 @@ HandicapProgress HandicapProgressOf(const History& history, const ArcherKey& arc
     return HandicapProgressOf(ShootsOf(history, archer));
 }
 
+std::vector<ArcherKey> HumanArchersOf(const CompetitorTable& field) {
+    std::vector<ArcherKey> archers;
+    for (const CompetitorRecord& c : field) {
+        if (IsHumanArcher(c))
+            archers.push_back({ToUtf8(Cp1250Text{c.Name}), ToUtf8(Cp1250Text{c.Club})});
+    }
+    return archers;
+}
+
 std::optional<int32_t> BestHumanHandicap(const History& history, const CompetitorTable& field) {
     std::optional<int32_t> best;
-    for (const CompetitorRecord& c : field) {
-        if (c.IsComputer || c.isFree()) continue;
-        const HandicapProgress progress =
-            HandicapProgressOf(history, {ToUtf8(Cp1250Text{c.Name}), ToUtf8(Cp1250Text{c.Club})});
+    for (const ArcherKey& archer : HumanArchersOf(field)) {
+        const HandicapProgress progress = HandicapProgressOf(history, archer);
         if (progress.current && (!best || progress.current->value < *best))
             best = progress.current->value;
     }
