@@ -562,7 +562,7 @@ void MainWindow::Trenink1Click() {
     // An arrow being aimed waits while the dialog is open; its end clock stands still.
     const bool aiming = state_.TimerRunning;
     if (aiming) engine_.SetTimerRunning(false);
-    std::vector<ArcherKey> archers;
+    std::vector<KnownArcher> archers;
     HistoryReader(kHistoryFile).readArchers(archers);
     if (TreninkForm == nullptr) own(TreninkForm = new PracticeDialog(this));
     TreninkForm->prepare(settings_.settings().practice, archers);

@@ -230,7 +230,7 @@ void StatisticsWindow::loadHistory() {
     history_ = {};
     selectedMatch_.reset();
     HistoryReader reader(historyPath_);
-    std::vector<ArcherKey> archers;
+    std::vector<KnownArcher> archers;
     // A file that fails part-way shows what was read before, with the reason.
     if (reader.readMatches(history_)) reader.readArchers(archers);
     state_ = reader.state();
@@ -239,7 +239,8 @@ void StatisticsWindow::loadHistory() {
 
     const QSignalBlocker blocker(Lukostrelec);
     Lukostrelec->clear();
-    for (const ArcherKey& archer : archers) {
+    for (const KnownArcher& known : archers) {
+        const ArcherKey& archer = known.key;
         Lukostrelec->addItem(archerText(archer),
                              QStringList{fromUtf8(archer.name), fromUtf8(archer.club)});
     }
