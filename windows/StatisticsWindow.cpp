@@ -7,7 +7,6 @@
 #include <QDateTime>
 #include <QDateTimeAxis>
 #include <QDir>
-#include <QEvent>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -32,6 +31,7 @@
 #include "rules/history/RoundNames.h"
 #include "rules/match/Rounds.h"
 #include "rules/settings/PlayerSettings.h"
+#include "windows/FollowLanguage.h"
 #include "windows/GameTextDisplay.h"
 #include "windows/HandicapSeries.h"
 #include "windows/HandicapSummary.h"
@@ -183,7 +183,14 @@ StatisticsWindow::StatisticsWindow(std::string historyPath, FileStore& files, QW
     connect(ExportCsv, &QPushButton::clicked, this, &StatisticsWindow::ExportCsvClick);
     connect(Zavrit, &QPushButton::clicked, this, &QDialog::accept);
     connect(Zalozky, &QTabWidget::currentChanged, this, &StatisticsWindow::feedAnalysis);
-    retranslate();
+    FollowLanguage(this, [this] {
+        retranslate();
+        // The pages are filled with words too: filled again from what was read.
+        const std::optional<int64_t> selected = selectedMatch_;
+        showArcher();
+        selectedMatch_ = selected;
+        showSelectedMatch();
+    });
 }
 
 void StatisticsWindow::retranslate() {
@@ -203,18 +210,6 @@ void StatisticsWindow::retranslate() {
     ExportCsv->setText(tr("Export CSV..."));
     Zavrit->setText(tr("Zavřít"));
     if (!Hlaseni->text().isEmpty()) Hlaseni->setText(problemText(state_));
-}
-
-void StatisticsWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) {
-        retranslate();
-        // The pages are filled with words too: filled again from what was read.
-        const std::optional<int64_t> selected = selectedMatch_;
-        showArcher();
-        selectedMatch_ = selected;
-        showSelectedMatch();
-    }
-    QDialog::changeEvent(event);
 }
 
 void StatisticsWindow::feedAnalysis() {
