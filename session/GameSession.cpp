@@ -119,11 +119,8 @@ std::optional<PerformanceTable> GameSession::levelledField(
     // A history that cannot be read gives no handicap: the list's values play.
     HistoryReader reader(kHistoryFile);
     if (reader.readMatches(history)) {
-        // Their practice sessions count too; a session lives in its arrows alone.
-        for (const CompetitorRecord& c : competitors) {
-            if (c.IsComputer || c.isFree()) continue;
-            reader.readArrows({ToUtf8(Cp1250Text{c.Name}), ToUtf8(Cp1250Text{c.Club})}, false,
-                              history.arrows);
+        for (const ArcherKey& archer : HumanArchersOf(competitors)) {
+            reader.readArrows(archer, false, history.arrows);
         }
     }
     const std::optional<int32_t> handicap = BestHumanHandicap(history, competitors);
