@@ -81,6 +81,7 @@ void GameSession::guarded(const std::function<void()>& action) {
 void GameSession::Timer1Timer() {
     Q_EMIT aboutToTick();
     guarded([this] { engine_.Timer1Timer(); });
+    Q_EMIT ticked();
 }
 void GameSession::HodinyTimerTimer() {
     guarded([this] { engine_.PracticeClockTick(windowOverBoard_); });
