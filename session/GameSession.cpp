@@ -82,6 +82,7 @@ void GameSession::guarded(const std::function<void()>& action) {
 void GameSession::Timer1Timer() {
     Q_EMIT aboutToTick();
     guarded([this] { engine_.Timer1Timer(); });
+    Q_EMIT ticked();
 }
 void GameSession::HodinyTimerTimer() {
     guarded([this] { engine_.PracticeClockTick(windowOverBoard_); });
@@ -113,15 +114,6 @@ void GameSession::newMatch(SetupPrompts& prompts) {
     guarded([&] { setup.run(); });
 }
 
-std::vector<ArcherKey> GameSession::humansOf(const CompetitorTable& field) {
-    std::vector<ArcherKey> humans;
-    for (const CompetitorRecord& c : field) {
-        if (c.IsComputer || c.isFree()) continue;
-        humans.push_back({ToUtf8(Cp1250Text{c.Name}), ToUtf8(Cp1250Text{c.Club})});
-    }
-    return humans;
-}
-
 History GameSession::historyOf(const std::vector<ArcherKey>& archers) {
     History history;
     // A history that cannot be read gives no handicap and no class.
@@ -136,7 +128,7 @@ std::optional<PerformanceTable> GameSession::levelledField(
     int32_t roundType, const CompetitorTable& competitors) const {
     if (!playerSettings().fieldAtPlayerLevel) return std::nullopt;
     const std::optional<int32_t> handicap =
-        BestHumanHandicap(historyOf(humansOf(competitors)), competitors);
+        BestHumanHandicap(historyOf(HumanArchersOf(competitors)), competitors);
     if (!handicap) return std::nullopt;
     return FieldPerformanceAt(competitors, roundType, *handicap);
 }
@@ -145,7 +137,7 @@ void GameSession::noteClassesEarned() {
     classesEarned_.clear();
     const std::optional<int64_t> shoot = history_ ? history_->finishedMatch() : std::nullopt;
     if (state_.MatchUnderWay || !shoot) return;
-    const std::vector<ArcherKey> humans = humansOf(state_.Competitors);
+    const std::vector<ArcherKey> humans = HumanArchersOf(state_.Competitors);
     const History history = historyOf(humans);
     for (const ArcherKey& archer : humans) {
         if (const std::optional<ArcheryClass> earned = ClassEarnedIn(history, archer, *shoot))

@@ -88,6 +88,8 @@ class GameSession final : public QObject, private MatchScreen {
   Q_SIGNALS:
     // Each aiming tick, before the match moves: the pad is read here.
     void aboutToTick();
+    // ... and after it has moved.
+    void ticked();
     void aimingChanged(bool aiming);
     void pictureFailed(const QString& message);
     void historyNotSaving();
@@ -108,7 +110,6 @@ class GameSession final : public QObject, private MatchScreen {
 
     void guarded(const std::function<void()>& action);
     void play(const std::vector<KeyTransition>& keys);
-    static std::vector<ArcherKey> humansOf(const CompetitorTable& field);
     // The history with the arrows of the archers, whose practice lives in them alone.
     static History historyOf(const std::vector<ArcherKey>& archers);
     // A field at the level of the best human archer's handicap, when the player chose it.
