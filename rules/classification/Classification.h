@@ -16,6 +16,7 @@
 struct ClassedShoot {
     std::optional<ArcheryClass> counted;  // the best class it counts toward
     std::optional<ArcheryClass> earned;   // the best class whose arrows it completed
+    friend bool operator==(const ClassedShoot&, const ClassedShoot&) = default;
 };
 
 struct HeldClass {
@@ -31,6 +32,7 @@ struct ClassNeed {
     int32_t dozens = 0;
     int32_t handicap = 0;
     int32_t metres = 0;
+    friend bool operator==(const ClassNeed&, const ClassNeed&) = default;
 };
 
 struct ClassProgress {

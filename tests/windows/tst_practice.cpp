@@ -127,9 +127,7 @@ class PracticeTest : public QObject {
             summary.reject();
         })});
         w.showSummary({.distance = 30}, {{Utf8Text{"Petr"}, ArcheryClass::A3}});
-        QVERIFY(answers.allAnswered());
-        QVERIFY2(shown.contains(QStringLiteral("Petr získává klasifikaci Archer 3rd Class (A3) !")),
-                 qPrintable(shown));
+        QVERIFY(shown.contains(QStringLiteral("Petr získává klasifikaci Archer 3rd Class (A3) !")));
     }
 
     void aTwoEndSessionIsShotOnTheMainWindowAndRecorded() {
