@@ -12,6 +12,7 @@
 #include "rules/match/MatchState.h"
 #include "rules/match/PracticeSession.h"
 #include "rules/match/Random.h"
+#include "rules/match/RangeSounds.h"
 #include "rules/match/Rounds.h"
 
 class PictureLoads;
@@ -43,7 +44,7 @@ inline constexpr int32_t kVkShoot = 83;  // S
 // action first finishes its work, so that no end and no distance is lost, and then throws.
 class MatchEngine {
   public:
-    MatchEngine(MatchState& state, MatchScreen& screen, Random& random, ClickerSound& sound);
+    MatchEngine(MatchState& state, MatchScreen& screen, Random& random, RangeSounds& sounds);
 
     // One 10 ms tick of Timer1.
     void Timer1Timer();
@@ -139,7 +140,7 @@ class MatchEngine {
     MatchState& state_;
     MatchScreen& screen_;
     Random& random_;
-    ClickerSound& sound_;
+    RangeSounds& sounds_;
     NullMatchLog noLog_;
     MatchLog* log_ = &noLog_;
     bool aimRecording_ = false;

@@ -41,6 +41,8 @@ void MatchEngine::StartPractice(const PracticeSetup& setup) {
     s.MatchUnderWay = true;
     aimRecording_ = false;
     ShowEndClock(steadyClock_->nowMs());
+    // A timed end is whistled as a range whistles it: to the line, shoot, and the end.
+    if (practice_->clock.limited()) sounds_.play(RangeSound::ToTheLine);
     log_->matchStarted({.roundType = 0,
                         .difficulty = s.Difficulty,
                         .sight = s.SightPicture,
@@ -69,6 +71,7 @@ void MatchEngine::StartEndClock() {
     if (!clock.limited() || clock.started()) return;
     const int64_t now = steadyClock_->nowMs();
     clock.start(now);
+    sounds_.play(RangeSound::StartShooting);
     ShowEndClock(now);
 }
 
@@ -115,6 +118,7 @@ void MatchEngine::ExpireEnd(PictureLoads& pictures) {
 void MatchEngine::ClosePracticeEnd() {
     PracticeRun& p = *practice_;
     p.session.closeEnd();
+    if (p.clock.limited()) sounds_.play(RangeSound::EndOfShooting);
     // The light stays as the end left it (red when time ran out) until the next end's first
     // arrow starts the clock afresh.
     p.clock.reset();

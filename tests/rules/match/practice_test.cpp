@@ -171,6 +171,33 @@ TEST_F(Practice, TimeUpMidDrawLosesTheArrowOnTheBowAndTheRest) {
     EXPECT_EQ(s.group.ringCounts[0], 4);
 }
 
+// Two whistles call the archer to the line, one starts each end's time, three end it, whether
+// the arrows or the time ran out; an end without a clock is not whistled.
+TEST_F(Practice, ATimedEndIsWhistledAsARangeWhistlesIt) {
+    const auto whistles = [this] {
+        std::vector<std::string> heard;
+        for (const std::string& sound : clicker.played)
+            if (sound.starts_with("whistle")) heard.push_back(sound);
+        clicker.played.clear();
+        return heard;
+    };
+    start(30, 2, 60);
+    EXPECT_EQ(whistles(), std::vector<std::string>{"whistle2.wav"});
+    engine.NextarrowClick();
+    EXPECT_EQ(whistles(), std::vector<std::string>{"whistle1.wav"});
+    shootSteadyArrow(100);
+    shootEnd({100, 100});
+    EXPECT_EQ(whistles(), std::vector<std::string>{"whistle3.wav"});
+    engine.NextarrowClick();
+    clock.now = 60'000;
+    engine.Timer1Timer();
+    EXPECT_EQ(whistles(), (std::vector<std::string>{"whistle1.wav", "whistle3.wav"}));
+
+    start(30, 1, 0);
+    shootEnd({100, 100, 100});
+    EXPECT_EQ(whistles(), std::vector<std::string>{});
+}
+
 TEST_F(Practice, AModalWindowStopsTheClock) {
     start(50, 1, 20);
     engine.NextarrowClick();
