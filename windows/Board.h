@@ -7,6 +7,7 @@
 #include "rules/match/MatchScreen.h"
 
 class BackdropImage;
+class PixelImage;
 class ClickableImage;
 class GameSession;
 class QLabel;
@@ -49,14 +50,17 @@ class Board final : public QWidget, public MatchScreen {
 
     // A new sight picture was put into Zamer.
     void sightChanged();
+    // The board is shown `scale` times as large as in its window, 1 back in it: every picture
+    // of the game is chosen anew for the size (PixelImage::setShownScale).
+    void setShownScale(qreal scale);
 
     // The controls, named as the game knows them.
     BackdropImage* Tercov = nullptr;
-    QLabel* Zamer = nullptr;
-    QLabel* Dalekohled = nullptr;
+    PixelImage* Zamer = nullptr;
+    PixelImage* Dalekohled = nullptr;
     BackdropImage* Klapacka = nullptr;
-    QLabel* Arrow = nullptr;
-    std::array<QLabel*, 6> Arrows{};  // Arrow1 .. Arrow6
+    PixelImage* Arrow = nullptr;
+    std::array<PixelImage*, 6> Arrows{};  // Arrow1 .. Arrow6
     ClickableImage* Nextarrow = nullptr;
     QLabel* PlName = nullptr;
     QLabel* Club = nullptr;
@@ -70,8 +74,8 @@ class Board final : public QWidget, public MatchScreen {
     ClickableImage* Upbut = nullptr;
     ClickableImage* Leftbut = nullptr;
     QWidget* Panel1 = nullptr;
-    QLabel* Lukostrelec = nullptr;
-    QLabel* Image3 = nullptr;
+    PixelImage* Lukostrelec = nullptr;
+    PixelImage* Image3 = nullptr;
     // The end clock of a timed practice: its light and its seconds.
     QLabel* Svetlo = nullptr;
     QLabel* Hodiny = nullptr;
