@@ -76,10 +76,6 @@ void SoundDialog::showEvent(QShowEvent* event) {
 }
 
 void SoundDialog::OKClick() {
-    const PlayerSettings& settings = session_.playerSettings();
-    const int32_t volume = Hlasitost->value();
-    const bool muted = Ztlumit->isChecked();
-    // Unchanged, the file stays as the player left it.
-    if (volume != settings.volume || muted != settings.muted) session_.setSoundLevel(volume, muted);
+    session_.setSoundLevel(Hlasitost->value(), Ztlumit->isChecked());
     accept();
 }

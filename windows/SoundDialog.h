@@ -10,8 +10,8 @@ class QShowEvent;
 class QSlider;
 
 // "Zvuk...": how loud the range's sounds play, 0 to 100 %, and "Ztlumit" to silence them all.
-// OK plays them so from now on and keeps the choice in the player's settings when it changed;
-// "Storno" and the close box leave everything as it was.
+// OK plays them so from now on and keeps the choice in the player's settings; "Storno" and the
+// close box leave everything as it was.
 class SoundDialog : public QDialog {
     Q_OBJECT
   public:
