@@ -6,6 +6,7 @@
 //
 //     sound_bench [SECONDS] [ROUNDS]
 #include <QApplication>
+#include <QAudioDevice>
 #include <QDir>
 #include <QMediaDevices>
 #include <algorithm>

@@ -135,7 +135,7 @@ QString PadFullScreenName(GamepadFamily family) {
         case GamepadFamily::PlayStation:
             return QStringLiteral("Share");
         case GamepadFamily::Nintendo:
-            return QStringLiteral("\u2212");  // minus
+            return translated(QT_TRANSLATE_NOOP("ControlNames", "−"));
         case GamepadFamily::Generic:
             break;
     }

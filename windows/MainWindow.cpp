@@ -97,7 +97,7 @@ MainWindow::MainWindow(GameSession& session, FileStore& files, QWidget* parent)
     session_.showOn(*board);
     fullScreen_ = new FullScreenBoard(*this, *board, appliedScale_);
     buildMenu();
-    fullScreen_->onChanged = [this](bool on) { Velikostokna->fullScreenItem()->setChecked(on); };
+    fullScreen_->onChanged = [this](bool on) { fullScreenChanged(on); };
     FollowLanguage(this, [this] { retranslate(); });
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -296,8 +296,12 @@ void MainWindow::ZvukClick() {
 
 void MainWindow::CelaobrazovkaClick() {
     fullScreen_->setOn(!fullScreen_->isOn());
+}
+
+void MainWindow::fullScreenChanged(bool on) {
+    Velikostokna->fullScreenItem()->setChecked(on);
     PlayerSettings changed = session_.playerSettings();
-    changed.fullScreen = fullScreen_->isOn();
+    changed.fullScreen = on;
     session_.settings().save(changed);
 }
 

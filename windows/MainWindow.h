@@ -101,6 +101,8 @@ class MainWindow final : public QMainWindow, private WindowsOverBoard {
     void VelikostoknaClick(int32_t percent);
     // The board to the whole screen or back into the window; the choice is kept.
     void CelaobrazovkaClick();
+    // However the board came to the whole screen or left it (Esc too): marked and kept.
+    void fullScreenChanged(bool on);
     void Index1Click();
     void Ohe1Click();
     // Keeps the choice in the settings ("" for the desktop's) and speaks it at once.

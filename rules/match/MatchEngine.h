@@ -118,6 +118,9 @@ class MatchEngine {
     void ExpireEnd(PictureLoads& pictures);
     void ClosePracticeEnd();
     void FinishPracticeIfDone();
+    // A timed end is whistled as a range whistles it: two blasts call the archer to the line
+    // `afterMs` from now, one starts his time once they have sounded, three end it.
+    void CallToTheLine(int32_t afterMs);
 
     // The history: the aim is followed from the next-arrow action to the release.
     void BeginAimRecord();
@@ -154,6 +157,8 @@ class MatchEngine {
         EndClock clock;
         int32_t shownSeconds = -1;
         ClockLight shownLight = ClockLight::Green;
+        // The earliest moment the whistle to shoot may sound: once the call to the line has.
+        int64_t shootingWhistleDueMs = 0;
     };
     std::optional<PracticeRun> practice_;
     class StillClock final : public SteadyClock {

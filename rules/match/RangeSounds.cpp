@@ -43,6 +43,11 @@ int32_t WhistleBlasts(RangeSound sound) {
     }
 }
 
+int32_t WhistleLengthMs(RangeSound sound) {
+    const int32_t blasts = WhistleBlasts(sound);
+    return blasts == 0 ? 0 : blasts * kWhistleBlastMs + (blasts - 1) * kWhistlePauseMs;
+}
+
 int32_t StrikeHeardAfterMs(int32_t metres) {
     const double seconds = metres / kArrowMetresPerSecond + metres / kSoundMetresPerSecond;
     return static_cast<int32_t>(std::lround(seconds * 1000));

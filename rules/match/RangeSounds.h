@@ -22,6 +22,13 @@ inline constexpr RangeSound kRangeSounds[] = {RangeSound::ClickerTick,  RangeSou
 std::string_view RangeSoundFile(RangeSound sound);
 // How many whistle blasts the sound is; 0 for the sounds that are no whistle.
 int32_t WhistleBlasts(RangeSound sound);
+// A whistle's blast and the silence between two blasts, as the generator draws them.
+inline constexpr int32_t kWhistleBlastMs = 500;
+inline constexpr int32_t kWhistlePauseMs = 300;
+// How long the whistle `sound` sounds from its first blast to the end of its last.
+int32_t WhistleLengthMs(RangeSound sound);
+// The silence a range leaves between one whistled signal and the next.
+inline constexpr int32_t kBetweenSignalsMs = 1000;
 
 // How long after the release the archer hears his arrow strike at `metres`: its flight, and the
 // sound's way back to the line.

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "rules/formats/Bytes.h"
+#include "rules/match/RangeSounds.h"
 
 namespace {
 
@@ -107,7 +108,8 @@ std::vector<int16_t> grassMissSamples() {
 }
 
 std::vector<int16_t> whistleSamples(int32_t blasts) {
-    constexpr double kBlast = 0.5, kPause = 0.3, kEdge = 0.015;
+    constexpr double kBlast = kWhistleBlastMs / 1000.0, kPause = kWhistlePauseMs / 1000.0;
+    constexpr double kEdge = 0.015;
     constexpr double kPitch = 3150, kTrill = 27;
     std::vector<int16_t> samples;
     for (int32_t blast = 0; blast < blasts; ++blast) {
