@@ -41,9 +41,9 @@ class SwitchedSounds final : public RangeSounds {
 // nocks again; each end is whistled. Never long enough to finish the session.
 ProcessorTime ShootFor(MainWindow& form, double seconds) {
     GameSession& session = form.session();
-    session.startPractice({.archer = "Jan", .distance = 30, .ends = 12, .timed = true,
-                           .secondsPerEnd = 600},
-                          Utf8Text{});
+    session.startPractice(
+        {.archer = "Jan", .distance = 30, .ends = 12, .timed = true, .secondsPerEnd = 600},
+        Utf8Text{});
     QTimer player;
     player.setInterval(100);
     QObject::connect(&player, &QTimer::timeout, [&session, step = 0]() mutable {

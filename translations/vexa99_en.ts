@@ -243,6 +243,10 @@
         <source>Další šíp: %1, na ovladači %2</source>
         <translation>Next arrow: %1, on the gamepad %2</translation>
     </message>
+    <message>
+        <source>−</source>
+        <translation>−</translation>
+    </message>
 </context>
 <context>
     <name>ControlsDialog</name>

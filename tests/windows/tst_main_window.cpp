@@ -1,9 +1,9 @@
 #include <QCheckBox>
 #include <QGraphicsView>
 #include <QLabel>
-#include <QPushButton>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSlider>
 #include <QTimer>
 #include <QtTest>
