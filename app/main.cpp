@@ -8,8 +8,8 @@
 #include "app/InstallLayout.h"
 #include "platform/GameFolder.h"
 #include "platform/Gamepad.h"
-#include "platform/QtClickerSound.h"
 #include "platform/QtFileStore.h"
+#include "platform/QtRangeSounds.h"
 #include "platform/Translations.h"
 #include "platform/WindowScale.h"
 #include "platform/history/SqliteMatchLog.h"
@@ -55,17 +55,17 @@ int main(int argc, char** argv) {
     return RunShowingFatalErrors([&app] {
         QtFileStore files;
         SeededRandom random(static_cast<uint32_t>(std::time(nullptr)));
-        QtClickerSound sound;
+        QtRangeSounds sounds;
         // Outlives the session and the window, so that ends still waiting are stored when the
         // game closes.
         SqliteMatchLog history(kHistoryFile);
         Gamepad gamepad;
-        GameSession session(files, random, sound, QtKeyText());
+        GameSession session(files, random, sounds, QtKeyText());
         session.recordInto(history);
         MainWindow form1(session, files);
         form1.useGamepad(gamepad);
         if (!form1.FormCreate()) return 0;
-        form1.show();
+        form1.showAsKept();
         return app.exec();
     });
 }

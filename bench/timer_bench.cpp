@@ -12,11 +12,6 @@
 
 namespace {
 
-class SilentClicker final : public ClickerSound {
-  public:
-    void playTick() override {}
-};
-
 using Clock = std::chrono::steady_clock;
 
 double NanosecondsPer(int count, const auto& work) {
@@ -58,8 +53,8 @@ void MeasureTick() {
     state.Unsteadiness = kNewArrowUnsteadiness;
     NullMatchScreen screen;
     SeededRandom random(1);
-    SilentClicker clicker;
-    MatchEngine engine(state, screen, random, clicker);
+    SilentRangeSounds sounds;
+    MatchEngine engine(state, screen, random, sounds);
     // A player drawing for 60 ticks and letting down for 20, over and over, never releasing.
     const double tick = NanosecondsPer(kTicks, [&](int i) {
         if (i % 80 == 0) engine.FormKeyDown(kVkDraw);

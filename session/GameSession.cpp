@@ -1,6 +1,7 @@
 #include "session/GameSession.h"
 
 #include <QTimer>
+#include <algorithm>
 
 #include "platform/history/HistoryFile.h"
 #include "platform/history/HistoryReader.h"
@@ -22,12 +23,14 @@ constexpr int kClockLookMs = 50;
 
 }  // namespace
 
-GameSession::GameSession(FileStore& files, Random& random, ClickerSound& sound,
+GameSession::GameSession(FileStore& files, Random& random, RangeSounds& sounds,
                          KeyTextFormat keyText, QObject* parent)
     : QObject(parent),
       files_(files),
+      sounds_(sounds),
       settings_(files, std::move(keyText)),
-      engine_(state_, *this, random, sound) {
+      engine_(state_, *this, random, sounds) {
+    sounds_.setVolume(playerSettings().audibleVolume());
     settings_.onNotSaved = [this] { Q_EMIT settingsNotSaved(); };
     Timer1 = new QTimer(this);
     Timer1->setTimerType(Qt::PreciseTimer);
@@ -156,6 +159,14 @@ void GameSession::startPractice(const PracticeSettings& chosen, const Utf8Text& 
                                .ends = chosen.ends,
                                .secondsPerEnd = chosen.timed ? chosen.secondsPerEnd : 0});
     });
+}
+
+void GameSession::setSoundLevel(int32_t volume, bool muted) {
+    PlayerSettings changed = playerSettings();
+    changed.volume = std::clamp(volume, kMinVolume, kMaxVolume);
+    changed.muted = muted;
+    settings_.save(changed);
+    sounds_.setVolume(changed.audibleVolume());
 }
 
 // --- The player's keys and pad -------------------------------------------------------------

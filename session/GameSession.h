@@ -23,7 +23,8 @@ class SqliteMatchLog;
 class GameSession final : public QObject, private MatchScreen {
     Q_OBJECT
   public:
-    GameSession(FileStore& files, Random& random, ClickerSound& sound, KeyTextFormat keyText,
+    // The sounds play at the volume the player's settings keep.
+    GameSession(FileStore& files, Random& random, RangeSounds& sounds, KeyTextFormat keyText,
                 QObject* parent = nullptr);
     ~GameSession() override;
 
@@ -44,6 +45,10 @@ class GameSession final : public QObject, private MatchScreen {
     SessionSettings& settings() { return settings_; }
     const PlayerSettings& playerSettings() const { return settings_.settings(); }
     const KeyBindings& keyBindings() const { return settings_.keyBindings(); }
+    // The range's sounds, for whatever the match plays or whistles.
+    RangeSounds& sounds() { return sounds_; }
+    // Keeps the player's volume (0..100) and mute, and plays every sound so from now on.
+    void setSoundLevel(int32_t volume, bool muted);
 
     // Runs `window` (one that takes the player from the board) with the arrow being aimed
     // waiting, and lets the arrow go on when it closes.
@@ -135,6 +140,7 @@ class GameSession final : public QObject, private MatchScreen {
     bool showPracticeSummary(const PracticeSession& session) override;
 
     FileStore& files_;
+    RangeSounds& sounds_;
     SessionSettings settings_;
     MatchState state_;
     MatchEngine engine_;

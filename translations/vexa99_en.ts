@@ -269,6 +269,10 @@
         <source>Další šíp: %1, na ovladači %2</source>
         <translation>Next arrow: %1, on the gamepad %2</translation>
     </message>
+    <message>
+        <source>−</source>
+        <translation>−</translation>
+    </message>
 </context>
 <context>
     <name>ControlsDialog</name>
@@ -958,6 +962,10 @@ Please send comments and suggestions to: pripominky@vexa99.cz</translation>
         <source>Ovlá&amp;dání...</source>
         <translation>&amp;Controls...</translation>
     </message>
+    <message>
+        <source>Zv&amp;uk...</source>
+        <translation>So&amp;und...</translation>
+    </message>
 </context>
 <context>
     <name>MatchListTable</name>
@@ -1230,6 +1238,33 @@ Draw: %2 %</translation>
     </message>
 </context>
 <context>
+    <name>SoundDialog</name>
+    <message>
+        <source>Zvuk</source>
+        <translation>Sound</translation>
+    </message>
+    <message>
+        <source>&amp;Hlasitost:</source>
+        <translation>&amp;Volume:</translation>
+    </message>
+    <message>
+        <source>&amp;Ztlumit</source>
+        <translation>&amp;Mute</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Storno</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+</context>
+<context>
     <name>StatisticsWindow</name>
     <message>
         <source>Statistika...</source>
@@ -1428,6 +1463,10 @@ Draw: %2 %</translation>
     <message>
         <source>%1 % (nevejde se)</source>
         <translation>%1 % (does not fit)</translation>
+    </message>
+    <message>
+        <source>&amp;Celá obrazovka</source>
+        <translation>&amp;Full screen</translation>
     </message>
 </context>
 </TS>

@@ -18,26 +18,22 @@
 
 namespace {
 
-constexpr int kClientWidth = 720;
-constexpr int kClientHeight = 480;
 constexpr int kLabelLeft = 528;
 
 // The sight and the drawn arrow move over the target and the clicker every tick; where such a
 // picture covers its label with opaque pixels, the window need not paint what lies beneath it.
-void showBackdrop(QLabel* label, const QPixmap& picture) {
-    label->setPixmap(picture);
-    const QSizeF size = picture.deviceIndependentSize();
+void showBackdrop(PixelImage* label, const QPixmap& picture, const QString& name) {
+    label->showGamePicture(picture, name);
+    const QSizeF size = label->pixmap().deviceIndependentSize();
     label->setAttribute(Qt::WA_OpaquePaintEvent, !picture.hasAlphaChannel() &&
                                                      size.width() >= label->width() &&
                                                      size.height() >= label->height());
 }
 
-QLabel* image(QWidget* parent, QRect geometry, const QString& builtin = {}) {
+PixelImage* image(QWidget* parent, QRect geometry, const QString& builtin = {}) {
     auto* label = new PixelImage(parent);
     label->setGeometry(geometry);
-    if (!builtin.isEmpty())
-        label->setPixmap(
-            PictureForScreen(BuiltinPicture(builtin), builtin, parent->devicePixelRatioF()));
+    if (!builtin.isEmpty()) label->showGamePicture(BuiltinPicture(builtin), builtin);
     return label;
 }
 
@@ -48,7 +44,7 @@ Board::Board(GameSession& session, WindowsOverBoard& windows, QWidget* parent)
     clock_.start();
     connect(&session, &GameSession::aboutToTick, this, &Board::tickStarted);
     connect(&session, &GameSession::ticked, this, &Board::tickEnded);
-    setFixedSize(kClientWidth, kClientHeight);
+    setFixedSize(kBoardWidth, kBoardHeight);
     buildPictures(session);
     buildLabels();
     buildEndClock();
@@ -64,7 +60,7 @@ void Board::buildPictures(GameSession& session) {
                   QStringLiteral("sight1.png"));
     Dalekohled = image(this, {kScopeOrigin.x, kScopeOrigin.y, kScopeSize, kScopeSize});
     const QString scope = QStringLiteral("scope.bmp");
-    Dalekohled->setPixmap(PictureForScreen(BuiltinPicture(scope), scope, devicePixelRatioF()));
+    Dalekohled->showGamePicture(BuiltinPicture(scope), scope);
     for (std::size_t i = 0; i < Arrows.size(); ++i) {
         Arrows[i] = image(this, {kMarkerRest[i].x, kMarkerRest[i].y, kMarkerSize, kMarkerSize},
                           QStringLiteral("marker.png"));
@@ -72,7 +68,7 @@ void Board::buildPictures(GameSession& session) {
     Klapacka = new BackdropImage(this);
     Klapacka->setGeometry(0, 251, 125, 100);
     const QString clicker = QStringLiteral("clicker.bmp");
-    showBackdrop(Klapacka, PictureForScreen(BuiltinPicture(clicker), clicker, devicePixelRatioF()));
+    showBackdrop(Klapacka, BuiltinPicture(clicker), clicker);
     Arrow = image(this, {kArrowNocked, kDrawnArrowTop, 125, 2}, QStringLiteral("arrow.bmp"));
 
     Nextarrow = new ClickableImage(this);
@@ -178,7 +174,7 @@ void Board::loadPicture(PictureSlot slot, const std::string& fileName) {
     const QString name = QString::fromStdString(fileName);
     QPixmap picture = LoadPictureFile(name);
     if (slot == PictureSlot::Tercov) {
-        showBackdrop(Tercov, PictureForScreen(picture, name, devicePixelRatioF()));
+        showBackdrop(Tercov, picture, name);
     } else {
         showNextarrow(picture, name);
     }
@@ -192,9 +188,8 @@ void Board::showNextarrow(const QPixmap& picture, const QString& fileName) {
 
 void Board::loadMarkerIcons(const std::string& fileName) {
     const QString name = QString::fromStdString(fileName);
-    const QPixmap icon =
-        PictureForScreen(LoadPictureFile(name), QFileInfo(name).fileName(), devicePixelRatioF());
-    for (QLabel* marker : Arrows) marker->setPixmap(icon);
+    const QPixmap icon = LoadPictureFile(name);
+    for (PixelImage* marker : Arrows) marker->showGamePicture(icon, QFileInfo(name).fileName());
 }
 
 void Board::moveSight(Point topLeft) {
@@ -234,6 +229,12 @@ void Board::moveMarker(int32_t number, Point topLeft) {
 
 void Board::setNextarrowEnabled(bool enabled) {
     Nextarrow->setEnabled(enabled);
+}
+
+void Board::setShownScale(qreal scale) {
+    for (PixelImage* picture : findChildren<PixelImage*>()) picture->setShownScale(scale);
+    Tercov->riderChanged(*Zamer);
+    Klapacka->riderChanged(*Arrow);
 }
 
 void Board::showEvent(QShowEvent* event) {

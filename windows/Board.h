@@ -10,6 +10,7 @@
 #include "windows/FramePacer.h"
 
 class BackdropImage;
+class PixelImage;
 class ClickableImage;
 class GameSession;
 class QLabel;
@@ -53,6 +54,9 @@ class Board final : public QWidget, public MatchScreen {
 
     // A new sight picture was put into Zamer.
     void sightChanged();
+    // The board is shown `scale` times as large as in its window, 1 back in it: every picture
+    // of the game is chosen anew for the size (PixelImage::setShownScale).
+    void setShownScale(qreal scale);
 
     // The aiming tick's moves of the sight and the drawn arrow are painted when the screen
     // shows its next picture (see FramePacer); between ticks every move shows at once.
@@ -61,11 +65,11 @@ class Board final : public QWidget, public MatchScreen {
 
     // The controls, named as the game knows them.
     BackdropImage* Tercov = nullptr;
-    QLabel* Zamer = nullptr;
-    QLabel* Dalekohled = nullptr;
+    PixelImage* Zamer = nullptr;
+    PixelImage* Dalekohled = nullptr;
     BackdropImage* Klapacka = nullptr;
-    QLabel* Arrow = nullptr;
-    std::array<QLabel*, 6> Arrows{};  // Arrow1 .. Arrow6
+    PixelImage* Arrow = nullptr;
+    std::array<PixelImage*, 6> Arrows{};  // Arrow1 .. Arrow6
     ClickableImage* Nextarrow = nullptr;
     QLabel* PlName = nullptr;
     QLabel* Club = nullptr;
@@ -79,8 +83,8 @@ class Board final : public QWidget, public MatchScreen {
     ClickableImage* Upbut = nullptr;
     ClickableImage* Leftbut = nullptr;
     QWidget* Panel1 = nullptr;
-    QLabel* Lukostrelec = nullptr;
-    QLabel* Image3 = nullptr;
+    PixelImage* Lukostrelec = nullptr;
+    PixelImage* Image3 = nullptr;
     // The end clock of a timed practice: its light and its seconds.
     QLabel* Svetlo = nullptr;
     QLabel* Hodiny = nullptr;

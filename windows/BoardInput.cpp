@@ -120,4 +120,5 @@ void BoardInput::readPad() {
     const bool playable = window_.isActiveWindow() && boardInFront();
     session_.padRead(commands, playable);
     if (playable && commands.openMenu && onMenuAsked) onMenuAsked();
+    if (playable && commands.toggleFullScreen && onFullScreenAsked) onFullScreenAsked();
 }

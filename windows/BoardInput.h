@@ -29,6 +29,8 @@ class BoardInput final : public QObject {
 
     // The pad asks for the game menu.
     std::function<void()> onMenuAsked;
+    // The pad asks for the board on the whole screen, or back in its window.
+    std::function<void()> onFullScreenAsked;
     // A pad was plugged in or pulled out, or one of another family came.
     std::function<void()> onPadChanged;
 

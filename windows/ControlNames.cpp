@@ -130,6 +130,18 @@ QString PadMenuName(GamepadFamily family) {
     return QStringLiteral("Start");
 }
 
+QString PadFullScreenName(GamepadFamily family) {
+    switch (family) {
+        case GamepadFamily::PlayStation:
+            return QStringLiteral("Share");
+        case GamepadFamily::Nintendo:
+            return translated(QT_TRANSLATE_NOOP("ControlNames", "−"));
+        case GamepadFamily::Generic:
+            break;
+    }
+    return QStringLiteral("Back");
+}
+
 void ShowControlHints(QWidget& nextarrow, const KeyBindings& bindings, GamepadFamily family) {
     nextarrow.setToolTip(
         translated(QT_TRANSLATE_NOOP("ControlNames", "Další šíp: %1, na ovladači %2"))
@@ -139,6 +151,9 @@ void ShowControlHints(QWidget& nextarrow, const KeyBindings& bindings, GamepadFa
                                            std::string_view value) -> std::optional<std::string> {
         if (attribute == "data-ovladac" && value == "start") {
             return PadMenuName(family).toStdString();
+        }
+        if (attribute == "data-ovladac" && value == "select") {
+            return PadFullScreenName(family).toStdString();
         }
         for (std::size_t a = 0; a < kControlActionCount; ++a) {
             const auto action = static_cast<ControlAction>(a);

@@ -33,6 +33,8 @@ QString KeysName(const ActionKeys& keys);
 QString PadName(ControlAction action, GamepadFamily family);
 // The pad's button that opens the game menu.
 QString PadMenuName(GamepadFamily family);
+// The pad's button that takes the board to the whole screen and back (Select).
+QString PadFullScreenName(GamepadFamily family);
 
 // The next-arrow control's tip and the help name the keys bound and the pad's buttons.
 void ShowControlHints(QWidget& nextarrow, const KeyBindings& bindings, GamepadFamily family);

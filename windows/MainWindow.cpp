@@ -32,6 +32,7 @@
 #include "windows/ErrorBox.h"
 #include "windows/FieldLevelDialog.h"
 #include "windows/FollowLanguage.h"
+#include "windows/FullScreenBoard.h"
 #include "windows/GameTextDisplay.h"
 #include "windows/HelpViewer.h"
 #include "windows/LanguageMenu.h"
@@ -39,6 +40,7 @@
 #include "windows/PracticeSummaryWindow.h"
 #include "windows/ResultsWindow.h"
 #include "windows/SightChooser.h"
+#include "windows/SoundDialog.h"
 #include "windows/StatisticsWindow.h"
 #include "windows/WindowPlacement.h"
 #include "windows/WindowScaleMenu.h"
@@ -87,12 +89,15 @@ MainWindow::MainWindow(GameSession& session, FileStore& files, QWidget* parent)
     input_ = new BoardInput(*this, session_, this);
     input_->onMenuAsked = [this] { menuBar()->setActiveAction(Hra->menuAction()); };
     input_->onPadChanged = [this] { showControlHints(); };
+    input_->onFullScreenAsked = [this] { CelaobrazovkaClick(); };
     placement_ = new WindowPlacement(*this, appliedScale_);
 
     board = new Board(session_, *this, this);
     setCentralWidget(board);
     session_.showOn(*board);
+    fullScreen_ = new FullScreenBoard(*this, *board, appliedScale_);
     buildMenu();
+    fullScreen_->onChanged = [this](bool on) { fullScreenChanged(on); };
     FollowLanguage(this, [this] { retranslate(); });
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -123,9 +128,11 @@ void MainWindow::buildMenu() {
     Vybzamer = Nastaveni->addAction(QString(), this, &MainWindow::VybzamerClick);
     Souperi = Nastaveni->addAction(QString(), this, &MainWindow::SouperiClick);
     Ovladani1 = Nastaveni->addAction(QString(), this, &MainWindow::Ovladani1Click);
+    Zvuk1 = Nastaveni->addAction(QString(), this, &MainWindow::ZvukClick);
     Velikostokna =
         new WindowScaleMenu(*this, appliedScale_, session_.playerSettings().windowScale, this);
     Velikostokna->onChosen = [this](int32_t percent) { VelikostoknaClick(percent); };
+    Velikostokna->onFullScreenChosen = [this] { CelaobrazovkaClick(); };
     Nastaveni->addMenu(Velikostokna);
     Jazyk = new LanguageMenu(session_.playerSettings().language, this);
     Jazyk->onChosen = [this](const std::string& language) { JazykClick(language); };
@@ -146,6 +153,7 @@ void MainWindow::retranslate() {
     Vybzamer->setText(tr("&Zaměřovač"));
     Souperi->setText(tr("&Soupeři..."));
     Ovladani1->setText(tr("Ovlá&dání..."));
+    Zvuk1->setText(tr("Zv&uk..."));
     Npovda1->setTitle(tr("Nápo&věda"));
     Index1->setText(tr("&Index"));
     Ohe1->setText(tr("&O hře..."));
@@ -170,6 +178,14 @@ bool MainWindow::FormCreate() {
         });
     }
     return welcome;
+}
+
+void MainWindow::showAsKept() {
+    if (session_.playerSettings().fullScreen) {
+        fullScreen_->setOn(true);
+    } else {
+        show();
+    }
 }
 
 void MainWindow::useGamepad(Gamepad& pad) {
@@ -272,6 +288,22 @@ void MainWindow::Ovladani1Click() {
 void MainWindow::SouperiClick() {
     if (SouperiForm == nullptr) own(SouperiForm = new FieldLevelDialog(session_.settings(), this));
     SouperiForm->exec();
+}
+
+void MainWindow::ZvukClick() {
+    if (ZvukForm == nullptr) own(ZvukForm = new SoundDialog(session_, this));
+    ZvukForm->exec();
+}
+
+void MainWindow::CelaobrazovkaClick() {
+    fullScreen_->setOn(!fullScreen_->isOn());
+}
+
+void MainWindow::fullScreenChanged(bool on) {
+    Velikostokna->fullScreenItem()->setChecked(on);
+    PlayerSettings changed = session_.playerSettings();
+    changed.fullScreen = on;
+    session_.settings().save(changed);
 }
 
 void MainWindow::VelikostoknaClick(int32_t percent) {

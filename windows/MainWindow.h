@@ -13,6 +13,7 @@ class DialogSetupPrompts;
 class DifficultyDialog;
 class FieldLevelDialog;
 class FileStore;
+class FullScreenBoard;
 class GameSession;
 class Gamepad;
 class LanguageMenu;
@@ -22,6 +23,7 @@ class QAction;
 class QMenu;
 class ResultsWindow;
 class SightChooser;
+class SoundDialog;
 class StatisticsWindow;
 class WindowPlacement;
 class WindowScaleMenu;
@@ -38,6 +40,8 @@ class MainWindow final : public QMainWindow, private WindowsOverBoard {
     // when the player declined the notice: the game then ends without showing the window or
     // writing the configuration.
     bool FormCreate();
+    // Shows the window as the player last left it: in its place, or on the whole screen.
+    void showAsKept();
 
     // Answers the welcome notice; tests replace it.
     std::function<bool()> askWelcome;
@@ -46,6 +50,7 @@ class MainWindow final : public QMainWindow, private WindowsOverBoard {
     // Plays the game from `pad` too.
     void useGamepad(Gamepad& pad);
     BoardInput& input() { return *input_; }
+    FullScreenBoard& fullScreen() { return *fullScreen_; }
 
     Board* board = nullptr;
 
@@ -60,6 +65,7 @@ class MainWindow final : public QMainWindow, private WindowsOverBoard {
     QAction* Vybzamer = nullptr;
     QAction* Ovladani1 = nullptr;
     QAction* Souperi = nullptr;
+    QAction* Zvuk1 = nullptr;
     LanguageMenu* Jazyk = nullptr;
     WindowScaleMenu* Velikostokna = nullptr;
     QAction* Index1 = nullptr;
@@ -75,6 +81,7 @@ class MainWindow final : public QMainWindow, private WindowsOverBoard {
     PracticeDialog* TreninkForm = nullptr;
     PracticeSummaryWindow* VysledekTreninku = nullptr;
     FieldLevelDialog* SouperiForm = nullptr;
+    SoundDialog* ZvukForm = nullptr;
 
     // WindowsOverBoard
     void showResults() override;
@@ -90,7 +97,12 @@ class MainWindow final : public QMainWindow, private WindowsOverBoard {
     void VybzamerClick();
     void Ovladani1Click();
     void SouperiClick();
+    void ZvukClick();
     void VelikostoknaClick(int32_t percent);
+    // The board to the whole screen or back into the window; the choice is kept.
+    void CelaobrazovkaClick();
+    // However the board came to the whole screen or left it (Esc too): marked and kept.
+    void fullScreenChanged(bool on);
     void Index1Click();
     void Ohe1Click();
     // Keeps the choice in the settings ("" for the desktop's) and speaks it at once.
@@ -111,6 +123,7 @@ class MainWindow final : public QMainWindow, private WindowsOverBoard {
     FileStore& files_;
     BoardInput* input_ = nullptr;
     WindowPlacement* placement_ = nullptr;
+    FullScreenBoard* fullScreen_ = nullptr;
     std::unique_ptr<DialogSetupPrompts> setupPrompts_;
     // The window size Qt was started with.
     int32_t appliedScale_;

@@ -4,8 +4,21 @@
 #include <QStyle>
 #include <QStyleOption>
 
+#include "platform/QtBuiltin.h"
+
 PixelImage::PixelImage(QWidget* parent) : QLabel(parent) {
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void PixelImage::showGamePicture(const QPixmap& picture, const QString& name) {
+    gamePicture_ = picture;
+    gameName_ = name;
+    setPixmap(PictureForScreen(picture, name, devicePixelRatioF() * shownScale_));
+}
+
+void PixelImage::setShownScale(qreal scale) {
+    shownScale_ = scale;
+    if (!gameName_.isEmpty()) showGamePicture(gamePicture_, gameName_);
 }
 
 void PixelImage::paintEvent(QPaintEvent* event) {

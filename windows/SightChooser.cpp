@@ -18,6 +18,7 @@
 #include "windows/ErrorBox.h"
 #include "windows/FollowLanguage.h"
 #include "windows/HelpViewer.h"
+#include "windows/PixelImage.h"
 
 namespace {
 
@@ -53,7 +54,7 @@ QPushButton* button(QWidget* parent, QStyle::StandardPixmap glyph, const QString
 
 }  // namespace
 
-SightChooser::SightChooser(QLabel& zamer, QWidget* parent) : QDialog(parent), zamer_(zamer) {
+SightChooser::SightChooser(PixelImage& zamer, QWidget* parent) : QDialog(parent), zamer_(zamer) {
     setFont(DesignFont());
     resize(kClientWidth, kClientHeight);
     move(236, 226);
@@ -136,9 +137,9 @@ bool SightChooser::loadSight(const QString& fileName, int32_t sight) {
     // Zamer shows the picture from its top-left corner, clipped, never scaled or centred.
     zamer_.setScaledContents(false);
     zamer_.setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    zamer_.setPixmap(PictureForScreen(
+    zamer_.showGamePicture(
         picture.copy(QRect(0, 0, kSightSize, kSightSize).intersected(picture.rect())),
-        QFileInfo(fileName).fileName(), zamer_.devicePixelRatioF()));
+        QFileInfo(fileName).fileName());
     if (onSightChosen) onSightChosen(sight);
     return true;
 }

@@ -5,9 +5,9 @@
 #include <functional>
 
 class QFileDialog;
-class QLabel;
 class QPushButton;
 class ClickableImage;
+class PixelImage;
 
 // "Zaměřovač...": replaces the picture of the main window's sight Zamer with one of the three
 // sight icons beside the game ("z1.ico" .. "z3.ico") or with any icon file the player picks.
@@ -15,7 +15,7 @@ class ClickableImage;
 class SightChooser : public QDialog {
     Q_OBJECT
   public:
-    explicit SightChooser(QLabel& zamer, QWidget* parent = nullptr);
+    explicit SightChooser(PixelImage& zamer, QWidget* parent = nullptr);
 
     ClickableImage* Image1;
     ClickableImage* Image2;
@@ -46,5 +46,5 @@ class SightChooser : public QDialog {
     // True when the picture has replaced the sight.
     bool loadSight(const QString& fileName, int32_t sight);
 
-    QLabel& zamer_;
+    PixelImage& zamer_;
 };

@@ -34,6 +34,9 @@ void WindowPlacement::own(QWidget* dialog) {
 }
 
 std::string WindowPlacement::configuration(int32_t difficulty) const {
+    // On the whole screen the window has no place of its own: it keeps the one it goes back to.
+    if (window_.isFullScreen())
+        return WriteConfiguration(storedPosition_.left, storedPosition_.top, difficulty);
     const QRect frame = window_.frameGeometry();
     return WriteConfiguration(toFullSize(frame.x(), appliedScale_),
                               toFullSize(frame.y(), appliedScale_), difficulty);
@@ -65,6 +68,7 @@ bool WindowPlacement::eventFilter(QObject* watched, QEvent* event) {
 
 void WindowPlacement::activatingf() {
     returningFromDialog_ = false;
+    if (window_.isFullScreen()) return;
     std::vector<ScreenRect> screens;
     for (QScreen* s : QGuiApplication::screens()) {
         QRect r = s->availableGeometry();

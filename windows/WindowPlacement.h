@@ -13,6 +13,7 @@ class QWidget;
 // Where the main window stands: at the place "Brantel2.ini" kept when it is first shown, and
 // back there whenever one of the game's own dialogs closes. The file keeps the place as it is at
 // 100 %, so that the window comes back to the same spot whichever size the player chose since.
+// On the whole screen the window stays where it is, and the file keeps its place in the window.
 class WindowPlacement final : public QObject {
     Q_OBJECT
   public:

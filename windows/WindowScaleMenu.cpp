@@ -21,12 +21,20 @@ WindowScaleMenu::WindowScaleMenu(QWidget& window, int32_t appliedScale, int32_t 
         });
         items_[percent] = action;
     }
+    addSeparator();
+    fullScreen_ = addAction(QString());
+    fullScreen_->setCheckable(true);
+    fullScreen_->setShortcut(Qt::Key_F11);
+    connect(fullScreen_, &QAction::triggered, this, [this] {
+        if (onFullScreenChosen) onFullScreenChosen();
+    });
     FollowLanguage(this, [this] { retranslate(); });
     connect(this, &QMenu::aboutToShow, this, &WindowScaleMenu::markSizes);
 }
 
 void WindowScaleMenu::retranslate() {
     setTitle(tr("&Velikost okna"));
+    fullScreen_->setText(tr("&Celá obrazovka"));
     markSizes();
 }
 

@@ -35,5 +35,6 @@ GamepadCommands ReadGamepadCommands(const GamepadReading& reading) {
     holdAlso(ControlAction::Down, reading.stickY > kStickDeadZone);
     holdAlso(ControlAction::Draw, reading.rightTrigger > kTriggerThreshold);
     c.openMenu = (reading.pressed & ButtonBit(GamepadButton::Start)) != 0;
+    c.toggleFullScreen = (reading.pressed & ButtonBit(GamepadButton::Back)) != 0;
     return c;
 }

@@ -53,13 +53,15 @@ inline constexpr int32_t kStickDeadZone = 8000;
 inline constexpr int32_t kTriggerThreshold = 8000;
 
 // What the pad asks of the game at a reading: per action, whether it is held and whether it was
-// pressed since the previous reading; and whether the game menu should open.
+// pressed since the previous reading; whether the game menu should open, and whether the board
+// should go to the whole screen or back into its window.
 struct GamepadCommands {
     std::array<bool, kControlActionCount> held{};
     std::array<bool, kControlActionCount> pressed{};
     bool openMenu = false;
+    bool toggleFullScreen = false;
 };
 
 // The d-pad and the left stick steer, the right trigger or right shoulder draws, south releases,
-// east takes the next arrow, Start opens the menu.
+// east takes the next arrow, Start opens the menu, Select (Back) switches the whole screen.
 GamepadCommands ReadGamepadCommands(const GamepadReading& reading);

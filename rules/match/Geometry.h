@@ -11,6 +11,10 @@ struct Point {
     friend bool operator==(const Point&, const Point&) = default;
 };
 
+// The board: the client area of the main window below its menu.
+inline constexpr int32_t kBoardWidth = 720;
+inline constexpr int32_t kBoardHeight = 480;
+
 inline constexpr int32_t kTargetSize = 250;      // Tercov, at (0, 0)
 inline constexpr Point kTargetCentre{125, 125};  // in Tercov and window pixels
 inline constexpr int32_t kTargetRings = 10;

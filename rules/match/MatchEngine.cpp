@@ -15,8 +15,8 @@ constexpr const char* kDemoText =
 }  // namespace
 
 MatchEngine::MatchEngine(MatchState& state, MatchScreen& screen, Random& random,
-                         ClickerSound& sound)
-    : state_(state), screen_(screen), random_(random), sound_(sound) {}
+                         RangeSounds& sounds)
+    : state_(state), screen_(screen), random_(random), sounds_(sounds) {}
 
 void MatchEngine::SetTimerRunning(bool running) {
     state_.TimerRunning = running;

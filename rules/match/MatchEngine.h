@@ -12,6 +12,7 @@
 #include "rules/match/MatchState.h"
 #include "rules/match/PracticeSession.h"
 #include "rules/match/Random.h"
+#include "rules/match/RangeSounds.h"
 #include "rules/match/Rounds.h"
 
 class PictureLoads;
@@ -43,7 +44,7 @@ inline constexpr int32_t kVkShoot = 83;  // S
 // action first finishes its work, so that no end and no distance is lost, and then throws.
 class MatchEngine {
   public:
-    MatchEngine(MatchState& state, MatchScreen& screen, Random& random, ClickerSound& sound);
+    MatchEngine(MatchState& state, MatchScreen& screen, Random& random, RangeSounds& sounds);
 
     // One 10 ms tick of Timer1.
     void Timer1Timer();
@@ -117,6 +118,9 @@ class MatchEngine {
     void ExpireEnd(PictureLoads& pictures);
     void ClosePracticeEnd();
     void FinishPracticeIfDone();
+    // A timed end is whistled as a range whistles it: two blasts call the archer to the line
+    // `afterMs` from now, one starts his time once they have sounded, three end it.
+    void CallToTheLine(int32_t afterMs);
 
     // The history: the aim is followed from the next-arrow action to the release.
     void BeginAimRecord();
@@ -139,7 +143,7 @@ class MatchEngine {
     MatchState& state_;
     MatchScreen& screen_;
     Random& random_;
-    ClickerSound& sound_;
+    RangeSounds& sounds_;
     NullMatchLog noLog_;
     MatchLog* log_ = &noLog_;
     bool aimRecording_ = false;
@@ -153,6 +157,8 @@ class MatchEngine {
         EndClock clock;
         int32_t shownSeconds = -1;
         ClockLight shownLight = ClockLight::Green;
+        // The earliest moment the whistle to shoot may sound: once the call to the line has.
+        int64_t shootingWhistleDueMs = 0;
     };
     std::optional<PracticeRun> practice_;
     class StillClock final : public SteadyClock {

@@ -48,7 +48,7 @@ void MatchEngine::Timer1Timer() {
     }
     MoveDrawnArrow(arrow);
     if (arrow < kClickerLeft && s.ClickerArmed) {
-        sound_.playTick();
+        sounds_.play(RangeSound::ClickerTick);
         s.ClickerArmed = false;
     }
     sight.x = std::clamp(sight.x, 0, kSightMaxLeft);
@@ -64,6 +64,9 @@ void MatchEngine::Release(PictureLoads& pictures) {
     EnableNextarrow(true);
     const Point hit{x, y};
     const int32_t score = ScoreHit(factor, s.Distance, x, y);
+    sounds_.play(RangeSound::BowRelease);
+    sounds_.playLater(score > 0 ? RangeSound::RingHit : RangeSound::GrassMiss,
+                      StrikeHeardAfterMs(s.Distance));
     RecordArrow(score, factor);
     if (practice_) practice_->session.addArrow({.score = score, .hit = hit});
     const int32_t arrow = s.ArrowsLeft;

@@ -41,6 +41,7 @@ void MatchEngine::StartPractice(const PracticeSetup& setup) {
     s.MatchUnderWay = true;
     aimRecording_ = false;
     ShowEndClock(steadyClock_->nowMs());
+    if (practice_->clock.limited()) CallToTheLine(0);
     log_->matchStarted({.roundType = 0,
                         .difficulty = s.Difficulty,
                         .sight = s.SightPicture,
@@ -69,6 +70,13 @@ void MatchEngine::StartEndClock() {
     if (!clock.limited() || clock.started()) return;
     const int64_t now = steadyClock_->nowMs();
     clock.start(now);
+    // An archer who nocks before the call to the line is over hears the signals in their order.
+    const int64_t wait = practice_->shootingWhistleDueMs - now;
+    if (wait > 0) {
+        sounds_.playLater(RangeSound::StartShooting, static_cast<int32_t>(wait));
+    } else {
+        sounds_.play(RangeSound::StartShooting);
+    }
     ShowEndClock(now);
 }
 
@@ -115,10 +123,26 @@ void MatchEngine::ExpireEnd(PictureLoads& pictures) {
 void MatchEngine::ClosePracticeEnd() {
     PracticeRun& p = *practice_;
     p.session.closeEnd();
+    if (p.clock.limited()) {
+        sounds_.play(RangeSound::EndOfShooting);
+        if (!p.session.finished()) {
+            CallToTheLine(WhistleLengthMs(RangeSound::EndOfShooting) + kBetweenSignalsMs);
+        }
+    }
     // The light stays as the end left it (red when time ran out) until the next end's first
     // arrow starts the clock afresh.
     p.clock.reset();
     p.shownSeconds = -1;
+}
+
+void MatchEngine::CallToTheLine(int32_t afterMs) {
+    if (afterMs == 0) {
+        sounds_.play(RangeSound::ToTheLine);
+    } else {
+        sounds_.playLater(RangeSound::ToTheLine, afterMs);
+    }
+    practice_->shootingWhistleDueMs = steadyClock_->nowMs() + afterMs +
+                                      WhistleLengthMs(RangeSound::ToTheLine) + kBetweenSignalsMs;
 }
 
 void MatchEngine::FinishPracticeIfDone() {

@@ -45,14 +45,6 @@ class MatchScreen {
     virtual bool showPracticeSummary(const PracticeSession& session) = 0;
 };
 
-// The clicker's tick at full draw: starts playing and returns at once. A missing sound device
-// or file is silently ignored.
-class ClickerSound {
-  public:
-    virtual ~ClickerSound() = default;
-    virtual void playTick() = 0;
-};
-
 // A screen that shows nothing: a match before anything shows it, or one that is only timed.
 class NullMatchScreen final : public MatchScreen {
   public:

@@ -11,6 +11,7 @@ namespace {
 
 constexpr std::string_view kGame = "Hra";
 constexpr std::string_view kWindow = "Okno";
+constexpr std::string_view kSound = "Zvuk";
 constexpr std::string_view kControls = "Ovladani";
 constexpr std::string_view kPractice = "Trenink";
 
@@ -67,6 +68,11 @@ PlayerSettings ReadPlayerSettings(const IniText& ini) {
     const std::optional<int32_t> scale = integer(ini.value(kWindow, "zvetseni"));
     s.windowScale =
         scale && std::ranges::find(kWindowScales, *scale) != kWindowScales.end() ? *scale : 100;
+    s.fullScreen = boolean(ini.value(kWindow, "celaObrazovka")).value_or(false);
+    if (auto volume = integer(ini.value(kSound, "hlasitost"))) {
+        s.volume = std::clamp(*volume, kMinVolume, kMaxVolume);
+    }
+    s.muted = boolean(ini.value(kSound, "ztlumeno")).value_or(false);
     for (std::size_t i = 0; i < kControlActionCount; ++i) {
         if (auto keys = ini.value(kControls, kControlKeys[i])) s.controls[i] = *keys;
     }
@@ -102,6 +108,13 @@ void WritePlayerSettings(const PlayerSettings& settings, IniText& ini,
     if (settings.windowScale != before.windowScale) {
         ini.set(kWindow, "zvetseni", std::to_string(settings.windowScale));
     }
+    if (settings.fullScreen != before.fullScreen) {
+        ini.set(kWindow, "celaObrazovka", text(settings.fullScreen));
+    }
+    if (settings.volume != before.volume) {
+        ini.set(kSound, "hlasitost", std::to_string(settings.volume));
+    }
+    if (settings.muted != before.muted) ini.set(kSound, "ztlumeno", text(settings.muted));
     const KeyBindings keys = KeyBindings::Read(settings.controls, readKeys);
     const KeyBindings keysBefore = KeyBindings::Read(before.controls, readKeys);
     for (std::size_t i = 0; i < kControlActionCount; ++i) {

@@ -33,16 +33,24 @@ struct PlayerSettings {
     std::string language;
     bool fieldAtPlayerLevel = false;  // [Hra] souperiPodleUrovne
     int32_t windowScale = 100;        // [Okno] zvetseni, per cent
+    bool fullScreen = false;          // [Okno] celaObrazovka
+    int32_t volume = 100;             // [Zvuk] hlasitost, per cent
+    bool muted = false;               // [Zvuk] ztlumeno
     // [Ovladani]: each one or two keys in Qt's portable key-sequence text, "A" or "Left, J".
     // The text is kept as the player wrote it; whether Qt knows the key is the window's concern.
     std::array<std::string, kControlActionCount> controls = DefaultControls();
     PracticeSettings practice;
+
+    // How loud the game's sounds play, in per cent: nothing while muted.
+    int32_t audibleVolume() const { return muted ? 0 : volume; }
 
     static std::array<std::string, kControlActionCount> DefaultControls();
     friend bool operator==(const PlayerSettings&, const PlayerSettings&) = default;
 };
 
 inline constexpr std::array<int32_t, 4> kWindowScales = {100, 150, 200, 300};
+inline constexpr int32_t kMinVolume = 0;
+inline constexpr int32_t kMaxVolume = 100;
 // Practice is shot at any distance the game has a target for.
 inline constexpr std::array<int32_t, kTargetFaces.size()> kPracticeDistances = [] {
     std::array<int32_t, kTargetFaces.size()> metres{};

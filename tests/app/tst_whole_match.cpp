@@ -86,7 +86,7 @@ struct Game {
     GameFolder folder;
     QtFileStore files;
     SeededRandom random{kSeed};
-    RecordingClicker clicker;
+    RecordingSounds clicker;
     std::unique_ptr<SqliteMatchLog> history;
     std::unique_ptr<GameSession> session;
     std::unique_ptr<MainWindow> form;
@@ -176,7 +176,7 @@ QString markHuman(ArcherListDialog& form, int row) {
 // close the last archer's end and bring the next one to the board: the arrow is his.
 class Archer {
   public:
-    Archer(MainWindow& form, const RecordingClicker& clicker) : form_(form), clicker_(clicker) {}
+    Archer(MainWindow& form, const RecordingSounds& clicker) : form_(form), clicker_(clicker) {}
 
     QSet<QString> drawers;
     int releases = 0;
@@ -262,7 +262,7 @@ class Archer {
     }
 
     MainWindow& form_;
-    const RecordingClicker& clicker_;
+    const RecordingSounds& clicker_;
     std::set<Qt::Key> held_;
 };
 

@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "platform/QtClickerSound.h"
+#include "platform/QtRangeSounds.h"
 #include "support/WorkingDirectory.h"
 
 // The tick must never hold up the aiming timer, whatever lies in the game folder.
@@ -28,9 +28,9 @@ class ClickerSoundTest : public QObject {
         QElapsedTimer clock;
         clock.start();
         {
-            QtClickerSound sound;
+            QtRangeSounds sound;
             for (int i = 0; i < 50; ++i) {
-                sound.playTick();
+                sound.play(RangeSound::ClickerTick);
                 QCoreApplication::processEvents();
             }
         }

@@ -24,7 +24,7 @@ constexpr GamepadButtons kShoot = ButtonBit(GamepadButton::South);
 struct Session {
     MemoryFileStore files;
     ScriptedRandom random;
-    RecordingClicker clicker;
+    RecordingSounds clicker;
     RecordingScreen screen;
     GameSession session{files, random, clicker, {.read = ReadKeyTexts, .name = {}}};
 
@@ -110,6 +110,28 @@ class GameSessionTest : public QObject {
         other.session.settings().save(changed, SessionSettings::FailureTold::ByCaller);
         other.session.settings().save(changed);
         QCOMPARE(toldByCaller.count(), 0);
+    }
+
+    // The player's volume reaches the sounds at once and, kept, at the next start; muted, they
+    // are silent whatever the volume, which waits for the mute to go.
+    void theSoundLevelIsAppliedAndKept() {
+        MemoryFileStore files;
+        ScriptedRandom random;
+        const KeyTextFormat keys{.read = ReadKeyTexts, .name = {}};
+        RecordingSounds sounds;
+        GameSession session(files, random, sounds, keys);
+        QCOMPARE(sounds.volume, 100);
+        session.setSoundLevel(40, false);
+        QCOMPARE(sounds.volume, 40);
+        session.setSoundLevel(40, true);
+        QCOMPARE(sounds.volume, 0);
+
+        RecordingSounds afterRestart;
+        GameSession next(files, random, afterRestart, keys);
+        QCOMPARE(afterRestart.volume, 0);
+        next.setSoundLevel(next.playerSettings().volume, false);
+        QCOMPARE(afterRestart.volume, 40);
+        QVERIFY(files.files[SettingsFile::kFileName].find("hlasitost=40") != std::string::npos);
     }
 
     // Four sessions of 36 arrows at 30 m: the fourth completes the 12 dozen of Archer 3rd Class.

@@ -8,20 +8,16 @@
 #include "windows/MainWindow.h"
 
 // The game's main window as the player has it after the welcome notice, on the game's own files
-// in the current folder, with a silent clicker.
+// in the current folder, with its sounds silent unless given others.
 struct AimingWindow {
-    class SilentClicker final : public ClickerSound {
-      public:
-        void playTick() override {}
-    };
-
     QtFileStore files;
     SeededRandom random{1};
-    SilentClicker clicker;
-    GameSession session{files, random, clicker, QtKeyText()};
+    SilentRangeSounds silence;
+    GameSession session;
     MainWindow form{session, files};
 
-    AimingWindow() {
+    explicit AimingWindow(RangeSounds* sounds = nullptr)
+        : session(files, random, sounds ? *sounds : silence, QtKeyText()) {
         form.askWelcome = [] { return true; };
         form.FormCreate();
         form.show();

@@ -17,7 +17,7 @@ struct EngineRig {
     MatchState state;
     RecordingScreen screen;
     ScriptedRandom random;
-    RecordingClicker clicker{&screen.effects};
+    RecordingSounds clicker{&screen.effects};
     MatchEngine engine{state, screen, random, clicker};
 
     EngineRig() {

@@ -11,6 +11,7 @@
 #include "rules/formats/PictureError.h"
 #include "rules/history/PracticeSummary.h"
 #include "rules/match/MatchScreen.h"
+#include "rules/match/RangeSounds.h"
 
 // A main window without widgets: every call becomes one line of `effects`, in order, e.g.
 // "label Vzdalenost=90 m", "picture Tercov=90.bmp", "icons arrow2.ico", "sight 112,112",
@@ -107,16 +108,25 @@ class RecordingScreen final : public MatchScreen {
     }
 };
 
-// The clicker: counts its ticks and, given a log, writes "tick" into it among the screen's
-// effects.
-class RecordingClicker final : public ClickerSound {
+// The range's sounds: every sound asked for in `played` ("hit.wav after 583"), the clicker's
+// ticks counted and, given a log, written as "tick" among the screen's effects; the volume set.
+class RecordingSounds final : public RangeSounds {
   public:
-    explicit RecordingClicker(std::vector<std::string>* log = nullptr) : log_(log) {}
+    explicit RecordingSounds(std::vector<std::string>* log = nullptr) : log_(log) {}
     int ticks = 0;
-    void playTick() override {
+    std::vector<std::string> played;
+    int32_t volume = -1;  // none set yet
+
+    void play(RangeSound sound) override {
+        played.emplace_back(RangeSoundFile(sound));
+        if (sound != RangeSound::ClickerTick) return;
         ++ticks;
         if (log_) log_->push_back("tick");
     }
+    void playLater(RangeSound sound, int32_t afterMs) override {
+        played.push_back(std::string(RangeSoundFile(sound)) + " after " + std::to_string(afterMs));
+    }
+    void setVolume(int32_t percent) override { volume = percent; }
 
   private:
     std::vector<std::string>* log_;

@@ -19,7 +19,7 @@ using GameFiles = std::map<std::string, std::string>;
 struct StartedGame {
     MemoryFileStore files;
     ScriptedRandom random;
-    RecordingClicker sound;
+    RecordingSounds sound;
     std::unique_ptr<GameSession> session;
     std::unique_ptr<MainWindow> form;
 

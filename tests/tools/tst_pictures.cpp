@@ -7,11 +7,13 @@
 #include <cmath>
 #include <functional>
 #include <map>
+#include <optional>
 #include <set>
 
 #include "platform/QtBuiltin.h"
 #include "platform/QtPictureLoader.h"
 #include "rules/match/Geometry.h"
+#include "rules/match/RangeSounds.h"
 #include "rules/match/Rounds.h"
 #include "rules/match/Scoring.h"
 
@@ -137,6 +139,53 @@ ColourCounts faceColours(const QImage& image, const ZoneOf& zoneOf) {
         }
     }
     return all;
+}
+
+// A sound file of the game, checked to be the canonical RIFF/WAVE of 16-bit mono PCM it must be.
+struct Pcm {
+    quint32 rate = 0;
+    std::vector<int> samples;
+
+    int peak(int from, int to) const {
+        int highest = 0;
+        for (int i = from; i < to; ++i) highest = std::max(highest, std::abs(samples[i]));
+        return highest;
+    }
+    // Stretches where the sound is loud, each at least 10 ms above a tenth of the peak, told
+    // apart by at least 50 ms below it.
+    int loudStretches() const {
+        const int window = int(rate / 100);
+        const int loud = peak(0, int(samples.size())) / 10;
+        int stretches = 0;
+        int quietWindows = 5;
+        for (std::size_t at = 0; at + window <= samples.size(); at += window) {
+            if (peak(int(at), int(at) + window) > loud) {
+                if (quietWindows >= 5) ++stretches;
+                quietWindows = 0;
+            } else {
+                ++quietWindows;
+            }
+        }
+        return stretches;
+    }
+};
+
+std::optional<Pcm> readPcm(const QString& name) {
+    QFile file(QStringLiteral(VEXA_RUN_DIR "/") + name);
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    const QByteArray wav = file.readAll();
+    if (wav.size() <= 44) return std::nullopt;
+    auto u16 = [&](int at) { return qFromLittleEndian<quint16>(wav.constData() + at); };
+    auto u32 = [&](int at) { return qFromLittleEndian<quint32>(wav.constData() + at); };
+    const quint32 rate = u32(24);
+    const bool canonical = wav.mid(0, 4) == "RIFF" && u32(4) == quint32(wav.size() - 8) &&
+                           wav.mid(8, 8) == "WAVEfmt " && u32(16) == 16 && u16(20) == 1 &&
+                           u16(22) == 1 && u32(28) == rate * 2 && u16(32) == 2 && u16(34) == 16 &&
+                           wav.mid(36, 4) == "data" && u32(40) == quint32(wav.size() - 44);
+    if (!canonical) return std::nullopt;
+    Pcm pcm{rate, {}};
+    for (int at = 44; at + 1 < wav.size(); at += 2) pcm.samples.push_back(qint16(u16(at)));
+    return pcm;
 }
 
 }  // namespace
@@ -408,38 +457,32 @@ class TestPictures : public QObject {
     }
 
     void tickIsAShortPcmClick() {
-        QFile file(QStringLiteral(VEXA_RUN_DIR "/tick.wav"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray wav = file.readAll();
-        QVERIFY(wav.size() > 44);
-        auto u16 = [&](int at) { return qFromLittleEndian<quint16>(wav.constData() + at); };
-        auto u32 = [&](int at) { return qFromLittleEndian<quint32>(wav.constData() + at); };
-        QCOMPARE(wav.mid(0, 4), QByteArray("RIFF"));
-        QCOMPARE(u32(4), quint32(wav.size() - 8));
-        QCOMPARE(wav.mid(8, 8), QByteArray("WAVEfmt "));
-        QCOMPARE(u32(16), 16u);
-        QCOMPARE(u16(20), 1);  // PCM
-        QCOMPARE(u16(22), 1);  // mono
-        const quint32 rate = u32(24);
-        QCOMPARE(u32(28), rate * 2);
-        QCOMPARE(u16(32), 2);
-        QCOMPARE(u16(34), 16);
-        QCOMPARE(wav.mid(36, 4), QByteArray("data"));
-        QCOMPARE(u32(40), quint32(wav.size() - 44));
-
-        const int samples = (wav.size() - 44) / 2;
-        const double seconds = double(samples) / rate;
+        const std::optional<Pcm> tick = readPcm(QStringLiteral("tick.wav"));
+        QVERIFY(tick);
+        const int samples = int(tick->samples.size());
+        const double seconds = double(samples) / tick->rate;
         QVERIFY2(seconds >= 0.02 && seconds <= 0.04, qPrintable(QString::number(seconds)));
-        auto peak = [&](int from, int to) {
-            int highest = 0;
-            for (int i = from; i < to; ++i) {
-                highest = std::max(highest, std::abs(int(qint16(u16(44 + 2 * i)))));
-            }
-            return highest;
-        };
-        const int fiveMs = int(rate / 200);
-        QVERIFY(peak(0, fiveMs) > 8000);                                  // a sharp attack
-        QVERIFY(peak(samples - fiveMs, samples) * 10 < peak(0, fiveMs));  // that dies away
+        const int fiveMs = int(tick->rate / 200);
+        QVERIFY(tick->peak(0, fiveMs) > 8000);  // a sharp attack
+        QVERIFY(tick->peak(samples - fiveMs, samples) * 10 < tick->peak(0, fiveMs));  // dies away
+    }
+
+    // Every sound of the range is short enough to leave the next one room, and each whistle
+    // sounds as many separate blasts as its signal has.
+    void theRangeSoundsAreShortAndTheWhistlesBlowTheirBlasts() {
+        std::set<std::vector<int>> distinct;
+        for (const RangeSound sound : kRangeSounds) {
+            const QString name = QString::fromLatin1(RangeSoundFile(sound));
+            const std::optional<Pcm> pcm = readPcm(name);
+            QVERIFY2(pcm, qPrintable(name));
+            const double seconds = double(pcm->samples.size()) / pcm->rate;
+            const int32_t blasts = WhistleBlasts(sound);
+            QVERIFY2(seconds <= (blasts ? 3.0 : 1.0), qPrintable(name));
+            QVERIFY2(pcm->peak(0, int(pcm->samples.size())) > 8000, qPrintable(name));
+            QCOMPARE(pcm->loudStretches(), std::max(blasts, 1));
+            distinct.insert(pcm->samples);
+        }
+        QCOMPARE(distinct.size(), std::size(kRangeSounds));
     }
 };
 

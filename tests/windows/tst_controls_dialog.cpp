@@ -23,7 +23,7 @@ struct Game {
     WorkingDirectory inRunDir{QStringLiteral(VEXA_RUN_DIR)};
     MemoryFileStore files;
     ScriptedRandom random;
-    RecordingClicker sound;
+    RecordingSounds sound;
     std::unique_ptr<GameSession> session;
     std::unique_ptr<MainWindow> form;
     explicit Game(std::string settings = {}) {

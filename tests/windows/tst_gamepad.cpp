@@ -15,6 +15,7 @@
 #include "windows/BoardInput.h"
 #include "windows/ClickableImage.h"
 #include "windows/ControlNames.h"
+#include "windows/FullScreenBoard.h"
 #include "windows/MainWindow.h"
 
 namespace {
@@ -27,7 +28,7 @@ struct Game {
     WorkingDirectory inRunDir{QStringLiteral(VEXA_RUN_DIR)};
     MemoryFileStore files;
     ScriptedRandom random;
-    RecordingClicker sound;
+    RecordingSounds sound;
     Gamepad gamepad;
     GameSession session{files, random, sound, QtKeyText()};
     MainWindow form{session, files};
@@ -160,6 +161,18 @@ class GamepadTest : public QObject {
         g.form.input().readPad();
         QTRY_VERIFY(g.form.Hra->isVisible());
         g.form.Hra->close();
+    }
+
+    void selectTakesTheBoardToTheWholeScreenAndBack() {
+        Game g;
+        QVERIFY(QTest::qWaitForWindowActive(&g.form));
+        VirtualPad pad;
+        g.form.input().readPad();
+        g.tap(pad, SDL_CONTROLLER_BUTTON_BACK);
+        QVERIFY(g.form.fullScreen().isOn());
+        QTRY_VERIFY(g.form.isActiveWindow());
+        g.tap(pad, SDL_CONTROLLER_BUTTON_BACK);
+        QVERIFY(!g.form.fullScreen().isOn());
     }
 };
 

@@ -84,7 +84,7 @@ struct DemoRound {
         MemoryFileStore store;
         RecordingScreen screen;
         SeededRandom random(seed);
-        RecordingClicker clicker;
+        RecordingSounds clicker;
         ResultsWindow results(state, store);
         MatchEngine engine(state, screen, random, clicker);
         screen.onShowResults = [&] {

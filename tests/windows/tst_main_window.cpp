@@ -1,10 +1,15 @@
+#include <QCheckBox>
+#include <QGraphicsView>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QSlider>
 #include <QTimer>
 #include <QtTest>
 
 #include "platform/history/SqliteMatchLog.h"
+#include "rules/match/Geometry.h"
 #include "session/GameSession.h"
 #include "support/HistoryFiles.h"
 #include "support/MemoryFileStore.h"
@@ -16,6 +21,7 @@
 #include "windows/ControlNames.h"
 #include "windows/ErrorBox.h"
 #include "windows/MainWindow.h"
+#include "windows/SoundDialog.h"
 #include "windows/WindowScaleMenu.h"
 
 namespace {
@@ -25,7 +31,7 @@ const std::string kIni = "Brantel2.ini";
 struct Game {
     MemoryFileStore files;
     ScriptedRandom random;
-    RecordingClicker sound;
+    RecordingSounds sound;
     GameSession session{files, random, sound, QtKeyText()};
     MainWindow form{session, files};
     Game() {
@@ -99,7 +105,7 @@ class MainWindowTest : public QObject {
         }
         QCOMPARE(captions, QStringList({"Hra", "Nová hra", "Statistika...", "Trénink...", "-",
                                         "Konec", "Nastavení", "Obtížnost", "Zaměřovač",
-                                        "Soupeři...", "Ovládání...", "Velikost okna",
+                                        "Soupeři...", "Ovládání...", "Zvuk...", "Velikost okna",
                                         "Jazyk / Language", "Nápověda", "Index", "O hře..."}));
     }
 
@@ -122,7 +128,7 @@ class MainWindowTest : public QObject {
         MemoryFileStore files;
         files.files["nastaveni.ini"] = "[Okno]\nzvetseni=200\n";
         ScriptedRandom random;
-        RecordingClicker sound;
+        RecordingSounds sound;
         GameSession session(files, random, sound, QtKeyText());
         MainWindow form(session, files);
         WindowScaleMenu* menu = form.Velikostokna;
@@ -134,7 +140,7 @@ class MainWindowTest : public QObject {
             QCOMPARE(item->isChecked(), item == menu->item(200));
         }
         QCOMPARE(captions, QStringList({"100 %", "150 % (nevejde se)", "200 % (nevejde se)",
-                                        "300 % (nevejde se)"}));
+                                        "300 % (nevejde se)", "", "&Celá obrazovka"}));
 
         form.session().engine().SetTimerRunning(true);
         form.session().state().TimerRunning = true;
@@ -228,7 +234,7 @@ class MainWindowTest : public QObject {
         SqliteMatchLog later(folder.file("no-such-folder/historie.db"));
         MemoryFileStore files;
         ScriptedRandom random;
-        RecordingClicker sound;
+        RecordingSounds sound;
         GameSession session(files, random, sound, QtKeyText());
         session.recordInto(later);
         std::make_unique<MainWindow>(session, files).reset();
@@ -262,6 +268,10 @@ class MainWindowTest : public QObject {
         g.form.session().state().Difficulty = 0;
         g.form.K1Click();
         QCOMPARE(g.files.writes, 0);
+        // The request to end stays until an application loop takes it, and until then every
+        // dialog's loop would end at once: this one takes it.
+        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+        QCoreApplication::exec();
 
         g.form.close();
         QCOMPARE(g.files.files[kIni], std::string("[Window]\r\nLeft= 60\r\nTop= 70\r\n\r\n"
@@ -285,6 +295,94 @@ class MainWindowTest : public QObject {
         QVERIFY(g.form.session().state().KeyLeft);
         QTest::keyRelease(&g.form, Qt::Key_Left);
         QVERIFY(!g.form.session().state().KeyLeft);
+    }
+
+    // F11 or the menu item takes the board to the whole screen at once, in a view that shows it
+    // centred; Esc or F11 brings it back into the window, which keeps its place. Kept for the
+    // next start, which opens on the whole screen.
+    void theBoardGoesToTheWholeScreenAndBackAtOnce() {
+        Game g;
+        g.files.files[kIni] = "[Window] Left= 60 Top= 70 [Game] Difficult= 2";
+        g.form.FormCreate();
+        g.form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g.form));
+        g.form.activateWindow();
+        QTRY_VERIFY(g.form.isActiveWindow());
+        QAction* item = g.form.Velikostokna->fullScreenItem();
+        const auto kept = [&g] {
+            return g.files.files["nastaveni.ini"].find("celaObrazovka=true") != std::string::npos;
+        };
+
+        QTest::keyClick(g.form.board->Tercov, Qt::Key_F11);
+        QVERIFY(g.form.isFullScreen());
+        QVERIFY(item->isChecked());
+        QVERIFY(kept());
+        auto* view = qobject_cast<QGraphicsView*>(g.form.centralWidget());
+        QVERIFY(view);
+        QCOMPARE(view->backgroundBrush().color(), QColor(Qt::black));
+        // The window reaches the screen's size when the window system has made it so.
+        const auto offCentre = [view] {
+            return view->mapFromScene(QPointF(kBoardWidth, kBoardHeight) / 2) -
+                   view->viewport()->rect().center();
+        };
+        QTRY_VERIFY(std::abs(offCentre().x()) <= 1 && std::abs(offCentre().y()) <= 1);
+        QCOMPARE(g.form.size(), g.form.screen()->size());
+        QTest::keyPress(view->viewport(), Qt::Key_A);
+        QVERIFY(g.form.session().state().KeyDraw);  // the game's keys still play
+        QTest::keyRelease(view->viewport(), Qt::Key_A);
+        QTest::keyClick(view->viewport(), Qt::Key_Escape);
+        QVERIFY(!g.form.isFullScreen());
+        QCOMPARE(g.form.centralWidget(), g.form.board);
+        QCOMPARE(g.form.board->size(), QSize(kBoardWidth, kBoardHeight));
+        QVERIFY(!item->isChecked());
+        QVERIFY(!kept());
+
+        item->trigger();
+        QVERIFY(g.form.isFullScreen());
+        g.form.close();
+        QVERIFY(g.files.files[kIni].find("Left= 60\r\nTop= 70") != std::string::npos);
+        MemoryFileStore keptFiles;
+        keptFiles.files = g.files.files;
+        GameSession nextSession(keptFiles, g.random, g.sound, QtKeyText());
+        MainWindow next(nextSession, keptFiles);
+        next.askWelcome = [] { return true; };
+        next.FormCreate();
+        next.showAsKept();
+        QVERIFY(next.isFullScreen());
+        next.activateWindow();
+        QTRY_VERIFY(next.isActiveWindow());
+        QTest::keyClick(next.menuBar(), Qt::Key_F11);
+        QVERIFY(!next.isFullScreen());
+    }
+
+    // "Zvuk..." sets the volume and the mute of the sounds at once, and keeps them; "Storno"
+    // leaves them.
+    void theSoundDialogSetsAndKeepsTheVolume() {
+        Game g;
+        g.form.FormCreate();
+        const auto answer = [&g](int volume, bool mute, bool ok) {
+            ModalAnswers answers({[&](QWidget* dialog) {
+                QCOMPARE(dialog, g.form.ZvukForm);
+                QCOMPARE(dialog->windowTitle(), QStringLiteral("Zvuk"));
+                g.form.ZvukForm->Hlasitost->setValue(volume);
+                if (g.form.ZvukForm->Ztlumit->isChecked() != mute)
+                    g.form.ZvukForm->Ztlumit->click();
+                (ok ? g.form.ZvukForm->OK : g.form.ZvukForm->Storno)->click();
+            }});
+            g.form.Zvuk1->trigger();
+            QVERIFY(answers.allAnswered());
+        };
+        QCOMPARE(g.sound.volume, 100);
+        answer(35, false, true);
+        QCOMPARE(g.sound.volume, 35);
+        QCOMPARE(g.form.ZvukForm->Procenta->text(), QStringLiteral("35 %"));
+        answer(80, true, false);
+        QCOMPARE(g.sound.volume, 35);
+        answer(35, true, true);
+        QCOMPARE(g.sound.volume, 0);
+        QVERIFY(!g.form.ZvukForm->Hlasitost->isEnabled());
+        const std::string& kept = g.files.files["nastaveni.ini"];
+        QVERIFY(kept.find("[Zvuk]\nhlasitost=35\nztlumeno=true") != std::string::npos);
     }
 
     void theScreenMovesAndFillsWhatTheEngineAsks() {

@@ -14,6 +14,7 @@
 #include "support/FileBytes.h"
 #include "support/ModalAnswers.h"
 #include "windows/ClickableImage.h"
+#include "windows/PixelImage.h"
 #include "windows/SightChooser.h"
 
 namespace {
@@ -50,7 +51,7 @@ class TestSightChooser : public QObject {
 
     QString gameDirectory_;
     std::unique_ptr<QTemporaryDir> folder_;
-    std::unique_ptr<QLabel> zamer_;
+    std::unique_ptr<PixelImage> zamer_;
 
     void put(const QString& name, const QByteArray& bytes) {
         QFile file(name);
@@ -79,7 +80,7 @@ class TestSightChooser : public QObject {
         folder_ = std::make_unique<QTemporaryDir>();
         QVERIFY(folder_->isValid());
         QVERIFY(QDir::setCurrent(folder_->path()));
-        zamer_ = std::make_unique<QLabel>();
+        zamer_ = std::make_unique<PixelImage>();
         zamer_->resize(33, 33);
         zamer_->setPixmap(QPixmap::fromImage(oldSight()));
     }

@@ -61,7 +61,7 @@ struct Game {
     WorkingDirectory run{QStringLiteral(VEXA_RUN_DIR)};
     QtFileStore files;
     ScriptedRandom random;
-    RecordingClicker sound;
+    RecordingSounds sound;
     GameSession session{files, random, sound, QtKeyText()};
     MainWindow form{session, files};
     Game() {

@@ -31,11 +31,13 @@
 #include "windows/HelpViewer.h"
 #include "windows/HitAnalysisPage.h"
 #include "windows/MainWindow.h"
+#include "windows/PixelImage.h"
 #include "windows/PracticeDialog.h"
 #include "windows/PracticeSummaryWindow.h"
 #include "windows/ResultsWindow.h"
 #include "windows/RoundTypeDialog.h"
 #include "windows/SightChooser.h"
+#include "windows/SoundDialog.h"
 #include "windows/StatisticsWindow.h"
 
 namespace {
@@ -97,11 +99,11 @@ class WindowTableTest : public QObject {
         MemoryFileStore files;
         ScriptedRandom random;
         random.setFallback(0);
-        RecordingClicker sound;
-        GameSession session(files, random, sound, QtKeyText());
+        RecordingSounds sounds;
+        GameSession session(files, random, sounds, QtKeyText());
         MainWindow main(session, files);
         MatchState state;
-        QLabel zamer;
+        PixelImage zamer;
         StatisticsWindow statistics(kHistoryFile, files);
         RoundTypeDialog roundType;
         ArcherListDialog archerList(files);
@@ -114,6 +116,7 @@ class WindowTableTest : public QObject {
         FieldLevelDialog fieldLevel(session.settings());
         PracticeDialog practice;
         PracticeSummaryWindow practiceSummary;
+        SoundDialog sound(session);
         ShowHelpContents();
         QWidget* help = nullptr;
         for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -137,6 +140,7 @@ class WindowTableTest : public QObject {
             {&controls, controls.windowTitle()},
             {&practice, practice.windowTitle()},
             {&practiceSummary, practiceSummary.windowTitle()},
+            {&sound, sound.windowTitle()},
             {statistics.RozborZasahu,
              statistics.Zalozky->tabText(statistics.Zalozky->indexOf(statistics.RozborZasahu))},
         };

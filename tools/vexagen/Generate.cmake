@@ -12,7 +12,8 @@ set_target_properties(vexagen PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY
 set(VEXA_RUN_FILES
     90.bmp 70.bmp 60.bmp 50.bmp 30.bmp nextar.bmp nextsa.bmp
     arrow1.ico arrow2.ico arrow3.ico arrow4.ico z1.ico z2.ico z3.ico
-    tick.wav muzi.luk zeny.luk)
+    tick.wav release.wav hit.wav miss.wav whistle1.wav whistle2.wav whistle3.wav
+    muzi.luk zeny.luk)
 # Pictures compiled into the program (":/builtin/<name>").
 set(VEXA_BUILTIN_FILES
     scope.bmp sight1.png marker.png clicker.bmp arrow.bmp archer.bmp nextarrow0.bmp

@@ -16,6 +16,7 @@
 
 #include "rules/competitors/CompetitorFile.h"
 #include "rules/match/Geometry.h"
+#include "rules/match/RangeSounds.h"
 #include "rules/match/Rounds.h"
 #include "rules/match/SightDrawing.h"
 #include "tools/vexagen/Bow.h"
@@ -64,7 +65,24 @@ void writeRunFiles(const QDir& run, const std::map<QString, std::string>& compet
     for (int32_t sight = 1; sight <= kSightKinds; ++sight) {
         saveImage(drawSight(sight), run.filePath(QStringLiteral("z%1.ico").arg(sight)));
     }
-    saveBytes(encodeWav(tickSamples(), kTickSampleRate), run.filePath("tick.wav"));
+    for (const RangeSound sound : kRangeSounds) {
+        const std::vector<int16_t> samples = [sound] {
+            switch (sound) {
+                case RangeSound::ClickerTick:
+                    return tickSamples();
+                case RangeSound::BowRelease:
+                    return releaseSamples();
+                case RangeSound::RingHit:
+                    return ringHitSamples();
+                case RangeSound::GrassMiss:
+                    return grassMissSamples();
+                default:
+                    return whistleSamples(WhistleBlasts(sound));
+            }
+        }();
+        saveBytes(encodeWav(samples, kSoundSampleRate),
+                  run.filePath(QString::fromLatin1(RangeSoundFile(sound))));
+    }
     for (const auto& [name, bytes] : competitorFiles) saveBytes(bytes, run.filePath(name));
 }
 

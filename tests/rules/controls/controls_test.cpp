@@ -38,8 +38,12 @@ TEST(GamepadMapping, SticksPastTheDeadZoneAndTheButtonsHoldTheirActions) {
         }
         EXPECT_EQ(held, c.held);
         EXPECT_FALSE(commands.openMenu);
+        EXPECT_FALSE(commands.toggleFullScreen);
     }
     EXPECT_TRUE(ReadGamepadCommands(pad(0, ButtonBit(GamepadButton::Start))).openMenu);
+    const GamepadCommands select = ReadGamepadCommands(pad(0, ButtonBit(GamepadButton::Back)));
+    EXPECT_TRUE(select.toggleFullScreen);
+    EXPECT_FALSE(select.openMenu);
 }
 
 TEST(ControlInput, KeysAndPadHoldAnActionTogetherAndEveryPressCounts) {

@@ -111,6 +111,22 @@ TEST_F(Aiming, AReleaseScoresMarksAndStops) {
     EXPECT_EQ(state.Markers[2], (Point{375, 125}));
 }
 
+// At 50 m the arrow flies 50 / 60 s and its sound comes back in 50 / 343 s: 979 ms in all.
+TEST_F(Aiming, AReleaseSoundsTheBowAndLaterTheArrowWhereItLands) {
+    for (const auto& [sightLeft, strike] :
+         {std::pair{109, "hit.wav after 979"}, std::pair{217, "miss.wav after 979"}}) {
+        random = ScriptedRandom({2, 2});
+        state.Sight = {sightLeft, sightLeft};  // the centre, or past the face's corner
+        state.ArrowLeft = -55;                 // at full draw
+        state.TimerRunning = true;
+        clicker.played.clear();
+        engine.FormKeyDown(kVkShoot);
+        engine.Timer1Timer();
+        engine.FormKeyUp(kVkShoot);
+        EXPECT_EQ(clicker.played, (Effects{"release.wav", strike})) << sightLeft;
+    }
+}
+
 TEST_F(Aiming, AReleaseAimsFromWhereTheTickPutTheSightBeforeClamping) {
     random = ScriptedRandom({4, 2});  // sway +2, 0
     state.Sight = {217, 109};

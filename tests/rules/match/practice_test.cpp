@@ -171,6 +171,37 @@ TEST_F(Practice, TimeUpMidDrawLosesTheArrowOnTheBowAndTheRest) {
     EXPECT_EQ(s.group.ringCounts[0], 4);
 }
 
+// Two whistles call the archer to the line for every end, one starts its time, three end it,
+// whether the arrows or the time ran out; an end without a clock is not whistled. The signals
+// keep their order and a second apart: two blasts of 500 ms with 300 ms between are 1300 ms,
+// three are 2100 ms.
+TEST_F(Practice, ATimedEndIsWhistledAsARangeWhistlesIt) {
+    const auto whistles = [this] {
+        std::vector<std::string> heard;
+        for (const std::string& sound : clicker.played)
+            if (sound.starts_with("whistle")) heard.push_back(sound);
+        clicker.played.clear();
+        return heard;
+    };
+    using Heard = std::vector<std::string>;
+    start(30, 2, 60);
+    EXPECT_EQ(whistles(), Heard{"whistle2.wav"});
+    engine.NextarrowClick();  // at once: the call to the line is still sounding
+    EXPECT_EQ(whistles(), Heard{"whistle1.wav after 2300"});
+    shootSteadyArrow(100);
+    shootEnd({100, 100});
+    EXPECT_EQ(whistles(), (Heard{"whistle3.wav", "whistle2.wav after 3100"}));
+    clock.now = 10'000;
+    engine.NextarrowClick();
+    clock.now = 70'000;
+    engine.Timer1Timer();
+    EXPECT_EQ(whistles(), (Heard{"whistle1.wav", "whistle3.wav"}));  // and no call: all shot
+
+    start(30, 1, 0);
+    shootEnd({100, 100, 100});
+    EXPECT_EQ(whistles(), Heard{});
+}
+
 TEST_F(Practice, AModalWindowStopsTheClock) {
     start(50, 1, 20);
     engine.NextarrowClick();

@@ -62,6 +62,11 @@ TEST(SettingsFile, ValuesOutOfRangeReadAsTheNearestValidOne) {
     const Case cases[] = {
         {"[Okno]\nzvetseni=125", {}},
         {"[Okno]\nzvetseni=300", with([](PlayerSettings& s) { s.windowScale = 300; })},
+        {"[Okno]\ncelaObrazovka=true", with([](PlayerSettings& s) { s.fullScreen = true; })},
+        {"[Okno]\ncelaObrazovka=1\n[Zvuk]\nztlumeno=ano", {}},
+        {"[Zvuk]\nhlasitost=140\nztlumeno=true", with([](PlayerSettings& s) { s.muted = true; })},
+        {"[Zvuk]\nhlasitost=-5", with([](PlayerSettings& s) { s.volume = 0; })},
+        {"[Zvuk]\nhlasitost=37", with([](PlayerSettings& s) { s.volume = 37; })},
         {"[Hra]\njazyk=de\nsouperiPodleUrovne=1",
          with([](PlayerSettings& s) { s.language = "de"; })},
         {"[Hra]\njazyk=cs", with([](PlayerSettings& s) { s.language = "cs"; })},

@@ -1,0 +1,113 @@
+// What the range's sounds cost while the player shoots: the game's processor time (its sound
+// threads included) shooting a timed practice with every sound played, against the same shooting
+// with the sounds silent, alternated in one run. Needs a sound device, or every sound stays
+// silent and the two cost the same: bench/sound_aiming.sh starts a sound server with a null
+// output and an X server for it.
+//
+//     sound_bench [SECONDS] [ROUNDS]
+#include <QApplication>
+#include <QAudioDevice>
+#include <QDir>
+#include <QMediaDevices>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "AimingRig.h"
+#include "platform/QtRangeSounds.h"
+#include "support/AimingWindow.h"
+#include "windows/X11Images.h"
+
+namespace {
+
+// The game's sounds, or none, as the round asks.
+class SwitchedSounds final : public RangeSounds {
+  public:
+    RangeSounds* to = nullptr;
+    void play(RangeSound sound) override {
+        if (to) to->play(sound);
+    }
+    void playLater(RangeSound sound, int32_t afterMs) override {
+        if (to) to->playLater(sound, afterMs);
+    }
+    void setVolume(int32_t percent) override {
+        if (to) to->setVolume(percent);
+    }
+};
+
+// A practice at 30 m with 3 arrows an end and a clock, so that every sound comes: the player
+// nocks, draws for 600 ms (the clicker), lets go (the release and the strike), waits 200 ms and
+// nocks again; each end is whistled. Never long enough to finish the session.
+ProcessorTime ShootFor(MainWindow& form, double seconds) {
+    GameSession& session = form.session();
+    session.startPractice(
+        {.archer = "Jan", .distance = 30, .ends = 12, .timed = true, .secondsPerEnd = 600},
+        Utf8Text{});
+    QTimer player;
+    player.setInterval(100);
+    QObject::connect(&player, &QTimer::timeout, [&session, step = 0]() mutable {
+        MatchEngine& engine = session.engine();
+        switch (step++ % 9) {
+            case 0:
+                session.NextarrowClick();
+                engine.FormKeyDown(kVkDraw);
+                break;
+            case 6:
+                engine.FormKeyDown(kVkShoot);
+                break;
+            case 7:
+                engine.FormKeyUp(kVkShoot);
+                engine.FormKeyUp(kVkDraw);
+                break;
+            default:
+                break;
+        }
+    });
+    player.start();
+    return CoreShareOver(seconds);
+}
+
+double Total(ProcessorTime share) {
+    return share.user + share.system;
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    UsePlainX11Images();  // as the game does
+    QApplication app(argc, argv);
+    KeepPlainX11ImagesToX11();
+    QDir::setCurrent(QStringLiteral(VEXA_RUN_DIR));
+    const double seconds = argc >= 2 ? std::atof(argv[1]) : 10.0;
+    const int rounds = argc >= 3 ? std::atoi(argv[2]) : 3;
+    if (QMediaDevices::audioOutputs().isEmpty()) {
+        std::printf("no sound device: the sounds would cost nothing\n");
+        return 1;
+    }
+    QtRangeSounds sounds;
+    SwitchedSounds switched;
+    AimingWindow window(&switched);
+    CoreShareOver(1.0);  // let the window settle on the screen
+    switched.to = &sounds;
+    ShootFor(window.form, 2.0);  // every sound loaded once, as in a game
+
+    std::vector<double> silent, heard;
+    for (int round = 0; round < rounds; ++round) {
+        switched.to = nullptr;
+        silent.push_back(Total(ShootFor(window.form, seconds)));
+        switched.to = &sounds;
+        heard.push_back(Total(ShootFor(window.form, seconds)));
+        std::printf("round %d: silent %6.3f %%, with sounds %6.3f %% of a core\n", round + 1,
+                    silent.back() * 100, heard.back() * 100);
+    }
+    std::printf("median over %d rounds of %.0f s: silent %.3f %%, with sounds %.3f %%\n", rounds,
+                seconds, Median(silent) * 100, Median(heard) * 100);
+    std::printf("sounds/silent %.3f\n", Median(heard) / Median(silent));
+    return 0;
+}
