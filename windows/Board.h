@@ -49,6 +49,8 @@ class Board final : public QWidget, public MatchScreen {
 
     // A new sight picture was put into Zamer.
     void sightChanged();
+    // What the next-arrow picture names as playing it: "klávesa D", "tlačítko B".
+    void showNextarrowPrompt(const QString& prompt);
 
     // The controls, named as the game knows them.
     BackdropImage* Tercov = nullptr;
@@ -87,4 +89,5 @@ class Board final : public QWidget, public MatchScreen {
     WindowsOverBoard& windows_;
     QPixmap nextarrowPicture_;
     QString nextarrowFile_;
+    QString nextarrowPrompt_;
 };

@@ -86,7 +86,7 @@ MainWindow::MainWindow(GameSession& session, FileStore& files, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     input_ = new BoardInput(*this, session_, this);
     input_->onMenuAsked = [this] { menuBar()->setActiveAction(Hra->menuAction()); };
-    input_->onPadChanged = [this] { showControlHints(); };
+    input_->onHintsChanged = [this] { showControlHints(); };
     placement_ = new WindowPlacement(*this, appliedScale_);
 
     board = new Board(session_, *this, this);
@@ -153,7 +153,11 @@ void MainWindow::retranslate() {
 }
 
 void MainWindow::showControlHints() {
-    ShowControlHints(*board->Nextarrow, session_.keyBindings(), input_->padReading().family);
+    const ControlsInUse controls{.bindings = session_.keyBindings(),
+                                 .family = input_->padReading().family,
+                                 .padInUse = input_->padInUse()};
+    ShowControlHints(*board->Nextarrow, controls);
+    board->showNextarrowPrompt(NextArrowPrompt(controls));
 }
 
 bool MainWindow::FormCreate() {

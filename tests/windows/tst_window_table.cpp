@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -31,6 +32,7 @@
 #include "windows/HelpViewer.h"
 #include "windows/HitAnalysisPage.h"
 #include "windows/MainWindow.h"
+#include "windows/OnScreenKeyboard.h"
 #include "windows/PracticeDialog.h"
 #include "windows/PracticeSummaryWindow.h"
 #include "windows/ResultsWindow.h"
@@ -114,6 +116,8 @@ class WindowTableTest : public QObject {
         FieldLevelDialog fieldLevel(session.settings());
         PracticeDialog practice;
         PracticeSummaryWindow practiceSummary;
+        QLineEdit field;
+        OnScreenKeyboard keyboard(field, GamepadFamily::Generic);
         ShowHelpContents();
         QWidget* help = nullptr;
         for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -137,6 +141,7 @@ class WindowTableTest : public QObject {
             {&controls, controls.windowTitle()},
             {&practice, practice.windowTitle()},
             {&practiceSummary, practiceSummary.windowTitle()},
+            {&keyboard, keyboard.windowTitle()},
             {statistics.RozborZasahu,
              statistics.Zalozky->tabText(statistics.Zalozky->indexOf(statistics.RozborZasahu))},
         };
