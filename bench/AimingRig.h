@@ -6,11 +6,14 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QTimer>
 #include <cstdio>
 
 #include "rules/match/MatchEngine.h"
 #include "session/GameSession.h"
+#include "windows/BackdropImage.h"
+#include "windows/Board.h"
 #include "windows/MainWindow.h"
 
 // Processor time of the process so far: in its own code and in the kernel on its behalf.
@@ -44,16 +47,34 @@ inline void Report(const char* phase, ProcessorTime share) {
                 (share.user + share.system) * 100, share.user * 100, share.system * 100);
 }
 
-// A player drawing for 600 ms and letting down for 200 ms, over and over, never releasing;
-// the share of a core the process used meanwhile. (A profiler can collect this function alone.)
+// A player drawing for 600 ms and letting down for 200 ms, over and over, never releasing,
+// and steering left and right meanwhile, with the keys as the window gets them; the share of a
+// core the process used meanwhile. (A profiler can collect this function alone.)
 [[gnu::noinline]] inline ProcessorTime AimFor(MainWindow& form, double seconds) {
     QTimer player;
     player.setInterval(200);
     QObject::connect(&player, &QTimer::timeout, [&form, step = 0]() mutable {
-        if (step % 4 == 0) form.session().engine().FormKeyDown(kVkDraw);
-        if (step % 4 == 3) form.session().engine().FormKeyUp(kVkDraw);
+        const auto key = [&form](QEvent::Type type, Qt::Key k) {
+            QKeyEvent event(type, k, Qt::NoModifier);
+            QCoreApplication::sendEvent(form.board->Tercov, &event);
+        };
+        const Qt::Key steer = step % 8 < 4 ? Qt::Key_Left : Qt::Key_Right;
+        if (step % 4 == 0) key(QEvent::KeyPress, Qt::Key_A);
+        if (step % 4 == 1) key(QEvent::KeyPress, steer);
+        if (step % 4 == 2) key(QEvent::KeyRelease, steer);
+        if (step % 4 == 3) key(QEvent::KeyRelease, Qt::Key_A);
         ++step;
     });
     player.start();
+    return CoreShareOver(seconds);
+}
+
+// The floor any game pays for aiming on a 10 ms tick: the same timer with nothing to do.
+inline ProcessorTime BareTickFor(double seconds) {
+    QTimer tick;
+    tick.setTimerType(Qt::PreciseTimer);
+    tick.setInterval(10);
+    QObject::connect(&tick, &QTimer::timeout, [] {});
+    tick.start();
     return CoreShareOver(seconds);
 }

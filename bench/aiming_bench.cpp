@@ -1,9 +1,10 @@
 // What aiming costs the game: its own processor time while an arrow is aimed (the 10 ms timer
-// sways the sight and moves the drawn arrow), against the same window standing idle in the same
-// run. Run on a display server: the X server of xvfb-run -a, or a Wayland compositor with
+// sways the sight and moves the drawn arrow), with the player's keys and draws and with the sway
+// alone, against the same window standing idle and against a bare 10 ms timer in the same run. Run
+// on a display server: the X server of xvfb-run -a, or a Wayland compositor with
 // QT_QPA_PLATFORM=wayland (bench/aiming_sizes.sh runs both, at each window size).
 //
-//     aiming_bench [--scale PERCENT] [SECONDS]    share of one core, aiming and idle
+//     aiming_bench [--scale PERCENT] [SECONDS]    share of one core: aiming, sway, idle, tick
 //     aiming_bench [--scale PERCENT] --shot FILE  the window after a fixed 40 ticks of aiming
 //
 // PERCENT is the player's window size (100, 150, 200, 300), applied as the game applies it.
@@ -54,11 +55,19 @@ int main(int argc, char** argv) {
 
     const double seconds = argc == 2 ? std::atof(argv[1]) : 10.0;
     const ProcessorTime aiming = AimFor(form, seconds);
+    form.session().letGoOfKeys();
+    const ProcessorTime sway = CoreShareOver(seconds);
     form.session().engine().SetTimerRunning(false);
     const ProcessorTime idle = CoreShareOver(seconds);
+    const ProcessorTime tick = BareTickFor(seconds);
     std::printf("%s at %d %%, over %.0f s each:\n",
                 QGuiApplication::platformName().toUtf8().constData(), scale, seconds);
     Report("aiming", aiming);
+    Report("sway", sway);
     Report("idle", idle);
+    Report("tick", tick);
+    const auto total = [](ProcessorTime t) { return t.user + t.system; };
+    std::printf("aiming %.2f x and sway %.2f x the bare 10 ms tick\n", total(aiming) / total(tick),
+                total(sway) / total(tick));
     return 0;
 }

@@ -15,6 +15,10 @@ std::optional<std::string> QtFileStore::read(const std::string& path, std::size_
     return bytes->toStdString();
 }
 
+bool QtFileStore::exists(const std::string& path) {
+    return QFileInfo::exists(QString::fromStdString(path));
+}
+
 bool QtFileStore::write(const std::string& path, std::string_view bytes) {
     const QString name = QString::fromStdString(path);
     // A file the player has marked read-only stays as it is, even for a user whom the system

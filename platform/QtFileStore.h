@@ -7,5 +7,6 @@
 class QtFileStore final : public FileStore {
   public:
     std::optional<std::string> read(const std::string& path, std::size_t limit) override;
+    bool exists(const std::string& path) override;
     bool write(const std::string& path, std::string_view bytes) override;
 };

@@ -81,6 +81,7 @@ void GameSession::guarded(const std::function<void()>& action) {
 void GameSession::Timer1Timer() {
     Q_EMIT aboutToTick();
     guarded([this] { engine_.Timer1Timer(); });
+    Q_EMIT ticked();
 }
 void GameSession::HodinyTimerTimer() {
     guarded([this] { engine_.PracticeClockTick(windowOverBoard_); });
@@ -119,11 +120,8 @@ std::optional<PerformanceTable> GameSession::levelledField(
     // A history that cannot be read gives no handicap: the list's values play.
     HistoryReader reader(kHistoryFile);
     if (reader.readMatches(history)) {
-        // Their practice sessions count too; a session lives in its arrows alone.
-        for (const CompetitorRecord& c : competitors) {
-            if (c.IsComputer || c.isFree()) continue;
-            reader.readArrows({ToUtf8(Cp1250Text{c.Name}), ToUtf8(Cp1250Text{c.Club})}, false,
-                              history.arrows);
+        for (const ArcherKey& archer : HumanArchersOf(competitors)) {
+            reader.readArrows(archer, false, history.arrows);
         }
     }
     const std::optional<int32_t> handicap = BestHumanHandicap(history, competitors);

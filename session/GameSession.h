@@ -84,6 +84,8 @@ class GameSession final : public QObject, private MatchScreen {
   Q_SIGNALS:
     // Each aiming tick, before the match moves: the pad is read here.
     void aboutToTick();
+    // ... and after it has moved.
+    void ticked();
     void aimingChanged(bool aiming);
     void pictureFailed(const QString& message);
     void historyNotSaving();

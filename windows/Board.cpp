@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QLabel>
+#include <QScreen>
 
 #include "platform/QtBuiltin.h"
 #include "platform/QtPictureLoader.h"
@@ -44,6 +45,9 @@ QLabel* image(QWidget* parent, QRect geometry, const QString& builtin = {}) {
 
 Board::Board(GameSession& session, WindowsOverBoard& windows, QWidget* parent)
     : QWidget(parent), windows_(windows), nextarrowPrompt_(kPicturePrompt.toString()) {
+    clock_.start();
+    connect(&session, &GameSession::aboutToTick, this, &Board::tickStarted);
+    connect(&session, &GameSession::ticked, this, &Board::tickEnded);
     setFixedSize(kClientWidth, kClientHeight);
     buildPictures(session);
     buildLabels();
@@ -200,11 +204,33 @@ void Board::loadMarkerIcons(const std::string& fileName) {
 }
 
 void Board::moveSight(Point topLeft) {
-    Tercov->placeRider(*Zamer, {topLeft.x, topLeft.y});
+    sightTo_ = topLeft;
+    if (!inTick_) showMoves();
 }
 
 void Board::moveDrawnArrow(int32_t left) {
-    Klapacka->placeRider(*Arrow, {left, kDrawnArrowTop});
+    arrowTo_ = left;
+    if (!inTick_) showMoves();
+}
+
+void Board::tickStarted() {
+    inTick_ = true;
+}
+
+void Board::tickEnded() {
+    inTick_ = false;
+    if (pacer_.paintAt(clock_.nsecsElapsed() / 1000)) showMoves();
+}
+
+void Board::setTimerRunning(bool running) {
+    if (!running) showMoves();
+}
+
+void Board::showMoves() {
+    if (sightTo_) Tercov->placeRider(*Zamer, {sightTo_->x, sightTo_->y});
+    if (arrowTo_) Klapacka->placeRider(*Arrow, {*arrowTo_, kDrawnArrowTop});
+    sightTo_.reset();
+    arrowTo_.reset();
 }
 
 void Board::moveMarker(int32_t number, Point topLeft) {
@@ -214,6 +240,11 @@ void Board::moveMarker(int32_t number, Point topLeft) {
 
 void Board::setNextarrowEnabled(bool enabled) {
     Nextarrow->setEnabled(enabled);
+}
+
+void Board::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (const QScreen* s = screen()) pacer_.setRefreshRate(s->refreshRate());
 }
 
 void Board::sightChanged() {

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QPixmap>
 #include <QWidget>
 #include <array>
+#include <optional>
 
 #include "rules/match/MatchScreen.h"
+#include "windows/FramePacer.h"
 
 class BackdropImage;
 class ClickableImage;
@@ -36,7 +39,8 @@ class Board final : public QWidget, public MatchScreen {
     void moveDrawnArrow(int32_t left) override;
     void moveMarker(int32_t number, Point topLeft) override;
     void setNextarrowEnabled(bool enabled) override;
-    void setTimerRunning(bool) override {}  // the session runs the tick
+    // The session runs the tick; when it stops, the board shows where it left everything.
+    void setTimerRunning(bool running) override;
     void showResults() override { windows_.showResults(); }
     void showMessage(const Utf8Text& caption, const Utf8Text& text) override {
         windows_.showMessage(caption, text);
@@ -51,6 +55,11 @@ class Board final : public QWidget, public MatchScreen {
     void sightChanged();
     // What the next-arrow picture names as playing it: "klávesa D", "tlačítko B".
     void showNextarrowPrompt(const QString& prompt);
+
+    // The aiming tick's moves of the sight and the drawn arrow are painted when the screen
+    // shows its next picture (see FramePacer); between ticks every move shows at once.
+    void tickStarted();
+    void tickEnded();
 
     // The controls, named as the game knows them.
     BackdropImage* Tercov = nullptr;
@@ -78,6 +87,9 @@ class Board final : public QWidget, public MatchScreen {
     QLabel* Svetlo = nullptr;
     QLabel* Hodiny = nullptr;
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     void buildPictures(GameSession& session);
     void buildLabels();
@@ -86,7 +98,14 @@ class Board final : public QWidget, public MatchScreen {
     // The next-arrow picture as loaded, shown with its captions in the interface's language.
     void showNextarrow(const QPixmap& picture, const QString& fileName);
 
+    void showMoves();
+
     WindowsOverBoard& windows_;
+    FramePacer pacer_;
+    QElapsedTimer clock_;
+    bool inTick_ = false;
+    std::optional<Point> sightTo_;
+    std::optional<int32_t> arrowTo_;
     QPixmap nextarrowPicture_;
     QString nextarrowFile_;
     QString nextarrowPrompt_;

@@ -64,7 +64,6 @@ void FieldLevelDialog::showEvent(QShowEvent* event) {
 void FieldLevelDialog::OKClick() {
     PlayerSettings changed = settings_.settings();
     changed.fieldAtPlayerLevel = PodleUrovne->isChecked();
-    // Unchanged, the file stays as the player left it, a value the game did not read included.
-    if (changed != settings_.settings()) settings_.save(changed);
+    settings_.save(changed);
     accept();
 }

@@ -1,7 +1,6 @@
 #include "windows/HelpViewer.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QKeySequence>
@@ -19,6 +18,7 @@
 #include "platform/BoundedRead.h"
 #include "platform/Translations.h"
 #include "rules/controls/ControlHints.h"
+#include "windows/FollowLanguage.h"
 
 namespace {
 
@@ -84,7 +84,11 @@ class HelpWindow final : public QWidget {
         connect(close, &QPushButton::clicked, this, &QWidget::hide);
         connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
                 &QWidget::hide);
-        retranslate();
+        FollowLanguage(this, [this] {
+            retranslate();
+            // The help of the new language, from its contents.
+            if (isVisible()) showContents();
+        });
     }
 
     void present() {
@@ -127,16 +131,6 @@ class HelpWindow final : public QWidget {
                              "HelpViewer", "Téma „%1“ v nápovědě není, zobrazuje se obsah.")
                              .arg(key));
         notice_->show();
-    }
-
-  protected:
-    void changeEvent(QEvent* event) override {
-        if (event->type() == QEvent::LanguageChange) {
-            retranslate();
-            // The help of the new language, from its contents.
-            if (isVisible()) showContents();
-        }
-        QWidget::changeEvent(event);
     }
 
   private:

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "rules/match/Rounds.h"
+#include "windows/FollowLanguage.h"
 #include "windows/TargetFacePicture.h"
 
 namespace {
@@ -48,6 +49,12 @@ void drawCentreCross(QPainter& painter, QPointF at, double arm) {
 HitPlotView::HitPlotView(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The legend's captions take another width in another language, and why the target is
+    // missing is said in it.
+    FollowLanguage(this, [this] {
+        if (!pictureProblem_.isEmpty()) pictureProblem_ = LoadTargetFace(distance_).problem;
+        relayout();
+    });
 }
 
 void HitPlotView::setDistance(int32_t metres) {
@@ -298,14 +305,4 @@ void HitPlotView::paintLegend(QPainter& painter) const {
                             kSwatch / 2.0 - 1);
     });
     caption(spreadCaption());
-}
-
-void HitPlotView::changeEvent(QEvent* event) {
-    // The legend's captions take another width in another language, and why the target is
-    // missing is said in it.
-    if (event->type() == QEvent::LanguageChange) {
-        if (!pictureProblem_.isEmpty()) pictureProblem_ = LoadTargetFace(distance_).problem;
-        relayout();
-    }
-    QWidget::changeEvent(event);
 }

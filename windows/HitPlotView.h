@@ -58,7 +58,6 @@ class HitPlotView : public QWidget {
     void arrowChosen(int32_t arrow);
 
   protected:
-    void changeEvent(QEvent* event) override;
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

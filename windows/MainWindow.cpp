@@ -234,7 +234,7 @@ void MainWindow::Statistika1Click() {
 void MainWindow::Trenink1Click() {
     if (TreninkForm == nullptr) own(TreninkForm = new PracticeDialog(this));
     const bool accepted = session_.whileAimingPaused([this] {
-        std::vector<ArcherKey> archers;
+        std::vector<KnownArcher> archers;
         HistoryReader(kHistoryFile).readArchers(archers);
         TreninkForm->prepare(session_.playerSettings().practice, archers);
         return TreninkForm->exec() == QDialog::Accepted;

@@ -13,6 +13,7 @@
 
 #include "platform/QtCp1250Validator.h"
 #include "rules/competitors/CompetitorRecord.h"
+#include "rules/history/PracticeArchers.h"
 #include "rules/match/EndClock.h"
 #include "rules/match/Rounds.h"
 #include "windows/FollowLanguage.h"
@@ -87,13 +88,11 @@ void PracticeDialog::retranslate() {
     StornoButton->setText(tr("Storno"));
 }
 
-void PracticeDialog::prepare(const PracticeSettings& last, const std::vector<ArcherKey>& archers) {
+void PracticeDialog::prepare(const PracticeSettings& last, const std::vector<KnownArcher>& known) {
     Lukostrelec->clear();
-    for (const ArcherKey& a : archers) {
-        const QString name = QString::fromStdString(a.name.bytes());
-        // One line a name: the club the history first knew him in is his.
-        if (Lukostrelec->findText(name) < 0)
-            Lukostrelec->addItem(name, QString::fromStdString(a.club.bytes()));
+    for (const ArcherKey& a : PracticeArchers(known)) {
+        Lukostrelec->addItem(QString::fromStdString(a.name.bytes()),
+                             QString::fromStdString(a.club.bytes()));
     }
     Lukostrelec->setEditText(QString::fromStdString(last.archer));
     secondsChosen_ = last.secondsPerEnd != 0;

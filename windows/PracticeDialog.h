@@ -22,10 +22,10 @@ class PracticeDialog final : public QDialog {
     explicit PracticeDialog(QWidget* parent = nullptr);
 
     // Fills the fields from `last` (already in range) and offers the archers of the history.
-    void prepare(const PracticeSettings& last, const std::vector<ArcherKey>& archers);
+    void prepare(const PracticeSettings& last, const std::vector<KnownArcher>& known);
     // What the player confirmed; `secondsPerEnd` stays 0 while he has not chosen a limit.
     PracticeSettings chosen() const;
-    // The club of the archer chosen when the history knows him; empty for a new name.
+    // The club the history gives the archer chosen; empty for a new name.
     QString club() const;
 
     QComboBox* Lukostrelec;  // editable: an archer of the history or a new name

@@ -1,7 +1,6 @@
 #include "windows/SightChooser.h"
 
 #include <QDir>
-#include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QImage>
@@ -17,6 +16,7 @@
 #include "windows/ClickableImage.h"
 #include "windows/DesignFont.h"
 #include "windows/ErrorBox.h"
+#include "windows/FollowLanguage.h"
 #include "windows/HelpViewer.h"
 
 namespace {
@@ -76,7 +76,7 @@ SightChooser::SightChooser(QLabel& zamer, QWidget* parent) : QDialog(parent), za
     connect(Image3, &ClickableImage::clicked, this, &SightChooser::zam3);
     connect(proch, &QPushButton::clicked, this, &SightChooser::prochClick);
     connect(BitBtn1, &QPushButton::clicked, this, &SightChooser::BitBtn1Click);
-    retranslate();
+    FollowLanguage(this, [this] { retranslate(); });
 }
 
 void SightChooser::retranslate() {
@@ -85,11 +85,6 @@ void SightChooser::retranslate() {
     BitBtn1->setText(tr("Nápověda"));
     OpenD->setWindowTitle(tr("Otevřít"));
     OpenD->setNameFilter(tr("Ikony (*.ico)"));
-}
-
-void SightChooser::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) retranslate();
-    QDialog::changeEvent(event);
 }
 
 void SightChooser::zam1() {

@@ -39,7 +39,6 @@ class SightChooser : public QDialog {
     virtual QString chooseIconFile();
     // The general error box.
     virtual void showError(const QString& text);
-    void changeEvent(QEvent* event) override;
 
   private:
     void retranslate();

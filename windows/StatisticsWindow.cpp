@@ -7,7 +7,6 @@
 #include <QDateTime>
 #include <QDateTimeAxis>
 #include <QDir>
-#include <QEvent>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -32,6 +31,7 @@
 #include "rules/history/RoundNames.h"
 #include "rules/match/Rounds.h"
 #include "rules/settings/PlayerSettings.h"
+#include "windows/FollowLanguage.h"
 #include "windows/GameTextDisplay.h"
 #include "windows/HandicapSeries.h"
 #include "windows/HandicapSummary.h"
@@ -183,7 +183,14 @@ StatisticsWindow::StatisticsWindow(std::string historyPath, FileStore& files, QW
     connect(ExportCsv, &QPushButton::clicked, this, &StatisticsWindow::ExportCsvClick);
     connect(Zavrit, &QPushButton::clicked, this, &QDialog::accept);
     connect(Zalozky, &QTabWidget::currentChanged, this, &StatisticsWindow::feedAnalysis);
-    retranslate();
+    FollowLanguage(this, [this] {
+        retranslate();
+        // The pages are filled with words too: filled again from what was read.
+        const std::optional<int64_t> selected = selectedMatch_;
+        showArcher();
+        selectedMatch_ = selected;
+        showSelectedMatch();
+    });
 }
 
 void StatisticsWindow::retranslate() {
@@ -205,18 +212,6 @@ void StatisticsWindow::retranslate() {
     if (!Hlaseni->text().isEmpty()) Hlaseni->setText(problemText(state_));
 }
 
-void StatisticsWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) {
-        retranslate();
-        // The pages are filled with words too: filled again from what was read.
-        const std::optional<int64_t> selected = selectedMatch_;
-        showArcher();
-        selectedMatch_ = selected;
-        showSelectedMatch();
-    }
-    QDialog::changeEvent(event);
-}
-
 void StatisticsWindow::feedAnalysis() {
     if (analysisFed_ || Zalozky->currentWidget() != RozborZasahu) return;
     analysisFed_ = true;
@@ -230,7 +225,7 @@ void StatisticsWindow::loadHistory() {
     history_ = {};
     selectedMatch_.reset();
     HistoryReader reader(historyPath_);
-    std::vector<ArcherKey> archers;
+    std::vector<KnownArcher> archers;
     // A file that fails part-way shows what was read before, with the reason.
     if (reader.readMatches(history_)) reader.readArchers(archers);
     state_ = reader.state();
@@ -239,7 +234,8 @@ void StatisticsWindow::loadHistory() {
 
     const QSignalBlocker blocker(Lukostrelec);
     Lukostrelec->clear();
-    for (const ArcherKey& archer : archers) {
+    for (const KnownArcher& known : archers) {
+        const ArcherKey& archer = known.key;
         Lukostrelec->addItem(archerText(archer),
                              QStringList{fromUtf8(archer.name), fromUtf8(archer.club)});
     }
@@ -412,7 +408,8 @@ void StatisticsWindow::fillChart(const ArcherStatistics& stats) {
     constexpr qint64 kDay = 24 * 3600 * 1000;
     time->setRange(QDateTime::fromMSecsSinceEpoch(first - kDay),
                    QDateTime::fromMSecsSinceEpoch(last + kDay));
-    points->setRange(0, top > 0 ? top + 50 : 1440);
+    // Without a match, the points go up to what the longest round can give.
+    points->setRange(0, top > 0 ? top + 50 : kHighestRoundScore);
     points->applyNiceNumbers();
     QChart* old = Graf->chart();
     Graf->setChart(chart);

@@ -67,7 +67,6 @@ class StatisticsWindow : public QDialog {
     // The file the player names for the export, or an empty name when he cancels.
     virtual QString askCsvFileName();
     virtual void showError(const QString& text);
-    void changeEvent(QEvent* event) override;
 
   private:
     void retranslate();

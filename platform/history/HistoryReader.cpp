@@ -78,16 +78,22 @@ bool HistoryReader::readMatches(History& history) {
     return rc == SQLITE_DONE || failed(rc);
 }
 
-bool HistoryReader::readArchers(std::vector<ArcherKey>& archers) {
+bool HistoryReader::readArchers(std::vector<KnownArcher>& archers) {
     if (state_ == HistoryState::Absent) return true;
     if (state_ != HistoryState::Ready) return false;
+    // Each table grouped on its own, so that the arrows are grouped along their index.
     SqliteStatement query(db_.get(),
-                          "SELECT archer, club FROM results WHERE human = 1 UNION "
-                          "SELECT archer, club FROM arrows ORDER BY 1, 2");
+                          "SELECT archer, club, max(last) FROM ("
+                          "SELECT archer, club, max(match_id) AS last FROM results "
+                          "WHERE human = 1 GROUP BY 1, 2 UNION ALL "
+                          "SELECT archer, club, max(match_id) FROM arrows GROUP BY 1, 2) "
+                          "GROUP BY 1, 2 ORDER BY 1, 2");
     if (!query.ok()) return failed(query.prepareCode());
     int rc;
-    while ((rc = query.step()) == SQLITE_ROW)
-        archers.push_back({Utf8Text{query.text(0)}, Utf8Text{query.text(1)}});
+    while ((rc = query.step()) == SQLITE_ROW) {
+        archers.push_back({.key = {Utf8Text{query.text(0)}, Utf8Text{query.text(1)}},
+                           .lastMatchId = query.integer(2)});
+    }
     return rc == SQLITE_DONE || failed(rc);
 }
 

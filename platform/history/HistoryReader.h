@@ -19,8 +19,9 @@ class HistoryReader {
     // Every match and the result rows of the human archers. False (and state() says why) when the
     // file fails.
     bool readMatches(History& history);
-    // The human archers: every archer of a result row marked human or of an arrow.
-    bool readArchers(std::vector<ArcherKey>& archers);
+    // The human archers, by name and club: every archer of a result row marked human or of an
+    // arrow, each with the last match he shot in.
+    bool readArchers(std::vector<KnownArcher>& archers);
     // The arrows of one archer, match by match, each match by distance, end and arrow (the
     // order of the index, which saves sorting); the sight path and the draw only
     // with `withAiming`, since most uses do not need them.

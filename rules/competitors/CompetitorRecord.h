@@ -22,6 +22,12 @@ struct CompetitorRecord {
     friend bool operator==(const CompetitorRecord&, const CompetitorRecord&) = default;
 };
 
+// An archer the player shoots for: a named slot not marked as a computer. Every other slot,
+// free ones included, is shot by the computer or not at all.
+inline bool IsHumanArcher(const CompetitorRecord& c) {
+    return !c.IsComputer && !c.isFree();
+}
+
 // Slot order is the order of turns, not the alphabetical order of the list dialog.
 using CompetitorTable = std::array<CompetitorRecord, kCompetitorSlots>;
 

@@ -16,6 +16,9 @@ class FileStore {
     // The file's first bytes, at most `limit` of them (a format that must refuse a longer file
     // asks for one byte more than it can use), or nothing when it cannot be opened or read.
     virtual std::optional<std::string> read(const std::string& path, std::size_t limit) = 0;
+    // Whether anything is at `path`, readable or not: tells a missing file from one that is
+    // there but cannot be read.
+    virtual bool exists(const std::string& path) = 0;
     // Replaces the file with exactly these bytes, or leaves the old file untouched and
     // returns false.
     virtual bool write(const std::string& path, std::string_view bytes) = 0;

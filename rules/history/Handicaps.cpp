@@ -6,12 +6,7 @@
 #include "rules/formats/Utf8.h"
 #include "rules/match/HandicapDistances.h"
 #include "rules/match/Rounds.h"
-
-namespace {
-
-constexpr int64_t kPointsPerArrow = 10;
-
-}  // namespace
+#include "rules/match/Scoring.h"
 
 std::vector<Shoot> ShootsOf(const History& history, const ArcherKey& archer) {
     std::map<int64_t, Shoot> byMatch;
@@ -51,7 +46,7 @@ std::optional<int32_t> ShootHandicap(const Shoot& shoot) {
     int64_t total = 0;
     int64_t arrows = 0;
     for (const ShootDistance& d : shoot.distances) {
-        if (d.arrows <= 0 || d.score < 0 || d.score > kPointsPerArrow * d.arrows)
+        if (d.arrows <= 0 || d.score < 0 || d.score > int64_t{kTenScore} * d.arrows)
             return std::nullopt;
         const std::optional<HandicapDistance> distance = HandicapDistanceAt(d.metres, d.arrows);
         if (!distance) return std::nullopt;
@@ -97,12 +92,19 @@ HandicapProgress HandicapProgressOf(const History& history, const ArcherKey& arc
     return HandicapProgressOf(ShootsOf(history, archer));
 }
 
+std::vector<ArcherKey> HumanArchersOf(const CompetitorTable& field) {
+    std::vector<ArcherKey> archers;
+    for (const CompetitorRecord& c : field) {
+        if (IsHumanArcher(c))
+            archers.push_back({ToUtf8(Cp1250Text{c.Name}), ToUtf8(Cp1250Text{c.Club})});
+    }
+    return archers;
+}
+
 std::optional<int32_t> BestHumanHandicap(const History& history, const CompetitorTable& field) {
     std::optional<int32_t> best;
-    for (const CompetitorRecord& c : field) {
-        if (c.IsComputer || c.isFree()) continue;
-        const HandicapProgress progress =
-            HandicapProgressOf(history, {ToUtf8(Cp1250Text{c.Name}), ToUtf8(Cp1250Text{c.Club})});
+    for (const ArcherKey& archer : HumanArchersOf(field)) {
+        const HandicapProgress progress = HandicapProgressOf(history, archer);
         if (progress.current && (!best || progress.current->value < *best))
             best = progress.current->value;
     }

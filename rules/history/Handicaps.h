@@ -70,7 +70,11 @@ std::vector<Shoot> ShootsOf(const History& history, const ArcherKey& archer);
 HandicapProgress HandicapProgressOf(std::vector<Shoot> shoots);
 HandicapProgress HandicapProgressOf(const History& history, const ArcherKey& archer);
 
-// The best current handicap among the field's human archers (names and clubs cp1250, as the
-// match holds them); nothing when none of them has one. Their practice counts when the
-// history's arrows hold theirs.
+// The field's human archers (names and clubs cp1250, as the match holds them) as the history
+// knows them, in the order of their slots. A field is levelled on the matches of the history and
+// the arrows of these archers: their practice sessions live in their arrows alone.
+std::vector<ArcherKey> HumanArchersOf(const CompetitorTable& field);
+
+// The best current handicap among the field's human archers; nothing when none of them has one.
+// Their practice counts when the history's arrows hold theirs.
 std::optional<int32_t> BestHumanHandicap(const History& history, const CompetitorTable& field);

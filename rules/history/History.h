@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "rules/formats/EncodedText.h"
@@ -20,4 +21,12 @@ struct ArcherKey {
     Utf8Text club;
     friend bool operator==(const ArcherKey&, const ArcherKey&) = default;
     friend auto operator<=>(const ArcherKey&, const ArcherKey&) = default;
+};
+
+// A human archer of the history and the last match or practice session he shot in; matches are
+// numbered in the order they were started.
+struct KnownArcher {
+    ArcherKey key;
+    int64_t lastMatchId = 0;
+    friend bool operator==(const KnownArcher&, const KnownArcher&) = default;
 };

@@ -1,5 +1,7 @@
 #include "rules/history/PracticeSummary.h"
 
+#include "rules/match/Scoring.h"
+
 PracticeSummary SummarisePractice(const PracticeSession& session) {
     PracticeSummary s;
     s.distance = session.distance();
@@ -9,8 +11,8 @@ PracticeSummary SummarisePractice(const PracticeSession& session) {
     int32_t lost = 0;
     for (const PracticeArrow& a : session.closedArrows()) {
         ++s.arrows;
-        s.tens += a.score == 10;
-        s.nines += a.score == 9;
+        s.tens += a.score == kTenScore;
+        s.nines += a.score == kNineScore;
         s.misses += a.score == 0;
         if (a.hit) {
             hits.push_back(*a.hit);

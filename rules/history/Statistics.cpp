@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "rules/match/Rounds.h"
+#include "rules/match/Scoring.h"
 
 namespace {
 
@@ -113,8 +114,8 @@ ArcherStatistics ComputeStatistics(const History& history, const ArcherKey& arch
         }
         matchesShot[a.matchId] = true;
         ++avg.arrows;
-        tens += a.score == 10;
-        nines += a.score == 9;
+        tens += a.score == kTenScore;
+        nines += a.score == kNineScore;
         misses += a.score == 0;
         EndSum& d = byDistance[a.distance];
         d.sum += a.score;

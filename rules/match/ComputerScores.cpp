@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <array>
 
-#include "rules/match/Geometry.h"
 #include "rules/match/Rounds.h"
+#include "rules/match/Scoring.h"
 
 namespace {
 
 // A computer's performance value is its share in percent of this.
-constexpr int32_t kMaxDistanceScore = kArrowsPerDistance * kTargetRings;
+constexpr int32_t kMaxDistanceScore = kArrowsPerDistance * kTenScore;
 
 }  // namespace
 
@@ -67,7 +67,7 @@ void GenerateComputerScores(MatchState& state, Random& random, int performanceIn
     if (performanceIndex < 0 || performanceIndex > 3) return;
     for (int32_t slot = 0; slot < kCompetitorSlots; ++slot) {
         const CompetitorRecord& competitor = state.Competitors[slot];
-        if (!competitor.IsComputer) continue;
+        if (IsHumanArcher(competitor)) continue;
         const int32_t performance = state.FieldPerformance
                                         ? (*state.FieldPerformance)[slot][performanceIndex]
                                         : competitor.Performance[performanceIndex];

@@ -69,7 +69,7 @@ PerformanceTable FieldPerformanceAt(const CompetitorTable& field, int32_t roundT
 
     std::vector<std::size_t> computers;
     for (std::size_t slot = 0; slot < field.size(); ++slot) {
-        if (field[slot].IsComputer && !field[slot].isFree()) computers.push_back(slot);
+        if (!field[slot].isFree() && !IsHumanArcher(field[slot])) computers.push_back(slot);
     }
     // The strongest archer of the list stays the strongest of the field.
     std::stable_sort(computers.begin(), computers.end(), [&](std::size_t a, std::size_t b) {

@@ -4,10 +4,13 @@
 #include <string>
 
 #include "rules/match/Geometry.h"
+#include "rules/match/Rounds.h"
 
 // The arrow markers of the scope view and their four icon styles.
 
-inline constexpr int32_t kMarkerCount = 6;
+// One marker for each arrow of the longest end.
+inline constexpr int32_t kMarkerCount = kMaxArrowsPerEnd;
+static_assert(kMarkerRest.size() == kMarkerCount, "every marker has its rest place");
 
 enum class MarkerButton { Left, Up, Right, Down };
 
@@ -21,5 +24,5 @@ Point MarkerHotSpot(int32_t style);
 // "arrow1.ico" .. "arrow4.ico".
 std::string MarkerIconFile(int32_t style);
 
-// Whether marker `number` (1..6) stands anywhere but in its rest column.
+// Whether marker `number` (1..kMarkerCount) stands anywhere but in its rest column.
 bool IsMarkerPlaced(int32_t number, Point topLeft);

@@ -52,8 +52,7 @@ void MatchEngine::StartMatch(int32_t roundType, const CompetitorTable& competito
     s.ArrowsLeft = first.arrowsPerEnd + 1;  // the first next-arrow action counts it down
     ShowFirstTarget(first);
 
-    s.DemoMode = std::all_of(s.Competitors.begin(), s.Competitors.end(),
-                             [](const CompetitorRecord& c) { return c.IsComputer; });
+    s.DemoMode = std::none_of(s.Competitors.begin(), s.Competitors.end(), IsHumanArcher);
     s.EndNumber = 1;
     s.CurrentCompetitor = 0;
     if (!s.DemoMode) {

@@ -69,7 +69,7 @@ void MatchEngine::RecordDistance(const DistanceStage& finished) {
             scoresAtDistanceStart_[static_cast<std::size_t>(s.RankedSlots[entry])];
         results.push_back({.archer = Cp1250Text{competitor.Name},
                            .club = Cp1250Text{competitor.Club},
-                           .human = !competitor.IsComputer,
+                           .human = IsHumanArcher(competitor),
                            .score = now.*finished.scoreField,
                            .hits = finished.arrows() - (now.Misses - before.Misses),
                            .tens = now.Tens - before.Tens,

@@ -5,6 +5,7 @@
 #include "rules/match/PictureLoads.h"
 #include "rules/match/Ranking.h"
 #include "rules/match/Rounds.h"
+#include "rules/match/Scoring.h"
 
 void MatchEngine::NextarrowClick() {
     MatchState& s = state_;
@@ -98,8 +99,8 @@ void MatchEngine::CloseEnd(std::optional<Point> scopePoint, PictureLoads& pictur
     for (int32_t i = 1; i <= arrows; ++i) {
         const int32_t score = s.EndScores[static_cast<std::size_t>(i)];
         sum += score;
-        if (score == 10) ++record.Tens;
-        if (score == 9) ++record.Nines;
+        if (score == kTenScore) ++record.Tens;
+        if (score == kNineScore) ++record.Nines;
         if (score == 0) ++record.Misses;
     }
     SetLabel(MatchLabel::SoucetSada, std::to_string(sum));

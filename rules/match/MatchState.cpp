@@ -11,13 +11,13 @@ uint32_t RoundTotal(const ScoreRecord& score, int32_t roundType) {
 
 bool FindNextHuman(const CompetitorTable& competitors, int32_t& slot) {
     for (int32_t i = slot < 0 ? 0 : slot; i < kCompetitorSlots; ++i) {
-        if (!competitors[i].IsComputer) {
+        if (IsHumanArcher(competitors[i])) {
             slot = i;
             return false;
         }
     }
     for (int32_t i = 0; i < kCompetitorSlots; ++i) {
-        if (!competitors[i].IsComputer) {
+        if (IsHumanArcher(competitors[i])) {
             slot = i;
             return true;
         }

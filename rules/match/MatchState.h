@@ -6,6 +6,7 @@
 
 #include "rules/competitors/CompetitorRecord.h"
 #include "rules/match/Geometry.h"
+#include "rules/match/Markers.h"
 #include "rules/match/Rounds.h"
 #include "rules/match/ScoreRecord.h"
 
@@ -60,9 +61,9 @@ struct MatchState {
     int32_t MarkerStyle = 1;
 
     // Where the engine has put the moving pictures, and what runs.
-    Point Sight = kSightStart;                   // left/top of Zamer
-    int32_t ArrowLeft = kArrowNocked;            // left of Arrow: the draw
-    std::array<Point, 6> Markers = kMarkerRest;  // left/top of Arrow1 .. Arrow6
+    Point Sight = kSightStart;                              // left/top of Zamer
+    int32_t ArrowLeft = kArrowNocked;                       // left of Arrow: the draw
+    std::array<Point, kMarkerCount> Markers = kMarkerRest;  // left/top of Arrow1 .. Arrow6
     bool TimerRunning = false;
     bool NextarrowEnabled = false;
     bool MatchUnderWay = false;  // from a completed set-up until the last distance is scored

@@ -9,12 +9,6 @@ std::optional<TargetFace> findTargetFace(int32_t metres) {
     return std::nullopt;
 }
 
-int32_t Round::arrows() const {
-    int32_t sum = 0;
-    for (const DistanceStage& stage : stages()) sum += stage.arrows();
-    return sum;
-}
-
 uint32_t Round::total(const ScoreRecord& score) const {
     uint32_t sum = 0;
     for (const DistanceStage& stage : stages())

@@ -10,6 +10,7 @@
 
 #include "rules/formats/GameText.h"
 #include "rules/match/ScoreRecord.h"
+#include "rules/match/Scoring.h"
 
 // The rounds the game knows: every distance a round shoots, how, and what serves it. Everything
 // else (progression, scores, listing columns, records slots, names) is derived from here.
@@ -53,6 +54,8 @@ struct DistanceStage {
     // The EndNumber at which the distance is over: the turn after its last end.
     constexpr int32_t closingEndNumber() const { return ends + 1; }
     constexpr int32_t arrows() const { return arrowsPerEnd * ends; }
+    // The most the distance can score: a ten with every arrow.
+    constexpr int32_t maxScore() const { return arrows() * kTenScore; }
 };
 
 inline constexpr std::size_t kMaxStages = 4;
@@ -75,7 +78,12 @@ struct Round {
         return {stageTable.data(), stageCount};
     }
     // Arrows of the whole round per competitor.
-    int32_t arrows() const;
+    constexpr int32_t arrows() const {
+        int32_t sum = 0;
+        for (const DistanceStage& stage : stages()) sum += stage.arrows();
+        return sum;
+    }
+    constexpr int32_t maxScore() const { return arrows() * kTenScore; }
     // The points of the round's distances, added as unsigned numbers as the ranking compares.
     uint32_t total(const ScoreRecord& score) const;
     // Empty for a distance the round does not shoot.
@@ -113,9 +121,21 @@ inline constexpr std::array<Round, 4> kRounds = {
               {stages::kWomen70, stages::k60, stages::k50, stages::k30}),
 };
 
-// Arrows of one distance of a competition round; a computer's performance value is a share of
-// what they can score.
-inline constexpr int32_t kArrowsPerDistance = 36;
+// Arrows of one distance of a competition round, the same at every distance; a computer's
+// performance value is a share of what they can score.
+inline constexpr int32_t kArrowsPerDistance = kRounds.front().stages().front().arrows();
+static_assert(std::ranges::all_of(kRounds, [](const Round& round) {
+    return std::ranges::all_of(round.stages(), [](const DistanceStage& stage) {
+        return stage.arrows() == kArrowsPerDistance;
+    });
+}));
+
+// The most any round can score.
+inline constexpr int32_t kHighestRoundScore = [] {
+    int32_t most = 0;
+    for (const Round& round : kRounds) most = std::max(most, round.maxScore());
+    return most;
+}();
 
 // The distance the match state shows outside a match: at program start and once a match is
 // over. Every round ends with it.

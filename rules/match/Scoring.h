@@ -2,6 +2,13 @@
 
 #include <cstdint>
 
+#include "rules/match/Geometry.h"
+
+// An arrow scores the number of its ring counted from the outside, a miss 0. The results count
+// the arrows of the two inner rings apart.
+inline constexpr int32_t kTenScore = kTargetRings;
+inline constexpr int32_t kNineScore = kTenScore - 1;
+
 // The largest d with d * d <= n, exact for every n.
 uint64_t IntegerSquareRoot(uint64_t n);
 

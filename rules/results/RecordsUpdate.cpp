@@ -1,6 +1,7 @@
 #include "rules/results/RecordsUpdate.h"
 
 #include <optional>
+#include <string>
 
 #include "rules/formats/GameText.h"
 #include "rules/match/Rounds.h"
@@ -9,8 +10,7 @@ namespace {
 
 std::optional<std::size_t> findPlayer(const MatchState& state) {
     for (std::size_t i = 0; i < state.RankedCompetitors.size(); ++i) {
-        const CompetitorRecord& c = state.RankedCompetitors[i];
-        if (!c.isFree() && !c.IsComputer) return i;
+        if (IsHumanArcher(state.RankedCompetitors[i])) return i;
     }
     return std::nullopt;
 }
@@ -37,7 +37,11 @@ std::size_t FirstRecordOf(Division division) {
 
 void UpdateRecords(const MatchState& state, RecordTable& records, FileStore& files,
                    const Congratulate& congratulate) {
-    if (ReadRecords(files, kRecordsFile, records) != FileResult::Done) ClearRecords(records);
+    const std::optional<std::string> bytes = files.read(kRecordsFile, kRecordsFileSize);
+    // A file that is there but cannot be read may hold the player's records: it is left as it
+    // is, and so are the records, since no one knows them.
+    if (!bytes && files.exists(kRecordsFile)) return;
+    if (!bytes || DecodeRecords(*bytes, records) != FileResult::Done) ClearRecords(records);
     const std::optional<Round> round = MatchRound(state);
     const auto player = findPlayer(state);
     if (round && player) {

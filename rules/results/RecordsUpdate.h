@@ -19,6 +19,6 @@ std::size_t FirstRecordOf(Division division);
 // "records.dat" (or starts from unset records when it is missing or short), lets the best
 // ranked named human beat the records of the division one by one, each success congratulated
 // before the next check, the full-round total only once the match is over, and always writes
-// the file back.
+// the file back. A file that is there but cannot be read is neither checked nor written.
 void UpdateRecords(const MatchState& state, RecordTable& records, FileStore& files,
                    const Congratulate& congratulate);

@@ -49,6 +49,8 @@ bool SettingsFile::save(const PlayerSettings& changed, const KeyTextReader& read
     if (unreadable_) return false;
     IniText updated = ini_;
     WritePlayerSettings(changed, updated, readKeys);
+    // Nothing to change: the file stays as the player left it.
+    if (updated.text() == ini_.text()) return true;
     if (!files_.write(path_, updated.text())) return false;
     ini_ = std::move(updated);
     return true;

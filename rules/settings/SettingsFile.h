@@ -20,8 +20,8 @@ class SettingsFile {
     // True once when the file was there but could not be used; the game says so to the player.
     bool takeUnreadableNotice();
 
-    // Keeps `changed` as the settings in use and writes the file (unknown lines kept), reading
-    // keys with `readKeys`. False when the file was not written: it could not be used when read,
+    // Keeps `changed` as the settings in use and writes what changed into the file (unknown lines
+    // kept; a file with nothing to change is not written), reading keys with `readKeys`. False when the file was not written: it could not be used when read,
     // or the store refused the write.
     bool save(const PlayerSettings& changed, const KeyTextReader& readKeys);
 

@@ -35,16 +35,16 @@ VEXA_FUZZ_TARGET(history_reader) {
     {
         HistoryReader reader(path);
         History history;
-        std::vector<ArcherKey> archers;
+        std::vector<KnownArcher> archers;
         if (reader.readMatches(history) && reader.readArchers(archers)) {
-            for (const ArcherKey& archer : archers) {
+            for (const KnownArcher& known : archers) {
                 history.arrows.clear();
-                if (!reader.readArrows(archer, true, history.arrows)) break;
+                if (!reader.readArrows(known.key, true, history.arrows)) break;
                 for (const ArrowRecord& arrow : history.arrows) {
                     const ShotReplay replay = BuildReplay(arrow);
                     FuzzCheck(replay.playable() || replay.sight.empty(), "no frames when refused");
                 }
-                ComputeStatistics(history, archer, 0);
+                ComputeStatistics(history, known.key, 0);
             }
         }
     }

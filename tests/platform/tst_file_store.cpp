@@ -16,8 +16,10 @@ class FileStoreTest : public QObject {
         QtFileStore store;
         const std::string path = dir.filePath("a.dat").toStdString();
         QVERIFY(!store.read(path, kAny));
+        QVERIFY(!store.exists(path));
         const std::string bytes("\0\x01\xff\r\nend", 7);
         QVERIFY(store.write(path, bytes));
+        QVERIFY(store.exists(path));
         QCOMPARE(store.read(path, kAny).value(), bytes);
         QVERIFY(store.write(path, "x"));
         QCOMPARE(store.read(path, kAny).value(), std::string("x"));
@@ -44,6 +46,8 @@ class FileStoreTest : public QObject {
         QTemporaryDir dir;
         QtFileStore store;
         QVERIFY(!store.read(dir.path().toStdString(), kAny));
+        // Something is there all the same, and no save may take its place.
+        QVERIFY(store.exists(dir.path().toStdString()));
         QVERIFY(!store.write(dir.path().toStdString(), "x"));
         QVERIFY(!store.write(dir.filePath("no/such/folder/f.txt").toStdString(), "x"));
     }

@@ -20,6 +20,7 @@ class MemoryFileStore final : public FileStore {
         if (it == files.end()) return std::nullopt;
         return it->second.substr(0, limit);
     }
+    bool exists(const std::string& path) override { return files.count(path) != 0; }
     bool write(const std::string& path, std::string_view bytes) override {
         ++writes;
         if (unwritable.count(path)) return false;

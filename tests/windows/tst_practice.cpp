@@ -101,7 +101,7 @@ class PracticeTest : public QObject {
 
     void anEmptyNameIsRefused() {
         PracticeDialog d;
-        d.prepare({}, {{u8"Nov\u00e1k", u8"TJ"}});
+        d.prepare({}, {KnownArcher{{u8"Nov\u00e1k", u8"TJ"}, 1}});
         d.show();
         QString refusal;
         ModalAnswers answers({Answer<QMessageBox>([&](QMessageBox& box) {

@@ -71,7 +71,7 @@ TEST_P(Recording, ArrowsInTheDatabaseAddUpToTheResults) {
               match.competitors * static_cast<int32_t>(round.stages().size()));
     EXPECT_EQ(history.results.size(), GetParam().humans.size() * round.stages().size());
 
-    std::vector<ArcherKey> archers;
+    std::vector<KnownArcher> archers;
     ASSERT_TRUE(reader.readArchers(archers));
     EXPECT_EQ(archers.size(), GetParam().humans.size());
     for (int slot : GetParam().humans) {

@@ -314,4 +314,21 @@ TEST(HistoryStore, EveryCp1250CharacterOfANameReachesTheDatabaseAndTheCsv) {
     EXPECT_NE(csv.find("," + utf8 + ",TJ,30,1,1,8,"), std::string::npos);
 }
 
+TEST(HistoryStore, ListsEachHumanArcherWithTheLastMatchHeShotIn) {
+    TempFolder folder;
+    const std::string path = folder.file("historie.db");
+    SqliteMatchLog{path};  // lays out the schema
+    // A practice session lives in its arrows, a match in its results; computers are not listed.
+    RunSql(path,
+           "INSERT INTO matches(id, started) VALUES (1, 'x'), (2, 'x'), (3, 'x'), (4, 'x');"
+           "INSERT INTO results(match_id, archer, club, human) VALUES (1, 'Novak', 'TJ', 1), "
+           "(3, 'Novak', 'TJ', 1), (2, 'Novak', 'SK', 1), (4, 'Robot', 'TJ', 0);"
+           "INSERT INTO arrows(match_id, archer, club) VALUES (4, 'Novak', 'SK'), (1, 'Eva', '');");
+    std::vector<KnownArcher> archers;
+    ASSERT_TRUE(HistoryReader(path).readArchers(archers));
+    EXPECT_EQ(archers,
+              (std::vector<KnownArcher>{
+                  {{u8"Eva", u8""}, 1}, {{u8"Novak", u8"SK"}, 4}, {{u8"Novak", u8"TJ"}, 3}}));
+}
+
 }  // namespace

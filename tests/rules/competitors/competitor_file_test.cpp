@@ -109,4 +109,11 @@ TEST(CompetitorTable, FindAndClear) {
     EXPECT_TRUE(t[4].isFree());
 }
 
+TEST(IsHumanArcher, OnlyANamedSlotMarkedAsAHuman) {
+    EXPECT_TRUE(IsHumanArcher({.Name = "Eva", .IsComputer = false}));
+    EXPECT_FALSE(IsHumanArcher({.Name = "Eva", .IsComputer = true}));
+    // A free slot is nobody's, whatever its mark says.
+    EXPECT_FALSE(IsHumanArcher({.Club = "SK", .IsComputer = false}));
+}
+
 }  // namespace

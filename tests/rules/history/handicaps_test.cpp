@@ -122,6 +122,9 @@ TEST(Handicaps, BestAmongTheFieldsHumans) {
     field[3] = {"Eva", "SK", {}, false};
     field[7] = {"Ji\xF8\xED", "", {}, false};  // cp1250, as the match holds it
     field[9] = {"Adam", "SK", {}, true};       // a computer archer has no handicap here
+    // Whose practice arrows the history must hold, in the history's UTF-8.
+    EXPECT_EQ(HumanArchersOf(field),
+              (std::vector<ArcherKey>{{u8"Eva", u8"SK"}, {Utf8Text{"Ji\xC5\x99\xC3\xAD"}, {}}}));
     EXPECT_EQ(BestHumanHandicap(history, field), 32);
     field[3].IsComputer = true;
     EXPECT_EQ(BestHumanHandicap(history, field), 56);  // 450 in the short round

@@ -48,7 +48,7 @@ struct Generated {
 // One computer in slot 0 with `performance` for 50 m; every other slot is a human.
 Generated GenerateOne(int32_t performance, std::vector<int32_t> draws) {
     MatchState state;
-    for (CompetitorRecord& c : state.Competitors) c.IsComputer = false;
+    state.Competitors.fill({.Name = "Human", .IsComputer = false});
     state.Competitors[0] = {"Robot", "", {0, 0, performance, 0}, true};
     state.Scores[0] = {.Tens = 1, .Nines = 1, .Misses = 1, .Score50 = 999};
     ScriptedRandom random(draws);

@@ -19,8 +19,8 @@ TEST(RoundTotal, AddsTheDistancesOfTheRoundOnly) {
 
 TEST(FindNextHuman, WalksUpThenWrapsToTheFirstHuman) {
     CompetitorTable t;
-    t[3].IsComputer = false;
-    t[7].IsComputer = false;
+    t[3] = {.Name = "Eva", .IsComputer = false};
+    t[7] = {.Name = "Jan", .IsComputer = false};
     int32_t slot = 4;
     EXPECT_FALSE(FindNextHuman(t, slot));
     EXPECT_EQ(slot, 7);

@@ -87,6 +87,7 @@ TEST(Rounds, HoldTogether) {
         int32_t arrows = 0;
         for (const DistanceStage& stage : round.stages()) {
             EXPECT_EQ(stage.arrows(), kArrowsPerDistance);
+            EXPECT_EQ(stage.maxScore(), 10 * kArrowsPerDistance);  // a ten with every arrow
             EXPECT_LE(stage.arrowsPerEnd, kMaxArrowsPerEnd);
             EXPECT_EQ(stage.closingEndNumber(), stage.ends + 1);
             EXPECT_TRUE(findTargetFace(stage.metres()));
@@ -95,9 +96,14 @@ TEST(Rounds, HoldTogether) {
             arrows += stage.arrows();
         }
         EXPECT_EQ(round.arrows(), arrows);
+        EXPECT_EQ(round.maxScore(), 10 * arrows);
         EXPECT_EQ(round.stages().back().metres(), kDistanceOutsideMatch);
         EXPECT_EQ(IsFullRound(round), round.name == std::string(kFullRoundName));
     }
+}
+
+TEST(Rounds, TheFullRoundsScoreTheMost) {
+    EXPECT_EQ(kHighestRoundScore, 4 * 36 * 10);
 }
 
 TEST(Rounds, StepFromDistanceToDistanceAndSayWhatTheyDoNotKnow) {

@@ -167,6 +167,19 @@ TEST(RecordsUpdate, ShortOrMissingFileStartsFromUnsetRecords) {
     EXPECT_EQ(f.fileRecords(), expected);
 }
 
+TEST(RecordsUpdate, AFileThatIsThereButCannotBeReadIsLeftAsItIs) {
+    Fixture f(3, 70);
+    f.human(0, "Eva").Score90 = 300;
+    RecordTable stored;
+    stored[0] = {"Keeper", 200};
+    f.storeRecords(stored);
+    f.files.unreadable.insert(kRecordsFile);
+    f.rebuild();
+    EXPECT_TRUE(f.page.congratulations.empty());
+    EXPECT_EQ(f.files.writes, 0);
+    EXPECT_EQ(f.fileRecords(), stored);
+}
+
 TEST(RecordsUpdate, ThirtyCharacterNameIsStoredWhole) {
     Fixture f(2, 30);
     const std::string name = std::string(29, 'Z') + "\x9e";
