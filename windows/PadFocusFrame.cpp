@@ -9,8 +9,8 @@ namespace {
 
 // The frame's reach beyond the control and over its edge, in the game's pixels: a control at a
 // window's edge, where the reach beyond is cut off, is still framed.
-constexpr int kBeyond = 2;
-constexpr int kOver = 2;
+constexpr int kBeyond = 3;
+constexpr int kOver = 1;
 // Bright orange with a dark line inside, so that it stands out on the light dialogs and on the
 // game's dark pictures alike.
 constexpr QColor kFrame{255, 140, 0};

@@ -38,7 +38,7 @@ enum class GamepadFamily { Generic, PlayStation, Nintendo };
 // The controllers connected at one reading, taken together.
 struct GamepadReading {
     bool connected = false;
-    GamepadFamily family = GamepadFamily::Generic;
+    GamepadFamily family = GamepadFamily::Generic;  // of the pad a button was last pressed on
     GamepadButtons held = 0;
     // Went down since the previous reading, even if already up again: a tap between two ticks
     // counts as a key tapped between two ticks does.

@@ -309,6 +309,19 @@ class GamepadTest : public QObject {
         QCOMPARE(g.form.board->Nextarrow->pixmap().toImage(), keyPrompt.toImage());
     }
 
+    void theHintsNameTheButtonsOfThePadLastUsed() {
+        Game g;
+        QVERIFY(QTest::qWaitForWindowActive(&g.form));
+        VirtualPad generic;
+        VirtualPad playStation(0x054c, 0x09cc);  // a DualShock 4
+        g.form.input().readPad();
+        g.tap(playStation, SDL_CONTROLLER_BUTTON_X);
+        QCOMPARE(g.form.input().padReading().family, GamepadFamily::PlayStation);
+        QCOMPARE(g.form.board->Nextarrow->toolTip(), QStringLiteral("Další šíp: na ovladači ○"));
+        g.tap(generic, SDL_CONTROLLER_BUTTON_X);
+        QCOMPARE(g.form.board->Nextarrow->toolTip(), QStringLiteral("Další šíp: na ovladači B"));
+    }
+
     void eachMakersButtonsAreNamedAsPrinted() {
         const KeyBindings bindings = KeyBindings::Read({}, ReadKeysText);
         struct Case {
