@@ -185,3 +185,9 @@ QString NextArrowPrompt(const ControlsInUse& controls) {
     const ActionKeys& keys = controls.bindings.keys(ControlAction::NextArrow);
     return translated(QT_TRANSLATE_NOOP("ControlNames", "klávesa %1")).arg(KeyName(keys[0]));
 }
+
+QString WithNextArrowNamed(QString message, const ControlsInUse& controls) {
+    if (!controls.padInUse) return message;
+    const QString button = PadName(ControlAction::NextArrow, controls.family);
+    return message.replace(QStringLiteral("'d'"), QLatin1Char('\'') + button + QLatin1Char('\''));
+}

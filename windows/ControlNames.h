@@ -46,3 +46,6 @@ struct ControlsInUse {
 void ShowControlHints(QWidget& nextarrow, const ControlsInUse& controls);
 // The line under the next-arrow picture's title: "klávesa D", "tlačítko B".
 QString NextArrowPrompt(const ControlsInUse& controls);
+// A message of the game's that names the next-arrow key as the game's texts have it, 'd': while
+// the pad is in use, it names the pad's button instead.
+QString WithNextArrowNamed(QString message, const ControlsInUse& controls);

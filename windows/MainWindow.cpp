@@ -152,10 +152,14 @@ void MainWindow::retranslate() {
     showControlHints();
 }
 
+ControlsInUse MainWindow::controlsInUse() const {
+    return {.bindings = session_.keyBindings(),
+            .family = input_->padReading().family,
+            .padInUse = input_->padInUse()};
+}
+
 void MainWindow::showControlHints() {
-    const ControlsInUse controls{.bindings = session_.keyBindings(),
-                                 .family = input_->padReading().family,
-                                 .padInUse = input_->padInUse()};
+    const ControlsInUse controls = controlsInUse();
     ShowControlHints(*board->Nextarrow, controls);
     board->showNextarrowPrompt(NextArrowPrompt(controls));
 }
@@ -195,8 +199,9 @@ void MainWindow::showResults() {
 }
 
 void MainWindow::showMessage(const Utf8Text& caption, const Utf8Text& text) {
-    QMessageBox box(QMessageBox::NoIcon, TranslatedGameText(caption), TranslatedGameText(text),
-                    QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::NoIcon, TranslatedGameText(caption),
+                    WithNextArrowNamed(TranslatedGameText(text), controlsInUse()), QMessageBox::Ok,
+                    this);
     box.exec();
 }
 

@@ -13,7 +13,8 @@ class QPushButton;
 // can hold, the digits and the marks names and clubs use; the pad moves over the keys, enters
 // the letter under the focus, deletes the last one and confirms, which puts the text into the
 // field it was opened for. The mouse and the keyboard type into it too. Made for one field and
-// gone when closed.
+// gone when closed. The game's own rather than Qt's virtual keyboard: in a Widgets program that
+// one is a panel for touch and the mouse, which no focus reaches and no pad can steer.
 class OnScreenKeyboard final : public QDialog {
     Q_OBJECT
   public:

@@ -272,6 +272,20 @@ class GamepadTest : public QObject {
         QVERIFY(!answers.sawUnexpected());
     }
 
+    // A window of its own, not a dialog: B is its "Zavřít" too.
+    void bClosesTheHelp() {
+        Game g;
+        QVERIFY(QTest::qWaitForWindowActive(&g.form));
+        VirtualPad pad;
+        g.form.input().readPad();
+        ShowHelpContents();
+        QWidget* help = nullptr;
+        QTRY_VERIFY((help = QApplication::activeWindow()) != &g.form && help != nullptr);
+        QVERIFY(help->findChild<QTextBrowser*>() != nullptr);
+        g.tap(pad, SDL_CONTROLLER_BUTTON_B);
+        QVERIFY(!help->isVisible());
+    }
+
     void aPadPulledOutInADialogLeavesTheKeyboardAndMouseWorking() {
         Game g;
         QVERIFY(QTest::qWaitForWindowActive(&g.form));
@@ -343,6 +357,11 @@ class GamepadTest : public QObject {
         }
         QCOMPARE(NextArrowPrompt({bindings, GamepadFamily::Nintendo, false}),
                  QStringLiteral("klávesa D"));
+        // The demo's message, as the game has it.
+        const QString demo = QStringLiteral("Na další sadu stiskněte 'd' !");
+        QCOMPARE(WithNextArrowNamed(demo, {bindings, GamepadFamily::PlayStation, true}),
+                 QStringLiteral("Na další sadu stiskněte '○' !"));
+        QCOMPARE(WithNextArrowNamed(demo, {bindings, GamepadFamily::PlayStation, false}), demo);
     }
 };
 
