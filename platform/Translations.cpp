@@ -63,9 +63,10 @@ EnvironmentLookup ProcessEnvironment() {
 
 void SpeakLanguage(const std::string& language) {
     Spoken& now = spoken();
-    std::unique_ptr<QTranslator> game;
-    if (language != kSourceLanguage) game = load(catalogue(language));
+    std::unique_ptr<QTranslator> game = load(catalogue(language));
     const std::string speaking = game ? language : std::string(kSourceLanguage);
+    // The source language's catalogue holds only the plural forms of the texts with a count.
+    if (!game) game = load(catalogue(speaking));
     if (speaking == now.language && now.qt) return;
     const QString code = QString::fromStdString(speaking);
     QLocale::setDefault(QLocale(code));

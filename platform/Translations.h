@@ -7,9 +7,10 @@
 
 #include "rules/settings/InterfaceLanguage.h"
 
-// The interface's language at run time. Czech is the source of every text and needs no
-// catalogue; every other language the game speaks is a catalogue built into the program
-// (":/i18n/vexa99_<code>.qm", from translations/vexa99_<code>.ts).
+// The interface's language at run time. Czech is the source of every text; its catalogue holds
+// only the plural forms of the texts with a count. Every other language the game speaks is a
+// catalogue built into the program (":/i18n/vexa99_<code>.qm", from
+// translations/vexa99_<code>.ts).
 
 // The languages the game speaks: Czech, then every built-in catalogue, by code.
 std::vector<std::string> SpokenLanguages();

@@ -5,6 +5,7 @@
 #include "platform/history/HistoryFile.h"
 #include "platform/history/HistoryReader.h"
 #include "platform/history/SqliteMatchLog.h"
+#include "rules/classification/Classification.h"
 #include "rules/formats/PictureError.h"
 #include "rules/formats/Utf8.h"
 #include "rules/history/Handicaps.h"
@@ -113,20 +114,35 @@ void GameSession::newMatch(SetupPrompts& prompts) {
     guarded([&] { setup.run(); });
 }
 
+History GameSession::historyOf(const std::vector<ArcherKey>& archers) {
+    History history;
+    // A history that cannot be read gives no handicap and no class.
+    HistoryReader reader(kHistoryFile);
+    if (!reader.readMatches(history)) return {};
+    // Their practice sessions count too; a session lives in its arrows alone.
+    for (const ArcherKey& archer : archers) reader.readArrows(archer, false, history.arrows);
+    return history;
+}
+
 std::optional<PerformanceTable> GameSession::levelledField(
     int32_t roundType, const CompetitorTable& competitors) const {
     if (!playerSettings().fieldAtPlayerLevel) return std::nullopt;
-    History history;
-    // A history that cannot be read gives no handicap: the list's values play.
-    HistoryReader reader(kHistoryFile);
-    if (reader.readMatches(history)) {
-        for (const ArcherKey& archer : HumanArchersOf(competitors)) {
-            reader.readArrows(archer, false, history.arrows);
-        }
-    }
-    const std::optional<int32_t> handicap = BestHumanHandicap(history, competitors);
+    const std::optional<int32_t> handicap =
+        BestHumanHandicap(historyOf(HumanArchersOf(competitors)), competitors);
     if (!handicap) return std::nullopt;
     return FieldPerformanceAt(competitors, roundType, *handicap);
+}
+
+void GameSession::noteClassesEarned() {
+    classesEarned_.clear();
+    const std::optional<int64_t> shoot = history_ ? history_->finishedMatch() : std::nullopt;
+    if (state_.MatchUnderWay || !shoot) return;
+    const std::vector<ArcherKey> humans = HumanArchersOf(state_.Competitors);
+    const History history = historyOf(humans);
+    for (const ArcherKey& archer : humans) {
+        if (const std::optional<ArcheryClass> earned = ClassEarnedIn(history, archer, *shoot))
+            classesEarned_.push_back({archer.name, *earned});
+    }
 }
 
 void GameSession::startPractice(const PracticeSettings& chosen, const Utf8Text& club) {
@@ -225,6 +241,7 @@ void GameSession::setTimerRunning(bool running) {
 }
 
 void GameSession::showResults() {
+    noteClassesEarned();
     screen_->showResults();
 }
 void GameSession::showMessage(const Utf8Text& caption, const Utf8Text& text) {
@@ -242,5 +259,6 @@ void GameSession::hideEndClock() {
 }
 
 bool GameSession::showPracticeSummary(const PracticeSession& session) {
+    noteClassesEarned();
     return screen_->showPracticeSummary(session);
 }

@@ -4,6 +4,7 @@
 #include <QString>
 #include <functional>
 
+#include "rules/classification/Classification.h"
 #include "rules/controls/ControlInput.h"
 #include "rules/match/MatchEngine.h"
 #include "rules/match/MatchState.h"
@@ -63,6 +64,9 @@ class GameSession final : public QObject, private MatchScreen {
     void DownbutClick();
     // "Nová hra" through the set-up's dialogs; a field at the player's level when chosen.
     void newMatch(SetupPrompts& prompts);
+    // The classes the human archers earned with the match or practice session that has just
+    // finished, as its results or summary show; empty while one is under way.
+    const std::vector<EarnedClass>& classesEarned() const { return classesEarned_; }
     // A practice session as the practice dialog chose it, kept for the next time; `club` is the
     // archer's as the history knows it.
     void startPractice(const PracticeSettings& chosen, const Utf8Text& club);
@@ -106,9 +110,14 @@ class GameSession final : public QObject, private MatchScreen {
 
     void guarded(const std::function<void()>& action);
     void play(const std::vector<KeyTransition>& keys);
+    // The history with the arrows of the archers, whose practice lives in them alone.
+    static History historyOf(const std::vector<ArcherKey>& archers);
     // A field at the level of the best human archer's handicap, when the player chose it.
     std::optional<PerformanceTable> levelledField(int32_t roundType,
                                                   const CompetitorTable& competitors) const;
+
+    // Reads from the history what the shoot just finished earned.
+    void noteClassesEarned();
 
     // MatchScreen: the timers are the session's, everything else is the screen's.
     void setLabel(MatchLabel label, const std::string& text) override;
@@ -135,4 +144,5 @@ class GameSession final : public QObject, private MatchScreen {
     MatchScreen* screen_ = &noScreen_;
     SqliteMatchLog* history_ = nullptr;
     bool windowOverBoard_ = false;
+    std::vector<EarnedClass> classesEarned_;
 };

@@ -154,6 +154,32 @@
     </message>
 </context>
 <context>
+    <name>ClassText</name>
+    <message>
+        <source>Klasifikace: %1, získaná %2</source>
+        <translation>Classification: %1, earned %2</translation>
+    </message>
+    <message>
+        <source>Klasifikace: zatím žádná</source>
+        <translation>Classification: none yet</translation>
+    </message>
+    <message>
+        <source>Vyšší klasifikace není</source>
+        <translation>There is no higher classification</translation>
+    </message>
+    <message numerus="yes">
+        <source>Do %1 chybí %n tuctů šípů s handicapem nejvýš %2 na %3 m</source>
+        <translation>
+            <numerusform>%1 still needs %n dozen arrows shot with a handicap of %2 or better at %3 m</numerusform>
+            <numerusform>%1 still needs %n dozen arrows shot with a handicap of %2 or better at %3 m</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 získává klasifikaci %2 !</source>
+        <translation>%1 earns the classification %2!</translation>
+    </message>
+</context>
+<context>
     <name>ControlNames</name>
     <message>
         <source>vlevo</source>
@@ -966,6 +992,18 @@ Please send comments and suggestions to: pripominky@vexa99.cz</translation>
     <message>
         <source>–</source>
         <translation>–</translation>
+    </message>
+    <message>
+        <source>Klasifikace</source>
+        <translation>Classification</translation>
+    </message>
+    <message>
+        <source>do %1</source>
+        <translation>toward %1</translation>
+    </message>
+    <message>
+        <source>do %1, získána %2</source>
+        <translation>toward %1, earned %2</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "windows/HandicapSummary.h"
 
 #include "rules/history/Handicaps.h"
+#include "windows/ClassText.h"
 #include "windows/GameTextDisplay.h"
 #include "windows/HistoryText.h"
 
@@ -27,11 +28,14 @@ HandicapSummary::HandicapSummary(QWidget* parent) : QLabel(parent) {
     setTextFormat(Qt::PlainText);
 }
 
-void HandicapSummary::showProgress(const HandicapProgress& p) {
+void HandicapSummary::showProgress(const HandicapProgress& handicaps,
+                                   const ClassProgress& classes) {
+    setText(handicapText(handicaps) + QStringLiteral("\n\n") + ClassProgressText(classes));
+}
+
+QString HandicapSummary::handicapText(const HandicapProgress& p) {
     if (!p.current || !p.last) {
-        setText(
-            HandicapSummary::tr("Handicap: zatím žádný. Získáte ho prvním dokončeným zápasem."));
-        return;
+        return HandicapSummary::tr("Handicap: zatím žádný. Získáte ho prvním dokončeným zápasem.");
     }
     QString text = HandicapSummary::tr("Handicap: %1").arg(p.current->value);
     if (p.current->provisional) {
@@ -51,9 +55,5 @@ void HandicapSummary::showProgress(const HandicapProgress& p) {
     } else {
         text += HandicapSummary::tr("nezlepšil dosavadní handicap %1.").arg(p.beforeLast->value);
     }
-    setText(text);
-}
-
-void HandicapSummary::showNone() {
-    clear();
+    return text;
 }

@@ -195,6 +195,7 @@ void MainWindow::showResults() {
         own(Form5 = new ResultsWindow(session_.state(), files_, this));
         Form5->onClosing = [this] { session_.engine().ResultsClosed(); };
     }
+    Form5->congratulateOnClasses(session_.classesEarned());
     Form5->exec();
 }
 
@@ -207,7 +208,7 @@ void MainWindow::showMessage(const Utf8Text& caption, const Utf8Text& text) {
 
 bool MainWindow::showPracticeSummary(const PracticeSession& session) {
     if (VysledekTreninku == nullptr) own(VysledekTreninku = new PracticeSummaryWindow(this));
-    return VysledekTreninku->showSummary(SummarisePractice(session));
+    return VysledekTreninku->showSummary(SummarisePractice(session), session_.classesEarned());
 }
 
 // --- The menu --------------------------------------------------------------------------------

@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 
+#include "rules/classification/Classification.h"
 #include "rules/history/Handicaps.h"
 #include "rules/history/RoundNames.h"
 #include "rules/history/Statistics.h"
@@ -21,7 +22,7 @@ QString roundText(const Shoot& shoot) {
 
 }  // namespace
 
-MatchListTable::MatchListTable(QWidget* parent) : QTableWidget(0, 4, parent) {
+MatchListTable::MatchListTable(QWidget* parent) : QTableWidget(0, 5, parent) {
     verticalHeader()->hide();
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::NoSelection);
@@ -31,13 +32,16 @@ MatchListTable::MatchListTable(QWidget* parent) : QTableWidget(0, 4, parent) {
 }
 
 void MatchListTable::retranslate() {
-    setHorizontalHeaderLabels({tr("Datum"), tr("Soutěž"), tr("Body"), tr("Handicap")});
+    setHorizontalHeaderLabels(
+        {tr("Datum"), tr("Soutěž"), tr("Body"), tr("Handicap"), tr("Klasifikace")});
 }
 
-void MatchListTable::showShoots(const HandicapProgress& progress, int32_t roundFilter) {
+void MatchListTable::showShoots(const HandicapProgress& handicaps, const ClassProgress& classes,
+                                int32_t roundFilter) {
     setRowCount(0);
-    for (auto it = progress.shoots.rbegin(); it != progress.shoots.rend(); ++it) {
-        const Shoot& shoot = it->shoot;
+    for (std::size_t i = handicaps.shoots.size(); i-- > 0;) {
+        const RatedShoot& rated = handicaps.shoots[i];
+        const Shoot& shoot = rated.shoot;
         if (roundFilter != kAllRounds && shoot.roundType != roundFilter) continue;
         int64_t total = 0;
         for (const ShootDistance& d : shoot.distances) total += d.score;
@@ -45,9 +49,17 @@ void MatchListTable::showShoots(const HandicapProgress& progress, int32_t roundF
         insertRow(row);
         const QString cells[] = {HistoryDateText(shoot.date), roundText(shoot),
                                  QString::number(total),
-                                 it->handicap ? QString::number(*it->handicap) : tr("–")};
-        for (int column = 0; column < 4; ++column) {
+                                 rated.handicap ? QString::number(*rated.handicap) : tr("–"),
+                                 classText(classes.shoots.at(i))};
+        for (int column = 0; column < columnCount(); ++column) {
             setItem(row, column, new QTableWidgetItem(cells[column]));
         }
     }
+}
+
+QString MatchListTable::classText(const ClassedShoot& shoot) {
+    if (!shoot.counted) return {};
+    const QString counted = QString::fromUtf8(ClassOf(*shoot.counted).code);
+    if (!shoot.earned) return tr("do %1").arg(counted);
+    return tr("do %1, získána %2").arg(counted, QString::fromUtf8(ClassOf(*shoot.earned).code));
 }

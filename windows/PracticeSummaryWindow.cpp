@@ -5,7 +5,9 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <utility>
 
+#include "windows/ClassText.h"
 #include "windows/FollowLanguage.h"
 #include "windows/GameTextDisplay.h"
 
@@ -41,17 +43,20 @@ void PracticeSummaryWindow::retranslate() {
     setWindowTitle(tr("Výsledek tréninku"));
     ZnovuButton->setText(tr("Znovu"));
     ZavritButton->setText(tr("Zavřít"));
-    Vysledek->setText(text(summary_));
+    Vysledek->setText(text());
 }
 
-bool PracticeSummaryWindow::showSummary(const PracticeSummary& summary) {
+bool PracticeSummaryWindow::showSummary(const PracticeSummary& summary,
+                                        std::vector<EarnedClass> earned) {
     summary_ = summary;
-    Vysledek->setText(text(summary_));
+    earned_ = std::move(earned);
+    Vysledek->setText(text());
     ZavritButton->setFocus();
     return exec() == kAgain;
 }
 
-QString PracticeSummaryWindow::text(const PracticeSummary& s) {
+QString PracticeSummaryWindow::text() const {
+    const PracticeSummary& s = summary_;
     QString ends;
     for (std::size_t i = 0; i < s.endTotals.size(); ++i) {
         ends +=
@@ -75,5 +80,8 @@ QString PracticeSummaryWindow::text(const PracticeSummary& s) {
                          TranslatedGameText(DirectionWord(s.group.direction)),
                          number(s.group.spreadRings));
     }
-    return text + QStringLiteral("</p>");
+    text += QStringLiteral("</p>");
+    for (const EarnedClass& earned : earned_)
+        text += QStringLiteral("<p><b>%1</b></p>").arg(EarnedClassText(earned).toHtmlEscaped());
+    return text;
 }

@@ -2,6 +2,9 @@
 
 #include <QDialog>
 
+#include <vector>
+
+#include "rules/classification/Classification.h"
 #include "rules/history/PracticeSummary.h"
 
 class QLabel;
@@ -14,8 +17,9 @@ class PracticeSummaryWindow final : public QDialog {
   public:
     explicit PracticeSummaryWindow(QWidget* parent = nullptr);
 
-    // Shows `summary` modally; true when the player chose "Znovu".
-    bool showSummary(const PracticeSummary& summary);
+    // Shows `summary`, and the class the session earned, modally; true when the player chose
+    // "Znovu".
+    bool showSummary(const PracticeSummary& summary, std::vector<EarnedClass> earned = {});
 
     QLabel* Vysledek;
     QPushButton* ZnovuButton;
@@ -23,7 +27,8 @@ class PracticeSummaryWindow final : public QDialog {
 
   private:
     void retranslate();
-    static QString text(const PracticeSummary& summary);
+    QString text() const;
 
     PracticeSummary summary_;
+    std::vector<EarnedClass> earned_;
 };

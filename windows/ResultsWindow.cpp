@@ -11,6 +11,7 @@
 #include <QStyle>
 
 #include "rules/formats/FileStore.h"
+#include "windows/ClassText.h"
 #include "windows/DesignFont.h"
 #include "windows/FollowLanguage.h"
 #include "windows/GameTextDisplay.h"
@@ -101,6 +102,8 @@ void ResultsWindow::VypisVysl() {
     selectResultsOption();
     RebuildResults(state_, Records, files_, *this);
     RichEdit1->moveCursor(QTextCursor::Start);
+    for (const EarnedClass& earned : std::exchange(classesEarned_, {}))
+        showMessage(QMessageBox::NoIcon, tr("Gratulace !"), EarnedClassText(earned));
 }
 
 void ResultsWindow::RB1Click() {

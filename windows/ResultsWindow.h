@@ -5,8 +5,10 @@
 #include <QString>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "rules/classification/Classification.h"
 #include "rules/match/MatchState.h"
 #include "rules/results/Rekordy.h"
 #include "rules/results/Results.h"
@@ -35,6 +37,12 @@ class ResultsWindow : public QDialog, private ResultsPage {
     QRadioButton* RB2;
     QPushButton* save;
     QPushButton* BitBtn2;
+
+    // The classes the match just finished earned, congratulated once after the records' own
+    // congratulations the next time the results are listed.
+    void congratulateOnClasses(std::vector<EarnedClass> earned) {
+        classesEarned_ = std::move(earned);
+    }
 
     // The lines now shown, as cp1250 text.
     const std::vector<std::string>& shownLines() const { return shown_; }
@@ -66,4 +74,5 @@ class ResultsWindow : public QDialog, private ResultsPage {
     MatchState& state_;
     FileStore& files_;
     std::vector<std::string> shown_;
+    std::vector<EarnedClass> classesEarned_;
 };

@@ -25,6 +25,7 @@
 #include "platform/QtText.h"
 #include "platform/Translations.h"
 #include "platform/history/HistoryReader.h"
+#include "rules/classification/Classification.h"
 #include "rules/formats/FileStore.h"
 #include "rules/history/ArrowsCsv.h"
 #include "rules/history/Handicaps.h"
@@ -297,15 +298,14 @@ void StatisticsWindow::showArcher() {
         }
         stats = ComputeStatistics(history_, *archer, roundFilter());
         handicaps = HandicapProgressOf(history_, *archer);
-        Handicap->showProgress(handicaps);
-    } else {
-        Handicap->showNone();
     }
+    const ClassProgress classes = ClassProgressOf(handicaps);
+    Handicap->showProgress(handicaps, classes);
     fillBests(stats);
     fillAverages(stats);
     fillChart(stats);
     AddHandicapSeries(*Graf->chart(), handicaps, roundFilter());
-    Zapasy->showShoots(handicaps, roundFilter());
+    Zapasy->showShoots(handicaps, classes, roundFilter());
     analysisFed_ = false;
     feedAnalysis();
     showSelectedMatch();

@@ -81,10 +81,12 @@ void SqliteMatchLog::distanceEnded(int32_t distance, const std::vector<LoggedRes
 }
 
 void SqliteMatchLog::matchFinished() {
+    finishedMatch_.reset();
     if (!recording() || currentMatch_ == 0) return;
-    keep(FinishRow{currentMatch_, clock_()});
-    currentMatch_ = 0;
+    const int64_t match = std::exchange(currentMatch_, 0);
+    keep(FinishRow{match, clock_()});
     store();
+    if (pending_.empty()) finishedMatch_ = rowOfMatch_.at(match);
     checkpoint();
 }
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -27,6 +28,8 @@ class SqliteMatchLog final : public MatchLog {
     std::function<void()> onNotSaving;
     // Ends and results that wait to be stored.
     std::size_t pendingWrites() const { return pending_.size(); }
+    // The history's id of the match or session finished last, once its finish is stored.
+    std::optional<int64_t> finishedMatch() const { return finishedMatch_; }
 
     void matchStarted(const LoggedMatch& match) override;
     void arrowShot(LoggedArrow arrow) override;
@@ -78,4 +81,5 @@ class SqliteMatchLog final : public MatchLog {
     std::vector<PendingWrite> pending_;
     std::map<int64_t, int64_t> rowOfMatch_;
     bool toldNotSaving_ = false;
+    std::optional<int64_t> finishedMatch_;
 };

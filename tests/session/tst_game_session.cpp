@@ -1,16 +1,21 @@
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <utility>
 
+#include "platform/history/HistoryFile.h"
+#include "platform/history/SqliteMatchLog.h"
 #include "rules/match/Aiming.h"
 #include "rules/match/Rounds.h"
 #include "session/GameSession.h"
 #include "support/Competitors.h"
+#include "support/EngineRig.h"
 #include "support/KeyTexts.h"
 #include "support/MemoryFileStore.h"
 #include "support/RecordingScreen.h"
 #include "support/ScriptedRandom.h"
+#include "support/WorkingDirectory.h"
 
 namespace {
 
@@ -26,8 +31,8 @@ struct Session {
     RecordingScreen screen;
     GameSession session{files, random, clicker, {.read = ReadKeyTexts, .name = {}}};
 
-    Session() {
-        random.setFallback(0);
+    explicit Session(int32_t sway = 0) {
+        random.setFallback(sway);
         session.showOn(screen);
         session.start({});
         session.engine().StartMatch(1, OneArcher());
@@ -156,6 +161,33 @@ class GameSessionTest : public QObject {
         other.session.settings().save(changed, SessionSettings::FailureTold::ByCaller);
         other.session.settings().save(changed);
         QCOMPARE(toldByCaller.count(), 0);
+    }
+
+    // Four sessions of 36 arrows at 30 m: the fourth completes the 12 dozen of Archer 3rd Class.
+    void aFinishedShootTellsTheClassItEarnedItsArcher() {
+        QTemporaryDir folder;
+        WorkingDirectory cwd(folder.path());
+        Session s(kSteady);
+        SqliteMatchLog log(kHistoryFile);
+        s.session.recordInto(log);
+        MatchEngine& engine = s.session.engine();
+        for (int session = 1; session <= 4; ++session) {
+            QVERIFY(s.session.classesEarned().empty());
+            s.session.startPractice({.archer = "Eva", .distance = 30, .ends = 12}, Utf8Text{"SK"});
+            for (int arrow = 0; arrow < 36; ++arrow) {  // steered to the centre, at full draw
+                s.session.NextarrowClick();
+                for (int32_t key : {kVkDraw, kVkLeft, kVkUp}) engine.FormKeyDown(key);
+                for (int tick = 0; tick <= EngineRig::drawTicks(100); ++tick) {
+                    if (tick == 9)
+                        for (int32_t key : {kVkLeft, kVkUp}) engine.FormKeyUp(key);
+                    if (tick == EngineRig::drawTicks(100)) engine.FormKeyDown(kVkShoot);
+                    s.session.Timer1Timer();
+                }
+                for (int32_t key : {kVkShoot, kVkDraw}) engine.FormKeyUp(key);
+            }
+        }
+        QCOMPARE(s.session.classesEarned(),
+                 (std::vector<EarnedClass>{{Utf8Text{"Eva"}, ArcheryClass::A3}}));
     }
 };
 

@@ -65,9 +65,9 @@ struct EngineRig {
     }
 };
 
-inline CompetitorTable FieldWithHumans(std::initializer_list<int> slots) {
+inline CompetitorTable FieldWithHumans(std::initializer_list<int> humanSlots) {
     CompetitorTable table;
-    for (int slot : slots) {
+    for (int slot : humanSlots) {
         table[slot] = {"Lukostrelec " + std::to_string(slot),
                        "Klub " + std::to_string(slot),
                        {60, 60, 60, 60},

@@ -23,8 +23,12 @@ trap 'rm -rf "$scratch"' EXIT
 for catalogue in translations/vexa99_*.ts; do
     copy="$scratch/$(basename "$catalogue")"
     cp "$catalogue" "$copy"
+    # The source language's catalogue holds the plural forms of its texts with a count alone.
+    only=()
+    if [ "$(basename "$catalogue")" = vexa99_cs.ts ]; then only=(-pluralonly); fi
     # shellcheck disable=SC2086
-    "$lupdate" -silent -I "$source_dir" -locations none -no-ui-lines $sources -ts "$copy" >/dev/null
+    "$lupdate" -silent -I "$source_dir" -locations none -no-ui-lines "${only[@]}" $sources \
+        -ts "$copy" >/dev/null
     if grep -n -B2 -E 'type="(unfinished|vanished|obsolete)"' "$copy" >&2; then
         echo "$catalogue: texts above are untranslated or no longer in the sources;" \
              "run 'cmake --build build --target update_translations' and translate them." >&2

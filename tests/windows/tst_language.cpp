@@ -18,6 +18,7 @@
 #include "support/RecordingScreen.h"
 #include "support/ScriptedRandom.h"
 #include "support/StartedGame.h"
+#include "windows/ClassText.h"
 #include "windows/ControlsDialog.h"
 #include "windows/DifficultyDialog.h"
 #include "windows/FieldLevelDialog.h"
@@ -252,6 +253,24 @@ class LanguageTest : public QObject {
         ShowHelpTopic(QStringLiteral("zamerovac"));
         QVERIFY(helpText()->toPlainText().contains(QStringLiteral("Browse...")));
         helpText()->window()->hide();
+    }
+
+    void countsTakeTheLanguagesPluralForms() {
+        ClassProgress progress;
+        auto need = [&progress](int32_t dozens) {
+            progress.next = ClassNeed{ArcheryClass::B1, dozens, 37, 90};
+            return ClassProgressText(progress).section(QLatin1Char('\n'), 1);
+        };
+        SpeakLanguage("cs");
+        const QString czech =
+            QStringLiteral(u"Do Bowman 1st Class (B1) %1 šípů s handicapem nejvýš 37 na 90 m");
+        QCOMPARE(need(1), czech.arg(QStringLiteral(u"chybí 1 tucet")));
+        QCOMPARE(need(3), czech.arg(QStringLiteral(u"chybějí 3 tucty")));
+        QCOMPARE(need(6), czech.arg(QStringLiteral(u"chybí 6 tuctů")));
+        SpeakLanguage("en");
+        QCOMPARE(need(1),
+                 QStringLiteral("Bowman 1st Class (B1) still needs 1 dozen arrows shot with "
+                                "a handicap of 37 or better at 90 m"));
     }
 
     void aDemoRoundExportsTheSameBytesInEveryLanguage() {

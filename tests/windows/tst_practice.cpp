@@ -119,6 +119,17 @@ class PracticeTest : public QObject {
         QCOMPARE(d.club(), QString());
     }
 
+    void theSummarySaysTheClassTheSessionEarned() {
+        PracticeSummaryWindow w;
+        QString shown;
+        ModalAnswers answers({Answer<PracticeSummaryWindow>([&](PracticeSummaryWindow& summary) {
+            shown = summary.Vysledek->text();
+            summary.reject();
+        })});
+        w.showSummary({.distance = 30}, {{Utf8Text{"Petr"}, ArcheryClass::A3}});
+        QVERIFY(shown.contains(QStringLiteral("Petr získává klasifikaci Archer 3rd Class (A3) !")));
+    }
+
     void aTwoEndSessionIsShotOnTheMainWindowAndRecorded() {
         QTemporaryDir folder;
         WorkingDirectory cwd(folder.path());

@@ -10,8 +10,8 @@
 
 #include "platform/QtFileStore.h"
 #include "platform/QtText.h"
-#include "rules/results/Listing.h"
 #include "rules/match/Ranking.h"
+#include "rules/results/Listing.h"
 #include "support/MemoryFileStore.h"
 #include "support/WorkingDirectory.h"
 #include "windows/ResultsWindow.h"
@@ -135,14 +135,21 @@ class ResultsWindowTest : public QObject {
         MatchState state = fullField();
         MemoryFileStore files;
         ScriptedResultsWindow form(state, files);
+        form.congratulateOnClasses({{Utf8Text{"Petr"}, ArcheryClass::B1}});
         showAndWait(form);
-        QCOMPARE(form.messages.size(), 1);
+        QCOMPARE(form.messages.size(), 2);
         const Message& m = form.messages[0];
         QCOMPARE(m.icon, QMessageBox::NoIcon);
         QCOMPARE(m.caption, QStringLiteral("Gratulace !"));
         QCOMPARE(m.text, QStringLiteral("Máte nejvyšší výsledek na 90 metrů !"));
         QCOMPARE(m.viewText,
                  fromCp1250(ListingHeader(*findRound(state.RoundType))) + QStringLiteral("\n "));
+        // The class earned comes after the records, over the whole listing.
+        const Message& earned = form.messages[1];
+        QCOMPARE(earned.icon, QMessageBox::NoIcon);
+        QCOMPARE(earned.caption, QStringLiteral("Gratulace !"));
+        QCOMPARE(earned.text, QStringLiteral("Petr získává klasifikaci Bowman 1st Class (B1) !"));
+        QCOMPARE(earned.viewText.count(u'\n'), 151);
         QCOMPARE(files.files.at("records.dat").size(), std::size_t(340));
 
         form.RB2->click();
@@ -153,7 +160,7 @@ class ResultsWindowTest : public QObject {
 
         form.RB1->click();
         QCOMPARE(form.shownLines().size(), std::size_t(152));
-        QCOMPARE(form.messages.size(), 1);
+        QCOMPARE(form.messages.size(), 2);
     }
 
     void choosingTheSelectedOptionAgainDoesNothing() {

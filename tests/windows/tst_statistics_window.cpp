@@ -12,6 +12,7 @@
 
 #include "platform/history/SqliteMatchLog.h"
 #include "rules/history/Handicaps.h"
+#include "support/ClimbingHistory.h"
 #include "support/HistoryFiles.h"
 #include "support/LayoutChecks.h"
 #include "support/MemoryFileStore.h"
@@ -20,6 +21,7 @@
 #include "support/ScriptedRandom.h"
 #include "support/StartedGame.h"
 #include "windows/HandicapSummary.h"
+#include "windows/HistoryText.h"
 #include "windows/HitAnalysisPage.h"
 #include "windows/MainWindow.h"
 #include "windows/MatchListTable.h"
@@ -152,6 +154,32 @@ class StatisticsWindowTest : public QObject {
         w.ExportCsvClick();
         const std::string& csv = files.files.at("adam.csv");
         QCOMPARE(std::count(csv.begin(), csv.end(), '\n'), 7);  // header and six arrows
+    }
+
+    void theFirstPageNamesTheClassAndTheMatchListTheShootsThatCounted() {
+        {
+            std::string now;
+            SqliteMatchLog log(kHistoryFile, [&now] { return now; });
+            RecordClimb(log, now);
+        }
+        MemoryFileStore files;
+        StatisticsWindow w(kHistoryFile, files);
+        w.loadHistory();
+        QVERIFY2(w.Handicap->text().endsWith(
+                     QStringLiteral(u"\n\nKlasifikace: Bowman 2nd Class (B2), získaná ") +
+                     HistoryDateText(kClimb.back().date) +
+                     QStringLiteral(u"\nDo Bowman 1st Class (B1) chybí 6 tuctů šípů s "
+                                    u"handicapem nejvýš 37 na 90 m")),
+                 qPrintable(w.Handicap->text()));
+        w.Soutez->setCurrentIndex(0);
+        w.SoutezChange();
+        QCOMPARE(w.Zapasy->horizontalHeaderItem(4)->text(), QStringLiteral("Klasifikace"));
+        const QStringList latestFirst = {
+            QStringLiteral(u"do B1, získána B2"), QStringLiteral(u"do B2, získána A1"),
+            QStringLiteral(u"do A1, získána A2"), QStringLiteral("do A3"), QStringLiteral("do A2")};
+        QCOMPARE(w.Zapasy->rowCount(), latestFirst.size());
+        for (int row = 0; row < latestFirst.size(); ++row)
+            QCOMPARE(w.Zapasy->item(row, 4)->text(), latestFirst[row]);
     }
 
     void aFileThatIsNotAHistoryIsNamedInCzech() {

@@ -264,6 +264,25 @@ TEST(HistoryStore, AnEndThatFindsTheFileLockedIsStoredWithTheNextOne) {
     EXPECT_EQ(QueryInt(path, kBrokenEnds), 0);
 }
 
+TEST(HistoryStore, AFinishedMatchIsNamedOnlyOnceItsFinishIsStored) {
+    TempFolder folder;
+    const std::string path = folder.file("historie.db");
+    SqliteMatchLog log(path);
+    ShootEnds(log, 1);
+    ShootEnds(log, 1);
+    log.matchFinished();
+    EXPECT_EQ(log.finishedMatch(),
+              QueryInt(path, "SELECT id FROM matches WHERE finished IS NOT NULL"));
+    ShootEnds(log, 1);
+    sqlite3* other = nullptr;
+    sqlite3_open(path.c_str(), &other);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    log.matchFinished();
+    EXPECT_FALSE(log.finishedMatch());
+    sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+}
+
 TEST(HistoryStore, AFolderThatCannotHoldTheFileIsToldOnce) {
     TempFolder folder;
     SqliteMatchLog log(folder.file("missing-folder/historie.db"));
