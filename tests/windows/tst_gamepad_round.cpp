@@ -51,7 +51,8 @@ class GamepadRoundTest : public QObject {
                  g.tap(pad, kA);
              }),
              WithPad<OnScreenKeyboard>([&](OnScreenKeyboard& k) {
-                 g.typeOn(k, pad, name);
+                 g.typeOn(k, pad, name + QLatin1Char('x'));
+                 g.tap(pad, kB);  // deletes the last letter
                  g.tap(pad, SDL_CONTROLLER_BUTTON_START);
              }),
              WithPad<ArcherEditor>([&](ArcherEditor& d) {
