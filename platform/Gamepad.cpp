@@ -44,6 +44,15 @@ int32_t stronger(int32_t a, int32_t b) {
 struct Gamepad::Controllers {
     bool started = false;
     std::vector<SDL_GameController*> open;
+    // The pad a button was last pressed on: the hints name that maker's signs.
+    SDL_JoystickID lastUsed = -1;
+
+    SDL_GameController* inHand() const {
+        const auto used = std::ranges::find_if(open, [this](SDL_GameController* c) {
+            return SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(c)) == lastUsed;
+        });
+        return used != open.end() ? *used : open.empty() ? nullptr : open.front();
+    }
 
     void add(int deviceIndex) {
         SDL_GameController* c = SDL_GameControllerOpen(deviceIndex);
@@ -93,12 +102,15 @@ GamepadReading Gamepad::read() {
                 controllers_->remove(e.cdevice.which);
             } else if (e.type == SDL_CONTROLLERBUTTONDOWN && e.cbutton.button < kButtons) {
                 r.pressed |= GamepadButtons{1} << e.cbutton.button;
+                controllers_->lastUsed = e.cbutton.which;
             }
         }
     }
-    for (SDL_GameController* c : controllers_->open) {
-        if (!r.connected) r.family = familyOf(c);
+    if (SDL_GameController* used = controllers_->inHand()) {
         r.connected = true;
+        r.family = familyOf(used);
+    }
+    for (SDL_GameController* c : controllers_->open) {
         for (int b = 0; b < kButtons; ++b) {
             if (SDL_GameControllerGetButton(c, static_cast<SDL_GameControllerButton>(b))) {
                 r.held |= GamepadButtons{1} << b;

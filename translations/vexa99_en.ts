@@ -270,6 +270,18 @@
         <translation>Next arrow: %1, on the gamepad %2</translation>
     </message>
     <message>
+        <source>Další šíp: na ovladači %1</source>
+        <translation>Next arrow: on the gamepad %1</translation>
+    </message>
+    <message>
+        <source>tlačítko %1</source>
+        <translation>button %1</translation>
+    </message>
+    <message>
+        <source>klávesa %1</source>
+        <translation>key %1</translation>
+    </message>
+    <message>
         <source>−</source>
         <translation>−</translation>
     </message>
@@ -1012,9 +1024,16 @@ Please send comments and suggestions to: pripominky@vexa99.cz</translation>
         <source>Další šíp</source>
         <translation>Next arrow</translation>
     </message>
+</context>
+<context>
+    <name>OnScreenKeyboard</name>
     <message>
-        <source>klávesa D</source>
-        <translation>key D</translation>
+        <source>Klávesnice</source>
+        <translation>Keyboard</translation>
+    </message>
+    <message>
+        <source>%1 napíše písmeno, %2 smaže poslední, %3 potvrdí.</source>
+        <translation>%1 types a letter, %2 deletes the last one, %3 confirms.</translation>
     </message>
 </context>
 <context>

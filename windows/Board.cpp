@@ -40,7 +40,7 @@ PixelImage* image(QWidget* parent, QRect geometry, const QString& builtin = {}) 
 }  // namespace
 
 Board::Board(GameSession& session, WindowsOverBoard& windows, QWidget* parent)
-    : QWidget(parent), windows_(windows) {
+    : QWidget(parent), windows_(windows), nextarrowPrompt_(kPicturePrompt.toString()) {
     clock_.start();
     connect(&session, &GameSession::aboutToTick, this, &Board::tickStarted);
     connect(&session, &GameSession::ticked, this, &Board::tickEnded);
@@ -183,7 +183,13 @@ void Board::loadPicture(PictureSlot slot, const std::string& fileName) {
 void Board::showNextarrow(const QPixmap& picture, const QString& fileName) {
     nextarrowPicture_ = picture;
     nextarrowFile_ = fileName;
-    Nextarrow->setPixmap(WithTranslatedCaption(picture, fileName));
+    Nextarrow->setPixmap(WithTranslatedCaption(picture, fileName, nextarrowPrompt_));
+}
+
+void Board::showNextarrowPrompt(const QString& prompt) {
+    if (prompt == nextarrowPrompt_) return;
+    nextarrowPrompt_ = prompt;
+    showNextarrow(nextarrowPicture_, nextarrowFile_);
 }
 
 void Board::loadMarkerIcons(const std::string& fileName) {

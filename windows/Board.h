@@ -57,6 +57,8 @@ class Board final : public QWidget, public MatchScreen {
     // The board is shown `scale` times as large as in its window, 1 back in it: every picture
     // of the game is chosen anew for the size (PixelImage::setShownScale).
     void setShownScale(qreal scale);
+    // What the next-arrow picture names as playing it: "klávesa D", "tlačítko B".
+    void showNextarrowPrompt(const QString& prompt);
 
     // The aiming tick's moves of the sight and the drawn arrow are painted when the screen
     // shows its next picture (see FramePacer); between ticks every move shows at once.
@@ -110,4 +112,5 @@ class Board final : public QWidget, public MatchScreen {
     std::optional<int32_t> arrowTo_;
     QPixmap nextarrowPicture_;
     QString nextarrowFile_;
+    QString nextarrowPrompt_;
 };

@@ -4,14 +4,22 @@
 #include <QKeyEvent>
 #include <QTimer>
 #include <QWidget>
+#include <cstdlib>
 
 #include "platform/Gamepad.h"
 #include "session/GameSession.h"
+#include "windows/PadNavigation.h"
 
 namespace {
 
 // How often the pad is looked at between arrows while none is connected, in milliseconds.
 constexpr int kPadIdleInterval = 250;
+
+// The player did something with the pad, not just left it lying.
+bool padUsed(const GamepadReading& r) {
+    return r.pressed != 0 || std::abs(r.stickX) > kStickDeadZone ||
+           std::abs(r.stickY) > kStickDeadZone || r.rightTrigger > kTriggerThreshold;
+}
 
 }  // namespace
 
@@ -33,6 +41,11 @@ bool BoardInput::boardInFront() const {
 }
 
 bool BoardInput::eventFilter(QObject* watched, QEvent* event) {
+    // The player's own keys and clicks, not those the pad sends through the windows.
+    if ((event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress) &&
+        event->spontaneous()) {
+        usePadLast(false);
+    }
     switch (event->type()) {
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
@@ -49,7 +62,12 @@ bool BoardInput::eventFilter(QObject* watched, QEvent* event) {
             }
             break;
         case QEvent::WindowUnblocked:
-            if (watched == &window_) session_.setWindowOverBoard(false);
+            if (watched == &window_) {
+                session_.setWindowOverBoard(false);
+                // Back at the board: it takes the keys and the pad again, whether or not the
+                // desktop gives it the focus.
+                window_.activateWindow();
+            }
             break;
         case QEvent::WindowDeactivate:
             if (watched == &window_) session_.letGoOfKeys();
@@ -83,6 +101,7 @@ bool BoardInput::handleKey(QEvent* event) {
 
 void BoardInput::usePad(Gamepad& pad) {
     gamepad_ = &pad;
+    navigation_ = new PadNavigation(window_, this);
     padTimer_ = new QTimer(this);
     connect(padTimer_, &QTimer::timeout, this, &BoardInput::readPad);
     schedulePad();
@@ -113,12 +132,32 @@ void BoardInput::readPad() {
     pad_ = reading;
     if (plugged) {
         schedulePad();
-        if (onPadChanged) onPadChanged();
+        if (onHintsChanged) onHintsChanged();
     }
-    // The pad plays the match only while the player is at the board, as the keys do.
+    if (padUsed(reading)) {
+        usePadLast(true);
+    } else if (!reading.connected) {
+        usePadLast(false);
+    }
+    // The pad plays the match only while the player is at the board, as the keys do; over it,
+    // it steps through the window or menu in front.
     const GamepadCommands commands = ReadGamepadCommands(reading);
     const bool playable = window_.isActiveWindow() && boardInFront();
-    session_.padRead(commands, playable);
-    if (playable && commands.openMenu && onMenuAsked) onMenuAsked();
-    if (playable && commands.toggleFullScreen && onFullScreenAsked) onFullScreenAsked();
+    if (!playable) {
+        session_.padRead(commands, false);
+        navigation_->read(reading);
+        return;
+    }
+    // Before the match plays: what it plays may open a window that reads the pad meanwhile.
+    navigation_->boardHadPad(reading);
+    session_.padRead(commands, true);
+    if (commands.openMenu && onMenuAsked) onMenuAsked();
+    if (commands.toggleFullScreen && onFullScreenAsked) onFullScreenAsked();
+}
+
+void BoardInput::usePadLast(bool pad) {
+    if (pad == padInUse_) return;
+    padInUse_ = pad;
+    if (navigation_ != nullptr) navigation_->showFocus(pad);
+    if (onHintsChanged) onHintsChanged();
 }

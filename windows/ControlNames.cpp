@@ -86,9 +86,31 @@ QString KeysName(const ActionKeys& keys) {
     return names.join(translated(QT_TRANSLATE_NOOP("ControlNames", " nebo ")));
 }
 
-QString PadName(ControlAction action, GamepadFamily family) {
+QString PadButtonName(GamepadButton button, GamepadFamily family) {
     const bool ps = family == GamepadFamily::PlayStation;
     const bool nintendo = family == GamepadFamily::Nintendo;
+    const auto pick = [&](QString xbox, QString playStation, QString nintendoName) {
+        return ps ? playStation : nintendo ? nintendoName : xbox;
+    };
+    switch (button) {
+        case GamepadButton::South:
+            return pick(QStringLiteral("A"), translated(QT_TRANSLATE_NOOP("ControlNames", "×")),
+                        QStringLiteral("B"));
+        case GamepadButton::East:
+            return pick(QStringLiteral("B"), translated(QT_TRANSLATE_NOOP("ControlNames", "○")),
+                        QStringLiteral("A"));
+        case GamepadButton::Start:
+            return pick(QStringLiteral("Start"), QStringLiteral("Options"), QStringLiteral("+"));
+        case GamepadButton::LeftShoulder:
+            return pick(QStringLiteral("LB"), QStringLiteral("L1"), QStringLiteral("L"));
+        case GamepadButton::RightShoulder:
+            return pick(QStringLiteral("RB"), QStringLiteral("R1"), QStringLiteral("R"));
+        default:
+            return {};
+    }
+}
+
+QString PadName(ControlAction action, GamepadFamily family) {
     switch (action) {
         case ControlAction::Left:
             return translated(
@@ -103,31 +125,21 @@ QString PadName(ControlAction action, GamepadFamily family) {
             return translated(
                 QT_TRANSLATE_NOOP("ControlNames", "křížový ovladač ↓ nebo levá páčka"));
         case ControlAction::Draw:
-            return ps         ? translated(QT_TRANSLATE_NOOP("ControlNames", "R2 nebo R1"))
-                   : nintendo ? translated(QT_TRANSLATE_NOOP("ControlNames", "ZR nebo R"))
-                              : translated(QT_TRANSLATE_NOOP("ControlNames", "RT nebo RB"));
+            switch (family) {
+                case GamepadFamily::PlayStation:
+                    return translated(QT_TRANSLATE_NOOP("ControlNames", "R2 nebo R1"));
+                case GamepadFamily::Nintendo:
+                    return translated(QT_TRANSLATE_NOOP("ControlNames", "ZR nebo R"));
+                case GamepadFamily::Generic:
+                    break;
+            }
+            return translated(QT_TRANSLATE_NOOP("ControlNames", "RT nebo RB"));
         case ControlAction::Shoot:
-            return ps         ? translated(QT_TRANSLATE_NOOP("ControlNames", "×"))
-                   : nintendo ? QStringLiteral("B")
-                              : QStringLiteral("A");
+            return PadButtonName(GamepadButton::South, family);
         case ControlAction::NextArrow:
-            return ps         ? translated(QT_TRANSLATE_NOOP("ControlNames", "○"))
-                   : nintendo ? QStringLiteral("A")
-                              : QStringLiteral("B");
+            return PadButtonName(GamepadButton::East, family);
     }
     return {};
-}
-
-QString PadMenuName(GamepadFamily family) {
-    switch (family) {
-        case GamepadFamily::PlayStation:
-            return QStringLiteral("Options");
-        case GamepadFamily::Nintendo:
-            return QStringLiteral("+");
-        case GamepadFamily::Generic:
-            break;
-    }
-    return QStringLiteral("Start");
 }
 
 QString PadFullScreenName(GamepadFamily family) {
@@ -142,15 +154,30 @@ QString PadFullScreenName(GamepadFamily family) {
     return QStringLiteral("Back");
 }
 
-void ShowControlHints(QWidget& nextarrow, const KeyBindings& bindings, GamepadFamily family) {
+void ShowControlHints(QWidget& nextarrow, const ControlsInUse& controls) {
+    const KeyBindings& bindings = controls.bindings;
+    const GamepadFamily family = controls.family;
+    const QString pad = PadName(ControlAction::NextArrow, family);
     nextarrow.setToolTip(
-        translated(QT_TRANSLATE_NOOP("ControlNames", "Další šíp: %1, na ovladači %2"))
-            .arg(KeysName(bindings.keys(ControlAction::NextArrow)),
-                 PadName(ControlAction::NextArrow, family)));
-    SetHelpControlNames([bindings, family](std::string_view attribute,
-                                           std::string_view value) -> std::optional<std::string> {
-        if (attribute == "data-ovladac" && value == "start") {
-            return PadMenuName(family).toStdString();
+        controls.padInUse
+            ? translated(QT_TRANSLATE_NOOP("ControlNames", "Další šíp: na ovladači %1")).arg(pad)
+            : translated(QT_TRANSLATE_NOOP("ControlNames", "Další šíp: %1, na ovladači %2"))
+                  .arg(KeysName(bindings.keys(ControlAction::NextArrow)), pad));
+    SetHelpControlNames([bindings, family, padInUse = controls.padInUse](
+                            std::string_view attribute,
+                            std::string_view value) -> std::optional<std::string> {
+        // The pad's buttons in the menus and windows.
+        const std::pair<std::string_view, GamepadButton> buttons[] = {
+            {"start", GamepadButton::Start},
+            {"vybrat", ChooseButton(family)},
+            {"zpet", BackButton(family)},
+            {"predchoziStrana", GamepadButton::LeftShoulder},
+            {"dalsiStrana", GamepadButton::RightShoulder},
+        };
+        for (const auto& [name, button] : buttons) {
+            if (attribute == "data-ovladac" && value == name) {
+                return PadButtonName(button, family).toStdString();
+            }
         }
         if (attribute == "data-ovladac" && value == "select") {
             return PadFullScreenName(family).toStdString();
@@ -158,10 +185,24 @@ void ShowControlHints(QWidget& nextarrow, const KeyBindings& bindings, GamepadFa
         for (std::size_t a = 0; a < kControlActionCount; ++a) {
             const auto action = static_cast<ControlAction>(a);
             if (value != ControlKeyName(action)) continue;
-            return (attribute == "data-ovladani" ? KeysName(bindings.keys(action))
-                                                 : PadName(action, family))
-                .toStdString();
+            const bool keys = attribute == "data-ovladani" && !padInUse;
+            return (keys ? KeysName(bindings.keys(action)) : PadName(action, family)).toStdString();
         }
         return std::nullopt;
     });
+}
+
+QString NextArrowPrompt(const ControlsInUse& controls) {
+    if (controls.padInUse) {
+        return translated(QT_TRANSLATE_NOOP("ControlNames", "tlačítko %1"))
+            .arg(PadName(ControlAction::NextArrow, controls.family));
+    }
+    const ActionKeys& keys = controls.bindings.keys(ControlAction::NextArrow);
+    return translated(QT_TRANSLATE_NOOP("ControlNames", "klávesa %1")).arg(KeyName(keys[0]));
+}
+
+QString WithNextArrowNamed(QString message, const ControlsInUse& controls) {
+    if (!controls.padInUse) return message;
+    const QString button = PadName(ControlAction::NextArrow, controls.family);
+    return message.replace(QStringLiteral("'d'"), QLatin1Char('\'') + button + QLatin1Char('\''));
 }

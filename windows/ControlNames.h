@@ -29,12 +29,25 @@ QString ActionName(ControlAction action);
 QString KeyName(KeyCode key);
 // "A" or "A nebo J".
 QString KeysName(const ActionKeys& keys);
+// A button as a pad of that maker prints it: "A", "×", "Options", "RB".
+QString PadButtonName(GamepadButton button, GamepadFamily family);
 // What plays the action on a pad of that maker: "A", "křížový ovladač ← nebo levá páčka".
 QString PadName(ControlAction action, GamepadFamily family);
-// The pad's button that opens the game menu.
-QString PadMenuName(GamepadFamily family);
 // The pad's button that takes the board to the whole screen and back (Select).
 QString PadFullScreenName(GamepadFamily family);
 
-// The next-arrow control's tip and the help name the keys bound and the pad's buttons.
-void ShowControlHints(QWidget& nextarrow, const KeyBindings& bindings, GamepadFamily family);
+// What the hints name: the keys bound, and the pad's buttons; while the pad is what the player
+// last used, the hints name its buttons and no keys.
+struct ControlsInUse {
+    const KeyBindings& bindings;
+    GamepadFamily family = GamepadFamily::Generic;
+    bool padInUse = false;
+};
+
+// The next-arrow control's tip and the help name the controls in use.
+void ShowControlHints(QWidget& nextarrow, const ControlsInUse& controls);
+// The line under the next-arrow picture's title: "klávesa D", "tlačítko B".
+QString NextArrowPrompt(const ControlsInUse& controls);
+// A message of the game's that names the next-arrow key as the game's texts have it, 'd': while
+// the pad is in use, it names the pad's button instead.
+QString WithNextArrowNamed(QString message, const ControlsInUse& controls);

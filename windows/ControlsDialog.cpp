@@ -132,7 +132,8 @@ void ControlsDialog::showPad() {
     for (std::size_t a = 0; a < kControlActionCount; ++a) {
         padLabels[a]->setText(PadName(static_cast<ControlAction>(a), family_));
     }
-    const QString menu = tr("%1 otevře nabídku Hra.").arg(PadMenuName(family_));
+    const QString menu =
+        tr("%1 otevře nabídku Hra.").arg(PadButtonName(GamepadButton::Start, family_));
     padLine->setText(padName_.isEmpty() ? tr("Žádný ovladač není připojen. Na ovladači: ") + menu
                                         : tr("Připojený ovladač: %1. ").arg(padName_) + menu);
 }

@@ -88,8 +88,8 @@ MainWindow::MainWindow(GameSession& session, FileStore& files, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     input_ = new BoardInput(*this, session_, this);
     input_->onMenuAsked = [this] { menuBar()->setActiveAction(Hra->menuAction()); };
-    input_->onPadChanged = [this] { showControlHints(); };
     input_->onFullScreenAsked = [this] { CelaobrazovkaClick(); };
+    input_->onHintsChanged = [this] { showControlHints(); };
     placement_ = new WindowPlacement(*this, appliedScale_);
 
     board = new Board(session_, *this, this);
@@ -160,8 +160,16 @@ void MainWindow::retranslate() {
     showControlHints();
 }
 
+ControlsInUse MainWindow::controlsInUse() const {
+    return {.bindings = session_.keyBindings(),
+            .family = input_->padReading().family,
+            .padInUse = input_->padInUse()};
+}
+
 void MainWindow::showControlHints() {
-    ShowControlHints(*board->Nextarrow, session_.keyBindings(), input_->padReading().family);
+    const ControlsInUse controls = controlsInUse();
+    ShowControlHints(*board->Nextarrow, controls);
+    board->showNextarrowPrompt(NextArrowPrompt(controls));
 }
 
 bool MainWindow::FormCreate() {
@@ -208,8 +216,9 @@ void MainWindow::showResults() {
 }
 
 void MainWindow::showMessage(const Utf8Text& caption, const Utf8Text& text) {
-    QMessageBox box(QMessageBox::NoIcon, TranslatedGameText(caption), TranslatedGameText(text),
-                    QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::NoIcon, TranslatedGameText(caption),
+                    WithNextArrowNamed(TranslatedGameText(text), controlsInUse()), QMessageBox::Ok,
+                    this);
     box.exec();
 }
 

@@ -6,6 +6,8 @@
 
 #include "windows/Board.h"
 
+struct ControlsInUse;
+
 class AboutBox;
 class BoardInput;
 class ControlsDialog;
@@ -114,6 +116,7 @@ class MainWindow final : public QMainWindow, private WindowsOverBoard {
   private:
     void buildMenu();
     void retranslate();
+    ControlsInUse controlsInUse() const;
     void showControlHints();
     // Counts `dialog` among the game's own, whose closing brings the window back to its place.
     void own(QWidget* dialog);

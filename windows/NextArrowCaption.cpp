@@ -13,15 +13,14 @@ constexpr int kFaceColumn = 5;  // left of any caption: the button's face only
 
 }  // namespace
 
-QPixmap WithTranslatedCaption(const QPixmap& picture, const QString& fileName) {
+QPixmap WithTranslatedCaption(const QPixmap& picture, const QString& fileName,
+                              const QString& prompt) {
     const bool nextEnd = fileName == QStringLiteral("nextsa.bmp");
     const char* title = nextEnd ? QT_TRANSLATE_NOOP("NextArrowCaption", "Další sada")
                                 : QT_TRANSLATE_NOOP("NextArrowCaption", "Další šíp");
-    const char* key = QT_TRANSLATE_NOOP("NextArrowCaption", "klávesa D");
     const QString translatedTitle = QCoreApplication::translate("NextArrowCaption", title);
-    const QString translatedKey = QCoreApplication::translate("NextArrowCaption", key);
     if (picture.size() != kPictureSize ||
-        (translatedTitle == QString::fromUtf8(title) && translatedKey == QString::fromUtf8(key))) {
+        (translatedTitle == QString::fromUtf8(title) && prompt == kPicturePrompt)) {
         return picture;
     }
     QImage image = picture.toImage().convertToFormat(QImage::Format_RGB32);
@@ -34,7 +33,7 @@ QPixmap WithTranslatedCaption(const QPixmap& picture, const QString& fileName) {
     }
     painter.setRenderHint(QPainter::Antialiasing);
     const bool enabled = fileName != QStringLiteral("nextarrow0.bmp");
-    DrawButtonCaptions(painter, translatedTitle, translatedKey, enabled);
+    DrawButtonCaptions(painter, translatedTitle, prompt, enabled);
     painter.end();
     return QPixmap::fromImage(image);
 }

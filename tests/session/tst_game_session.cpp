@@ -2,10 +2,12 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <utility>
 
 #include "platform/history/HistoryFile.h"
 #include "platform/history/SqliteMatchLog.h"
 #include "rules/match/Aiming.h"
+#include "rules/match/Rounds.h"
 #include "session/GameSession.h"
 #include "support/Competitors.h"
 #include "support/EngineRig.h"
@@ -19,6 +21,7 @@ namespace {
 
 constexpr GamepadButtons kTrigger = ButtonBit(GamepadButton::RightShoulder);
 constexpr GamepadButtons kShoot = ButtonBit(GamepadButton::South);
+constexpr GamepadButtons kNext = ButtonBit(GamepadButton::East);
 
 // A session on files in memory with a lone archer's arrow nocked; the test drives the tick.
 struct Session {
@@ -41,6 +44,10 @@ struct Session {
     }
     void pad(GamepadButtons held) {
         session.padRead(ReadGamepadCommands({.connected = true, .held = held}), true);
+    }
+    // Down and up again between two readings.
+    void tap(GamepadButtons button, bool playable = true) {
+        session.padRead(ReadGamepadCommands({.connected = true, .pressed = button}), playable);
     }
 };
 
@@ -78,6 +85,50 @@ class GameSessionTest : public QObject {
         QVERIFY(!s.state().KeyDraw);
         s.pad(kShoot);
         QVERIFY(!s.state().KeyShoot);
+    }
+
+    // Every arrow of the short round nocked, drawn past the clicker and let go by the pad; each
+    // distance's results stand over the board, where the pad plays nothing, and the trigger and
+    // the release held as they close count only once they have come up.
+    void aWholeRoundIsPlayedWithPadCommandsAlone() {
+        Session s;
+        int results = 0;
+        bool heldOver = false;
+        s.screen.onShowResults = [&] {
+            ++results;
+            const bool aiming = s.state().TimerRunning;
+            s.session.padRead(ReadGamepadCommands({.connected = true, .held = kTrigger | kShoot}),
+                              false);
+            QCOMPARE(s.state().TimerRunning, aiming);
+            s.session.engine().ResultsClosed();
+            heldOver = true;
+        };
+        s.session.letGoOfKeys();  // the arrow was nocked with a click; from here on the pad
+        int arrows = 0;
+        for (int step = 0; step < 1000 && s.state().MatchUnderWay; ++step) {
+            if (!s.state().TimerRunning) {
+                s.pad(0);
+                s.tap(kNext);
+                continue;
+            }
+            if (std::exchange(heldOver, false)) {
+                s.pad(kTrigger | kShoot);
+                s.ticks(1);
+                QVERIFY(s.state().TimerRunning && !s.state().KeyDraw);
+                s.pad(0);
+            }
+            s.pad(kTrigger);
+            s.ticks((s.state().ArrowLeft - kClickerLeft) / -kDrawStep + 1);  // past the clicker
+            s.pad(kTrigger | kShoot);
+            s.ticks(1);
+            s.pad(0);
+            ++arrows;
+        }
+        const Round round = *findRound(1);
+        QCOMPARE(arrows, round.arrows());
+        QCOMPARE(s.clicker.ticks, arrows);  // every one drawn to full draw
+        QCOMPARE(results, static_cast<int>(round.stages().size()));
+        QCOMPARE(s.state().Distance, kDistanceOutsideMatch);
     }
 
     void aimingWaitsWhileAWindowTakesThePlayerAway() {

@@ -2,13 +2,16 @@
 
 #include <SDL.h>
 
-// A pad plugged in through SDL's virtual controllers, as the game sees any other.
+// A pad plugged in through SDL's virtual controllers, as the game sees any other; SDL tells its
+// maker from the USB vendor and product given.
 class VirtualPad {
   public:
     static constexpr int kTriggerRest = -32768;
 
-    VirtualPad() {
+    explicit VirtualPad(Uint16 vendor = 0, Uint16 product = 0) {
         SDL_VirtualJoystickDesc desc{};
+        desc.vendor_id = vendor;
+        desc.product_id = product;
         desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
         desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
         desc.naxes = SDL_CONTROLLER_AXIS_MAX;

@@ -1,58 +1,49 @@
-#include <SDL.h>
-
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
-#include <QtTest>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTextBrowser>
 
-#include "platform/Gamepad.h"
 #include "rules/match/Aiming.h"
-#include "session/GameSession.h"
 #include "support/Competitors.h"
-#include "support/MemoryFileStore.h"
-#include "support/RecordingScreen.h"
-#include "support/ScriptedRandom.h"
-#include "support/VirtualPad.h"
-#include "support/WorkingDirectory.h"
-#include "windows/BoardInput.h"
+#include "support/PadGame.h"
+#include "windows/AboutBox.h"
+#include "windows/ArcherEditor.h"
+#include "windows/ArcherListDialog.h"
 #include "windows/ClickableImage.h"
-#include "windows/ControlNames.h"
 #include "windows/FullScreenBoard.h"
-#include "windows/MainWindow.h"
+#include "windows/HelpViewer.h"
+#include "windows/PadFocusFrame.h"
+#include "windows/RoundTypeDialog.h"
+#include "windows/StatisticsWindow.h"
 
 namespace {
 
-// The sway is still with this fallback (see the engine tests' rig), so only the pad moves the
-// sight.
-constexpr int32_t kSteady = 22522;
+using Game = PadGame;
 
-struct Game {
-    WorkingDirectory inRunDir{QStringLiteral(VEXA_RUN_DIR)};
-    MemoryFileStore files;
-    ScriptedRandom random;
-    RecordingSounds sound;
-    Gamepad gamepad;
-    GameSession session{files, random, sound, QtKeyText()};
-    MainWindow form{session, files};
-    Game() {
-        random.setFallback(kSteady);
-        form.askWelcome = [] { return true; };
-        form.useGamepad(gamepad);
-        form.FormCreate();
-        form.show();
-        form.activateWindow();
+// The pad's frame stands round `control`, close to its edges.
+bool Framed(QWidget* control) {
+    QWidget* window = control->window();
+    const QRect at(control->mapTo(window, QPoint()), control->size());
+    const QList<PadFocusFrame*> frames = window->findChildren<PadFocusFrame*>();
+    return std::ranges::any_of(frames, [&](PadFocusFrame* frame) {
+        const QRect framed(frame->mapTo(window, QPoint()), frame->size());
+        return frame->isVisible() && framed.contains(at) &&
+               at.contains(framed.adjusted(4, 4, -4, -4));
+    });
+}
+
+QString HelpText() {
+    ShowHelpContents();
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* browser = window->findChild<QTextBrowser*>()) return browser->toPlainText();
     }
-    const MatchState& state() { return form.session().state(); }
-    // One aiming tick, as Timer1 gives it; the test holds the timer so that only these count.
-    void tick() {
-        form.session().Timer1->stop();
-        form.session().Timer1Timer();
-    }
-    void tap(VirtualPad& pad, SDL_GameControllerButton button) {
-        pad.set(button, true);
-        form.input().readPad();
-        pad.set(button, false);
-        form.input().readPad();
-    }
-};
+    return {};
+}
 
 }  // namespace
 
@@ -129,6 +120,7 @@ class GamepadTest : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(&g.form));
         g.form.session().engine().StartMatch(1, OneArcher());
         auto pad = std::make_unique<VirtualPad>();
+        g.form.input().readPad();
         g.tap(*pad, SDL_CONTROLLER_BUTTON_B);
         QVERIFY(g.state().TimerRunning);
         pad->set(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, true);
@@ -173,6 +165,207 @@ class GamepadTest : public QObject {
         QTRY_VERIFY(g.form.isActiveWindow());
         g.tap(pad, SDL_CONTROLLER_BUTTON_BACK);
         QVERIFY(!g.form.fullScreen().isOn());
+    }
+
+    void theMenuIsSteppedThroughChosenAndClosedWithThePad() {
+        Game g;
+        QVERIFY(QTest::qWaitForWindowActive(&g.form));
+        VirtualPad pad;
+        g.form.input().readPad();
+        g.tap(pad, SDL_CONTROLLER_BUTTON_START);
+        QVERIFY(g.form.Hra->isVisible());
+        g.tap(pad, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+        QCOMPARE(g.form.Hra->activeAction(), g.form.Novhra1);
+        pad.set(SDL_CONTROLLER_AXIS_LEFTX, 32767);  // the stick too
+        g.form.input().readPad();
+        pad.set(SDL_CONTROLLER_AXIS_LEFTX, 0);
+        g.form.input().readPad();
+        QTRY_VERIFY(g.form.Nastaveni->isVisible());
+        g.tap(pad, SDL_CONTROLLER_BUTTON_B);
+        QVERIFY(QApplication::activePopupWidget() == nullptr);
+        QVERIFY(g.form.menuBar()->activeAction() == nullptr);  // the bar is let go too
+
+        // "Nápověda > O hře..." opens its box; B closes it.
+        ModalAnswers answers({WithPad<AboutBox>([&](AboutBox&) {
+            QVERIFY(g.form.input().padInUse());
+            QVERIFY(Framed(QApplication::focusWidget()));
+            g.tap(pad, SDL_CONTROLLER_BUTTON_B);
+        })});
+        g.tap(pad, SDL_CONTROLLER_BUTTON_START);
+        g.tap(pad, SDL_CONTROLLER_BUTTON_DPAD_LEFT);
+        QTRY_VERIFY(g.form.Npovda1->isVisible());
+        g.tap(pad, SDL_CONTROLLER_BUTTON_DPAD_UP);
+        QCOMPARE(g.form.Npovda1->activeAction(), g.form.Ohe1);
+        g.tap(pad, SDL_CONTROLLER_BUTTON_A);
+        QVERIFY(answers.allAnswered());
+        QVERIFY(!g.form.Form7->isVisible());
+    }
+
+    void theFocusMovesAndActsThroughEveryKindOfDialog() {
+        Game g;
+        QVERIFY(QTest::qWaitForWindowActive(&g.form));
+        VirtualPad pad;
+        g.form.input().readPad();
+        ModalAnswers answers;
+        // Options and buttons: every option is reached, even those Tab passes over.
+        RoundTypeDialog round(&g.form);
+        answers.then(WithPad<RoundTypeDialog>([&](RoundTypeDialog& d) {
+            QVERIFY(g.stepTo(pad, d.VEXA));
+            g.tap(pad, SDL_CONTROLLER_BUTTON_A);
+            QVERIFY(g.stepTo(pad, d.Zeny));
+            QVERIFY(Framed(d.Zeny));
+            g.tap(pad, SDL_CONTROLLER_BUTTON_A);
+            QVERIFY(g.stepTo(pad, d.BitOuKey, SDL_CONTROLLER_BUTTON_DPAD_UP));
+            g.tap(pad, SDL_CONTROLLER_BUTTON_A);
+        }));
+        round.exec();
+        QCOMPARE(round.RoundType, 4);
+
+        // A list: the d-pad moves the selection; B is "Storno".
+        ArcherListDialog list(g.files, &g.form);
+        for (const char* name : {"Alfa", "Beta", "Gama"}) list.addLine(name);
+        answers.then(WithPad<ArcherListDialog>([&](ArcherListDialog& d) {
+            QVERIFY(g.stepTo(pad, d.ListBox1));
+            g.tap(pad, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+            const int row = d.ListBox1->currentRow();
+            g.tap(pad, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+            QCOMPARE(d.ListBox1->currentRow(), row + 1);
+            g.tap(pad, SDL_CONTROLLER_BUTTON_DPAD_UP);
+            QCOMPARE(d.ListBox1->currentRow(), row);
+            QVERIFY(d.ListBox1->currentItem()->isSelected());
+            g.tap(pad, SDL_CONTROLLER_BUTTON_B);
+        }));
+        QCOMPARE(list.exec(), int(QDialog::Rejected));
+        QCOMPARE(list.Command, kListCancel);
+
+        // Number fields change with ↑ and ↓; the club field reached opens the keyboard.
+        ArcherEditor editor(&g.form);
+        answers.then(WithPad<ArcherEditor>([&](ArcherEditor& d) {
+            QVERIFY(g.stepTo(pad, d.CSpinEdit4, SDL_CONTROLLER_BUTTON_DPAD_LEFT));
+            g.tap(pad, SDL_CONTROLLER_BUTTON_DPAD_UP);
+            g.tap(pad, SDL_CONTROLLER_BUTTON_DPAD_UP);
+            g.tap(pad, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+            QCOMPARE(d.CSpinEdit4->value(), 86);
+            QVERIFY(g.stepTo(pad, d.ComboBox1, SDL_CONTROLLER_BUTTON_DPAD_LEFT));
+        }));
+        answers.then(WithPad<OnScreenKeyboard>([&](OnScreenKeyboard& k) {
+            g.typeOn(k, pad, QStringLiteral("Š"));
+            g.tap(pad, SDL_CONTROLLER_BUTTON_START);
+        }));
+        answers.then(WithPad<ArcherEditor>([&](ArcherEditor& d) {
+            QCOMPARE(d.ComboBox1->currentText(), QStringLiteral("Š"));
+            g.tap(pad, SDL_CONTROLLER_BUTTON_B);
+        }));
+        editor.exec();
+
+        // Pages: the shoulders turn them, coming round at the ends; B is "Zavřít".
+        StatisticsWindow statistics(kHistoryFile, g.files, &g.form);
+        answers.then(WithPad<StatisticsWindow>([&](StatisticsWindow& w) {
+            g.tap(pad, SDL_CONTROLLER_BUTTON_RIGHTSHOULDER);
+            QCOMPARE(w.Zalozky->currentIndex(), 1);
+            g.tap(pad, SDL_CONTROLLER_BUTTON_LEFTSHOULDER);
+            g.tap(pad, SDL_CONTROLLER_BUTTON_LEFTSHOULDER);
+            QCOMPARE(w.Zalozky->currentIndex(), w.Zalozky->count() - 1);
+            g.tap(pad, SDL_CONTROLLER_BUTTON_B);
+        }));
+        statistics.exec();
+
+        // A message box: A presses the button the focus was moved to.
+        QMessageBox box(QMessageBox::Question, QStringLiteral("?"), QStringLiteral("?"),
+                        QMessageBox::Ok | QMessageBox::Cancel, &g.form);
+        answers.then(WithPad<QMessageBox>([&](QMessageBox& b) {
+            QVERIFY(g.stepTo(pad, b.button(QMessageBox::Cancel)));
+            g.tap(pad, SDL_CONTROLLER_BUTTON_A);
+        }));
+        QCOMPARE(box.exec(), int(QMessageBox::Cancel));
+        QVERIFY(answers.allAnswered());
+        QVERIFY(!answers.sawUnexpected());
+    }
+
+    // A window of its own, not a dialog: B is its "Zavřít" too.
+    void bClosesTheHelp() {
+        Game g;
+        QVERIFY(QTest::qWaitForWindowActive(&g.form));
+        VirtualPad pad;
+        g.form.input().readPad();
+        ShowHelpContents();
+        QWidget* help = nullptr;
+        QTRY_VERIFY((help = QApplication::activeWindow()) != &g.form && help != nullptr);
+        QVERIFY(help->findChild<QTextBrowser*>() != nullptr);
+        g.tap(pad, SDL_CONTROLLER_BUTTON_B);
+        QVERIFY(!help->isVisible());
+    }
+
+    void aPadPulledOutInADialogLeavesTheKeyboardAndMouseWorking() {
+        Game g;
+        QVERIFY(QTest::qWaitForWindowActive(&g.form));
+        auto pad = std::make_unique<VirtualPad>();
+        g.form.input().readPad();
+        RoundTypeDialog round(&g.form);
+        ModalAnswers answers({WithPad<RoundTypeDialog>([&](RoundTypeDialog& d) {
+            QVERIFY(g.stepTo(*pad, d.VEXA));
+            pad.reset();
+            g.form.input().readPad();
+            QVERIFY(!g.form.input().padInUse());
+            QVERIFY(!Framed(d.VEXA));
+            QTest::keyClick(d.VEXA, Qt::Key_Space);
+            QTest::mouseClick(d.BitOuKey, Qt::LeftButton);
+        })});
+        round.exec();
+        QCOMPARE(round.RoundType, 3);
+    }
+
+    void theHintsNameThePadsButtonsWhileItIsTheLastThingUsed() {
+        Game g;
+        QVERIFY(QTest::qWaitForWindowActive(&g.form));
+        VirtualPad pad;
+        g.form.input().readPad();  // plugged in, not yet used
+        const QPixmap keyPrompt = g.form.board->Nextarrow->pixmap();
+        QVERIFY(HelpText().contains(QStringLiteral("Nátah – držte A.")));
+        g.tap(pad, SDL_CONTROLLER_BUTTON_X);
+        QCOMPARE(g.form.board->Nextarrow->toolTip(), QStringLiteral("Další šíp: na ovladači B"));
+        QVERIFY(HelpText().contains(QStringLiteral("Nátah – držte RT nebo RB.")));
+        QVERIFY(g.form.board->Nextarrow->pixmap().toImage() != keyPrompt.toImage());
+        // A key brings the keys back.
+        QTest::keyClick(&g.form, Qt::Key_F5);
+        QVERIFY(!g.form.input().padInUse());
+        QCOMPARE(g.form.board->Nextarrow->toolTip(), QStringLiteral("Další šíp: D, na ovladači B"));
+        QCOMPARE(g.form.board->Nextarrow->pixmap().toImage(), keyPrompt.toImage());
+        // Of two pads, the one a button was last pressed on.
+        VirtualPad playStation(0x054c, 0x09cc);  // a DualShock 4
+        g.form.input().readPad();
+        g.tap(playStation, SDL_CONTROLLER_BUTTON_X);
+        QCOMPARE(g.form.board->Nextarrow->toolTip(), QStringLiteral("Další šíp: na ovladači ○"));
+        g.tap(pad, SDL_CONTROLLER_BUTTON_X);
+        QCOMPARE(g.form.board->Nextarrow->toolTip(), QStringLiteral("Další šíp: na ovladači B"));
+    }
+
+    void eachMakersButtonsAreNamedAsPrinted() {
+        const KeyBindings bindings = KeyBindings::Read({}, ReadKeysText);
+        struct Case {
+            GamepadFamily family;
+            QString nextArrow, choose, menu;
+        };
+        const Case cases[] = {
+            {GamepadFamily::Generic, QStringLiteral("tlačítko B"), QStringLiteral("A"),
+             QStringLiteral("Start")},
+            {GamepadFamily::PlayStation, QStringLiteral("tlačítko ○"), QStringLiteral("×"),
+             QStringLiteral("Options")},
+            {GamepadFamily::Nintendo, QStringLiteral("tlačítko A"), QStringLiteral("A"),
+             QStringLiteral("+")},
+        };
+        for (const Case& c : cases) {
+            QCOMPARE(NextArrowPrompt({bindings, c.family, true}), c.nextArrow);
+            QCOMPARE(PadButtonName(ChooseButton(c.family), c.family), c.choose);
+            QCOMPARE(PadButtonName(GamepadButton::Start, c.family), c.menu);
+        }
+        QCOMPARE(NextArrowPrompt({bindings, GamepadFamily::Nintendo, false}),
+                 QStringLiteral("klávesa D"));
+        // The demo's message, as the game has it.
+        const QString demo = QStringLiteral("Na další sadu stiskněte 'd' !");
+        QCOMPARE(WithNextArrowNamed(demo, {bindings, GamepadFamily::PlayStation, true}),
+                 QStringLiteral("Na další sadu stiskněte '○' !"));
+        QCOMPARE(WithNextArrowNamed(demo, {bindings, GamepadFamily::PlayStation, false}), demo);
     }
 };
 

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -31,6 +32,7 @@
 #include "windows/HelpViewer.h"
 #include "windows/HitAnalysisPage.h"
 #include "windows/MainWindow.h"
+#include "windows/OnScreenKeyboard.h"
 #include "windows/PixelImage.h"
 #include "windows/PracticeDialog.h"
 #include "windows/PracticeSummaryWindow.h"
@@ -117,6 +119,8 @@ class WindowTableTest : public QObject {
         PracticeDialog practice;
         PracticeSummaryWindow practiceSummary;
         SoundDialog sound(session);
+        QLineEdit field;
+        OnScreenKeyboard keyboard(field, GamepadFamily::Generic);
         ShowHelpContents();
         QWidget* help = nullptr;
         for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -141,6 +145,7 @@ class WindowTableTest : public QObject {
             {&practice, practice.windowTitle()},
             {&practiceSummary, practiceSummary.windowTitle()},
             {&sound, sound.windowTitle()},
+            {&keyboard, keyboard.windowTitle()},
             {statistics.RozborZasahu,
              statistics.Zalozky->tabText(statistics.Zalozky->indexOf(statistics.RozborZasahu))},
         };

@@ -4,6 +4,7 @@
 
 #include "rules/controls/ControlHints.h"
 #include "rules/controls/ControlInput.h"
+#include "rules/controls/KeyGrid.h"
 #include "rules/match/MatchEngine.h"
 
 namespace {
@@ -44,6 +45,91 @@ TEST(GamepadMapping, SticksPastTheDeadZoneAndTheButtonsHoldTheirActions) {
     const GamepadCommands select = ReadGamepadCommands(pad(0, ButtonBit(GamepadButton::Back)));
     EXPECT_TRUE(select.toggleFullScreen);
     EXPECT_FALSE(select.openMenu);
+}
+
+TEST(PadNavigator, PushesStepOnceThenRepeatWhileHeldAndButtonsCountWhenTheyGoDown) {
+    using enum NavigationCommand;
+    constexpr int64_t delay = PadNavigator::kRepeatDelayMs;
+    constexpr int64_t pace = PadNavigator::kRepeatIntervalMs;
+    const GamepadButtons down = ButtonBit(GamepadButton::DpadDown);
+    struct Step {
+        int64_t atMs;
+        GamepadReading reading;
+        NavigationCommands expected;
+    };
+    const Step steps[] = {
+        {0, pad(down), CommandBit(Down)},
+        {delay - 1, pad(down), 0},
+        {delay, pad(down), CommandBit(Down)},
+        {delay + pace - 1, pad(down), 0},
+        {delay + pace, pad(down), CommandBit(Down)},
+        // Late by many steps: one step.
+        {delay + 10 * pace, pad(down), CommandBit(Down)},
+        {delay + 10 * pace + 1, pad(0), 0},
+        // A tap between two readings, and the stronger axis of the stick alone.
+        {2000, pad(0, down), CommandBit(Down)},
+        {2010,
+         {.connected = true, .stickX = kStickStep + 1, .stickY = -kStickStep - 2},
+         CommandBit(Up)},
+        {2020,
+         {.connected = true, .stickX = -kStickStep - 3, .stickY = -kStickStep - 2},
+         CommandBit(Left)},
+        {2030, {.connected = true, .stickX = -kStickStep}, 0},
+        {2040, pad(0, ButtonBit(GamepadButton::South) | ButtonBit(GamepadButton::East)),
+         CommandBit(Choose) | CommandBit(Back)},
+        {2050, pad(kShoot), 0},  // held, not pressed
+        {2060, pad(0, ButtonBit(GamepadButton::LeftShoulder) | ButtonBit(GamepadButton::Start)),
+         CommandBit(PreviousPage) | CommandBit(Confirm)},
+        {2070, pad(0, ButtonBit(GamepadButton::RightShoulder)), CommandBit(NextPage)},
+    };
+    PadNavigator navigator;
+    for (const Step& s : steps) {
+        EXPECT_EQ(navigator.read(s.reading, s.atMs), s.expected) << "at " << s.atMs;
+    }
+}
+
+TEST(PadNavigator, WhatTheBoardHeldStepsOnlyOnceItHasComeUp) {
+    const GamepadReading right{.connected = true, .stickX = INT32_MAX};
+    PadNavigator navigator;
+    navigator.read(right, 0);
+    navigator.boardHadPad(right);
+    EXPECT_EQ(navigator.read(right, 10), 0U);
+    EXPECT_EQ(navigator.read(right, 10 + 10 * PadNavigator::kRepeatDelayMs), 0U);
+    navigator.read({.connected = true}, 5000);
+    EXPECT_EQ(navigator.read(right, 5010), CommandBit(NavigationCommand::Right));
+}
+
+TEST(PadNavigator, EachMakersYesAndNoAsItPrintsThem) {
+    const auto read = [](GamepadFamily family, GamepadButton button) {
+        return PadNavigator().read(
+            {.connected = true, .family = family, .pressed = ButtonBit(button)}, 0);
+    };
+    const NavigationCommands choose = CommandBit(NavigationCommand::Choose);
+    const NavigationCommands back = CommandBit(NavigationCommand::Back);
+    EXPECT_EQ(read(GamepadFamily::Generic, GamepadButton::South), choose);
+    EXPECT_EQ(read(GamepadFamily::PlayStation, GamepadButton::South), choose);
+    EXPECT_EQ(read(GamepadFamily::PlayStation, GamepadButton::East), back);
+    EXPECT_EQ(read(GamepadFamily::Nintendo, GamepadButton::East), choose);
+    EXPECT_EQ(read(GamepadFamily::Nintendo, GamepadButton::South), back);
+}
+
+TEST(KeyGrid, DirectionsComeRoundAtTheEdgesAndPassOverTheShortRow) {
+    // Ten keys in rows of four:  0 1 2 3 / 4 5 6 7 / 8 9
+    using enum NavigationCommand;
+    struct Case {
+        int32_t at;
+        NavigationCommand direction;
+        int32_t expected;
+    };
+    const Case cases[] = {
+        {0, Right, 1}, {3, Right, 0}, {0, Left, 3},   {9, Right, 8}, {8, Left, 9},
+        {1, Down, 5},  {5, Down, 9},  {9, Down, 1},   {1, Up, 9},    {3, Down, 7},
+        {7, Down, 3},  {3, Up, 7},    {6, Choose, 6},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(StepInGrid(c.at, c.direction, 10, 4), c.expected) << c.at;
+    }
+    EXPECT_EQ(StepInGrid(2, Down, 3, 4), 2);  // one row
 }
 
 TEST(ControlInput, KeysAndPadHoldAnActionTogetherAndEveryPressCounts) {
