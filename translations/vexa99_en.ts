@@ -1035,6 +1035,14 @@ Please send comments and suggestions to: pripominky@vexa99.cz</translation>
         <source>%1 napíše písmeno, %2 smaže poslední, %3 potvrdí.</source>
         <translation>%1 types a letter, %2 deletes the last one, %3 confirms.</translation>
     </message>
+    <message>
+        <source>⇧</source>
+        <translation>⇧</translation>
+    </message>
+    <message>
+        <source>␣</source>
+        <translation>␣</translation>
+    </message>
 </context>
 <context>
     <name>PracticeDialog</name>

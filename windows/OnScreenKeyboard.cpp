@@ -75,8 +75,8 @@ OnScreenKeyboard::OnScreenKeyboard(QLineEdit& field, GamepadFamily family, QWidg
         Keys.push_back(key);
     };
     for (QChar c : letters_) addKey(c);
-    addKey(QStringLiteral("⇧"));
-    addKey(QStringLiteral("␣"));
+    addKey({});  // the case key and the space bar: their signs come with the language
+    addKey({});
     showCase();
 
     Napoveda = new QLabel(this);
@@ -92,6 +92,8 @@ OnScreenKeyboard::OnScreenKeyboard(QLineEdit& field, GamepadFamily family, QWidg
 
 void OnScreenKeyboard::retranslate() {
     setWindowTitle(tr("Klávesnice"));
+    Keys[Keys.size() - 2]->setText(tr("⇧"));
+    Keys.back()->setText(tr("␣"));
     Napoveda->setText(tr("%1 napíše písmeno, %2 smaže poslední, %3 potvrdí.")
                           .arg(PadButtonName(ChooseButton(family_), family_),
                                PadButtonName(BackButton(family_), family_),
