@@ -1,44 +1,102 @@
 #include "platform/QtRangeSounds.h"
 
 #include <QAudio>
+#include <QAudioSink>
 #include <QDir>
-#include <QSoundEffect>
-#include <QTimer>
-#include <QUrl>
+#include <QMediaDevices>
 
-QtRangeSounds::QtRangeSounds() = default;
-QtRangeSounds::~QtRangeSounds() = default;
+#include "platform/BoundedRead.h"
+#include "platform/MixedSoundOutput.h"
 
-QSoundEffect& QtRangeSounds::effect(RangeSound sound) {
-    if (!effects_.front()) {
-        for (const RangeSound each : kRangeSounds) {
-            auto& made = effects_[static_cast<std::size_t>(each)];
-            made = std::make_unique<QSoundEffect>();
-            made->setVolume(volume_);
-            const QString file = QString::fromLatin1(RangeSoundFile(each));
-            made->setSource(QUrl::fromLocalFile(QDir::current().absoluteFilePath(file)));
-        }
+namespace {
+
+// Longer than any sound of the game's; a larger file is no sound of the range.
+constexpr qint64 kLargestSoundFile = 4 * 1024 * 1024;
+// Short enough for the clicker to sound with the draw, long enough for a loaded machine.
+constexpr int kOutputBufferMs = 60;
+
+MixedSoundOutput::Sounds ReadSounds() {
+    MixedSoundOutput::Sounds sounds;
+    for (const RangeSound each : kRangeSounds) {
+        const QString file = QString::fromLatin1(RangeSoundFile(each));
+        const auto bytes = ReadFileStart(QDir::current().absoluteFilePath(file), kLargestSoundFile);
+        if (!bytes) continue;
+        auto samples = DecodeWave(std::string_view(bytes->constData(), bytes->size()));
+        if (samples) sounds[static_cast<std::size_t>(each)] = std::move(*samples);
     }
-    return *effects_[static_cast<std::size_t>(sound)];
+    return sounds;
+}
+
+QAudioFormat PlayedFormat() {
+    QAudioFormat format;
+    format.setSampleRate(kPlayedSampleRate);
+    format.setChannelCount(1);
+    format.setSampleFormat(QAudioFormat::Int16);
+    return format;
+}
+
+}  // namespace
+
+QtRangeSounds::QtRangeSounds() {
+    thread_.setObjectName(QStringLiteral("range sounds"));
+}
+
+QtRangeSounds::~QtRangeSounds() {
+    if (!onThread_) return;
+    // The sink (before the output it reads) and the output go on their own thread.
+    QMetaObject::invokeMethod(
+        onThread_,
+        [this] {
+            delete sink_;
+            delete onThread_;
+        },
+        Qt::BlockingQueuedConnection);
+    thread_.quit();
+    thread_.wait();
 }
 
 void QtRangeSounds::play(RangeSound sound) {
-    if (volume_ == 0) return;  // muted: not even the sound device is bothered
-    // While the file still loads, the effect starts as soon as it is ready; a file or device
-    // that failed makes this do nothing.
-    effect(sound).play();
+    add(sound, 0);
 }
 
 void QtRangeSounds::playLater(RangeSound sound, int32_t afterMs) {
-    if (volume_ == 0) return;
-    QSoundEffect& later = effect(sound);
-    QTimer::singleShot(afterMs, &later, [&later] { later.play(); });
+    add(sound, int64_t{afterMs} * kPlayedSampleRate / 1000);
+}
+
+void QtRangeSounds::add(RangeSound sound, int64_t delayFrames) {
+    if (gain_ == 0) return;  // muted: not even the sound device is bothered
+    if (!onThread_) {
+        onThread_ = new QObject;
+        onThread_->moveToThread(&thread_);
+        thread_.start();
+        QMetaObject::invokeMethod(onThread_, [this, sound, delayFrames] {
+            const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+            if (device.isNull() || !device.isFormatSupported(PlayedFormat())) return;
+            auto* output = new MixedSoundOutput(ReadSounds());
+            output->setParent(onThread_);
+            sink_ = new QAudioSink(device, PlayedFormat(), onThread_);
+            sink_->setBufferSize(PlayedFormat().bytesForDuration(kOutputBufferMs * 1000));
+            QObject::connect(
+                output, &MixedSoundOutput::quiet, sink_,
+                [this, output] {
+                    if (output->rest()) sink_->suspend();
+                },
+                Qt::QueuedConnection);
+            output->add(sound, delayFrames);
+            sink_->start(output);
+            output_ = output;
+            output->setGain(gain_);  // after output_, so that no change of volume is missed
+        });
+        return;
+    }
+    MixedSoundOutput* output = output_;
+    // Until the output is open, a sound is lost, as a sound device that is not there.
+    if (!output || !output->add(sound, delayFrames)) return;
+    QMetaObject::invokeMethod(onThread_, [this] { sink_->resume(); });
 }
 
 void QtRangeSounds::setVolume(int32_t percent) {
-    volume_ = QAudio::convertVolume(percent / 100.0, QAudio::LogarithmicVolumeScale,
-                                    QAudio::LinearVolumeScale);
-    for (const auto& made : effects_) {
-        if (made) made->setVolume(volume_);
-    }
+    gain_ = QAudio::convertVolume(percent / 100.0, QAudio::LogarithmicVolumeScale,
+                                  QAudio::LinearVolumeScale);
+    if (MixedSoundOutput* output = output_) output->setGain(gain_);
 }

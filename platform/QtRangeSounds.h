@@ -1,18 +1,19 @@
 #pragma once
 
-#include <array>
-#include <memory>
-#include <optional>
+#include <QThread>
+#include <atomic>
 
 #include "rules/match/RangeSounds.h"
 
-class QSoundEffect;
+class MixedSoundOutput;
+class QAudioSink;
 
-// The range's sounds: their files in the game folder, played by Qt Multimedia's QSoundEffect,
-// which keeps each sound decoded and starts it at once, on a thread of its own. Every sound is
-// made and its file loaded in the background at the first sound the game asks for, once a run;
-// playing never waits for it. Without a sound device, or for a file that is missing or no sound,
-// that sound stays silent and the game goes on, saying nothing.
+// The range's sounds, from their files in the game folder, mixed into one Qt Multimedia output
+// that lives for the whole run on a thread of its own: a sound opens no stream of its own, and
+// the output rests while the range is quiet. The files are read and the output opened on that
+// thread at the first sound the game asks for, so playing never waits. Without a sound device,
+// or for a file that is missing or no sound, that sound stays silent and the game goes on,
+// saying nothing.
 class QtRangeSounds final : public RangeSounds {
   public:
     QtRangeSounds();
@@ -23,9 +24,12 @@ class QtRangeSounds final : public RangeSounds {
     void setVolume(int32_t percent) override;
 
   private:
-    QSoundEffect& effect(RangeSound sound);
+    void add(RangeSound sound, int64_t delayFrames);
 
-    std::array<std::unique_ptr<QSoundEffect>, std::size(kRangeSounds)> effects_;
-    // The loudness for QSoundEffect (linear, 0..1) of the player's volume, which is as heard.
-    double volume_ = 1.0;
+    QThread thread_;
+    QObject* onThread_ = nullptr;  // lives on thread_ with the output and its sink
+    QAudioSink* sink_ = nullptr;   // touched on thread_ only
+    // Set on thread_ once the files are read; from then on only read.
+    std::atomic<MixedSoundOutput*> output_ = nullptr;
+    std::atomic<double> gain_ = 1.0;  // linear, of the player's volume, which is as heard
 };
