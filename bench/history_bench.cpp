@@ -54,7 +54,7 @@ class HistoryGenerator {
                         log_.arrowShot(std::move(a));
                     }
                     const auto start = Clock::now();
-                    log_.endClosed();
+                    log_.endClosed({});
                     endWrites.push_back(MillisecondsSince(start));
                 }
                 std::vector<LoggedResult> field{{.archer = Cp1250Text{"Jan Nov\xe1k"},
@@ -67,7 +67,7 @@ class HistoryGenerator {
                                      .score = 300 - c,
                                      .rank = c});
                 }
-                log_.distanceEnded(distance, field);
+                log_.distanceEnded(distance, field, {});
             }
             log_.matchFinished();
         }

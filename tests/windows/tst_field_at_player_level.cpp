@@ -35,7 +35,8 @@ void RecordEvasRound() {
                                     .club = Cp1250Text{"LK Votice"},
                                     .human = true,
                                     .score = score,
-                                    .rank = 1}});
+                                    .rank = 1}},
+                          {});
     }
     log.matchFinished();
 }

@@ -221,7 +221,7 @@ class MainWindowTest : public QObject {
         const auto closeAnEnd = [](SqliteMatchLog& history) {
             history.matchStarted({.roundType = 1, .competitors = 1});
             history.arrowShot({.archer = Cp1250Text{"A"}, .distance = 50, .endNo = 1});
-            history.endClosed();
+            history.endClosed({});
         };
         SqliteMatchLog history(folder.file("no-such-folder/historie.db"));
         {
