@@ -275,7 +275,7 @@ void MainWindow::Trenink1Click() {
 }
 
 void MainWindow::offerToResume() {
-    if (session_.resumable() && AskToResume(this, *session_.resumable())) Pokracovat1Click();
+    if (session_.resumable() && ResumeQuestion(*session_.resumable(), this).ask()) Pokracovat1Click();
 }
 
 void MainWindow::Pokracovat1Click() {

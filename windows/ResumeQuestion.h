@@ -1,13 +1,20 @@
 #pragma once
 
-#include <QString>
+#include <QMessageBox>
 
-class QWidget;
+class QPushButton;
 struct ResumableOffer;
 
-// "Rozehraný zápas": asks whether to go on with the match the history holds unfinished. True
-// for "Pokračovat", the default; false for "Později" or the close box.
-bool AskToResume(QWidget* parent, const ResumableOffer& offer);
+// "Rozehraný zápas": whether to go on with the match the history holds unfinished, named by its
+// round, the distance and end shot next and when it began.
+class ResumeQuestion final : public QMessageBox {
+    Q_OBJECT
+  public:
+    explicit ResumeQuestion(const ResumableOffer& offer, QWidget* parent = nullptr);
 
-// The question's text: the round, the distance and end shot next and when the match began.
-QString ResumeQuestionText(const ResumableOffer& offer);
+    // True for "Pokračovat", the default; false for "Později" or the close box.
+    bool ask();
+
+    QPushButton* Pokracovat;
+    QPushButton* Pozdeji;
+};
