@@ -99,10 +99,8 @@ class HistoryGenerator {
         ResumePoint point{.roundType = round.type, .difficulty = 1, .sight = 1};
         point.competitors[0] = {"Jan Nov\xe1k", "SK Praha", {}, false};
         for (std::size_t c = 1; c < 30; ++c) {
-            point.competitors[c] = {"Po\xe8\xedta\xe8 " + std::to_string(c + 1),
-                                    "Klub",
-                                    {60, 65, 70, 75},
-                                    true};
+            point.competitors[c] = {
+                "Po\xe8\xedta\xe8 " + std::to_string(c + 1), "Klub", {60, 65, 70, 75}, true};
             point.scores[c] = {.Tens = 20, .Nines = 30, .Misses = 2, .Score90 = 280};
         }
         return point;

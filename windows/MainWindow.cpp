@@ -275,12 +275,13 @@ void MainWindow::Trenink1Click() {
 }
 
 void MainWindow::offerToResume() {
-    if (session_.resumable() && ResumeQuestion(*session_.resumable(), this).ask()) Pokracovat1Click();
+    if (session_.resumable() && ResumeQuestion(*session_.resumable(), this).ask())
+        Pokracovat1Click();
 }
 
 void MainWindow::Pokracovat1Click() {
     session_.resumeMatch();
-    board->sightChanged();
+    sightChooser().showSight(session_.state().SightPicture);
 }
 
 void MainWindow::K1Click() {
@@ -293,7 +294,7 @@ void MainWindow::Obtnost1Click() {
     ObtForm->exec();
 }
 
-void MainWindow::VybzamerClick() {
+SightChooser& MainWindow::sightChooser() {
     if (Form8 == nullptr) {
         own(Form8 = new SightChooser(*board->Zamer, this));
         Form8->onSightChosen = [this](int32_t sight) {
@@ -301,7 +302,11 @@ void MainWindow::VybzamerClick() {
             board->sightChanged();
         };
     }
-    Form8->exec();
+    return *Form8;
+}
+
+void MainWindow::VybzamerClick() {
+    sightChooser().exec();
 }
 
 void MainWindow::Ovladani1Click() {

@@ -120,6 +120,7 @@ class MainWindow final : public QMainWindow, private WindowsOverBoard {
     void retranslate();
     ControlsInUse controlsInUse() const;
     void showControlHints();
+    SightChooser& sightChooser();
     // Asks whether to go on with the match the history holds unfinished, when there is one.
     void offerToResume();
     // Counts `dialog` among the game's own, whose closing brings the window back to its place.

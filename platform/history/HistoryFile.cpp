@@ -79,9 +79,8 @@ UPDATE arrows SET draw = compact_legacy_draw(draw) WHERE draw IS NOT NULL;
 template <std::string (*Compact)(std::string_view)>
 void compactBlob(sqlite3_context* context, int, sqlite3_value** arguments) {
     const auto* bytes = static_cast<const char*>(sqlite3_value_blob(arguments[0]));
-    const std::string compact =
-        Compact(std::string_view(bytes ? bytes : "", static_cast<std::size_t>(
-                                                         sqlite3_value_bytes(arguments[0]))));
+    const std::string compact = Compact(std::string_view(
+        bytes ? bytes : "", static_cast<std::size_t>(sqlite3_value_bytes(arguments[0]))));
     sqlite3_result_blob64(context, compact.data(), compact.size(), SQLITE_TRANSIENT);
 }
 

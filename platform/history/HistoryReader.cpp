@@ -181,7 +181,8 @@ bool HistoryReader::readResumable(ResumableMatch& match) {
     if (!query.ok()) return failed(query.prepareCode());
     int rc = query.step();
     if (rc != SQLITE_ROW) return rc == SQLITE_DONE ? false : failed(rc);
-    match = {.row = query.integer(0), .started = query.text(1), .point = query.blob(2), .tallies = {}};
+    match = {
+        .row = query.integer(0), .started = query.text(1), .point = query.blob(2), .tallies = {}};
     SqliteStatement arrows(db_.get(),
                            "SELECT archer, club, count(*), sum(score) FROM arrows WHERE "
                            "match_id = ?1 GROUP BY archer, club");

@@ -202,7 +202,8 @@ int SqliteMatchLog::write(const PendingWrite& pending, std::map<int64_t, int64_t
         }
         return writePoint(row, e->resumePoint);
     }
-    if (const auto* p = std::get_if<PointRow>(&pending)) return writePoint(rowOf(p->match), p->resumePoint);
+    if (const auto* p = std::get_if<PointRow>(&pending))
+        return writePoint(rowOf(p->match), p->resumePoint);
     if (const auto* r = std::get_if<ResultRows>(&pending)) {
         const int64_t row = rowOf(r->match);
         for (const LoggedResult& result : r->results) {

@@ -138,7 +138,8 @@ std::string CompactLegacyPath(std::string_view legacy) {
     const std::size_t whole = legacy.size() / 4 * 4;
     const std::vector<int32_t> values = legacyValues(legacy.substr(0, whole));
     std::vector<Point> points;
-    for (std::size_t i = 0; i + 1 < values.size(); i += 2) points.push_back({values[i], values[i + 1]});
+    for (std::size_t i = 0; i + 1 < values.size(); i += 2)
+        points.push_back({values[i], values[i + 1]});
     std::string compact = EncodePath(points);
     // An escape with nothing after it: the blob reads as cut short, as the old one did.
     if (whole != legacy.size()) compact.push_back(static_cast<char>(kEscape));

@@ -79,9 +79,9 @@ void MatchEngine::RecordDistance(const DistanceStage& finished) {
     scoresAtDistanceStart_ = s.Scores;
     // After the last distance the match is over: nothing to go on from.
     const std::string point =
-        s.Distance == 0 ? std::string()
-                        : ResumeBytes(ResumePointAtDistanceStart(s, scoresAtDistanceStart_,
-                                                                 lastEndSum_, true));
+        s.Distance == 0
+            ? std::string()
+            : ResumeBytes(ResumePointAtDistanceStart(s, scoresAtDistanceStart_, lastEndSum_, true));
     log_->distanceEnded(finished.metres(), results, point);
 }
 

@@ -117,8 +117,8 @@ void MatchEngine::ResultsClosed() {
     MatchState& s = state_;
     if (s.DemoMode) return;
     if (s.Distance != 0) {
-        log_->resumePointMoved(ResumeBytes(
-            ResumePointAtDistanceStart(s, scoresAtDistanceStart_, lastEndSum_, false)));
+        log_->resumePointMoved(
+            ResumeBytes(ResumePointAtDistanceStart(s, scoresAtDistanceStart_, lastEndSum_, false)));
         if (std::exchange(firstArrowAwaited_, false)) return;
         SetTimerRunning(true);
     } else {

@@ -146,8 +146,8 @@ ResumePoint ResumePointAtDistanceStart(const MatchState& state, const ScoreTable
 std::string EncodeResumePoint(const ResumePoint& p) {
     std::string out(kMagic);
     out.push_back(kFormat);
-    for (int32_t value : {p.roundType, p.difficulty, p.sight, p.distance, p.endNumber,
-                          p.competitor, p.lastEndSum})
+    for (int32_t value :
+         {p.roundType, p.difficulty, p.sight, p.distance, p.endNumber, p.competitor, p.lastEndSum})
         appendSignedVarint(out, value);
     appendVarint(out, (p.resultsShowing ? kResultsShowing : 0) |
                           (p.fieldPerformance ? kFieldPerformance : 0));
@@ -200,7 +200,8 @@ std::optional<ResumePoint> DecodeResumePoint(std::string_view bytes) {
         c.IsComputer = in.count(1) != 0;
         for (int32_t& value : c.Performance) value = in.number(-kInt32Max, kInt32Max);
         if (p.fieldPerformance)
-            for (int32_t& value : (*p.fieldPerformance)[at]) value = in.number(-kInt32Max, kInt32Max);
+            for (int32_t& value : (*p.fieldPerformance)[at])
+                value = in.number(-kInt32Max, kInt32Max);
         p.scores[at] = in.scores();
         p.distanceStartScores[at] = in.scores();
     }

@@ -64,8 +64,8 @@ inline void RecordClimb(MatchLog& log, std::string& now, std::size_t count = kCl
         }
         for (const auto& [distance, score] : kClimb[i].scores) {
             if (kClimb[i].roundType != 0)
-                log.distanceEnded(distance,
-                                  {{.archer = name, .club = club, .human = true, .score = score}}, {});
+                log.distanceEnded(
+                    distance, {{.archer = name, .club = club, .human = true, .score = score}}, {});
         }
         log.matchFinished();
     }

@@ -66,9 +66,9 @@ TEST(PathBlob, OldBlobsCompactToTheirWholeValuesAndStayCutWhenCut) {
         std::vector<Point> points;
         bool whole;
     };
-    for (const Case& c : {Case{"\x01\x00\xFE\xFF\x2C\x01\xFF\x7F"s, {{1, -2}, {300, 32767}}, true},
-                          Case{"\x01\x00\xFE\xFF\x2C"s, {{1, -2}}, false},
-                          Case{"\x01"s, {}, false}}) {
+    for (const Case& c :
+         {Case{"\x01\x00\xFE\xFF\x2C\x01\xFF\x7F"s, {{1, -2}, {300, 32767}}, true},
+          Case{"\x01\x00\xFE\xFF\x2C"s, {{1, -2}}, false}, Case{"\x01"s, {}, false}}) {
         const DecodedPath path = DecodePath(CompactLegacyPath(c.legacy));
         EXPECT_EQ(path.points, c.points) << c.legacy.size();
         EXPECT_EQ(path.whole, c.whole) << c.legacy.size();

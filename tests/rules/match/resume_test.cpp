@@ -74,9 +74,11 @@ TEST(Resume, FromEveryPointTheMatchEndsAsPlayedThrough) {
         const std::optional<ResumePoint> point = DecodeResumePoint(points[k]);
         ASSERT_TRUE(point) << k;
         EXPECT_EQ(EncodeResumePoint(*point), points[k]);
-        const std::vector<ArcherTally> stored = TallyOf(through.log.arrows, through.log.arrowsAtPoint[k]);
+        const std::vector<ArcherTally> stored =
+            TallyOf(through.log.arrows, through.log.arrowsAtPoint[k]);
         EXPECT_TRUE(AgreesWithArrows(*point, stored)) << k;
-        EXPECT_FALSE(AgreesWithArrows(*point, TallyOf(through.log.arrows, through.log.arrowsAtPoint[k] - 1)))
+        EXPECT_FALSE(
+            AgreesWithArrows(*point, TallyOf(through.log.arrows, through.log.arrowsAtPoint[k] - 1)))
             << k;
 
         ResumedMatch resumed;
@@ -146,7 +148,8 @@ TEST(Resume, DamagedNewerOrUnknownPointsAreRefused) {
     for (const Case& c : {
              Case{"a later format", newer},
              Case{"an unknown round", with([](ResumePoint& p) { p.roundType = 9; })},
-             Case{"a distance the round does not shoot", with([](ResumePoint& p) { p.distance = 90; })},
+             Case{"a distance the round does not shoot",
+                  with([](ResumePoint& p) { p.distance = 90; })},
              Case{"an end past the distance", with([](ResumePoint& p) { p.endNumber = 14; })},
              Case{"a computer's turn", with([](ResumePoint& p) { p.competitor = kComputerSlot; })},
              Case{"results on the way into the first distance",
