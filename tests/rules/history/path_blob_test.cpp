@@ -34,17 +34,6 @@ TEST(PathBlob, EveryPathAndDrawReadsBackExactly) {
     }
 }
 
-TEST(PathBlob, ASwayingPathTakesAByteATickAndAnEvenDrawAFewBytes) {
-    std::vector<Point> path{{200, 120}};
-    std::vector<int32_t> draw{0};
-    for (int tick = 1; tick < 300; ++tick) {
-        path.push_back({path.back().x + tick % 11 - 5, path.back().y + (tick * 7) % 11 - 5});
-        draw.push_back(draw.back() - 5);
-    }
-    EXPECT_LE(EncodePath(path).size(), path.size() + 8);
-    EXPECT_LE(EncodeDraw(draw).size(), 10u);
-}
-
 TEST(PathBlob, CutOrForeignBlobsReadAsNotWhole) {
     const std::string path = EncodePath({{180, 180}, {179, 181}, {100, 300}});
     const std::string draw = EncodeDraw({-5, -10, -20, -20});
