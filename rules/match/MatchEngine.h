@@ -85,8 +85,8 @@ class MatchEngine {
                     const std::optional<PerformanceTable>& fieldPerformance = std::nullopt);
 
     // The match of `point` replaces whatever is under way, as a new match does, and stands at
-    // its turn's first arrow with the labels, markers and Nextarrow as play had left them; the
-    // history goes on with the match it was in. A distance shot to its end gets its computer
+    // its turn's first arrow with the labels, markers and Nextarrow as play had left them. The
+    // history must already be going on with the match the point was kept for. A distance shot to its end gets its computer
     // scores and results now; results not yet closed are shown again. Throws PictureError like
     // StartMatch.
     void ResumeMatch(const ResumePoint& point);

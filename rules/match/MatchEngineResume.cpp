@@ -9,7 +9,8 @@ void MatchEngine::ResumeMatch(const ResumePoint& point) {
         round ? round->stageAt(point.distance) : std::nullopt;
     if (!stage) return;
     MatchState& s = state_;
-    if (s.MatchUnderWay) log_->matchAbandoned();
+    // A match under way is replaced without a word to the history: it is already told to go
+    // on with the match of the point, and the match replaced stays unfinished there.
     s.MatchUnderWay = false;
     if (s.TimerRunning) SetTimerRunning(false);
     if (practice_) {
