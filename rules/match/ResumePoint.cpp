@@ -69,7 +69,10 @@ class Reader {
     }
     std::string text(std::size_t longest) {
         const auto size = static_cast<std::size_t>(count(static_cast<int64_t>(longest)));
-        if (!ok_ || bytes_.size() - at_ < size) return fail(), std::string();
+        if (!ok_ || bytes_.size() - at_ < size) {
+            fail();
+            return {};
+        }
         std::string text(bytes_.substr(at_, size));
         at_ += size;
         if (text.find('\0') != std::string::npos) fail();
