@@ -14,7 +14,6 @@
 #include "session/SessionSettings.h"
 
 class QTimer;
-struct ResumableMatch;
 class SetupPrompts;
 class SqliteMatchLog;
 

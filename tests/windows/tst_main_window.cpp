@@ -269,6 +269,17 @@ class MainWindowTest : public QObject {
         QCOMPARE(g.form.board->SadaCount->text(), QStringLiteral("2"));
         QVERIFY(g.form.board->Nextarrow->isEnabled());
         QVERIFY(!g.form.Pokracovat1->isEnabled());
+
+        // A practice session gives the match up, at once and at the next start.
+        for (int start = 0; start < 2; ++start) {
+            Game later;
+            later.session.recordInto(history);
+            QVERIFY(later.form.FormCreate());
+            QCOMPARE(later.form.Pokracovat1->isEnabled(), start == 0);
+            later.session.startPractice({.archer = "Eva", .distance = 30, .ends = 1},
+                                        Utf8Text{"LK"});
+            QVERIFY(!later.form.Pokracovat1->isEnabled());
+        }
     }
 
     // The history outlives the window, to store what still waits; what it has to say then is

@@ -1,7 +1,8 @@
 // Kill trials: saves each kind of file the game writes over and over in a child process, kills
 // the child with SIGKILL at a random moment, and checks that the file left behind is exactly one
-// of the two contents being saved (for the match history: a sound database of whole ends). A save
-// must never leave a torn file.
+// of the two contents being saved (for the match history: a sound database of whole ends, each
+// unfinished match with the point to go on from of its last one). A save must never leave a torn
+// file.
 //
 //     killtrials N [SEED]   N trials per kind; prints the seed of the kill moments (drawn from
 //                           the machine unless given, so that a failing run can be repeated),
