@@ -86,9 +86,9 @@ class MatchEngine {
 
     // The match of `point` replaces whatever is under way, as a new match does, and stands at
     // its turn's first arrow with the labels, markers and Nextarrow as play had left them. The
-    // history must already be going on with the match the point was kept for. A distance shot to its end gets its computer
-    // scores and results now; results not yet closed are shown again. Throws PictureError like
-    // StartMatch.
+    // history must already be going on with the match the point was kept for. A distance shot to
+    // its end gets its computer scores and results now; results not yet closed are shown again.
+    // Throws PictureError like StartMatch.
     void ResumeMatch(const ResumePoint& point);
 
     // A practice session replaces whatever is under way, as a new match does; the ends shot of

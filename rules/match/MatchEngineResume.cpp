@@ -51,8 +51,8 @@ void MatchEngine::ResumeMatch(const ResumePoint& point) {
         // The last end of the distance closed before its results were drawn.
         firstArrowAwaited_ = true;
         ChangeDistance(pictures);
-        if (const std::optional<DistanceStage> next = CurrentStage())
-            s.ArrowsLeft = next->arrowsPerEnd + 1;
+        const std::optional<DistanceStage> next = CurrentStage();
+        if (s.MatchUnderWay && next) s.ArrowsLeft = next->arrowsPerEnd + 1;
         SetLabel(MatchLabel::SadaCount, std::to_string(s.EndNumber));
     } else if (point.resultsShowing) {
         firstArrowAwaited_ = true;
