@@ -94,7 +94,8 @@ class HistoryGenerator {
     }
 
   private:
-    // The match's field as the point to go on from holds it: the archer and 29 computers.
+    // The match's field as the point to go on from holds it after a distance: the archer, 29
+    // computers and the free slots.
     static ResumePoint fieldOf(const Round& round) {
         ResumePoint point{.roundType = round.type, .difficulty = 1, .sight = 1};
         point.competitors[0] = {"Jan Nov\xe1k", "SK Praha", {}, false};
@@ -103,6 +104,8 @@ class HistoryGenerator {
                 "Po\xe8\xedta\xe8 " + std::to_string(c + 1), "Klub", {60, 65, 70, 75}, true};
             point.scores[c] = {.Tens = 20, .Nines = 30, .Misses = 2, .Score90 = 280};
         }
+        // The free slots score too once a distance is over: all misses.
+        for (std::size_t c = 30; c < point.scores.size(); ++c) point.scores[c].Misses = 36;
         return point;
     }
 
