@@ -2,6 +2,7 @@
 
 #include <QTimer>
 #include <algorithm>
+#include <utility>
 
 #include "platform/history/HistoryFile.h"
 #include "platform/history/HistoryReader.h"
@@ -72,6 +73,33 @@ void GameSession::start(const Configuration& configuration) {
             screen_->loadPicture(PictureSlot::Tercov, face->picture);
     } catch (const PictureError&) {
     }
+    offerResumable();
+}
+
+void GameSession::offerResumable() {
+    resumable_.reset();
+    // A history that cannot be written to could not keep what is shot from here on.
+    if (history_ == nullptr || history_->state() != HistoryState::Ready) return;
+    ResumableMatch stored;
+    if (!HistoryReader(history_->path()).readResumable(stored)) return;
+    const std::optional<ResumePoint> point = DecodeResumePoint(stored.point);
+    if (!point || !AgreesWithArrows(*point, stored.tallies)) return;
+    resumable_ = ResumableOffer{.row = stored.row, .started = stored.started, .point = *point};
+    Q_EMIT resumableChanged();
+}
+
+void GameSession::giveUpOfferIfStarted() {
+    if (!resumable_ || !state_.MatchUnderWay) return;
+    resumable_.reset();
+    Q_EMIT resumableChanged();
+}
+
+void GameSession::resumeMatch() {
+    if (!resumable_) return;
+    const ResumableOffer offer = *std::exchange(resumable_, std::nullopt);
+    Q_EMIT resumableChanged();
+    history_->matchResumed(offer.row);
+    guarded([&] { engine_.ResumeMatch(offer.point); });
 }
 
 void GameSession::guarded(const std::function<void()>& action) {
@@ -115,6 +143,7 @@ void GameSession::newMatch(SetupPrompts& prompts) {
                  engine_.StartMatch(roundType, competitors, levelledField(roundType, competitors));
              }});
     guarded([&] { setup.run(); });
+    giveUpOfferIfStarted();
 }
 
 History GameSession::historyOf(const std::vector<ArcherKey>& archers) {
@@ -159,6 +188,7 @@ void GameSession::startPractice(const PracticeSettings& chosen, const Utf8Text& 
                                .ends = chosen.ends,
                                .secondsPerEnd = chosen.timed ? chosen.secondsPerEnd : 0});
     });
+    giveUpOfferIfStarted();
 }
 
 void GameSession::setSoundLevel(int32_t volume, bool muted) {

@@ -8,6 +8,7 @@
 #include "rules/controls/ControlInput.h"
 #include "rules/match/MatchEngine.h"
 #include "rules/match/MatchState.h"
+#include "rules/match/ResumePoint.h"
 #include "rules/settings/Configuration.h"
 #include "session/QtSteadyClock.h"
 #include "session/SessionSettings.h"
@@ -15,6 +16,13 @@
 class QTimer;
 class SetupPrompts;
 class SqliteMatchLog;
+
+// A match the history holds unfinished that can go on from where it stood.
+struct ResumableOffer {
+    int64_t row = 0;
+    std::string started;  // ISO 8601 with the local offset
+    ResumePoint point;
+};
 
 // The game being played, behind whatever shows it: the match and its engine, the aiming tick and
 // the end clock, the player's settings and keys, and when aiming pauses. It needs no screen:
@@ -36,8 +44,16 @@ class GameSession final : public QObject, private MatchScreen {
     void recordInto(SqliteMatchLog& history);
 
     // The start-up's part of the match: keys up, no match, the difficulty the configuration
-    // file kept, and the first distance's target standing ready.
+    // file kept, the first distance's target standing ready, and the match the history can go
+    // on with put on offer.
     void start(const Configuration& configuration);
+
+    // The unfinished match on offer: one the history being recorded into holds whole, whose
+    // point agrees with its arrows. It stays on offer until it is taken up or a new match or
+    // practice session gives it up.
+    const std::optional<ResumableOffer>& resumable() const { return resumable_; }
+    // Puts the match on offer on the board, the history going on with it.
+    void resumeMatch();
 
     MatchState& state() { return state_; }
     const MatchState& state() const { return state_; }
@@ -98,6 +114,8 @@ class GameSession final : public QObject, private MatchScreen {
     void aimingChanged(bool aiming);
     void pictureFailed(const QString& message);
     void historyNotSaving();
+    // A match came on offer or left it.
+    void resumableChanged();
     void settingsNotSaved();
 
   private:
@@ -121,6 +139,9 @@ class GameSession final : public QObject, private MatchScreen {
     std::optional<PerformanceTable> levelledField(int32_t roundType,
                                                   const CompetitorTable& competitors) const;
 
+    void offerResumable();
+    // Whatever has started since the offer was made gives it up.
+    void giveUpOfferIfStarted();
     // Reads from the history what the shoot just finished earned.
     void noteClassesEarned();
 
@@ -151,4 +172,5 @@ class GameSession final : public QObject, private MatchScreen {
     SqliteMatchLog* history_ = nullptr;
     bool windowOverBoard_ = false;
     std::vector<EarnedClass> classesEarned_;
+    std::optional<ResumableOffer> resumable_;
 };

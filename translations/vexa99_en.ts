@@ -978,6 +978,10 @@ Please send comments and suggestions to: pripominky@vexa99.cz</translation>
         <source>Zv&amp;uk...</source>
         <translation>So&amp;und...</translation>
     </message>
+    <message>
+        <source>&amp;Pokračovat v zápase</source>
+        <translation>&amp;Continue the match</translation>
+    </message>
 </context>
 <context>
     <name>MatchListTable</name>
@@ -1167,6 +1171,29 @@ Please send comments and suggestions to: pripominky@vexa99.cz</translation>
     <message>
         <source>Gratulace !</source>
         <translation>Congratulations!</translation>
+    </message>
+</context>
+<context>
+    <name>ResumeQuestion</name>
+    <message>
+        <source>Rozehraný zápas</source>
+        <translation>Unfinished match</translation>
+    </message>
+    <message>
+        <source>Pokračovat</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>Později</source>
+        <translation>Later</translation>
+    </message>
+    <message>
+        <source>d. M. yyyy H:mm</source>
+        <translation>d MMM yyyy HH:mm</translation>
+    </message>
+    <message>
+        <source>Máte rozehraný zápas: %1, %2 m, %3. sada, hraný %4. Chcete v něm pokračovat?</source>
+        <translation>You have an unfinished match: %1, %2 m, end %3, begun %4. Do you want to go on with it?</translation>
     </message>
 </context>
 <context>

@@ -39,6 +39,7 @@
 #include "windows/PracticeDialog.h"
 #include "windows/PracticeSummaryWindow.h"
 #include "windows/ResultsWindow.h"
+#include "windows/ResumeQuestion.h"
 #include "windows/SightChooser.h"
 #include "windows/SoundDialog.h"
 #include "windows/StatisticsWindow.h"
@@ -121,6 +122,10 @@ void MainWindow::buildMenu() {
     Novhra1 = Hra->addAction(QString(), this, &MainWindow::Novhra1Click);
     Statistika1 = Hra->addAction(QString(), this, &MainWindow::Statistika1Click);
     Trenink1 = Hra->addAction(QString(), this, &MainWindow::Trenink1Click);
+    Pokracovat1 = Hra->addAction(QString(), this, &MainWindow::Pokracovat1Click);
+    Pokracovat1->setEnabled(false);
+    connect(&session_, &GameSession::resumableChanged, Pokracovat1,
+            [this] { Pokracovat1->setEnabled(session_.resumable().has_value()); });
     Hra->addSeparator();
     K1 = Hra->addAction(QString(), this, &MainWindow::K1Click);
     Nastaveni = menuBar()->addMenu(QString());
@@ -147,6 +152,7 @@ void MainWindow::retranslate() {
     Novhra1->setText(tr("&Nová hra"));
     Statistika1->setText(tr("&Statistika..."));
     Trenink1->setText(tr("&Trénink..."));
+    Pokracovat1->setText(tr("&Pokračovat v zápase"));
     K1->setText(tr("&Konec"));
     Nastaveni->setTitle(tr("&Nastavení"));
     Obtnost1->setText(tr("&Obtížnost"));
@@ -179,10 +185,14 @@ bool MainWindow::FormCreate() {
     session_.start(config);
     placement_->setStoredPosition(config);
     move(kDesignPosition);
-    if (welcome && session_.settings().takeUnreadableNotice()) {
-        // Once the window is up, so that the notice does not stand in for the game itself.
-        QTimer::singleShot(0, this, [this] {
-            showMessage(GameMessage(kSettingsCaption), GameMessage(kSettingsUnreadableText));
+    if (welcome) {
+        const bool unreadable = session_.settings().takeUnreadableNotice();
+        // Once the window is up, so that the notices do not stand in for the game itself; the
+        // question about an unfinished match comes after them.
+        QTimer::singleShot(0, this, [this, unreadable] {
+            if (unreadable)
+                showMessage(GameMessage(kSettingsCaption), GameMessage(kSettingsUnreadableText));
+            offerToResume();
         });
     }
     return welcome;
@@ -264,6 +274,16 @@ void MainWindow::Trenink1Click() {
     if (accepted) session_.startPractice(TreninkForm->chosen(), toUtf8(TreninkForm->club()));
 }
 
+void MainWindow::offerToResume() {
+    if (session_.resumable() && ResumeQuestion(*session_.resumable(), this).ask())
+        Pokracovat1Click();
+}
+
+void MainWindow::Pokracovat1Click() {
+    session_.resumeMatch();
+    sightChooser().showSight(session_.state().SightPicture);
+}
+
 void MainWindow::K1Click() {
     // Ends the game at once: the close handling does not run and nothing is written.
     QCoreApplication::exit(0);
@@ -274,7 +294,7 @@ void MainWindow::Obtnost1Click() {
     ObtForm->exec();
 }
 
-void MainWindow::VybzamerClick() {
+SightChooser& MainWindow::sightChooser() {
     if (Form8 == nullptr) {
         own(Form8 = new SightChooser(*board->Zamer, this));
         Form8->onSightChosen = [this](int32_t sight) {
@@ -282,7 +302,11 @@ void MainWindow::VybzamerClick() {
             board->sightChanged();
         };
     }
-    Form8->exec();
+    return *Form8;
+}
+
+void MainWindow::VybzamerClick() {
+    sightChooser().exec();
 }
 
 void MainWindow::Ovladani1Click() {

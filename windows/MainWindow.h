@@ -62,6 +62,7 @@ class MainWindow final : public QMainWindow, private WindowsOverBoard {
     QAction* Novhra1 = nullptr;
     QAction* Statistika1 = nullptr;
     QAction* Trenink1 = nullptr;
+    QAction* Pokracovat1 = nullptr;
     QAction* K1 = nullptr;
     QAction* Obtnost1 = nullptr;
     QAction* Vybzamer = nullptr;
@@ -94,6 +95,7 @@ class MainWindow final : public QMainWindow, private WindowsOverBoard {
     void Novhra1Click();
     void Statistika1Click();
     void Trenink1Click();
+    void Pokracovat1Click();
     void K1Click();
     void Obtnost1Click();
     void VybzamerClick();
@@ -118,6 +120,9 @@ class MainWindow final : public QMainWindow, private WindowsOverBoard {
     void retranslate();
     ControlsInUse controlsInUse() const;
     void showControlHints();
+    SightChooser& sightChooser();
+    // Asks whether to go on with the match the history holds unfinished, when there is one.
+    void offerToResume();
     // Counts `dialog` among the game's own, whose closing brings the window back to its place.
     void own(QWidget* dialog);
     void closingf();

@@ -98,6 +98,10 @@ void SightChooser::zam3() {
     chooseSight(QStringLiteral("z3.ico"), 3);
 }
 
+void SightChooser::showSight(int32_t sight) {
+    if (sight >= 1 && sight <= 3) loadSight(QStringLiteral("z%1.ico").arg(sight), sight);
+}
+
 void SightChooser::chooseSight(const QString& fileName, int32_t sight) {
     if (loadSight(fileName, sight)) close();
 }

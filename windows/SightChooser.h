@@ -25,6 +25,9 @@ class SightChooser : public QDialog {
     QFileDialog* OpenD;
     // Told which sight the player took: 1..3 the game's, 4 a picture of his own.
     std::function<void(int32_t sight)> onSightChosen;
+    // Shows one of the game's sights (1..3) as if the player had taken it; a picture of his own
+    // is not kept by the game, and the built-in one cannot come back once replaced.
+    void showSight(int32_t sight);
 
   public Q_SLOTS:
     void zam1();

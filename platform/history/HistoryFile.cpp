@@ -4,6 +4,9 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <string_view>
+
+#include "rules/history/PathBlob.h"
 
 namespace {
 
@@ -62,6 +65,36 @@ CREATE INDEX results_of_humans ON results(human);
 constexpr const char* kSchema3 = R"sql(
 ALTER TABLE matches ADD COLUMN practice INTEGER NOT NULL DEFAULT 0;
 )sql";
+
+// Version 4: where each unfinished match can go on from, one row per match, replaced with each
+// end; and the aiming in the compact form, every older blob re-encoded in place.
+constexpr const char* kSchema4 = R"sql(
+CREATE TABLE resume_points(
+    match_id INTEGER PRIMARY KEY REFERENCES matches(id),
+    point BLOB NOT NULL);
+UPDATE arrows SET path = compact_legacy_path(path) WHERE path IS NOT NULL;
+UPDATE arrows SET draw = compact_legacy_draw(draw) WHERE draw IS NOT NULL;
+)sql";
+
+template <std::string (*Compact)(std::string_view)>
+void compactBlob(sqlite3_context* context, int, sqlite3_value** arguments) {
+    const auto* bytes = static_cast<const char*>(sqlite3_value_blob(arguments[0]));
+    const std::string compact = Compact(std::string_view(
+        bytes ? bytes : "", static_cast<std::size_t>(sqlite3_value_bytes(arguments[0]))));
+    sqlite3_result_blob64(context, compact.data(), compact.size(), SQLITE_TRANSIENT);
+}
+
+// The migration's own SQL functions: the old aiming blobs into the compact form.
+int addMigrationFunctions(SqliteConnection& db) {
+    constexpr int kFlags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
+    int rc = sqlite3_create_function_v2(db.get(), "compact_legacy_path", 1, kFlags, nullptr,
+                                        compactBlob<CompactLegacyPath>, nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK) {
+        rc = sqlite3_create_function_v2(db.get(), "compact_legacy_draw", 1, kFlags, nullptr,
+                                        compactBlob<CompactLegacyDraw>, nullptr, nullptr, nullptr);
+    }
+    return rc;
+}
 
 enum class Header { Empty, Sqlite, Foreign, Unreadable };
 
@@ -125,13 +158,16 @@ HistoryState CheckHistoryFile(const std::string& path, bool thorough) {
 }
 
 int MigrateHistory(SqliteConnection& db) {
-    int rc = db.exec("BEGIN IMMEDIATE");
+    int rc = addMigrationFunctions(db);
+    if (rc != SQLITE_OK) return rc;
+    rc = db.exec("BEGIN IMMEDIATE");
     if (rc != SQLITE_OK) return rc;
     int64_t version = 0;
     db.queryInteger("PRAGMA user_version", version, &rc);
     if (rc == SQLITE_OK && version < 1) rc = db.exec(kSchema1);
     if (rc == SQLITE_OK && version < 2) rc = db.exec(kSchema2);
     if (rc == SQLITE_OK && version < 3) rc = db.exec(kSchema3);
+    if (rc == SQLITE_OK && version < 4) rc = db.exec(kSchema4);
     if (rc == SQLITE_OK && version < kHistorySchemaVersion) {
         const std::string stamp =
             "PRAGMA application_id = " + std::to_string(kHistoryApplicationId) +
@@ -139,6 +175,12 @@ int MigrateHistory(SqliteConnection& db) {
         rc = db.exec(stamp.c_str());
     }
     if (rc == SQLITE_OK) rc = db.exec("COMMIT");
-    if (rc != SQLITE_OK) db.exec("ROLLBACK");
-    return rc;
+    if (rc != SQLITE_OK) {
+        db.exec("ROLLBACK");
+        return rc;
+    }
+    // The old aiming took three times the room: the file gives it back once, at the migration.
+    // A file that cannot be rebuilt now (a full disk) stays as large and as sound as it is.
+    if (version >= 1 && version < 4) db.exec("VACUUM; PRAGMA wal_checkpoint(TRUNCATE);");
+    return SQLITE_OK;
 }

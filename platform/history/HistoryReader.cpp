@@ -1,5 +1,7 @@
 #include "platform/history/HistoryReader.h"
 
+#include "rules/history/PathBlob.h"
+
 HistoryReader::HistoryReader(const std::string& path) : state_(CheckHistoryFile(path, false)) {
     if (state_ != HistoryState::Ready) return;
     if (const int rc = db_.open(path, SQLITE_OPEN_READONLY); rc != SQLITE_OK) {
@@ -97,6 +99,15 @@ bool HistoryReader::readArchers(std::vector<KnownArcher>& archers) {
     return rc == SQLITE_DONE || failed(rc);
 }
 
+void HistoryReader::readAimingBlobs(SqliteStatement& query, int column, ArrowRecord& arrow) const {
+    arrow.pathBlob = query.blob(column);
+    arrow.drawBlob = query.blob(column + 1);
+    // A history the game could not bring to the compact form is read as if it had.
+    if (version_ >= 4) return;
+    if (!arrow.pathBlob.empty()) arrow.pathBlob = CompactLegacyPath(arrow.pathBlob);
+    if (!arrow.drawBlob.empty()) arrow.drawBlob = CompactLegacyDraw(arrow.drawBlob);
+}
+
 bool HistoryReader::readAiming(ArrowRecord& arrow) {
     if (state_ != HistoryState::Ready) return false;
     SqliteStatement query(db_.get(),
@@ -111,8 +122,7 @@ bool HistoryReader::readAiming(ArrowRecord& arrow) {
     query.bind(6, arrow.arrowNo);
     const int rc = query.step();
     if (rc == SQLITE_ROW) {
-        arrow.pathBlob = query.blob(0);
-        arrow.drawBlob = query.blob(1);
+        readAimingBlobs(query, 0, arrow);
         return true;
     }
     return rc == SQLITE_DONE || failed(rc);
@@ -154,10 +164,35 @@ bool HistoryReader::readArrows(const ArcherKey& archer, bool withAiming,
                       .ticks = static_cast<int32_t>(query.integer(8)),
                       .shot = !query.isNull(5)};
         if (withAiming) {
-            a.pathBlob = query.blob(9);
-            a.drawBlob = query.blob(10);
+            readAimingBlobs(query, 9, a);
         }
         arrows.push_back(std::move(a));
+    }
+    return rc == SQLITE_DONE || failed(rc);
+}
+
+bool HistoryReader::readResumable(ResumableMatch& match) {
+    if (state_ != HistoryState::Ready || version_ < 4) return false;
+    // Only the last match begun can go on: a new match or session gives the one before up.
+    SqliteStatement query(db_.get(),
+                          "SELECT m.id, m.started, r.point FROM matches m JOIN resume_points r "
+                          "ON r.match_id = m.id WHERE m.id = (SELECT max(id) FROM matches) AND "
+                          "m.finished IS NULL AND m.demo = 0 AND m.practice = 0");
+    if (!query.ok()) return failed(query.prepareCode());
+    int rc = query.step();
+    if (rc != SQLITE_ROW) return rc == SQLITE_DONE ? false : failed(rc);
+    match = {
+        .row = query.integer(0), .started = query.text(1), .point = query.blob(2), .tallies = {}};
+    SqliteStatement arrows(db_.get(),
+                           "SELECT archer, club, count(*), sum(score) FROM arrows WHERE "
+                           "match_id = ?1 GROUP BY archer, club");
+    if (!arrows.ok()) return failed(arrows.prepareCode());
+    arrows.bind(1, match.row);
+    while ((rc = arrows.step()) == SQLITE_ROW) {
+        match.tallies.push_back({.archer = Utf8Text{arrows.text(0)},
+                                 .club = Utf8Text{arrows.text(1)},
+                                 .arrows = arrows.integer(2),
+                                 .points = arrows.integer(3)});
     }
     return rc == SQLITE_DONE || failed(rc);
 }

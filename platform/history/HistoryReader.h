@@ -6,6 +6,15 @@
 #include "platform/history/HistoryFile.h"
 #include "platform/history/Sqlite.h"
 #include "rules/history/History.h"
+#include "rules/match/ResumePoint.h"
+
+// An unfinished match as the history keeps it.
+struct ResumableMatch {
+    int64_t row = 0;
+    std::string started;  // ISO 8601 with the local offset
+    std::string point;    // the rules' bytes (ResumePoint.h)
+    std::vector<ArcherTally> tallies;
+};
 
 // Reads "historie.db" for the statistics without ever writing to it. A missing file is an
 // empty history.
@@ -29,8 +38,14 @@ class HistoryReader {
     // The sight path and the draw of one arrow read without them, for its replay.
     bool readAiming(ArrowRecord& arrow);
 
+    // The last match begun, when it is unfinished and kept what it needs to go on: its row,
+    // start, stored point and what its arrows add up to per archer. False when there is none or
+    // the file fails.
+    bool readResumable(ResumableMatch& match);
+
   private:
     bool failed(int resultCode);
+    void readAimingBlobs(SqliteStatement& query, int column, ArrowRecord& arrow) const;
 
     HistoryState state_;
     int64_t version_ = 0;

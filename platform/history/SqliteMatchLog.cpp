@@ -49,7 +49,11 @@ void SqliteMatchLog::open() {
         "INSERT INTO results(match_id, archer, club, human, distance, score, hits, tens, nines, "
         "rank) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)");
     finishMatch_ = SqliteStatement(db_.get(), "UPDATE matches SET finished = ?2 WHERE id = ?1");
-    if (insertMatch_.ok() && insertArrow_.ok() && insertResult_.ok() && finishMatch_.ok()) {
+    keepPoint_ = SqliteStatement(
+        db_.get(), "INSERT OR REPLACE INTO resume_points(match_id, point) VALUES (?1, ?2)");
+    dropPoint_ = SqliteStatement(db_.get(), "DELETE FROM resume_points WHERE match_id = ?1");
+    if (insertMatch_.ok() && insertArrow_.ok() && insertResult_.ok() && finishMatch_.ok() &&
+        keepPoint_.ok() && dropPoint_.ok()) {
         state_ = HistoryState::Ready;
     }
 }
@@ -68,16 +72,30 @@ void SqliteMatchLog::arrowShot(LoggedArrow arrow) {
     endArrows_.push_back(std::move(arrow));
 }
 
-void SqliteMatchLog::endClosed() {
+void SqliteMatchLog::endClosed(const std::string& resumePoint) {
     if (!recording() || currentMatch_ == 0 || endArrows_.empty()) return;
-    keep(EndRows{currentMatch_, std::exchange(endArrows_, {})});
+    keep(EndRows{currentMatch_, std::exchange(endArrows_, {}), resumePoint});
     store();
 }
 
-void SqliteMatchLog::distanceEnded(int32_t distance, const std::vector<LoggedResult>& results) {
+void SqliteMatchLog::distanceEnded(int32_t distance, const std::vector<LoggedResult>& results,
+                                   const std::string& resumePoint) {
     if (!recording() || currentMatch_ == 0) return;
-    keep(ResultRows{currentMatch_, distance, results});
+    keep(ResultRows{currentMatch_, distance, results, resumePoint});
     store();
+}
+
+void SqliteMatchLog::resumePointMoved(const std::string& resumePoint) {
+    if (!recording() || currentMatch_ == 0 || resumePoint.empty()) return;
+    keep(PointRow{currentMatch_, resumePoint});
+    store();
+}
+
+void SqliteMatchLog::matchResumed(int64_t row) {
+    if (!recording()) return;
+    endArrows_.clear();
+    currentMatch_ = ++matchesStarted_;
+    rowOfMatch_[currentMatch_] = row;
 }
 
 void SqliteMatchLog::matchFinished() {
@@ -182,8 +200,10 @@ int SqliteMatchLog::write(const PendingWrite& pending, std::map<int64_t, int64_t
             }
             if (const int rc = finish(s); rc != SQLITE_OK) return rc;
         }
-        return SQLITE_OK;
+        return writePoint(row, e->resumePoint);
     }
+    if (const auto* p = std::get_if<PointRow>(&pending))
+        return writePoint(rowOf(p->match), p->resumePoint);
     if (const auto* r = std::get_if<ResultRows>(&pending)) {
         const int64_t row = rowOf(r->match);
         for (const LoggedResult& result : r->results) {
@@ -200,12 +220,25 @@ int SqliteMatchLog::write(const PendingWrite& pending, std::map<int64_t, int64_t
             s.bind(10, int64_t{result.rank});
             if (const int rc = finish(s); rc != SQLITE_OK) return rc;
         }
-        return SQLITE_OK;
+        return writePoint(row, r->resumePoint);
     }
     const auto& f = std::get<FinishRow>(pending);
-    finishMatch_.bind(1, rowOf(f.match));
+    const int64_t row = rowOf(f.match);
+    finishMatch_.bind(1, row);
     finishMatch_.bind(2, f.finished);
-    return finish(finishMatch_);
+    if (const int rc = finish(finishMatch_); rc != SQLITE_OK) return rc;
+    // A finished match has nothing to go on from.
+    dropPoint_.bind(1, row);
+    return finish(dropPoint_);
+}
+
+int SqliteMatchLog::writePoint(int64_t row, const std::string& resumePoint) {
+    if (resumePoint.empty()) return SQLITE_OK;
+    keepPoint_.bind(1, row);
+    keepPoint_.bindBlob(2, resumePoint);
+    const int rc = keepPoint_.step();
+    keepPoint_.reset();
+    return rc == SQLITE_DONE ? SQLITE_OK : rc;
 }
 
 void SqliteMatchLog::failed(int resultCode) {

@@ -24,6 +24,7 @@ class SqliteMatchLog final : public MatchLog {
     ~SqliteMatchLog() override;
 
     HistoryState state() const { return state_; }
+    const std::string& path() const { return path_; }
     // Told once, the first time the history cannot be stored although the file is usable.
     std::function<void()> onNotSaving;
     // Ends and results that wait to be stored.
@@ -33,10 +34,15 @@ class SqliteMatchLog final : public MatchLog {
 
     void matchStarted(const LoggedMatch& match) override;
     void arrowShot(LoggedArrow arrow) override;
-    void endClosed() override;
-    void distanceEnded(int32_t distance, const std::vector<LoggedResult>& results) override;
+    void endClosed(const std::string& resumePoint) override;
+    void distanceEnded(int32_t distance, const std::vector<LoggedResult>& results,
+                       const std::string& resumePoint) override;
+    void resumePointMoved(const std::string& resumePoint) override;
     void matchFinished() override;
     void matchAbandoned() override;
+    // The match of history row `row` goes on: what is told from now on belongs to it. Nothing
+    // when the history is not being recorded.
+    void matchResumed(int64_t row);
 
   private:
     // Everything kept in memory refers to its match by a number of this log's own, since the
@@ -49,23 +55,31 @@ class SqliteMatchLog final : public MatchLog {
     struct EndRows {
         int64_t match;
         std::vector<LoggedArrow> arrows;
+        std::string resumePoint;
     };
     struct ResultRows {
         int64_t match;
         int32_t distance;
         std::vector<LoggedResult> results;
+        std::string resumePoint;
+    };
+    struct PointRow {
+        int64_t match;
+        std::string resumePoint;
     };
     struct FinishRow {
         int64_t match;
         std::string finished;
     };
-    using PendingWrite = std::variant<MatchRow, EndRows, ResultRows, FinishRow>;
+    using PendingWrite = std::variant<MatchRow, EndRows, ResultRows, PointRow, FinishRow>;
 
     void open();
     bool recording() const { return state_ == HistoryState::Ready; }
     void keep(PendingWrite write);
     void store();
     int write(const PendingWrite& write, std::map<int64_t, int64_t>& newRows);
+    // Replaces the match's point to go on from; an empty one keeps what is there.
+    int writePoint(int64_t row, const std::string& resumePoint);
     void failed(int resultCode);
     void checkpoint();
 
@@ -73,7 +87,7 @@ class SqliteMatchLog final : public MatchLog {
     std::function<std::string()> clock_;
     HistoryState state_ = HistoryState::Unusable;
     SqliteConnection db_;
-    SqliteStatement insertMatch_, insertArrow_, insertResult_, finishMatch_;
+    SqliteStatement insertMatch_, insertArrow_, insertResult_, finishMatch_, keepPoint_, dropPoint_;
 
     int64_t currentMatch_ = 0;  // 0: none under way
     int64_t matchesStarted_ = 0;

@@ -68,6 +68,8 @@ void MatchEngine::StartMatch(int32_t roundType, const CompetitorTable& competito
     s.MatchUnderWay = true;
     aimRecording_ = false;
     scoresAtDistanceStart_ = s.Scores;
+    lastEndSum_ = -1;
+    firstArrowAwaited_ = false;
     log_->matchStarted({.roundType = roundType,
                         .difficulty = s.Difficulty,
                         .sight = s.SightPicture,

@@ -13,6 +13,7 @@
 #include "rules/match/PracticeSession.h"
 #include "rules/match/Random.h"
 #include "rules/match/RangeSounds.h"
+#include "rules/match/ResumePoint.h"
 #include "rules/match/Rounds.h"
 
 class PictureLoads;
@@ -83,6 +84,13 @@ class MatchEngine {
     void StartMatch(int32_t roundType, const CompetitorTable& competitors,
                     const std::optional<PerformanceTable>& fieldPerformance = std::nullopt);
 
+    // The match of `point` replaces whatever is under way, as a new match does, and stands at
+    // its turn's first arrow with the labels, markers and Nextarrow as play had left them. The
+    // history must already be going on with the match the point was kept for. A distance shot to
+    // its end gets its computer scores and results now; results not yet closed are shown again.
+    // Throws PictureError like StartMatch.
+    void ResumeMatch(const ResumePoint& point);
+
     // A practice session replaces whatever is under way, as a new match does; the ends shot of
     // a session replaced stay in the history as an unfinished session. A distance without a
     // target or a number of ends below 1 starts nothing. Throws PictureError like StartMatch.
@@ -128,6 +136,8 @@ class MatchEngine {
     // The distance just finished, from the ranking made at its end.
     void RecordDistance(const DistanceStage& finished);
     void RecordUnshotArrow();
+    // Where the match can go on from, in the history's bytes; empty for a demo or practice.
+    std::string ResumeBytes(const ResumePoint& point) const;
 
     void PlaceMarker(int32_t number, Point scopePoint);
     void ResetMarkers();
@@ -150,6 +160,10 @@ class MatchEngine {
     std::vector<Point> aimPath_;
     std::vector<int32_t> aimDraw_;
     ScoreTable scoresAtDistanceStart_{};
+    int32_t lastEndSum_ = -1;
+    // A match put back on the board at its results: once they close, its first arrow waits for
+    // the next-arrow action, which in play had come before the results.
+    bool firstArrowAwaited_ = false;
 
     struct PracticeRun {
         PracticeSetup setup;

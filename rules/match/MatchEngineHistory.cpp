@@ -77,5 +77,15 @@ void MatchEngine::RecordDistance(const DistanceStage& finished) {
                            .rank = ++rank});
     }
     scoresAtDistanceStart_ = s.Scores;
-    log_->distanceEnded(finished.metres(), results);
+    // After the last distance the match is over: nothing to go on from.
+    const std::string point =
+        s.Distance == 0
+            ? std::string()
+            : ResumeBytes(ResumePointAtDistanceStart(s, scoresAtDistanceStart_, lastEndSum_, true));
+    log_->distanceEnded(finished.metres(), results, point);
+}
+
+std::string MatchEngine::ResumeBytes(const ResumePoint& point) const {
+    if (state_.DemoMode || practice_) return {};
+    return EncodeResumePoint(point);
 }

@@ -1,3 +1,5 @@
+#include <utility>
+
 #include "rules/match/Aiming.h"
 #include "rules/match/ComputerScores.h"
 #include "rules/match/Ends.h"
@@ -107,13 +109,17 @@ void MatchEngine::CloseEnd(std::optional<Point> scopePoint, PictureLoads& pictur
     if (stage) record.*stage->scoreField += sum;
     if (practice_) ClosePracticeEnd();
     SetLabel(MatchLabel::Celkem, ShownTotal());
-    log_->endClosed();
+    lastEndSum_ = sum;
+    log_->endClosed(ResumeBytes(ResumePointAfterEnd(s, scoresAtDistanceStart_, sum)));
 }
 
 void MatchEngine::ResultsClosed() {
     MatchState& s = state_;
     if (s.DemoMode) return;
     if (s.Distance != 0) {
+        log_->resumePointMoved(
+            ResumeBytes(ResumePointAtDistanceStart(s, scoresAtDistanceStart_, lastEndSum_, false)));
+        if (std::exchange(firstArrowAwaited_, false)) return;
         SetTimerRunning(true);
     } else {
         EnableNextarrow(false);

@@ -56,9 +56,15 @@ class MatchLog {
 
     virtual void matchStarted(const LoggedMatch& match) = 0;
     virtual void arrowShot(LoggedArrow arrow) = 0;
-    // The arrows told since the last end closed make one end.
-    virtual void endClosed() = 0;
-    virtual void distanceEnded(int32_t distance, const std::vector<LoggedResult>& results) = 0;
+    // The arrows told since the last end closed make one end. `resumePoint` is where the match
+    // can go on from after it (the rules' bytes, ResumePoint.h), to be kept in the same
+    // transaction; empty when the match cannot go on from there (a demo, practice, its end).
+    virtual void endClosed(const std::string& resumePoint) = 0;
+    virtual void distanceEnded(int32_t distance, const std::vector<LoggedResult>& results,
+                               const std::string& resumePoint) = 0;
+    // The match goes on from a new point with no arrow shot since the last: its results window
+    // was closed.
+    virtual void resumePointMoved(const std::string& resumePoint) = 0;
     virtual void matchFinished() = 0;
     // A new match replaces this one before its last distance: it stays unfinished.
     virtual void matchAbandoned() = 0;
@@ -69,8 +75,9 @@ class NullMatchLog final : public MatchLog {
   public:
     void matchStarted(const LoggedMatch&) override {}
     void arrowShot(LoggedArrow) override {}
-    void endClosed() override {}
-    void distanceEnded(int32_t, const std::vector<LoggedResult>&) override {}
+    void endClosed(const std::string&) override {}
+    void distanceEnded(int32_t, const std::vector<LoggedResult>&, const std::string&) override {}
+    void resumePointMoved(const std::string&) override {}
     void matchFinished() override {}
     void matchAbandoned() override {}
 };

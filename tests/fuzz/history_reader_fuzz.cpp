@@ -24,8 +24,8 @@ const std::string& scratchFile() {
 
 }  // namespace
 
-// Whatever lies in "historie.db", reading it for the statistics and the replay must neither
-// crash nor change a byte of it.
+// Whatever lies in "historie.db", reading it for the statistics, the replay and the match to go
+// on with must neither crash nor change a byte of it.
 VEXA_FUZZ_TARGET(history_reader) {
     const std::string& path = scratchFile();
     {
@@ -46,6 +46,11 @@ VEXA_FUZZ_TARGET(history_reader) {
                 }
                 ComputeStatistics(history, known.key, 0);
             }
+        }
+        ResumableMatch unfinished;
+        if (reader.readResumable(unfinished)) {
+            if (const auto point = DecodeResumePoint(unfinished.point))
+                AgreesWithArrows(*point, unfinished.tallies);
         }
     }
     FuzzCheck(ReadBytes(path) == bytes, "the history file is never changed");

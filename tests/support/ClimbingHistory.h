@@ -60,12 +60,12 @@ inline void RecordClimb(MatchLog& log, std::string& now, std::size_t count = kCl
                            .endNo = arrow / 3 + 1,
                            .arrowNo = arrow % 3 + 1,
                            .score = arrow < points - 5 * 36 ? 6 : 5});
-            if (arrow % 3 == 2) log.endClosed();
+            if (arrow % 3 == 2) log.endClosed({});
         }
         for (const auto& [distance, score] : kClimb[i].scores) {
             if (kClimb[i].roundType != 0)
-                log.distanceEnded(distance,
-                                  {{.archer = name, .club = club, .human = true, .score = score}});
+                log.distanceEnded(
+                    distance, {{.archer = name, .club = club, .human = true, .score = score}}, {});
         }
         log.matchFinished();
     }

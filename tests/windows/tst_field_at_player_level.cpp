@@ -31,11 +31,13 @@ void RecordEvasRound() {
     log.matchStarted({.roundType = 3, .competitors = 4});
     const std::pair<int32_t, int32_t> distances[] = {{90, 267}, {70, 298}, {50, 298}, {30, 334}};
     for (const auto& [metres, score] : distances) {
-        log.distanceEnded(metres, {{.archer = Cp1250Text{"Eva"},
-                                    .club = Cp1250Text{"LK Votice"},
-                                    .human = true,
-                                    .score = score,
-                                    .rank = 1}});
+        log.distanceEnded(metres,
+                          {{.archer = Cp1250Text{"Eva"},
+                            .club = Cp1250Text{"LK Votice"},
+                            .human = true,
+                            .score = score,
+                            .rank = 1}},
+                          {});
     }
     log.matchFinished();
 }

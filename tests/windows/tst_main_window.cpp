@@ -10,12 +10,15 @@
 
 #include "platform/history/SqliteMatchLog.h"
 #include "rules/match/Geometry.h"
+#include "rules/match/ResumePoint.h"
 #include "session/GameSession.h"
+#include "support/GamePictures.h"
 #include "support/HistoryFiles.h"
 #include "support/MemoryFileStore.h"
 #include "support/ModalAnswers.h"
 #include "support/RecordingScreen.h"
 #include "support/ScriptedRandom.h"
+#include "support/WorkingDirectory.h"
 #include "windows/BackdropImage.h"
 #include "windows/ClickableImage.h"
 #include "windows/ControlNames.h"
@@ -103,10 +106,11 @@ class MainWindowTest : public QObject {
                 QVERIFY(item->shortcut().isEmpty());
             }
         }
-        QCOMPARE(captions, QStringList({"Hra", "Nová hra", "Statistika...", "Trénink...", "-",
-                                        "Konec", "Nastavení", "Obtížnost", "Zaměřovač",
-                                        "Soupeři...", "Ovládání...", "Zvuk...", "Velikost okna",
-                                        "Jazyk / Language", "Nápověda", "Index", "O hře..."}));
+        QCOMPARE(captions,
+                 QStringList({"Hra", "Nová hra", "Statistika...", "Trénink...",
+                              "Pokračovat v zápase", "-", "Konec", "Nastavení", "Obtížnost",
+                              "Zaměřovač", "Soupeři...", "Ovládání...", "Zvuk...", "Velikost okna",
+                              "Jazyk / Language", "Nápověda", "Index", "O hře..."}));
     }
 
     void startUpReadsTheConfigurationAndDeclinedWelcomeEndsTheGame() {
@@ -214,6 +218,67 @@ class MainWindowTest : public QObject {
         QVERIFY(!state.KeyDraw);
     }
 
+    // After the start-up notice, the question; "Později" leaves the match to the menu item, which
+    // puts it on the board at the turn it stood at.
+    void anUnfinishedMatchIsOfferedAtStartAndFromTheMenu() {
+        QTemporaryDir folder;
+        WorkingDirectory inside(folder.path());
+        LayGamePictures();
+        const std::string path = "historie.db";
+        const CompetitorRecord eva{"Eva", "LK", {}, false};
+        {
+            SqliteMatchLog log(path, [] { return std::string("2026-12-09T14:05:00+01:00"); });
+            log.matchStarted({.roundType = 1, .competitors = 1});
+            for (int32_t arrow = 1; arrow <= 3; ++arrow)
+                log.arrowShot({.archer = Cp1250Text{eva.Name},
+                               .club = Cp1250Text{eva.Club},
+                               .distance = 50,
+                               .endNo = 1,
+                               .arrowNo = arrow,
+                               .score = 9});
+            ResumePoint point{.roundType = 1, .distance = 50, .endNumber = 2, .lastEndSum = 27};
+            point.competitors[0] = eva;
+            point.scores[0] = {.Nines = 3, .Score50 = 27};
+            log.endClosed(EncodeResumePoint(point));
+        }
+        SqliteMatchLog history(path);
+        Game g;
+        g.session.recordInto(history);
+        QString text;
+        bool welcomed = false;
+        g.form.askWelcome = [&] { return welcomed = true; };
+        ModalAnswers answers({[&](QWidget* window) {
+            auto* box = qobject_cast<QMessageBox*>(window);
+            QVERIFY(welcomed && box);
+            QCOMPARE(box->windowTitle(), QStringLiteral("Rozehraný zápas"));
+            QCOMPARE(box->defaultButton()->text(), QStringLiteral("Pokračovat"));
+            text = box->text();
+            box->buttons().at(1)->click();
+        }});
+        QVERIFY(g.form.FormCreate());
+        QTRY_VERIFY(answers.allAnswered());
+        QCOMPARE(text, QStringLiteral("Máte rozehraný zápas: VEXA Kr. muži, 50 m, 2. sada, hraný "
+                                      "9. 12. 2026 14:05. Chcete v něm pokračovat?"));
+        QVERIFY(!g.session.state().MatchUnderWay);
+        QVERIFY(g.form.Pokracovat1->isEnabled());
+
+        g.form.Pokracovat1->trigger();
+        QVERIFY(g.session.state().MatchUnderWay);
+        QCOMPARE(g.form.board->PlName->text(), QStringLiteral("Eva"));
+        QVERIFY(!g.form.Pokracovat1->isEnabled());
+
+        // A practice session gives the match up, at once and at the next start.
+        for (int start = 0; start < 2; ++start) {
+            Game later;
+            later.session.recordInto(history);
+            QVERIFY(later.form.FormCreate());
+            QCOMPARE(later.form.Pokracovat1->isEnabled(), start == 0);
+            later.session.startPractice({.archer = "Eva", .distance = 30, .ends = 1},
+                                        Utf8Text{"LK"});
+            QVERIFY(!later.form.Pokracovat1->isEnabled());
+        }
+    }
+
     // The history outlives the window, to store what still waits; what it has to say then is
     // said to nobody.
     void theHistorysNoticeIsShownOnceAndNeverAfterTheWindowHasGone() {
@@ -221,7 +286,7 @@ class MainWindowTest : public QObject {
         const auto closeAnEnd = [](SqliteMatchLog& history) {
             history.matchStarted({.roundType = 1, .competitors = 1});
             history.arrowShot({.archer = Cp1250Text{"A"}, .distance = 50, .endNo = 1});
-            history.endClosed();
+            history.endClosed({});
         };
         SqliteMatchLog history(folder.file("no-such-folder/historie.db"));
         {

@@ -45,9 +45,10 @@ void RecordMatch(MatchLog& log, int32_t roundType, const Cp1250Text& archer) {
                        .path = {kSightStart, kSightStart, kSightStart},
                        .draw = {-5, -30, -60}});
     }
-    log.endClosed();
+    log.endClosed({});
     log.distanceEnded(
-        30, {{.archer = archer, .club = Cp1250Text{"SK"}, .human = true, .score = 30, .rank = 1}});
+        30, {{.archer = archer, .club = Cp1250Text{"SK"}, .human = true, .score = 30, .rank = 1}},
+        {});
     log.matchFinished();
 }
 

@@ -37,6 +37,7 @@
 #include "windows/PracticeDialog.h"
 #include "windows/PracticeSummaryWindow.h"
 #include "windows/ResultsWindow.h"
+#include "windows/ResumeQuestion.h"
 #include "windows/RoundTypeDialog.h"
 #include "windows/SightChooser.h"
 #include "windows/SoundDialog.h"
@@ -121,6 +122,9 @@ class WindowTableTest : public QObject {
         SoundDialog sound(session);
         QLineEdit field;
         OnScreenKeyboard keyboard(field, GamepadFamily::Generic);
+        ResumeQuestion resume(ResumableOffer{.row = 1,
+                                             .started = "2026-12-09T14:05:00+01:00",
+                                             .point = {.roundType = 1, .distance = 50}});
         ShowHelpContents();
         QWidget* help = nullptr;
         for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -146,6 +150,7 @@ class WindowTableTest : public QObject {
             {&practiceSummary, practiceSummary.windowTitle()},
             {&sound, sound.windowTitle()},
             {&keyboard, keyboard.windowTitle()},
+            {&resume, resume.windowTitle()},
             {statistics.RozborZasahu,
              statistics.Zalozky->tabText(statistics.Zalozky->indexOf(statistics.RozborZasahu))},
         };

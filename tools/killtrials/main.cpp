@@ -1,7 +1,8 @@
 // Kill trials: saves each kind of file the game writes over and over in a child process, kills
 // the child with SIGKILL at a random moment, and checks that the file left behind is exactly one
-// of the two contents being saved (for the match history: a sound database of whole ends). A save
-// must never leave a torn file.
+// of the two contents being saved (for the match history: a sound database of whole ends, each
+// unfinished match with the point to go on from of its last one). A save must never leave a torn
+// file.
 //
 //     killtrials N [SEED]   N trials per kind; prints the seed of the kill moments (drawn from
 //                           the machine unless given, so that a failing run can be repeated),
@@ -89,11 +90,14 @@ std::string exportText(int competitors, int32_t roundType) {
     return ExportText(lines);
 }
 
-// The match history: each save is a short match of two ends of six arrows, with its aiming, so
-// a kill may fall inside an end's transaction or in the copy of the log into the file after the
-// match. Whole means SQLite finds the file sound and it holds whole ends only.
+// The match history: each save is a short match of four ends of six arrows, with its aiming and
+// with the point to go on from after each end, so a kill may fall inside an end's transaction or
+// in the copy of the log into the file after the match. Whole means SQLite finds the file sound,
+// it holds whole ends only, and each unfinished match keeps the point of its last stored end
+// (none before its first), each finished one none: an end and its point are stored together.
 TrialKind historyFile() {
     constexpr int kArrowsPerEnd = 6;
+    constexpr int kEnds = 4;
     auto path = [](const QString& folder) {
         return QDir(folder).filePath(QStringLiteral("historie.db")).toStdString();
     };
@@ -102,7 +106,7 @@ TrialKind historyFile() {
                 SqliteMatchLog log(path(folder));
                 log.matchStarted({.roundType = 1 + version, .competitors = 1});
                 const std::vector<Point> aim(120, Point{112, 112});
-                for (int32_t end = 1; end <= 2; ++end) {
+                for (int32_t end = 1; end <= kEnds; ++end) {
                     for (int32_t arrow = 1; arrow <= kArrowsPerEnd; ++arrow) {
                         log.arrowShot({.archer = Cp1250Text{"Lukostrelec"},
                                        .distance = 50,
@@ -113,10 +117,10 @@ TrialKind historyFile() {
                                        .path = aim,
                                        .draw = std::vector<int32_t>(aim.size(), -60)});
                     }
-                    log.endClosed();
+                    log.endClosed("after end " + std::to_string(end));
                 }
                 log.distanceEnded(
-                    50, {{.archer = Cp1250Text{"Lukostrelec"}, .human = true, .score = 108}});
+                    50, {{.archer = Cp1250Text{"Lukostrelec"}, .human = true, .score = 216}}, {});
                 log.matchFinished();
             },
             [=](const QString& folder) {
@@ -137,7 +141,12 @@ TrialKind historyFile() {
                         firstText(
                             "SELECT count(*) FROM (SELECT 1 FROM arrows GROUP BY match_id, "
                             "distance, end_no HAVING count(*) <> " +
-                            std::to_string(kArrowsPerEnd) + ")") == "0";
+                            std::to_string(kArrowsPerEnd) + ")") == "0" &&
+                        firstText(
+                            "SELECT count(*) FROM matches m WHERE coalesce((SELECT CAST(point AS "
+                            "TEXT) FROM resume_points WHERE match_id = m.id), '') <> CASE WHEN "
+                            "m.finished IS NOT NULL THEN '' ELSE coalesce((SELECT 'after end ' "
+                            "|| max(end_no) FROM arrows WHERE match_id = m.id), '') END") == "0";
                 sqlite3_close(db);  // the last connection: a killed write's log is folded in
                 return sound;
             }};

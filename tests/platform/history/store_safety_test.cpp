@@ -10,6 +10,7 @@
 #include "platform/history/HistoryReader.h"
 #include "platform/history/SqliteMatchLog.h"
 #include "rules/history/ArrowsCsv.h"
+#include "rules/history/PathBlob.h"
 #include "support/HistoryFiles.h"
 
 namespace {
@@ -32,8 +33,18 @@ void ShootEnds(MatchLog& log, int32_t ends, const std::string& archer = "Novak")
     log.matchStarted({.roundType = 1, .difficulty = 1, .competitors = 2});
     for (int32_t end = 1; end <= ends; ++end) {
         for (int32_t arrow = 1; arrow <= 3; ++arrow) log.arrowShot(Arrow(end, arrow, archer));
-        log.endClosed();
+        log.endClosed({});
     }
+}
+
+std::string Hex(const std::string& bytes) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string hex;
+    for (const char byte : bytes) {
+        hex += kDigits[static_cast<unsigned char>(byte) >> 4];
+        hex += kDigits[static_cast<unsigned char>(byte) & 0xF];
+    }
+    return hex;
 }
 
 // Ends whose arrows are not all there: none may exist after any interruption.
@@ -117,7 +128,7 @@ TEST(HistoryStore, AVersionOneHistoryGainsTheDrawAndKeepsItsArrows) {
     EXPECT_EQ(QueryInt(path, "PRAGMA user_version"), kHistorySchemaVersion);
     EXPECT_EQ(QueryInt(path, "SELECT count(*) FROM arrows WHERE match_id = 1 AND draw IS NULL"), 1);
     EXPECT_EQ(QueryText(path, "SELECT hex(path) FROM arrows WHERE match_id = 1"),
-              "0100020003000400");
+              Hex(EncodePath({{1, 2}, {3, 4}})));
     EXPECT_EQ(QueryInt(path, "SELECT count(*) FROM arrows WHERE match_id = 2 AND length(draw) = 6"),
               3);
     EXPECT_EQ(QueryInt(path, "SELECT count(*) FROM matches WHERE practice = 0"), 2);
@@ -131,7 +142,9 @@ TEST(HistoryStore, AVersionTwoHistoryGainsPracticeAndKeepsItsMatches) {
         ShootEnds(log, 2);
     }
     // Back to version 2 as it was: without the practice column.
-    RunSql(path, "ALTER TABLE matches DROP COLUMN practice; PRAGMA user_version = 2;");
+    RunSql(path,
+           "ALTER TABLE matches DROP COLUMN practice; DROP TABLE resume_points; "
+           "PRAGMA user_version = 2;");
     const int64_t arrowsBefore = QueryInt(path, "SELECT count(*) FROM arrows");
     {
         SqliteMatchLog log(path);
@@ -151,7 +164,7 @@ TEST(HistoryStore, AVersionTwoHistoryGainsPracticeAndKeepsItsMatches) {
                        .endNo = 1,
                        .arrowNo = 2,
                        .shot = false});
-        log.endClosed();
+        log.endClosed({});
         log.matchFinished();
     }
     EXPECT_EQ(QueryInt(path, "PRAGMA user_version"), kHistorySchemaVersion);
@@ -178,6 +191,37 @@ TEST(HistoryStore, AVersionTwoHistoryGainsPracticeAndKeepsItsMatches) {
     ASSERT_EQ(arrows.size(), 2u);
     EXPECT_TRUE(arrows[0].shot);
     EXPECT_FALSE(arrows[1].shot);
+}
+
+// Version 3 kept the aiming as plain 16-bit values and nothing to go on from: its blobs come
+// back in the compact form with every value, cut ones still cut, and ends keep their points.
+TEST(HistoryStore, AVersionThreeHistoryCompactsItsAimingAndKeepsPointsToGoOnFrom) {
+    TempFolder folder;
+    const std::string path = folder.file("historie.db");
+    {
+        SqliteMatchLog log(path);
+        ShootEnds(log, 2);
+    }
+    RunSql(path,
+           "DROP TABLE resume_points; UPDATE arrows SET path = x'B400B500B300B600', draw = "
+           "x'06FF01FF'; UPDATE arrows SET path = x'B400B500B3' WHERE end_no = 2; "
+           "PRAGMA user_version = 3;");
+    {
+        SqliteMatchLog log(path);
+        ASSERT_EQ(log.state(), HistoryState::Ready);
+        log.matchResumed(1);
+        for (int32_t arrow = 1; arrow <= 3; ++arrow) log.arrowShot(Arrow(3, arrow));
+        log.endClosed("after end 3");
+    }
+    EXPECT_EQ(QueryInt(path, "PRAGMA user_version"), kHistorySchemaVersion);
+    EXPECT_EQ(QueryInt(path, "SELECT count(*) FROM arrows WHERE end_no = 1 AND hex(path) = '" +
+                                 Hex(EncodePath({{180, 181}, {179, 182}})) + "' AND hex(draw) = '" +
+                                 Hex(EncodeDraw({-250, -255})) + "'"),
+              3);
+    EXPECT_EQ(QueryText(path, "SELECT DISTINCT hex(path) FROM arrows WHERE end_no = 2"),
+              Hex(CompactLegacyPath(std::string("\xB4\x00\xB5\x00\xB3", 5))));
+    EXPECT_EQ(QueryText(path, "SELECT CAST(point AS TEXT) FROM resume_points WHERE match_id = 1"),
+              "after end 3");
 }
 
 TEST(HistoryStore, AFileThatIsNotOursIsNeverWritten) {
@@ -252,12 +296,12 @@ TEST(HistoryStore, AnEndThatFindsTheFileLockedIsStoredWithTheNextOne) {
     sqlite3_open(path.c_str(), &other);
     ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
     for (int32_t arrow = 1; arrow <= 3; ++arrow) log.arrowShot(Arrow(2, arrow));
-    log.endClosed();
+    log.endClosed({});
     EXPECT_EQ(log.pendingWrites(), 1u);
     sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
     sqlite3_close(other);
     for (int32_t arrow = 1; arrow <= 3; ++arrow) log.arrowShot(Arrow(3, arrow));
-    log.endClosed();
+    log.endClosed({});
     EXPECT_EQ(log.pendingWrites(), 0u);
     EXPECT_FALSE(told);
     EXPECT_EQ(QueryInt(path, "SELECT count(DISTINCT end_no) FROM arrows"), 3);

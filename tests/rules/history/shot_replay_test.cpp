@@ -77,7 +77,10 @@ TEST(ShotReplay, DamagedRecordsAreNotReplayedAndSayWhy) {
          "po\x9akozen\xfd"},
         {"path cut short", with([](ArrowRecord& a) { a.ticks = 7; }), "(5 z 7 krok\xf9)"},
         {"odd draw", with([](ArrowRecord& a) { a.drawBlob.pop_back(); }), "nata\x9e"},
-        {"draw cut short", with([](ArrowRecord& a) { a.drawBlob.resize(4); }), "(2 z 5 krok\xf9)"},
+        {"draw cut short", with([](ArrowRecord& a) {
+             a.drawBlob = EncodeDraw({-5, -10});
+         }),
+         "(2 z 5 krok\xf9)"},
         {"hit far outside", with([](ArrowRecord& a) { a.x = -251; }), "z\xe1sah"},
         {"path far outside", with([](ArrowRecord& a) {
              a.pathBlob = EncodePath({{100, 90}, {30000, 90}});

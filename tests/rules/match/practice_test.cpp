@@ -6,6 +6,7 @@
 #include "rules/match/Rounds.h"
 #include "rules/match/Scoring.h"
 #include "support/EngineRig.h"
+#include "support/RecordingLog.h"
 
 namespace {
 
@@ -13,24 +14,6 @@ class FakeClock final : public SteadyClock {
   public:
     int64_t now = 0;
     int64_t nowMs() override { return now; }
-};
-
-// What the engine tells its history, kept as plain lists.
-class RecordingLog final : public MatchLog {
-  public:
-    std::vector<LoggedMatch> started;
-    std::vector<LoggedArrow> arrows;
-    std::vector<std::size_t> endSizes;  // arrows told before each endClosed
-    int distances = 0;
-    int finished = 0;
-    int abandoned = 0;
-
-    void matchStarted(const LoggedMatch& match) override { started.push_back(match); }
-    void arrowShot(LoggedArrow arrow) override { arrows.push_back(std::move(arrow)); }
-    void endClosed() override { endSizes.push_back(arrows.size()); }
-    void distanceEnded(int32_t, const std::vector<LoggedResult>&) override { ++distances; }
-    void matchFinished() override { ++finished; }
-    void matchAbandoned() override { ++abandoned; }
 };
 
 struct Practice : ::testing::Test, EngineRig {
