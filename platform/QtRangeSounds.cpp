@@ -76,12 +76,6 @@ void QtRangeSounds::add(RangeSound sound, int64_t delayFrames) {
             output->setParent(onThread_);
             sink_ = new QAudioSink(device, PlayedFormat(), onThread_);
             sink_->setBufferSize(PlayedFormat().bytesForDuration(kOutputBufferMs * 1000));
-            QObject::connect(
-                output, &MixedSoundOutput::quiet, sink_,
-                [this, output] {
-                    if (output->rest()) sink_->suspend();
-                },
-                Qt::QueuedConnection);
             output->add(sound, delayFrames);
             sink_->start(output);
             output_ = output;
@@ -89,10 +83,8 @@ void QtRangeSounds::add(RangeSound sound, int64_t delayFrames) {
         });
         return;
     }
-    MixedSoundOutput* output = output_;
     // Until the output is open, a sound is lost, as a sound device that is not there.
-    if (!output || !output->add(sound, delayFrames)) return;
-    QMetaObject::invokeMethod(onThread_, [this] { sink_->resume(); });
+    if (MixedSoundOutput* output = output_) output->add(sound, delayFrames);
 }
 
 void QtRangeSounds::setVolume(int32_t percent) {
