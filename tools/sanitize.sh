@@ -8,6 +8,7 @@ build="${VEXA_SANITIZE_BUILD_DIR:-$here/build-sanitize}"
 
 bash "$here/tools/deps.sh"
 cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEXA_WERROR=ON \
+    -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG" \
     -DVEXA_SANITIZE=ON >/dev/null
 programs=(fuzz_replay history_store_tests)
 for folder in "$here"/tests/rules/*/; do
