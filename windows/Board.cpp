@@ -15,10 +15,16 @@
 #include "windows/FollowLanguage.h"
 #include "windows/NextArrowCaption.h"
 #include "windows/PixelImage.h"
+#include "windows/WindText.h"
 
 namespace {
 
 constexpr int kLabelLeft = 528;
+// The wind flag stands beside the target, its label under it.
+constexpr int kFlagLeft = 472;
+constexpr int kFlagTop = 252;
+constexpr int kWindLabelWidth = 64;
+constexpr int kWindLabelHeight = 16;
 
 // The sight and the drawn arrow move over the target and the clicker every tick; where such a
 // picture covers its label with opaque pixels, the window need not paint what lies beneath it.
@@ -48,8 +54,10 @@ Board::Board(GameSession& session, WindowsOverBoard& windows, QWidget* parent)
     buildPictures(session);
     buildLabels();
     buildEndClock();
+    buildWindFlag();
     FollowLanguage(this, [this] {
         if (!nextarrowPicture_.isNull()) showNextarrow(nextarrowPicture_, nextarrowFile_);
+        if (Vitr->isVisible()) Vitr->setText(WindText(shownWind_));
     });
 }
 
@@ -142,6 +150,21 @@ void Board::buildEndClock() {
     Hodiny->setFont(font);
     Svetlo->hide();
     Hodiny->hide();
+}
+
+void Board::buildWindFlag() {
+    Vlajka = image(this, {kFlagLeft, kFlagTop, kFlagWidth, kFlagHeight});
+    Vitr = new QLabel(this);
+    Vitr->setGeometry(kFlagLeft + kFlagWidth / 2 - kWindLabelWidth / 2, kFlagTop + kFlagHeight,
+                      kWindLabelWidth, kWindLabelHeight);
+    Vitr->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    QFont font;
+    font.setFamilies({QStringLiteral("DejaVu Sans")});
+    font.setPixelSize(12);
+    font.setBold(true);
+    Vitr->setFont(font);
+    Vlajka->hide();
+    Vitr->hide();
 }
 
 QLabel* Board::label(MatchLabel which) const {
@@ -261,6 +284,20 @@ void Board::showEndClock(int32_t secondsLeft, ClockLight light) {
     Hodiny->setText(QStringLiteral("%1 s").arg(secondsLeft));
     Svetlo->show();
     Hodiny->show();
+}
+
+void Board::showWind(const Wind& wind, const FlagPose& flag) {
+    const QString picture = QString::fromStdString(FlagPictureName(flag));
+    Vlajka->showGamePicture(BuiltinPicture(picture), picture);
+    Vitr->setText(WindText(wind));
+    shownWind_ = wind;
+    Vlajka->show();
+    Vitr->show();
+}
+
+void Board::hideWind() {
+    Vlajka->hide();
+    Vitr->hide();
 }
 
 void Board::hideEndClock() {

@@ -48,6 +48,8 @@ class Board final : public QWidget, public MatchScreen {
     }
     void showEndClock(int32_t secondsLeft, ClockLight light) override;
     void hideEndClock() override;
+    void showWind(const Wind& wind, const FlagPose& flag) override;
+    void hideWind() override;
     bool showPracticeSummary(const PracticeSession& session) override {
         return windows_.showPracticeSummary(session);
     }
@@ -90,6 +92,9 @@ class Board final : public QWidget, public MatchScreen {
     // The end clock of a timed practice: its light and its seconds.
     QLabel* Svetlo = nullptr;
     QLabel* Hodiny = nullptr;
+    // The wind flag beside the target and the wind's speed and direction.
+    PixelImage* Vlajka = nullptr;
+    QLabel* Vitr = nullptr;
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -98,6 +103,7 @@ class Board final : public QWidget, public MatchScreen {
     void buildPictures(GameSession& session);
     void buildLabels();
     void buildEndClock();
+    void buildWindFlag();
     QLabel* label(MatchLabel which) const;
     // The next-arrow picture as loaded, shown with its captions in the interface's language.
     void showNextarrow(const QPixmap& picture, const QString& fileName);
@@ -113,4 +119,5 @@ class Board final : public QWidget, public MatchScreen {
     QPixmap nextarrowPicture_;
     QString nextarrowFile_;
     QString nextarrowPrompt_;
+    Wind shownWind_;
 };

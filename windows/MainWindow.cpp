@@ -31,6 +31,7 @@
 #include "windows/DifficultyDialog.h"
 #include "windows/ErrorBox.h"
 #include "windows/FieldLevelDialog.h"
+#include "windows/WindDialog.h"
 #include "windows/FollowLanguage.h"
 #include "windows/FullScreenBoard.h"
 #include "windows/GameTextDisplay.h"
@@ -127,6 +128,7 @@ void MainWindow::buildMenu() {
     Obtnost1 = Nastaveni->addAction(QString(), this, &MainWindow::Obtnost1Click);
     Vybzamer = Nastaveni->addAction(QString(), this, &MainWindow::VybzamerClick);
     Souperi = Nastaveni->addAction(QString(), this, &MainWindow::SouperiClick);
+    Vitr = Nastaveni->addAction(QString(), this, &MainWindow::VitrClick);
     Ovladani1 = Nastaveni->addAction(QString(), this, &MainWindow::Ovladani1Click);
     Zvuk1 = Nastaveni->addAction(QString(), this, &MainWindow::ZvukClick);
     Velikostokna =
@@ -152,6 +154,7 @@ void MainWindow::retranslate() {
     Obtnost1->setText(tr("&Obtížnost"));
     Vybzamer->setText(tr("&Zaměřovač"));
     Souperi->setText(tr("&Soupeři..."));
+    Vitr->setText(tr("&Vítr..."));
     Ovladani1->setText(tr("Ovlá&dání..."));
     Zvuk1->setText(tr("Zv&uk..."));
     Npovda1->setTitle(tr("Nápo&věda"));
@@ -297,6 +300,11 @@ void MainWindow::Ovladani1Click() {
 void MainWindow::SouperiClick() {
     if (SouperiForm == nullptr) own(SouperiForm = new FieldLevelDialog(session_.settings(), this));
     SouperiForm->exec();
+}
+
+void MainWindow::VitrClick() {
+    if (VitrForm == nullptr) own(VitrForm = new WindDialog(session_, this));
+    VitrForm->exec();
 }
 
 void MainWindow::ZvukClick() {

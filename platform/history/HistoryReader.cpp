@@ -122,13 +122,14 @@ bool HistoryReader::readArrows(const ArcherKey& archer, bool withAiming,
                                std::vector<ArrowRecord>& arrows) {
     if (state_ == HistoryState::Absent) return true;
     if (state_ != HistoryState::Ready) return false;
-    SqliteStatement query(
-        db_.get(), withAiming ? "SELECT match_id, distance, end_no, arrow_no, score, x, y, factor, "
-                                "ticks, path, draw FROM arrows WHERE archer = ?1 AND club = ?2 "
-                                "ORDER BY match_id, distance, end_no, arrow_no"
-                              : "SELECT match_id, distance, end_no, arrow_no, score, x, y, factor, "
-                                "ticks FROM arrows WHERE archer = ?1 AND club = ?2 "
-                                "ORDER BY match_id, distance, end_no, arrow_no");
+    // A file the game has not yet brought to version 5 holds arrows shot in calm.
+    const std::string wind = version_ >= 5 ? "wind_speed, wind_from" : "0, 0";
+    const std::string queryText =
+        "SELECT match_id, distance, end_no, arrow_no, score, x, y, factor, ticks, " + wind +
+        (withAiming ? ", path, draw" : "") +
+        " FROM arrows WHERE archer = ?1 AND club = ?2 ORDER BY match_id, distance, end_no, "
+        "arrow_no";
+    SqliteStatement query(db_.get(), queryText.c_str());
     if (!query.ok()) return failed(query.prepareCode());
     query.bind(1, archer.name);
     query.bind(2, archer.club);
@@ -152,10 +153,12 @@ bool HistoryReader::readArrows(const ArcherKey& archer, bool withAiming,
                       .y = static_cast<int32_t>(query.integer(6)),
                       .factor = static_cast<int32_t>(query.integer(7)),
                       .ticks = static_cast<int32_t>(query.integer(8)),
+                      .windSpeed = static_cast<int32_t>(query.integer(9)),
+                      .windFrom = static_cast<int32_t>(query.integer(10)),
                       .shot = !query.isNull(5)};
         if (withAiming) {
-            a.pathBlob = query.blob(9);
-            a.drawBlob = query.blob(10);
+            a.pathBlob = query.blob(11);
+            a.drawBlob = query.blob(12);
         }
         arrows.push_back(std::move(a));
     }

@@ -14,6 +14,7 @@
 #include "rules/match/Random.h"
 #include "rules/match/RangeSounds.h"
 #include "rules/match/Rounds.h"
+#include "rules/match/Wind.h"
 
 class PictureLoads;
 
@@ -66,6 +67,9 @@ class MatchEngine {
 
     // The results window has been closed (its close handling).
     void ResultsClosed();
+
+    // The wind the player chose; it blows from the next arrow on. Computer archers shoot without.
+    void SetWindLevel(WindLevel level) { windLevel_ = level; }
 
     // Where the match reports its arrows, ends and results; by default nowhere.
     void SetMatchLog(MatchLog& log) { log_ = &log; }
@@ -124,10 +128,15 @@ class MatchEngine {
 
     // The history: the aim is followed from the next-arrow action to the release.
     void BeginAimRecord();
-    void RecordArrow(int32_t score, int32_t factor);
+    void RecordArrow(int32_t score, int32_t factor, Point hit, const Wind& wind);
     // The distance just finished, from the ranking made at its end.
     void RecordDistance(const DistanceStage& finished);
     void RecordUnshotArrow();
+
+    // The wind: drawn afresh for an end, or when the player changed it since the last arrow;
+    // shown whenever what the flag or its label show changes.
+    void FollowWind(bool newEnd);
+    void ShowWind();
 
     void PlaceMarker(int32_t number, Point scopePoint);
     void ResetMarkers();
@@ -150,6 +159,17 @@ class MatchEngine {
     std::vector<Point> aimPath_;
     std::vector<int32_t> aimDraw_;
     ScoreTable scoresAtDistanceStart_{};
+
+    WindLevel windLevel_ = WindLevel::Calm;
+    EndWind endWind_;
+    int64_t windTick_ = 0;  // aiming ticks since the end's wind was drawn
+    struct ShownWind {
+        int32_t tenths;
+        const char* arrow;
+        FlagPose flag;
+        friend bool operator==(const ShownWind&, const ShownWind&) = default;
+    };
+    std::optional<ShownWind> shownWind_;
 
     struct PracticeRun {
         PracticeSetup setup;

@@ -14,6 +14,8 @@ void MatchEngine::Timer1Timer() {
         pictures.throwFirstFailure();
         return;
     }
+    ++windTick_;
+    ShowWind();
     if (SwayGrowsByItself(s.Difficulty)) ++s.Unsteadiness;
     const int32_t amp = s.Unsteadiness / SwayDivisor(s.Difficulty);
     Point sight = s.Sight;
@@ -62,12 +64,16 @@ void MatchEngine::Release(PictureLoads& pictures) {
     int32_t y = s.Sight.y + kSightAimOffset;
     const int32_t factor = ReleaseFactor(s.ArrowLeft);
     EnableNextarrow(true);
+    const Wind wind = endWind_.at(windTick_);
+    const Point drift = WindDrift(wind, s.Distance);
+    x += drift.x;
+    y += drift.y;
     const Point hit{x, y};
     const int32_t score = ScoreHit(factor, s.Distance, x, y);
     sounds_.play(RangeSound::BowRelease);
     sounds_.playLater(score > 0 ? RangeSound::RingHit : RangeSound::GrassMiss,
                       StrikeHeardAfterMs(s.Distance));
-    RecordArrow(score, factor);
+    RecordArrow(score, factor, hit, wind);
     if (practice_) practice_->session.addArrow({.score = score, .hit = hit});
     const int32_t arrow = s.ArrowsLeft;
     // An arrow outside an end (1..6) has no entry to take its score; it only hides and stops.
@@ -145,4 +151,25 @@ void MatchEngine::LetGoOfKeys() {
     MatchState& s = state_;
     s.KeyLeft = s.KeyUp = s.KeyRight = s.KeyDown = false;
     s.KeyDraw = s.KeyShoot = s.ShotPressed = false;
+}
+
+void MatchEngine::FollowWind(bool newEnd) {
+    if (newEnd || endWind_.level() != windLevel_) {
+        endWind_ = EndWind(windLevel_, random_);
+        windTick_ = 0;
+    }
+    ShowWind();
+}
+
+void MatchEngine::ShowWind() {
+    if (endWind_.level() == WindLevel::Calm) {
+        if (shownWind_) screen_.hideWind();
+        shownWind_.reset();
+        return;
+    }
+    const Wind wind = endWind_.at(windTick_);
+    const ShownWind shown{wind.tenths, WindArrow(wind.fromDegrees), FlagFor(wind, windTick_)};
+    if (shownWind_ == shown) return;
+    shownWind_ = shown;
+    screen_.showWind(wind, shown.flag);
 }

@@ -7,6 +7,7 @@
 
 #include "rules/formats/IniText.h"
 #include "rules/match/Rounds.h"
+#include "rules/match/Wind.h"
 #include "rules/settings/KeyText.h"
 
 // The player's settings beyond "Brantel2.ini", as "nastaveni.ini" keeps them. This file owns
@@ -32,6 +33,7 @@ struct PlayerSettings {
     // key's absence, for the desktop's. Whether the game speaks it is decided where it is used.
     std::string language;
     bool fieldAtPlayerLevel = false;  // [Hra] souperiPodleUrovne
+    WindLevel wind = WindLevel::Calm;  // [Hra] vitr: 0 .. 3; any other value is calm
     int32_t windowScale = 100;        // [Okno] zvetseni, per cent
     bool fullScreen = false;          // [Okno] celaObrazovka
     int32_t volume = 100;             // [Zvuk] hlasitost, per cent

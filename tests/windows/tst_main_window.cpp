@@ -105,7 +105,8 @@ class MainWindowTest : public QObject {
         }
         QCOMPARE(captions, QStringList({"Hra", "Nová hra", "Statistika...", "Trénink...", "-",
                                         "Konec", "Nastavení", "Obtížnost", "Zaměřovač",
-                                        "Soupeři...", "Ovládání...", "Zvuk...", "Velikost okna",
+                                        "Soupeři...", "Vítr...", "Ovládání...", "Zvuk...",
+                                        "Velikost okna",
                                         "Jazyk / Language", "Nápověda", "Index", "O hře..."}));
     }
 

@@ -29,6 +29,7 @@
 #include "windows/ControlsDialog.h"
 #include "windows/DifficultyDialog.h"
 #include "windows/FieldLevelDialog.h"
+#include "windows/WindDialog.h"
 #include "windows/HelpViewer.h"
 #include "windows/HitAnalysisPage.h"
 #include "windows/MainWindow.h"
@@ -119,6 +120,7 @@ class WindowTableTest : public QObject {
         PracticeDialog practice;
         PracticeSummaryWindow practiceSummary;
         SoundDialog sound(session);
+        WindDialog wind(session);
         QLineEdit field;
         OnScreenKeyboard keyboard(field, GamepadFamily::Generic);
         ShowHelpContents();
@@ -145,6 +147,7 @@ class WindowTableTest : public QObject {
             {&practice, practice.windowTitle()},
             {&practiceSummary, practiceSummary.windowTitle()},
             {&sound, sound.windowTitle()},
+            {&wind, wind.windowTitle()},
             {&keyboard, keyboard.windowTitle()},
             {statistics.RozborZasahu,
              statistics.Zalozky->tabText(statistics.Zalozky->indexOf(statistics.RozborZasahu))},

@@ -180,6 +180,50 @@ TEST(HistoryStore, AVersionTwoHistoryGainsPracticeAndKeepsItsMatches) {
     EXPECT_FALSE(arrows[1].shot);
 }
 
+TEST(HistoryStore, AVersionThreeHistoryGainsTheWindAndItsArrowsWereShotInCalm) {
+    TempFolder folder;
+    const std::string path = folder.file("historie.db");
+    {
+        SqliteMatchLog log(path);
+        ShootEnds(log, 1);
+    }
+    // Back to version 3 as it was: no wind, and the statistics' index without it.
+    RunSql(path,
+           "DROP INDEX arrows_for_statistics; ALTER TABLE arrows DROP COLUMN wind_speed;"
+           "ALTER TABLE arrows DROP COLUMN wind_from; CREATE INDEX arrows_for_statistics ON "
+           "arrows(archer, club, match_id, distance, end_no, arrow_no, score, x, y, factor, "
+           "ticks); PRAGMA user_version = 3;");
+    const auto windsRead = [&] {
+        HistoryReader reader(path);
+        std::vector<ArrowRecord> arrows;
+        EXPECT_TRUE(reader.readArrows({u8"Novak", u8"TJ"}, false, arrows));
+        std::vector<std::pair<int32_t, int32_t>> winds;
+        for (const ArrowRecord& a : arrows) winds.emplace_back(a.windSpeed, a.windFrom);
+        return winds;
+    };
+    const std::pair<int32_t, int32_t> calm{0, 0};
+    EXPECT_EQ(windsRead(), std::vector(3, calm));  // readable before the game migrates it
+    {
+        SqliteMatchLog log(path);
+        ASSERT_EQ(log.state(), HistoryState::Ready);
+        log.matchStarted({.roundType = 1, .competitors = 1});
+        LoggedArrow windy = Arrow(1, 1);
+        windy.wind = {.tenths = 43, .fromDegrees = 270};
+        log.arrowShot(windy);
+        log.endClosed();
+    }
+    EXPECT_EQ(QueryInt(path, "PRAGMA user_version"), kHistorySchemaVersion);
+    std::vector expected(3, calm);
+    expected.emplace_back(43, 270);
+    EXPECT_EQ(windsRead(), expected);
+    // The statistics still read the arrows without stepping over their aiming.
+    const auto plan = QueryRows(path,
+                                "EXPLAIN QUERY PLAN SELECT match_id, x, y, wind_speed, wind_from "
+                                "FROM arrows WHERE archer = 'Novak' AND club = 'TJ'");
+    ASSERT_EQ(plan.size(), 1u);
+    EXPECT_NE(plan[0].back().find("COVERING INDEX"), std::string::npos) << plan[0].back();
+}
+
 TEST(HistoryStore, AFileThatIsNotOursIsNeverWritten) {
     struct Case {
         const char* what;
