@@ -36,6 +36,13 @@ void ShootEnds(MatchLog& log, int32_t ends, const std::string& archer = "Novak")
     }
 }
 
+// A history of today taken back to before version 5: no wind, and the statistics' index
+// without it.
+constexpr const char* kBackBeforeWind =
+    "DROP INDEX arrows_for_statistics; ALTER TABLE arrows DROP COLUMN wind_speed;"
+    "ALTER TABLE arrows DROP COLUMN wind_from; CREATE INDEX arrows_for_statistics ON "
+    "arrows(archer, club, match_id, distance, end_no, arrow_no, score, x, y, factor, ticks);";
+
 // Ends whose arrows are not all there: none may exist after any interruption.
 constexpr const char* kBrokenEnds =
     "SELECT count(*) FROM (SELECT count(*) AS n FROM arrows GROUP BY match_id, distance, end_no "
@@ -130,8 +137,9 @@ TEST(HistoryStore, AVersionTwoHistoryGainsPracticeAndKeepsItsMatches) {
         SqliteMatchLog log(path);
         ShootEnds(log, 2);
     }
-    // Back to version 2 as it was: without the practice column.
-    RunSql(path, "ALTER TABLE matches DROP COLUMN practice; PRAGMA user_version = 2;");
+    // Back to version 2 as it was: without the wind and the practice column.
+    RunSql(path, std::string(kBackBeforeWind) +
+                     "ALTER TABLE matches DROP COLUMN practice; PRAGMA user_version = 2;");
     const int64_t arrowsBefore = QueryInt(path, "SELECT count(*) FROM arrows");
     {
         SqliteMatchLog log(path);
@@ -187,12 +195,7 @@ TEST(HistoryStore, AVersionThreeHistoryGainsTheWindAndItsArrowsWereShotInCalm) {
         SqliteMatchLog log(path);
         ShootEnds(log, 1);
     }
-    // Back to version 3 as it was: no wind, and the statistics' index without it.
-    RunSql(path,
-           "DROP INDEX arrows_for_statistics; ALTER TABLE arrows DROP COLUMN wind_speed;"
-           "ALTER TABLE arrows DROP COLUMN wind_from; CREATE INDEX arrows_for_statistics ON "
-           "arrows(archer, club, match_id, distance, end_no, arrow_no, score, x, y, factor, "
-           "ticks); PRAGMA user_version = 3;");
+    RunSql(path, std::string(kBackBeforeWind) + "PRAGMA user_version = 3;");
     const auto windsRead = [&] {
         HistoryReader reader(path);
         std::vector<ArrowRecord> arrows;
