@@ -19,7 +19,7 @@
 
 namespace {
 
-constexpr int kRounds = 3;
+constexpr int kAlternations = 3;
 
 // The wind blows from the next arrow on: the arrow aimed is let go and the next one nocked.
 void nockInWind(MainWindow& form, WindLevel level) {
@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
     const double seconds = argc == 2 ? std::atof(argv[1]) : 5.0;
     double calm = 0;
     double wind = 0;
-    for (int round = 0; round < kRounds; ++round) {
+    for (int round = 0; round < kAlternations; ++round) {
         nockInWind(form, WindLevel::Calm);
         const ProcessorTime inCalm = AimFor(form, seconds);
         form.session().letGoOfKeys();
@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
         wind += total(inWind);
     }
     std::printf("%s at %d %%, %d rounds of %.0f s each: wind %.3f x calm\n",
-                QGuiApplication::platformName().toUtf8().constData(), scale, kRounds, seconds,
+                QGuiApplication::platformName().toUtf8().constData(), scale, kAlternations, seconds,
                 wind / calm);
     return 0;
 }

@@ -12,7 +12,8 @@ void BackdropImage::placeRider(QLabel& rider, QPoint topLeft) {
     if (after == before && drawnHere == rider.isHidden()) return;
     // What the parent clips away needs no backdrop; the rest must lie on this picture.
     const QRect seen = after & parentWidget()->rect();
-    const bool onBackdrop = seen.isEmpty() || geometry().contains(seen);
+    const bool onBackdrop =
+        seen.isEmpty() || (geometry().contains(seen) && !coveredBeneath(rider, seen));
     rider.move(topLeft);
     if (onBackdrop) {
         if (!rider.isHidden()) rider.hide();
@@ -23,6 +24,16 @@ void BackdropImage::placeRider(QLabel& rider, QPoint topLeft) {
         drawnRider_ = nullptr;
         rider.show();
     }
+}
+
+bool BackdropImage::coveredBeneath(const QLabel& rider, const QRect& area) const {
+    const QObjectList& siblings = parentWidget()->children();  // lowest first
+    for (qsizetype i = siblings.indexOf(this) + 1; i < siblings.size(); ++i) {
+        if (siblings[i] == &rider) return false;
+        const auto* between = qobject_cast<const QWidget*>(siblings[i]);
+        if (between && !between->isHidden() && between->geometry().intersects(area)) return true;
+    }
+    return false;
 }
 
 void BackdropImage::riderChanged(const QLabel& rider) {

@@ -7,7 +7,8 @@
 // this one, its label is hidden and this picture draws it: the window then has a single widget
 // to repaint per tick instead of moving, clipping and painting a second one, and the pixels
 // come out as if the label had painted itself above. The label must come directly above this
-// picture among its siblings, so that nothing between them could show through differently.
+// picture among its siblings, or nothing shown between them may meet it: where something does,
+// the label shows itself.
 class BackdropImage final : public PixelImage {
     Q_OBJECT
   public:
@@ -22,5 +23,8 @@ class BackdropImage final : public PixelImage {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    // A visible sibling stacked between this picture and the rider covers part of `area`.
+    bool coveredBeneath(const QLabel& rider, const QRect& area) const;
+
     const QLabel* drawnRider_ = nullptr;  // the label while it is drawn here
 };

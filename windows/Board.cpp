@@ -20,11 +20,11 @@
 namespace {
 
 constexpr int kLabelLeft = 528;
-// The wind flag stands beside the target, its label under it.
-constexpr int kFlagLeft = 472;
-constexpr int kFlagTop = 252;
-constexpr int kWindLabelWidth = 64;
-constexpr int kWindLabelHeight = 16;
+// The wind flag stands on the grass of the range beside the boss, its foot level with the
+// boss's; the label sits in the corner under it.
+constexpr int kFlagLeft = 0;
+constexpr int kFlagTop = 150;
+constexpr QRect kWindLabel(2, 229, 96, 19);
 
 // The sight and the drawn arrow move over the target and the clicker every tick; where such a
 // picture covers its label with opaque pixels, the window need not paint what lies beneath it.
@@ -155,14 +155,21 @@ void Board::buildEndClock() {
 void Board::buildWindFlag() {
     Vlajka = image(this, {kFlagLeft, kFlagTop, kFlagWidth, kFlagHeight});
     Vitr = new QLabel(this);
-    Vitr->setGeometry(kFlagLeft + kFlagWidth / 2 - kWindLabelWidth / 2, kFlagTop + kFlagHeight,
-                      kWindLabelWidth, kWindLabelHeight);
-    Vitr->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Vitr->setGeometry(kWindLabel);
+    Vitr->setAlignment(Qt::AlignCenter);
     QFont font;
     font.setFamilies({QStringLiteral("DejaVu Sans")});
     font.setPixelSize(12);
     font.setBold(true);
     Vitr->setFont(font);
+    // Legible on the grass and the boss's legs alike.
+    Vitr->setStyleSheet(
+        QStringLiteral("color: white; background: rgba(0, 0, 0, 120); "
+                       "border-radius: 4px;"));
+    // Under the sight, which passes over them: the target draws the sight only where nothing
+    // stands between them (BackdropImage).
+    Vlajka->stackUnder(Zamer);
+    Vitr->stackUnder(Zamer);
     Vlajka->hide();
     Vitr->hide();
 }

@@ -31,7 +31,6 @@
 #include "windows/DifficultyDialog.h"
 #include "windows/ErrorBox.h"
 #include "windows/FieldLevelDialog.h"
-#include "windows/WindDialog.h"
 #include "windows/FollowLanguage.h"
 #include "windows/FullScreenBoard.h"
 #include "windows/GameTextDisplay.h"
@@ -43,6 +42,7 @@
 #include "windows/SightChooser.h"
 #include "windows/SoundDialog.h"
 #include "windows/StatisticsWindow.h"
+#include "windows/WindDialog.h"
 #include "windows/WindowPlacement.h"
 #include "windows/WindowScaleMenu.h"
 

@@ -84,9 +84,9 @@ Point WindDrift(const Wind& wind, int32_t metres) {
     // face's radius over ten rings. Whole numbers up to the one division, so that a drift of
     // exactly half a pixel is exactly that.
     const int64_t realRingsPerFace = 2 * kTargetRings;
-    const double pixels = static_cast<double>(wind.tenths * millimetres * face->ringWidth *
-                                              realRingsPerFace) /
-                          static_cast<double>(100 * face->faceCentimetres);
+    const double pixels =
+        static_cast<double>(wind.tenths * millimetres * face->ringWidth * realRingsPerFace) /
+        static_cast<double>(100 * face->faceCentimetres);
     const double theta = Radians(wind.fromDegrees);
     // std::round rounds half away from zero.
     return {static_cast<int32_t>(std::round(-pixels * std::sin(theta))),
@@ -95,8 +95,7 @@ Point WindDrift(const Wind& wind, int32_t metres) {
 
 const char* WindArrow(int32_t fromDegrees) {
     // By the direction it blows from, in steps of 45 degrees from a head wind.
-    static constexpr std::array<const char*, 8> kArrows = {"↓", "↙", "←", "↖",
-                                                           "↑", "↗", "→", "↘"};
+    static constexpr std::array<const char*, 8> kArrows = {"↓", "↙", "←", "↖", "↑", "↗", "→", "↘"};
     const int32_t step = ((fromDegrees % 360 + 360) % 360 + 22) / 45 % 8;
     return kArrows[static_cast<std::size_t>(step)];
 }

@@ -10,7 +10,7 @@
 // when the wind blows mostly along the range; in a gust it flutters between two shapes.
 
 inline constexpr int32_t kFlagStrengths = 3;  // a breeze, a fresh wind, a strong one
-inline constexpr int32_t kFlagWidth = 48;
+inline constexpr int32_t kFlagWidth = 44;
 inline constexpr int32_t kFlagHeight = 64;
 
 struct FlagPose {

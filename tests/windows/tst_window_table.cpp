@@ -29,7 +29,6 @@
 #include "windows/ControlsDialog.h"
 #include "windows/DifficultyDialog.h"
 #include "windows/FieldLevelDialog.h"
-#include "windows/WindDialog.h"
 #include "windows/HelpViewer.h"
 #include "windows/HitAnalysisPage.h"
 #include "windows/MainWindow.h"
@@ -42,6 +41,7 @@
 #include "windows/SightChooser.h"
 #include "windows/SoundDialog.h"
 #include "windows/StatisticsWindow.h"
+#include "windows/WindDialog.h"
 
 namespace {
 

@@ -9,12 +9,12 @@ namespace {
 
 constexpr qreal kPoleX = kFlagWidth / 2.0;
 constexpr qreal kPoleTop = 6;
-constexpr qreal kClothHeight = 13;
+constexpr qreal kClothHeight = 17;
 // How far the cloth reaches from the pole and how steeply it hangs, by strength (0: limp).
-constexpr qreal kReach[] = {5, 13, 18, 22};
+constexpr qreal kReach[] = {5, 12, 17, 21};
 constexpr qreal kDroopDegrees[] = {84, 50, 22, 4};
 // A cloth blowing towards or away from the archer is seen end on: this much of its length shows.
-constexpr qreal kForeshortened = 0.45;
+constexpr qreal kForeshortened = 0.5;
 
 // The cloth's outline from the pole out to its free end and back, its edges waving as a gust
 // shakes it; the second shape of a flutter has the waves the other way.
@@ -67,8 +67,8 @@ QImage drawWindFlag(const FlagPose& pose, qreal scale) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(255, 255, 255));
     const QRectF box = outline.boundingRect();
-    painter.drawRect(QRectF(box.left(), box.top() + box.height() * 0.4, box.width(),
-                            box.height() * 0.2));
+    painter.drawRect(
+        QRectF(box.left(), box.top() + box.height() * 0.4, box.width(), box.height() * 0.2));
     painter.restore();
     return image;
 }

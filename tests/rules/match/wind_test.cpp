@@ -31,8 +31,8 @@ TEST(WindDrift, MovesTheHitByTheDriftOfEachDistance) {
     };
     for (const Case& c : cases) {
         const Point drift = WindDrift({.tenths = c.tenths, .fromDegrees = c.from}, c.metres);
-        EXPECT_EQ(drift, (Point{c.dx, c.dy})) << c.tenths << " from " << c.from << " at "
-                                               << c.metres;
+        EXPECT_EQ(drift, (Point{c.dx, c.dy}))
+            << c.tenths << " from " << c.from << " at " << c.metres;
     }
     for (const TargetFace& face : kTargetFaces) {
         for (int32_t from = 0; from < 360; from += 15)
@@ -76,7 +76,8 @@ TEST(EndWind, AReplayedEndBlowsTheSameAndEveryEndChangesSmoothlyWithinItsLevel) 
                 EXPECT_LE(std::abs(veer), l.degreesSwing + 1);
                 // Over 10 ms the wind moves by a step, never jumps.
                 EXPECT_LE(std::abs(now.tenths - before.tenths), 1);
-                const int32_t turn = ((now.fromDegrees - before.fromDegrees) % 360 + 540) % 360 - 180;
+                const int32_t turn =
+                    ((now.fromDegrees - before.fromDegrees) % 360 + 540) % 360 - 180;
                 EXPECT_LE(std::abs(turn), 1);
                 gusted = gusted || now.gusting;
                 before = now;
