@@ -46,8 +46,8 @@ void WindDialog::retranslate() {
     Silny->setText(tr("Silný vítr"));
     Vysvetleni->setText(
         tr("Slabý vítr fouká asi 0–2 m/s, proměnlivý asi 1–4 m/s v nárazech, silný asi 3–7 m/s "
-           "v silných nárazech. Vlajka vedle terče ukazuje, kam vítr šíp zanese; platí od "
-           "příštího šípu. Počítačoví střelci střílejí jako v bezvětří."));
+           "v silných nárazech. Vlajka vedle terče ukazuje, kam vítr šíp zanese. Volba platí od "
+           "příštího šípu; počítačoví střelci střílejí jako v bezvětří."));
     OK->setText(tr("OK"));
     Storno->setText(tr("Storno"));
 }
