@@ -19,7 +19,7 @@
 
 namespace {
 
-constexpr int kAlternations = 3;
+constexpr int kAlternations = 6;
 
 // The wind blows from the next arrow on: the arrow aimed is let go and the next one nocked.
 void nockInWind(MainWindow& form, WindLevel level) {
@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
         nockInWind(form, WindLevel::Strong);
         const ProcessorTime inWind = AimFor(form, seconds);
         form.session().letGoOfKeys();
-        if (!form.board->Vlajka->isVisible()) {
+        if (!form.board->windShown()) {
             std::fprintf(stderr, "the flag is not shown in wind\n");
             return 1;
         }

@@ -2,6 +2,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 
 BackdropImage::BackdropImage(QWidget* parent) : PixelImage(parent) {}
 
@@ -12,8 +13,7 @@ void BackdropImage::placeRider(QLabel& rider, QPoint topLeft) {
     if (after == before && drawnHere == rider.isHidden()) return;
     // What the parent clips away needs no backdrop; the rest must lie on this picture.
     const QRect seen = after & parentWidget()->rect();
-    const bool onBackdrop =
-        seen.isEmpty() || (geometry().contains(seen) && !coveredBeneath(rider, seen));
+    const bool onBackdrop = seen.isEmpty() || geometry().contains(seen);
     rider.move(topLeft);
     if (onBackdrop) {
         if (!rider.isHidden()) rider.hide();
@@ -26,18 +26,51 @@ void BackdropImage::placeRider(QLabel& rider, QPoint topLeft) {
     }
 }
 
-bool BackdropImage::coveredBeneath(const QLabel& rider, const QRect& area) const {
-    const QObjectList& siblings = parentWidget()->children();  // lowest first
-    for (qsizetype i = siblings.indexOf(this) + 1; i < siblings.size(); ++i) {
-        if (siblings[i] == &rider) return false;
-        const auto* between = qobject_cast<const QWidget*>(siblings[i]);
-        if (between && !between->isHidden() && between->geometry().intersects(area)) return true;
-    }
-    return false;
-}
-
 void BackdropImage::riderChanged(const QLabel& rider) {
     if (drawnRider_ == &rider) update(rider.geometry().translated(-pos()));
+}
+
+namespace {
+
+// Where two pictures of one size differ, in the pictures' own pixels; empty where they agree.
+QRect differences(const QImage& a, const QImage& b) {
+    QRect changed;
+    for (int y = 0; y < a.height(); ++y) {
+        const auto* rowA = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+        const auto* rowB = reinterpret_cast<const QRgb*>(b.constScanLine(y));
+        for (int x = 0; x < a.width(); ++x) {
+            if (rowA[x] != rowB[x]) changed |= QRect(x, y, 1, 1);
+        }
+    }
+    return changed;
+}
+
+}  // namespace
+
+void BackdropImage::setFixture(int id, const QPixmap& picture, QPoint topLeft) {
+    const QRect area(topLeft, picture.deviceIndependentSize().toSize());
+    const auto old = fixtures_.find(id);
+    // On X11 every pixel painted travels to the display: a flag that flutters repaints only
+    // the cloth.
+    if (old != fixtures_.end() && !picture.isNull() && old->second.area == area &&
+        old->second.picture.devicePixelRatio() == picture.devicePixelRatio()) {
+        const QImage before = old->second.picture.toImage().convertToFormat(QImage::Format_ARGB32);
+        const QImage after = picture.toImage().convertToFormat(QImage::Format_ARGB32);
+        const qreal ratio = picture.devicePixelRatio();
+        const QRect changed = differences(before, after);
+        old->second.picture = picture;
+        if (changed.isEmpty()) return;
+        const QRectF shown(changed.topLeft() / ratio, changed.size() / ratio);
+        update(shown.toAlignedRect().translated(topLeft));
+        return;
+    }
+    if (old != fixtures_.end()) {
+        update(old->second.area);
+        fixtures_.erase(old);
+    }
+    if (picture.isNull()) return;
+    fixtures_[id] = {picture, area};
+    update(area);
 }
 
 void BackdropImage::paintEvent(QPaintEvent* event) {
@@ -45,12 +78,19 @@ void BackdropImage::paintEvent(QPaintEvent* event) {
         drawnRider_ != nullptr ? drawnRider_->geometry().translated(-pos()) : QRect();
     const bool riderShows = event->rect().intersects(area);
     const bool hasPicture = !pixmap().isNull();
+    const bool fixtureShows = std::any_of(fixtures_.begin(), fixtures_.end(), [&](const auto& f) {
+        return event->rect().intersects(f.second.area);
+    });
     if (!hasPicture) QLabel::paintEvent(event);
-    if (!hasPicture && !riderShows) return;
-    // One painter for both: opening a painter costs more than drawing these small pictures.
+    if (!hasPicture && !riderShows && !fixtureShows) return;
+    // One painter for all: opening a painter costs more than drawing these small pictures.
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     if (hasPicture) drawPicture(painter);
+    for (const auto& [id, fixture] : fixtures_) {
+        if (event->rect().intersects(fixture.area))
+            painter.drawPixmap(fixture.area.topLeft(), fixture.picture);
+    }
     if (riderShows) {
         // From the top-left corner, clipped to the label, as the label draws itself.
         painter.setClipRect(area);

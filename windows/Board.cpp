@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QLabel>
+#include <QPainter>
 #include <QScreen>
 
 #include "platform/QtBuiltin.h"
@@ -22,9 +23,10 @@ namespace {
 constexpr int kLabelLeft = 528;
 // The wind flag stands on the grass of the range beside the boss, its foot level with the
 // boss's; the label sits in the corner under it.
-constexpr int kFlagLeft = 0;
-constexpr int kFlagTop = 150;
+constexpr QPoint kFlag(0, 150);
 constexpr QRect kWindLabel(2, 229, 96, 19);
+constexpr int kFlagFixture = 1;
+constexpr int kWindLabelFixture = 2;
 
 // The sight and the drawn arrow move over the target and the clicker every tick; where such a
 // picture covers its label with opaque pixels, the window need not paint what lies beneath it.
@@ -54,10 +56,12 @@ Board::Board(GameSession& session, WindowsOverBoard& windows, QWidget* parent)
     buildPictures(session);
     buildLabels();
     buildEndClock();
-    buildWindFlag();
     FollowLanguage(this, [this] {
         if (!nextarrowPicture_.isNull()) showNextarrow(nextarrowPicture_, nextarrowFile_);
-        if (Vitr->isVisible()) Vitr->setText(WindText(shownWind_));
+        if (windShown_) {
+            windText_ = WindText(shownWind_);
+            showWindOnTarget();
+        }
     });
 }
 
@@ -152,26 +156,46 @@ void Board::buildEndClock() {
     Hodiny->hide();
 }
 
-void Board::buildWindFlag() {
-    Vlajka = image(this, {kFlagLeft, kFlagTop, kFlagWidth, kFlagHeight});
-    Vitr = new QLabel(this);
-    Vitr->setGeometry(kWindLabel);
-    Vitr->setAlignment(Qt::AlignCenter);
+const QPixmap& Board::flagPicture(const FlagPose& pose) {
+    const std::string name = FlagPictureName(pose);
+    auto shown = flagPictures_.find(name);
+    if (shown == flagPictures_.end()) {
+        const QString file = QString::fromStdString(name);
+        const QPixmap picture = BuiltinPicture(file);
+        shown =
+            flagPictures_
+                .emplace(name, PictureForScreen(picture, file, devicePixelRatioF() * shownScale_))
+                .first;
+    }
+    return shown->second;
+}
+
+QPixmap Board::windLabelPicture() const {
+    const qreal ratio = devicePixelRatioF() * shownScale_;
+    QPixmap picture(kWindLabel.size() * ratio);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    // Legible on the grass and the boss's legs alike.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 0, 120));
+    const QRect area(QPoint(0, 0), kWindLabel.size());
+    painter.drawRoundedRect(area, 4, 4);
     QFont font;
     font.setFamilies({QStringLiteral("DejaVu Sans")});
     font.setPixelSize(12);
     font.setBold(true);
-    Vitr->setFont(font);
-    // Legible on the grass and the boss's legs alike.
-    Vitr->setStyleSheet(
-        QStringLiteral("color: white; background: rgba(0, 0, 0, 120); "
-                       "border-radius: 4px;"));
-    // Under the sight, which passes over them: the target draws the sight only where nothing
-    // stands between them (BackdropImage).
-    Vlajka->stackUnder(Zamer);
-    Vitr->stackUnder(Zamer);
-    Vlajka->hide();
-    Vitr->hide();
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(area, Qt::AlignCenter, windText_);
+    return picture;
+}
+
+void Board::showWindOnTarget() {
+    if (!windShown_) return;
+    Tercov->setFixture(kFlagFixture, flagPicture(shownFlag_), kFlag);
+    Tercov->setFixture(kWindLabelFixture, windLabelPicture(), kWindLabel.topLeft());
 }
 
 QLabel* Board::label(MatchLabel which) const {
@@ -256,6 +280,12 @@ void Board::showMoves() {
     if (arrowTo_) Klapacka->placeRider(*Arrow, {*arrowTo_, kDrawnArrowTop});
     sightTo_.reset();
     arrowTo_.reset();
+    if (flagTo_) Tercov->setFixture(kFlagFixture, flagPicture(*flagTo_), kFlag);
+    if (windTextChanged_) {
+        Tercov->setFixture(kWindLabelFixture, windLabelPicture(), kWindLabel.topLeft());
+    }
+    flagTo_.reset();
+    windTextChanged_ = false;
 }
 
 void Board::moveMarker(int32_t number, Point topLeft) {
@@ -268,9 +298,12 @@ void Board::setNextarrowEnabled(bool enabled) {
 }
 
 void Board::setShownScale(qreal scale) {
+    shownScale_ = scale;
+    flagPictures_.clear();
     for (PixelImage* picture : findChildren<PixelImage*>()) picture->setShownScale(scale);
     Tercov->riderChanged(*Zamer);
     Klapacka->riderChanged(*Arrow);
+    showWindOnTarget();
 }
 
 void Board::showEvent(QShowEvent* event) {
@@ -294,17 +327,30 @@ void Board::showEndClock(int32_t secondsLeft, ClockLight light) {
 }
 
 void Board::showWind(const Wind& wind, const FlagPose& flag) {
-    const QString picture = QString::fromStdString(FlagPictureName(flag));
-    Vlajka->showGamePicture(BuiltinPicture(picture), picture);
-    Vitr->setText(WindText(wind));
+    const QString text = WindText(wind);
     shownWind_ = wind;
-    Vlajka->show();
-    Vitr->show();
+    if (!windShown_) {
+        windShown_ = true;
+        shownFlag_ = flag;
+        windText_ = text;
+        showWindOnTarget();
+        return;
+    }
+    // Painted with the sight's next move, as the screen shows its next picture.
+    if (flag != shownFlag_) flagTo_ = shownFlag_ = flag;
+    if (text != windText_) {
+        windText_ = text;
+        windTextChanged_ = true;
+    }
+    if (!inTick_) showMoves();
 }
 
 void Board::hideWind() {
-    Vlajka->hide();
-    Vitr->hide();
+    windShown_ = false;
+    flagTo_.reset();
+    windTextChanged_ = false;
+    Tercov->setFixture(kFlagFixture, {}, {});
+    Tercov->setFixture(kWindLabelFixture, {}, {});
 }
 
 void Board::hideEndClock() {

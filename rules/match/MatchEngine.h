@@ -164,10 +164,8 @@ class MatchEngine {
     EndWind endWind_;
     int64_t windTick_ = 0;  // aiming ticks since the end's wind was drawn
     struct ShownWind {
-        int32_t tenths;
-        const char* arrow;
+        Wind reading;  // what the label says, read afresh every few ticks
         FlagPose flag;
-        friend bool operator==(const ShownWind&, const ShownWind&) = default;
     };
     std::optional<ShownWind> shownWind_;
 

@@ -5,6 +5,13 @@
 #include "rules/match/PictureLoads.h"
 #include "rules/match/Scoring.h"
 
+namespace {
+
+// Aiming ticks between two readings of the wind's speed and direction.
+constexpr int64_t kWindReadingTicks = 50;
+
+}  // namespace
+
 void MatchEngine::Timer1Timer() {
     MatchState& s = state_;
     // Time up: the arrow on the bow is lost, whatever the keys say.
@@ -168,8 +175,16 @@ void MatchEngine::ShowWind() {
         return;
     }
     const Wind wind = endWind_.at(windTick_);
-    const ShownWind shown{wind.tenths, WindArrow(wind.fromDegrees), FlagFor(wind, windTick_)};
-    if (shownWind_ == shown) return;
+    ShownWind shown{wind, FlagFor(wind, windTick_)};
+    if (shownWind_) {
+        // The label is read like a range's anemometer, a few times a second; the flag moves
+        // with every gust.
+        if (windTick_ % kWindReadingTicks != 0) shown.reading = shownWind_->reading;
+        const Wind& before = shownWind_->reading;
+        if (shown.flag == shownWind_->flag && shown.reading.tenths == before.tenths &&
+            WindArrow(shown.reading.fromDegrees) == WindArrow(before.fromDegrees))
+            return;
+    }
     shownWind_ = shown;
-    screen_.showWind(wind, shown.flag);
+    screen_.showWind(shown.reading, shown.flag);
 }

@@ -9,7 +9,7 @@ namespace {
 // out from five.
 constexpr int32_t kStreamingTenths[kFlagStrengths] = {10, 30, 50};
 // Aiming ticks each shape of a flutter lasts.
-constexpr int64_t kFlutterTicks = 12;
+constexpr int64_t kFlutterTicks = 25;
 
 }  // namespace
 
