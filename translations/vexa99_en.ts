@@ -995,8 +995,8 @@ Please send comments and suggestions to: pripominky@vexa99.cz</translation>
         <translation>So&amp;und...</translation>
     </message>
     <message>
-        <source>&amp;Vítr...</source>
-        <translation>&amp;Wind...</translation>
+        <source>Ví&amp;tr...</source>
+        <translation>Wi&amp;nd...</translation>
     </message>
 </context>
 <context>

@@ -60,7 +60,8 @@ void BackdropImage::setFixture(int id, const QPixmap& picture, QPoint topLeft) {
         const QRect changed = differences(before, after);
         old->second.picture = picture;
         if (changed.isEmpty()) return;
-        const QRectF shown(changed.topLeft() / ratio, changed.size() / ratio);
+        const QRectF shown(changed.x() / ratio, changed.y() / ratio, changed.width() / ratio,
+                           changed.height() / ratio);
         update(shown.toAlignedRect().translated(topLeft));
         return;
     }

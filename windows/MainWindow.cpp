@@ -154,7 +154,7 @@ void MainWindow::retranslate() {
     Obtnost1->setText(tr("&Obtížnost"));
     Vybzamer->setText(tr("&Zaměřovač"));
     Souperi->setText(tr("&Soupeři..."));
-    Vitr->setText(tr("&Vítr..."));
+    Vitr->setText(tr("Ví&tr..."));
     Ovladani1->setText(tr("Ovlá&dání..."));
     Zvuk1->setText(tr("Zv&uk..."));
     Npovda1->setTitle(tr("Nápo&věda"));

@@ -429,7 +429,7 @@ class TestPictures : public QObject {
                 if (pose.strength == 0) {
                     QVERIFY2(reach < 8, qPrintable(name));
                 } else if (!pose.alongTheRange) {
-                    QVERIFY2(reach > 2 + 5 * pose.strength, qPrintable(name));
+                    QVERIFY2(reach > 1 + 5 * pose.strength, qPrintable(name));
                 } else {
                     QVERIFY2(reach > 2 && reach < 12, qPrintable(name));
                 }
