@@ -41,6 +41,7 @@ GameSession::GameSession(FileStore& files, Random& random, RangeSounds& sounds,
     HodinyTimer->setInterval(kClockLookMs);
     connect(HodinyTimer, &QTimer::timeout, this, &GameSession::HodinyTimerTimer);
     engine_.SetSteadyClock(clock_);
+    engine_.SetWindLevel(playerSettings().wind);
 }
 
 GameSession::~GameSession() {
@@ -191,6 +192,13 @@ void GameSession::startPractice(const PracticeSettings& chosen, const Utf8Text& 
     giveUpOfferIfStarted();
 }
 
+void GameSession::setWind(WindLevel level) {
+    PlayerSettings changed = playerSettings();
+    changed.wind = level;
+    settings_.save(changed);
+    engine_.SetWindLevel(level);
+}
+
 void GameSession::setSoundLevel(int32_t volume, bool muted) {
     PlayerSettings changed = playerSettings();
     changed.volume = std::clamp(volume, kMinVolume, kMaxVolume);
@@ -297,6 +305,14 @@ void GameSession::showEndClock(int32_t secondsLeft, ClockLight light) {
 void GameSession::hideEndClock() {
     HodinyTimer->stop();
     screen_->hideEndClock();
+}
+
+void GameSession::showWind(const Wind& wind, const FlagPose& flag) {
+    screen_->showWind(wind, flag);
+}
+
+void GameSession::hideWind() {
+    screen_->hideWind();
 }
 
 bool GameSession::showPracticeSummary(const PracticeSession& session) {

@@ -63,6 +63,8 @@ class GameSession final : public QObject, private MatchScreen {
     const KeyBindings& keyBindings() const { return settings_.keyBindings(); }
     // The range's sounds, for whatever the match plays or whistles.
     RangeSounds& sounds() { return sounds_; }
+    // Keeps the wind the player chose, which blows from the next arrow on.
+    void setWind(WindLevel level);
     // Keeps the player's volume (0..100) and mute, and plays every sound so from now on.
     void setSoundLevel(int32_t volume, bool muted);
 
@@ -158,6 +160,8 @@ class GameSession final : public QObject, private MatchScreen {
     void showMessage(const Utf8Text& caption, const Utf8Text& text) override;
     void showEndClock(int32_t secondsLeft, ClockLight light) override;
     void hideEndClock() override;
+    void showWind(const Wind& wind, const FlagPose& flag) override;
+    void hideWind() override;
     bool showPracticeSummary(const PracticeSession& session) override;
 
     FileStore& files_;

@@ -859,6 +859,22 @@ end %1, arrow %2
         <source>trénink</source>
         <translation>practice</translation>
     </message>
+    <message>
+        <source>Vít&amp;r:</source>
+        <translation>Wi&amp;nd:</translation>
+    </message>
+    <message>
+        <source>za každého počasí</source>
+        <translation>in any weather</translation>
+    </message>
+    <message>
+        <source>bez větru</source>
+        <translation>without wind</translation>
+    </message>
+    <message>
+        <source>ve větru</source>
+        <translation>in wind</translation>
+    </message>
 </context>
 <context>
     <name>HitPlotView</name>
@@ -981,6 +997,10 @@ Please send comments and suggestions to: pripominky@vexa99.cz</translation>
     <message>
         <source>&amp;Pokračovat v zápase</source>
         <translation>&amp;Continue the match</translation>
+    </message>
+    <message>
+        <source>Ví&amp;tr...</source>
+        <translation>Wi&amp;nd...</translation>
     </message>
 </context>
 <context>
@@ -1110,10 +1130,6 @@ Please send comments and suggestions to: pripominky@vexa99.cz</translation>
         <translation>Close</translation>
     </message>
     <message>
-        <source>&lt;tr&gt;&lt;td&gt;%1. sada&lt;/td&gt;&lt;td align=right&gt;%2&lt;/td&gt;&lt;/tr&gt;</source>
-        <translation>&lt;tr&gt;&lt;td&gt;End %1&lt;/td&gt;&lt;td align=right&gt;%2&lt;/td&gt;&lt;/tr&gt;</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;Trénink %1 m&lt;/b&gt;&lt;table cellspacing=0 cellpadding=2&gt;%2&lt;tr&gt;&lt;td&gt;&lt;b&gt;Celkem&lt;/b&gt;&lt;/td&gt;&lt;td align=right&gt;&lt;b&gt;%3&lt;/b&gt;&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
         <translation>&lt;b&gt;Practice at %1 m&lt;/b&gt;&lt;table cellspacing=0 cellpadding=2&gt;%2&lt;tr&gt;&lt;td&gt;&lt;b&gt;Total&lt;/b&gt;&lt;/td&gt;&lt;td align=right&gt;&lt;b&gt;%3&lt;/b&gt;&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
@@ -1124,6 +1140,14 @@ Please send comments and suggestions to: pripominky@vexa99.cz</translation>
     <message>
         <source>&lt;br&gt;Střed skupiny: %1 kruhu od středu terče, %2&lt;br&gt;Rozptyl: %3 kruhu</source>
         <translation>&lt;br&gt;Group centre: %1 rings from the centre of the target, %2&lt;br&gt;Spread: %3 rings</translation>
+    </message>
+    <message>
+        <source>bezvětří</source>
+        <translation>calm</translation>
+    </message>
+    <message>
+        <source>&lt;tr&gt;&lt;td&gt;%1. sada&lt;/td&gt;&lt;td align=right&gt;%2&lt;/td&gt;%3&lt;/tr&gt;</source>
+        <translation>&lt;tr&gt;&lt;td&gt;End %1&lt;/td&gt;&lt;td align=right&gt;%2&lt;/td&gt;%3&lt;/tr&gt;</translation>
     </message>
 </context>
 <context>
@@ -1502,6 +1526,48 @@ Draw: %2 %</translation>
     <message>
         <source>Obrázek terče nelze načíst: %1</source>
         <translation>The target picture cannot be loaded: %1</translation>
+    </message>
+</context>
+<context>
+    <name>WindDialog</name>
+    <message>
+        <source>Vítr</source>
+        <translation>Wind</translation>
+    </message>
+    <message>
+        <source>Bezvětří</source>
+        <translation>Calm</translation>
+    </message>
+    <message>
+        <source>Slabý vítr</source>
+        <translation>Light wind</translation>
+    </message>
+    <message>
+        <source>Proměnlivý vítr</source>
+        <translation>Variable wind</translation>
+    </message>
+    <message>
+        <source>Silný vítr</source>
+        <translation>Strong wind</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Storno</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Slabý vítr fouká asi 0–2 m/s, proměnlivý asi 1–4 m/s v nárazech, silný asi 3–7 m/s v silných nárazech. Vlajka vedle terče ukazuje, kam vítr šíp zanese. Volba platí od příštího šípu; počítačoví střelci střílejí jako v bezvětří.</source>
+        <translation>A light wind blows at about 0–2 m/s, a variable one at about 1–4 m/s in gusts, a strong one at about 3–7 m/s in strong gusts. The flag beside the target shows where the wind will carry the arrow. The choice holds from the next arrow on; the computer archers shoot as in calm.</translation>
+    </message>
+</context>
+<context>
+    <name>WindText</name>
+    <message>
+        <source>%1 m/s %2</source>
+        <translation>%1 m/s %2</translation>
     </message>
 </context>
 <context>

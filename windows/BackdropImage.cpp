@@ -2,6 +2,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 
 BackdropImage::BackdropImage(QWidget* parent) : PixelImage(parent) {}
 
@@ -29,17 +30,68 @@ void BackdropImage::riderChanged(const QLabel& rider) {
     if (drawnRider_ == &rider) update(rider.geometry().translated(-pos()));
 }
 
+namespace {
+
+// Where two pictures of one size differ, in the pictures' own pixels; empty where they agree.
+QRect differences(const QImage& a, const QImage& b) {
+    QRect changed;
+    for (int y = 0; y < a.height(); ++y) {
+        const auto* rowA = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+        const auto* rowB = reinterpret_cast<const QRgb*>(b.constScanLine(y));
+        for (int x = 0; x < a.width(); ++x) {
+            if (rowA[x] != rowB[x]) changed |= QRect(x, y, 1, 1);
+        }
+    }
+    return changed;
+}
+
+}  // namespace
+
+void BackdropImage::setFixture(int id, const QPixmap& picture, QPoint topLeft) {
+    const QRect area(topLeft, picture.deviceIndependentSize().toSize());
+    const auto old = fixtures_.find(id);
+    // On X11 every pixel painted travels to the display: a flag that flutters repaints only
+    // the cloth.
+    if (old != fixtures_.end() && !picture.isNull() && old->second.area == area &&
+        old->second.picture.devicePixelRatio() == picture.devicePixelRatio()) {
+        const QImage before = old->second.picture.toImage().convertToFormat(QImage::Format_ARGB32);
+        const QImage after = picture.toImage().convertToFormat(QImage::Format_ARGB32);
+        const qreal ratio = picture.devicePixelRatio();
+        const QRect changed = differences(before, after);
+        old->second.picture = picture;
+        if (changed.isEmpty()) return;
+        const QRectF shown(changed.x() / ratio, changed.y() / ratio, changed.width() / ratio,
+                           changed.height() / ratio);
+        update(shown.toAlignedRect().translated(topLeft));
+        return;
+    }
+    if (old != fixtures_.end()) {
+        update(old->second.area);
+        fixtures_.erase(old);
+    }
+    if (picture.isNull()) return;
+    fixtures_[id] = {picture, area};
+    update(area);
+}
+
 void BackdropImage::paintEvent(QPaintEvent* event) {
     const QRect area =
         drawnRider_ != nullptr ? drawnRider_->geometry().translated(-pos()) : QRect();
     const bool riderShows = event->rect().intersects(area);
     const bool hasPicture = !pixmap().isNull();
+    const bool fixtureShows = std::any_of(fixtures_.begin(), fixtures_.end(), [&](const auto& f) {
+        return event->rect().intersects(f.second.area);
+    });
     if (!hasPicture) QLabel::paintEvent(event);
-    if (!hasPicture && !riderShows) return;
-    // One painter for both: opening a painter costs more than drawing these small pictures.
+    if (!hasPicture && !riderShows && !fixtureShows) return;
+    // One painter for all: opening a painter costs more than drawing these small pictures.
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     if (hasPicture) drawPicture(painter);
+    for (const auto& [id, fixture] : fixtures_) {
+        if (event->rect().intersects(fixture.area))
+            painter.drawPixmap(fixture.area.topLeft(), fixture.picture);
+    }
     if (riderShows) {
         // From the top-left corner, clipped to the label, as the label draws itself.
         painter.setClipRect(area);

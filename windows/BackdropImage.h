@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QPixmap>
+#include <map>
+
 #include "windows/PixelImage.h"
 
 // A picture with a small picture moving over it every tick (the target with the sight, the
@@ -17,10 +20,19 @@ class BackdropImage final : public PixelImage {
     void placeRider(QLabel& rider, QPoint topLeft);
     // The label's picture changed.
     void riderChanged(const QLabel& rider);
+    // A small picture standing still on this one, under the rider (the wind flag beside the
+    // target): drawn here too, so that the rider passing over it still repaints one widget. A
+    // null picture takes fixture `id` away.
+    void setFixture(int id, const QPixmap& picture, QPoint topLeft);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
     const QLabel* drawnRider_ = nullptr;  // the label while it is drawn here
+    struct Fixture {
+        QPixmap picture;
+        QRect area;
+    };
+    std::map<int, Fixture> fixtures_;
 };

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QLabel>
+#include <QPainter>
 #include <QScreen>
 
 #include "platform/QtBuiltin.h"
@@ -15,10 +16,17 @@
 #include "windows/FollowLanguage.h"
 #include "windows/NextArrowCaption.h"
 #include "windows/PixelImage.h"
+#include "windows/WindText.h"
 
 namespace {
 
 constexpr int kLabelLeft = 528;
+// The wind flag stands on the grass of the range beside the boss, its foot level with the
+// boss's; the label sits in the corner under it.
+constexpr QPoint kFlag(0, 150);
+constexpr QRect kWindLabel(2, 229, 96, 19);
+constexpr int kFlagFixture = 1;
+constexpr int kWindLabelFixture = 2;
 
 // The sight and the drawn arrow move over the target and the clicker every tick; where such a
 // picture covers its label with opaque pixels, the window need not paint what lies beneath it.
@@ -50,6 +58,10 @@ Board::Board(GameSession& session, WindowsOverBoard& windows, QWidget* parent)
     buildEndClock();
     FollowLanguage(this, [this] {
         if (!nextarrowPicture_.isNull()) showNextarrow(nextarrowPicture_, nextarrowFile_);
+        if (windShown_) {
+            windText_ = WindText(shownWind_);
+            showWindOnTarget();
+        }
     });
 }
 
@@ -144,6 +156,48 @@ void Board::buildEndClock() {
     Hodiny->hide();
 }
 
+const QPixmap& Board::flagPicture(const FlagPose& pose) {
+    const std::string name = FlagPictureName(pose);
+    auto shown = flagPictures_.find(name);
+    if (shown == flagPictures_.end()) {
+        const QString file = QString::fromStdString(name);
+        const QPixmap picture = BuiltinPicture(file);
+        shown =
+            flagPictures_
+                .emplace(name, PictureForScreen(picture, file, devicePixelRatioF() * shownScale_))
+                .first;
+    }
+    return shown->second;
+}
+
+QPixmap Board::windLabelPicture() const {
+    const qreal ratio = devicePixelRatioF() * shownScale_;
+    QPixmap picture(kWindLabel.size() * ratio);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    // Legible on the grass and the boss's legs alike.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 0, 120));
+    const QRect area(QPoint(0, 0), kWindLabel.size());
+    painter.drawRoundedRect(area, 4, 4);
+    QFont font;
+    font.setFamilies({QStringLiteral("DejaVu Sans")});
+    font.setPixelSize(12);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(area, Qt::AlignCenter, windText_);
+    return picture;
+}
+
+void Board::showWindOnTarget() {
+    if (!windShown_) return;
+    Tercov->setFixture(kFlagFixture, flagPicture(shownFlag_), kFlag);
+    Tercov->setFixture(kWindLabelFixture, windLabelPicture(), kWindLabel.topLeft());
+}
+
 QLabel* Board::label(MatchLabel which) const {
     switch (which) {
         case MatchLabel::PlName:
@@ -226,6 +280,12 @@ void Board::showMoves() {
     if (arrowTo_) Klapacka->placeRider(*Arrow, {*arrowTo_, kDrawnArrowTop});
     sightTo_.reset();
     arrowTo_.reset();
+    if (flagTo_) Tercov->setFixture(kFlagFixture, flagPicture(*flagTo_), kFlag);
+    if (windTextChanged_) {
+        Tercov->setFixture(kWindLabelFixture, windLabelPicture(), kWindLabel.topLeft());
+    }
+    flagTo_.reset();
+    windTextChanged_ = false;
 }
 
 void Board::moveMarker(int32_t number, Point topLeft) {
@@ -238,9 +298,12 @@ void Board::setNextarrowEnabled(bool enabled) {
 }
 
 void Board::setShownScale(qreal scale) {
+    shownScale_ = scale;
+    flagPictures_.clear();
     for (PixelImage* picture : findChildren<PixelImage*>()) picture->setShownScale(scale);
     Tercov->riderChanged(*Zamer);
     Klapacka->riderChanged(*Arrow);
+    showWindOnTarget();
 }
 
 void Board::showEvent(QShowEvent* event) {
@@ -261,6 +324,33 @@ void Board::showEndClock(int32_t secondsLeft, ClockLight light) {
     Hodiny->setText(QStringLiteral("%1 s").arg(secondsLeft));
     Svetlo->show();
     Hodiny->show();
+}
+
+void Board::showWind(const Wind& wind, const FlagPose& flag) {
+    const QString text = WindText(wind);
+    shownWind_ = wind;
+    if (!windShown_) {
+        windShown_ = true;
+        shownFlag_ = flag;
+        windText_ = text;
+        showWindOnTarget();
+        return;
+    }
+    // Painted with the sight's next move, as the screen shows its next picture.
+    if (flag != shownFlag_) flagTo_ = shownFlag_ = flag;
+    if (text != windText_) {
+        windText_ = text;
+        windTextChanged_ = true;
+    }
+    if (!inTick_) showMoves();
+}
+
+void Board::hideWind() {
+    windShown_ = false;
+    flagTo_.reset();
+    windTextChanged_ = false;
+    Tercov->setFixture(kFlagFixture, {}, {});
+    Tercov->setFixture(kWindLabelFixture, {}, {});
 }
 
 void Board::hideEndClock() {

@@ -4,7 +4,9 @@
 #include <QPixmap>
 #include <QWidget>
 #include <array>
+#include <map>
 #include <optional>
+#include <string>
 
 #include "rules/match/MatchScreen.h"
 #include "windows/FramePacer.h"
@@ -48,6 +50,8 @@ class Board final : public QWidget, public MatchScreen {
     }
     void showEndClock(int32_t secondsLeft, ClockLight light) override;
     void hideEndClock() override;
+    void showWind(const Wind& wind, const FlagPose& flag) override;
+    void hideWind() override;
     bool showPracticeSummary(const PracticeSession& session) override {
         return windows_.showPracticeSummary(session);
     }
@@ -90,6 +94,9 @@ class Board final : public QWidget, public MatchScreen {
     // The end clock of a timed practice: its light and its seconds.
     QLabel* Svetlo = nullptr;
     QLabel* Hodiny = nullptr;
+    // Whether the wind flag beside the target and the label of the wind's speed and direction
+    // under it are shown. The target draws them, beneath the sight (BackdropImage::setFixture).
+    bool windShown() const { return windShown_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -98,6 +105,11 @@ class Board final : public QWidget, public MatchScreen {
     void buildPictures(GameSession& session);
     void buildLabels();
     void buildEndClock();
+    void showWindOnTarget();
+    // The flag's picture of a pose, and "3,2 m/s ←" on a dark ground, at the size the board is
+    // shown.
+    const QPixmap& flagPicture(const FlagPose& pose);
+    QPixmap windLabelPicture() const;
     QLabel* label(MatchLabel which) const;
     // The next-arrow picture as loaded, shown with its captions in the interface's language.
     void showNextarrow(const QPixmap& picture, const QString& fileName);
@@ -113,4 +125,12 @@ class Board final : public QWidget, public MatchScreen {
     QPixmap nextarrowPicture_;
     QString nextarrowFile_;
     QString nextarrowPrompt_;
+    Wind shownWind_;
+    FlagPose shownFlag_;
+    bool windShown_ = false;
+    std::optional<FlagPose> flagTo_;
+    bool windTextChanged_ = false;
+    QString windText_;
+    qreal shownScale_ = 1;
+    std::map<std::string, QPixmap> flagPictures_;  // by name, at the size shown
 };

@@ -63,6 +63,7 @@ HitAnalysisPage::HitAnalysisPage(QWidget* parent)
       endBox(chooser(this)),
       allMatchesBox(new QCheckBox(this)),
       practiceBox(new QCheckBox(this)),
+      windBox(chooser(this)),
       lastMatchesBox(new QSpinBox(this)),
       byEndButton(new QRadioButton(this)),
       byMatchButton(new QRadioButton(this)),
@@ -104,6 +105,13 @@ HitAnalysisPage::HitAnalysisPage(QWidget* parent)
     scope->addWidget(lastLabel_);
     scope->addWidget(lastMatchesBox);
     scope->addSpacing(16);
+    windLabel_ = new QLabel(this);
+    windLabel_->setBuddy(windBox);
+    scope->addWidget(windLabel_);
+    for (const WindShown shown : {WindShown::All, WindShown::Calm, WindShown::Windy})
+        windBox->addItem(QString(), static_cast<int>(shown));
+    scope->addWidget(windBox);
+    scope->addSpacing(16);
     coloursLabel_ = new QLabel(this);
     scope->addWidget(coloursLabel_);
     scope->addWidget(byEndButton);
@@ -135,6 +143,7 @@ HitAnalysisPage::HitAnalysisPage(QWidget* parent)
     practiceBox->setChecked(true);
     connect(practiceBox, &QCheckBox::toggled, this, &HitAnalysisPage::refresh);
     connect(lastMatchesBox, &QSpinBox::valueChanged, this, &HitAnalysisPage::refresh);
+    connect(windBox, &QComboBox::currentIndexChanged, this, &HitAnalysisPage::refresh);
     connect(byEndButton, &QRadioButton::toggled, this, &HitAnalysisPage::plotMarks);
     connect(plot, &HitPlotView::arrowChosen, this, &HitAnalysisPage::chooseArrow);
     connect(arrowList->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -157,6 +166,10 @@ void HitAnalysisPage::retranslate() {
     practiceBox->setText(tr("s tréninkem"));
     lastLabel_->setText(tr("posledních:"));
     lastMatchesBox->setSpecialValueText(tr("všech"));
+    windLabel_->setText(tr("Vít&r:"));
+    windBox->setItemText(0, tr("za každého počasí"));
+    windBox->setItemText(1, tr("bez větru"));
+    windBox->setItemText(2, tr("ve větru"));
     coloursLabel_->setText(tr("Barvy podle:"));
     byEndButton->setText(tr("sad"));
     byMatchButton->setText(tr("zápasů"));
@@ -305,6 +318,7 @@ void HitAnalysisPage::refresh() {
                                  : SelectMatchDistance(matches_, arrows_, archer, match, distance);
         }
     }
+    KeepWindShown(selection_, arrows_, static_cast<WindShown>(windBox->currentData().toInt()));
     filling_ = true;
     listModel_->show(&arrows_, &selection_, [this](int64_t id) { return matchDate(id); });
     filling_ = false;

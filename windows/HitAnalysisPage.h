@@ -47,6 +47,7 @@ class HitAnalysisPage : public QWidget {
     QComboBox* endBox;
     QCheckBox* allMatchesBox;
     QCheckBox* practiceBox;  // "s tréninkem": practice sessions among all matches
+    QComboBox* windBox;      // all arrows, "bez větru", "ve větru"
     QSpinBox* lastMatchesBox;
     QRadioButton* byEndButton;
     QRadioButton* byMatchButton;
@@ -88,6 +89,7 @@ class HitAnalysisPage : public QWidget {
     QLabel* distanceLabel_;
     QLabel* endLabel_;
     QLabel* lastLabel_;
+    QLabel* windLabel_;
     QLabel* coloursLabel_;
     std::function<void(ArrowRecord&)> readAiming_;
     bool filling_ = false;  // choices are being refilled: their signals change nothing

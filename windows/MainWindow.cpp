@@ -43,6 +43,7 @@
 #include "windows/SightChooser.h"
 #include "windows/SoundDialog.h"
 #include "windows/StatisticsWindow.h"
+#include "windows/WindDialog.h"
 #include "windows/WindowPlacement.h"
 #include "windows/WindowScaleMenu.h"
 
@@ -132,6 +133,7 @@ void MainWindow::buildMenu() {
     Obtnost1 = Nastaveni->addAction(QString(), this, &MainWindow::Obtnost1Click);
     Vybzamer = Nastaveni->addAction(QString(), this, &MainWindow::VybzamerClick);
     Souperi = Nastaveni->addAction(QString(), this, &MainWindow::SouperiClick);
+    Vitr = Nastaveni->addAction(QString(), this, &MainWindow::VitrClick);
     Ovladani1 = Nastaveni->addAction(QString(), this, &MainWindow::Ovladani1Click);
     Zvuk1 = Nastaveni->addAction(QString(), this, &MainWindow::ZvukClick);
     Velikostokna =
@@ -158,6 +160,7 @@ void MainWindow::retranslate() {
     Obtnost1->setText(tr("&Obtížnost"));
     Vybzamer->setText(tr("&Zaměřovač"));
     Souperi->setText(tr("&Soupeři..."));
+    Vitr->setText(tr("Ví&tr..."));
     Ovladani1->setText(tr("Ovlá&dání..."));
     Zvuk1->setText(tr("Zv&uk..."));
     Npovda1->setTitle(tr("Nápo&věda"));
@@ -321,6 +324,11 @@ void MainWindow::Ovladani1Click() {
 void MainWindow::SouperiClick() {
     if (SouperiForm == nullptr) own(SouperiForm = new FieldLevelDialog(session_.settings(), this));
     SouperiForm->exec();
+}
+
+void MainWindow::VitrClick() {
+    if (VitrForm == nullptr) own(VitrForm = new WindDialog(session_, this));
+    VitrForm->exec();
 }
 
 void MainWindow::ZvukClick() {

@@ -14,6 +14,7 @@ class ControlsDialog;
 class DialogSetupPrompts;
 class DifficultyDialog;
 class FieldLevelDialog;
+class WindDialog;
 class FileStore;
 class FullScreenBoard;
 class GameSession;
@@ -68,6 +69,7 @@ class MainWindow final : public QMainWindow, private WindowsOverBoard {
     QAction* Vybzamer = nullptr;
     QAction* Ovladani1 = nullptr;
     QAction* Souperi = nullptr;
+    QAction* Vitr = nullptr;
     QAction* Zvuk1 = nullptr;
     LanguageMenu* Jazyk = nullptr;
     WindowScaleMenu* Velikostokna = nullptr;
@@ -84,6 +86,7 @@ class MainWindow final : public QMainWindow, private WindowsOverBoard {
     PracticeDialog* TreninkForm = nullptr;
     PracticeSummaryWindow* VysledekTreninku = nullptr;
     FieldLevelDialog* SouperiForm = nullptr;
+    WindDialog* VitrForm = nullptr;
     SoundDialog* ZvukForm = nullptr;
 
     // WindowsOverBoard
@@ -101,6 +104,7 @@ class MainWindow final : public QMainWindow, private WindowsOverBoard {
     void VybzamerClick();
     void Ovladani1Click();
     void SouperiClick();
+    void VitrClick();
     void ZvukClick();
     void VelikostoknaClick(int32_t percent);
     // The board to the whole screen or back into the window; the choice is kept.

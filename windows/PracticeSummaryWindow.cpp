@@ -5,11 +5,13 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <utility>
 
 #include "windows/ClassText.h"
 #include "windows/FollowLanguage.h"
 #include "windows/GameTextDisplay.h"
+#include "windows/WindText.h"
 
 namespace {
 
@@ -57,10 +59,20 @@ bool PracticeSummaryWindow::showSummary(const PracticeSummary& summary,
 
 QString PracticeSummaryWindow::text() const {
     const PracticeSummary& s = summary_;
+    // In wind every end names the wind it was shot in.
+    const bool windy = std::ranges::any_of(s.endWinds, [](const Wind& w) { return w.tenths > 0; });
     QString ends;
     for (std::size_t i = 0; i < s.endTotals.size(); ++i) {
-        ends +=
-            tr("<tr><td>%1. sada</td><td align=right>%2</td></tr>").arg(i + 1).arg(s.endTotals[i]);
+        QString wind;
+        if (windy && i < s.endWinds.size()) {
+            const Wind& w = s.endWinds[i];
+            wind = QStringLiteral("<td>&nbsp;&nbsp;%1</td>")
+                       .arg(w.tenths > 0 ? WindText(w).toHtmlEscaped() : tr("bezvětří"));
+        }
+        ends += tr("<tr><td>%1. sada</td><td align=right>%2</td>%3</tr>")
+                    .arg(i + 1)
+                    .arg(s.endTotals[i])
+                    .arg(wind);
     }
     QString text = tr("<b>Trénink %1 m</b><table cellspacing=0 cellpadding=2>%2"
                       "<tr><td><b>Celkem</b></td><td align=right><b>%3</b></td></tr>"

@@ -96,6 +96,17 @@ int addMigrationFunctions(SqliteConnection& db) {
     return rc;
 }
 
+// Version 5: the wind at each arrow's release, in tenths of m/s and the degrees it blew from
+// (see Wind); older arrows were shot in calm. The statistics' index takes the wind in too.
+constexpr const char* kSchema5 = R"sql(
+ALTER TABLE arrows ADD COLUMN wind_speed INTEGER NOT NULL DEFAULT 0;
+ALTER TABLE arrows ADD COLUMN wind_from INTEGER NOT NULL DEFAULT 0;
+DROP INDEX arrows_for_statistics;
+CREATE INDEX arrows_for_statistics ON arrows(
+    archer, club, match_id, distance, end_no, arrow_no, score, x, y, factor, ticks, wind_speed,
+    wind_from);
+)sql";
+
 enum class Header { Empty, Sqlite, Foreign, Unreadable };
 
 Header readHeader(const std::string& path) {
@@ -168,6 +179,7 @@ int MigrateHistory(SqliteConnection& db) {
     if (rc == SQLITE_OK && version < 2) rc = db.exec(kSchema2);
     if (rc == SQLITE_OK && version < 3) rc = db.exec(kSchema3);
     if (rc == SQLITE_OK && version < 4) rc = db.exec(kSchema4);
+    if (rc == SQLITE_OK && version < 5) rc = db.exec(kSchema5);
     if (rc == SQLITE_OK && version < kHistorySchemaVersion) {
         const std::string stamp =
             "PRAGMA application_id = " + std::to_string(kHistoryApplicationId) +

@@ -132,13 +132,14 @@ bool HistoryReader::readArrows(const ArcherKey& archer, bool withAiming,
                                std::vector<ArrowRecord>& arrows) {
     if (state_ == HistoryState::Absent) return true;
     if (state_ != HistoryState::Ready) return false;
-    SqliteStatement query(
-        db_.get(), withAiming ? "SELECT match_id, distance, end_no, arrow_no, score, x, y, factor, "
-                                "ticks, path, draw FROM arrows WHERE archer = ?1 AND club = ?2 "
-                                "ORDER BY match_id, distance, end_no, arrow_no"
-                              : "SELECT match_id, distance, end_no, arrow_no, score, x, y, factor, "
-                                "ticks FROM arrows WHERE archer = ?1 AND club = ?2 "
-                                "ORDER BY match_id, distance, end_no, arrow_no");
+    // A file the game has not yet brought to version 5 holds arrows shot in calm.
+    const std::string wind = version_ >= 5 ? "wind_speed, wind_from" : "0, 0";
+    const std::string queryText =
+        "SELECT match_id, distance, end_no, arrow_no, score, x, y, factor, ticks, " + wind +
+        (withAiming ? ", path, draw" : "") +
+        " FROM arrows WHERE archer = ?1 AND club = ?2 ORDER BY match_id, distance, end_no, "
+        "arrow_no";
+    SqliteStatement query(db_.get(), queryText.c_str());
     if (!query.ok()) return failed(query.prepareCode());
     query.bind(1, archer.name);
     query.bind(2, archer.club);
@@ -162,9 +163,11 @@ bool HistoryReader::readArrows(const ArcherKey& archer, bool withAiming,
                       .y = static_cast<int32_t>(query.integer(6)),
                       .factor = static_cast<int32_t>(query.integer(7)),
                       .ticks = static_cast<int32_t>(query.integer(8)),
+                      .windSpeed = static_cast<int32_t>(query.integer(9)),
+                      .windFrom = static_cast<int32_t>(query.integer(10)),
                       .shot = !query.isNull(5)};
         if (withAiming) {
-            readAimingBlobs(query, 9, a);
+            readAimingBlobs(query, 11, a);
         }
         arrows.push_back(std::move(a));
     }

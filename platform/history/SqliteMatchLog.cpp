@@ -42,8 +42,8 @@ void SqliteMatchLog::open() {
     insertArrow_ = SqliteStatement(
         db_.get(),
         "INSERT INTO arrows(match_id, archer, club, distance, end_no, arrow_no, score, x, y, "
-        "factor, ticks, path, draw) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, "
-        "?13)");
+        "factor, ticks, path, draw, wind_speed, wind_from) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, "
+        "?9, ?10, ?11, ?12, ?13, ?14, ?15)");
     insertResult_ = SqliteStatement(
         db_.get(),
         "INSERT INTO results(match_id, archer, club, human, distance, score, hits, tens, nines, "
@@ -189,6 +189,8 @@ int SqliteMatchLog::write(const PendingWrite& pending, std::map<int64_t, int64_t
             s.bind(7, int64_t{a.score});
             s.bind(10, int64_t{a.factor});
             s.bind(11, int64_t{a.ticks});
+            s.bind(14, int64_t{a.wind.tenths});
+            s.bind(15, int64_t{a.wind.fromDegrees});
             if (a.shot) {
                 s.bind(8, int64_t{a.hit.x});
                 s.bind(9, int64_t{a.hit.y});

@@ -33,9 +33,11 @@ struct ArrowRecord {
     int32_t x = 0;  // hit point in target-picture pixels, before any clamping
     int32_t y = 0;
     int32_t factor = 0;
-    int32_t ticks = 0;     // from the next-arrow action to the release
-    std::string pathBlob;  // the sight's top-left at every tick
-    std::string drawBlob;  // the drawn arrow's left at every tick; empty when not recorded
+    int32_t ticks = 0;      // from the next-arrow action to the release
+    int32_t windSpeed = 0;  // at the release, tenths of m/s; 0 in calm
+    int32_t windFrom = 0;   // degrees it blew from, as Wind has them
+    std::string pathBlob;   // the sight's top-left at every tick
+    std::string drawBlob;   // the drawn arrow's left at every tick; empty when not recorded
     // False for a practice arrow the end clock took: a miss with no hit point and no aim.
     bool shot = true;
 };

@@ -210,3 +210,11 @@ std::vector<int32_t> EndsOf(const std::vector<ArrowRecord>& arrows, const Utf8Te
     }
     return {ends.begin(), ends.end()};
 }
+
+void KeepWindShown(std::vector<std::size_t>& selection, const std::vector<ArrowRecord>& arrows,
+                   WindShown shown) {
+    if (shown == WindShown::All) return;
+    std::erase_if(selection, [&](std::size_t i) {
+        return (arrows[i].windSpeed > 0) != (shown == WindShown::Windy);
+    });
+}

@@ -34,6 +34,12 @@ std::vector<std::size_t> SelectArcherDistance(const std::vector<MatchRecord>& ma
                                               const Utf8Text& archer, int32_t distance,
                                               std::optional<int32_t> lastMatches);
 
+// The arrows of a selection by the wind they were shot in: all of them, those shot in calm, or
+// those shot in wind. The order stays.
+enum class WindShown { All, Calm, Windy };
+void KeepWindShown(std::vector<std::size_t>& selection, const std::vector<ArrowRecord>& arrows,
+                   WindShown shown);
+
 // What there is to choose from: archers in name order; an archer's matches in order of start,
 // those missing from `matches` last; the distances they shot (in one match, or in any), longest
 // first; the ends of a distance.

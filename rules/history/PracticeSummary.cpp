@@ -6,6 +6,7 @@ PracticeSummary SummarisePractice(const PracticeSession& session) {
     PracticeSummary s;
     s.distance = session.distance();
     s.endTotals = session.endTotals();
+    s.endWinds = session.endWinds();
     s.total = session.total();
     std::vector<Point> hits;
     int32_t lost = 0;

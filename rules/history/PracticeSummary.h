@@ -10,6 +10,7 @@
 struct PracticeSummary {
     int32_t distance = 0;
     std::vector<int32_t> endTotals;  // in the order shot
+    std::vector<Wind> endWinds;      // the prevailing wind of each end; calm without wind
     int32_t total = 0;
     int32_t arrows = 0;
     double averagePerArrow = 0;

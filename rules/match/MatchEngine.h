@@ -15,6 +15,7 @@
 #include "rules/match/RangeSounds.h"
 #include "rules/match/ResumePoint.h"
 #include "rules/match/Rounds.h"
+#include "rules/match/Wind.h"
 
 class PictureLoads;
 
@@ -67,6 +68,9 @@ class MatchEngine {
 
     // The results window has been closed (its close handling).
     void ResultsClosed();
+
+    // The wind the player chose; it blows from the next arrow on. Computer archers shoot without.
+    void SetWindLevel(WindLevel level) { windLevel_ = level; }
 
     // Where the match reports its arrows, ends and results; by default nowhere.
     void SetMatchLog(MatchLog& log) { log_ = &log; }
@@ -132,12 +136,17 @@ class MatchEngine {
 
     // The history: the aim is followed from the next-arrow action to the release.
     void BeginAimRecord();
-    void RecordArrow(int32_t score, int32_t factor);
+    void RecordArrow(int32_t score, int32_t factor, Point hit, const Wind& wind);
     // The distance just finished, from the ranking made at its end.
     void RecordDistance(const DistanceStage& finished);
     void RecordUnshotArrow();
     // Where the match can go on from, in the history's bytes; empty for a demo or practice.
     std::string ResumeBytes(const ResumePoint& point) const;
+
+    // The wind: drawn afresh for an end, or when the player changed it since the last arrow;
+    // shown whenever what the flag or its label show changes.
+    void FollowWind(bool newEnd);
+    void ShowWind();
 
     void PlaceMarker(int32_t number, Point scopePoint);
     void ResetMarkers();
@@ -164,6 +173,15 @@ class MatchEngine {
     // A match put back on the board at its results: once they close, its first arrow waits for
     // the next-arrow action, which in play had come before the results.
     bool firstArrowAwaited_ = false;
+
+    WindLevel windLevel_ = WindLevel::Calm;
+    EndWind endWind_;
+    int64_t windTick_ = 0;  // aiming ticks since the end's wind was drawn
+    struct ShownWind {
+        Wind reading;  // what the label says, read afresh every few ticks
+        FlagPose flag;
+    };
+    std::optional<ShownWind> shownWind_;
 
     struct PracticeRun {
         PracticeSetup setup;

@@ -5,6 +5,13 @@
 #include "rules/match/PictureLoads.h"
 #include "rules/match/Scoring.h"
 
+namespace {
+
+// Aiming ticks between two readings of the wind's speed and direction.
+constexpr int64_t kWindReadingTicks = 50;
+
+}  // namespace
+
 void MatchEngine::Timer1Timer() {
     MatchState& s = state_;
     // Time up: the arrow on the bow is lost, whatever the keys say.
@@ -14,6 +21,8 @@ void MatchEngine::Timer1Timer() {
         pictures.throwFirstFailure();
         return;
     }
+    ++windTick_;
+    ShowWind();
     if (SwayGrowsByItself(s.Difficulty)) ++s.Unsteadiness;
     const int32_t amp = s.Unsteadiness / SwayDivisor(s.Difficulty);
     Point sight = s.Sight;
@@ -62,12 +71,16 @@ void MatchEngine::Release(PictureLoads& pictures) {
     int32_t y = s.Sight.y + kSightAimOffset;
     const int32_t factor = ReleaseFactor(s.ArrowLeft);
     EnableNextarrow(true);
+    const Wind wind = endWind_.at(windTick_);
+    const Point drift = WindDrift(wind, s.Distance);
+    x += drift.x;
+    y += drift.y;
     const Point hit{x, y};
     const int32_t score = ScoreHit(factor, s.Distance, x, y);
     sounds_.play(RangeSound::BowRelease);
     sounds_.playLater(score > 0 ? RangeSound::RingHit : RangeSound::GrassMiss,
                       StrikeHeardAfterMs(s.Distance));
-    RecordArrow(score, factor);
+    RecordArrow(score, factor, hit, wind);
     if (practice_) practice_->session.addArrow({.score = score, .hit = hit});
     const int32_t arrow = s.ArrowsLeft;
     // An arrow outside an end (1..6) has no entry to take its score; it only hides and stops.
@@ -145,4 +158,33 @@ void MatchEngine::LetGoOfKeys() {
     MatchState& s = state_;
     s.KeyLeft = s.KeyUp = s.KeyRight = s.KeyDown = false;
     s.KeyDraw = s.KeyShoot = s.ShotPressed = false;
+}
+
+void MatchEngine::FollowWind(bool newEnd) {
+    if (newEnd || endWind_.level() != windLevel_) {
+        endWind_ = EndWind(windLevel_, random_);
+        windTick_ = 0;
+    }
+    ShowWind();
+}
+
+void MatchEngine::ShowWind() {
+    if (endWind_.level() == WindLevel::Calm) {
+        if (shownWind_) screen_.hideWind();
+        shownWind_.reset();
+        return;
+    }
+    const Wind wind = endWind_.at(windTick_);
+    ShownWind shown{wind, FlagFor(wind, windTick_)};
+    if (shownWind_) {
+        // The label is read like a range's anemometer, a few times a second; the flag moves
+        // with every gust.
+        if (windTick_ % kWindReadingTicks != 0) shown.reading = shownWind_->reading;
+        const Wind& before = shownWind_->reading;
+        if (shown.flag == shownWind_->flag && shown.reading.tenths == before.tenths &&
+            WindArrow(shown.reading.fromDegrees) == WindArrow(before.fromDegrees))
+            return;
+    }
+    shownWind_ = shown;
+    screen_.showWind(shown.reading, shown.flag);
 }

@@ -20,7 +20,7 @@ void MatchEngine::BeginAimRecord() {
     aimDraw_.push_back(state_.ArrowLeft);
 }
 
-void MatchEngine::RecordArrow(int32_t score, int32_t factor) {
+void MatchEngine::RecordArrow(int32_t score, int32_t factor, Point hit, const Wind& wind) {
     const MatchState& s = state_;
     aimRecording_ = false;
     const int32_t arrowsPerEnd = ArrowsPerEnd();
@@ -33,7 +33,8 @@ void MatchEngine::RecordArrow(int32_t score, int32_t factor) {
         .endNo = s.EndNumber,
         .arrowNo = arrowsPerEnd - s.ArrowsLeft + 1,
         .score = score,
-        .hit = {s.Sight.x + kSightAimOffset, s.Sight.y + kSightAimOffset},
+        .hit = hit,
+        .wind = wind,
         .factor = factor,
         .ticks = aimPath_.empty() ? 0 : static_cast<int32_t>(aimPath_.size() - 1),
         .path = std::move(aimPath_),

@@ -122,7 +122,7 @@ void MatchEngine::ExpireEnd(PictureLoads& pictures) {
 
 void MatchEngine::ClosePracticeEnd() {
     PracticeRun& p = *practice_;
-    p.session.closeEnd();
+    p.session.closeEnd(endWind_.prevailing());
     if (p.clock.limited()) {
         sounds_.play(RangeSound::EndOfShooting);
         if (!p.session.finished()) {

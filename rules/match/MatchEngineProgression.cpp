@@ -40,6 +40,8 @@ void MatchEngine::NextarrowClick() {
             s.EndNumber = stage->closingEndNumber();
     }
     if (s.ArrowsLeft == 0) FinishEnd(pictures);
+    // After the end's first arrow is counted, and never in a match that just ended.
+    if (s.TimerRunning) FollowWind(s.ArrowsLeft == ArrowsPerEnd());
     SetLabel(MatchLabel::SadaCount, std::to_string(s.EndNumber));
     pictures.throwFirstFailure();
 }

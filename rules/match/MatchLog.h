@@ -6,6 +6,7 @@
 
 #include "rules/formats/EncodedText.h"
 #include "rules/match/Geometry.h"
+#include "rules/match/Wind.h"
 
 // What a match tells its history, in the order it happens. Names and clubs are cp1250, as the
 // match holds them; the log converts them for the history. A log keeps what it is told in memory
@@ -29,7 +30,8 @@ struct LoggedArrow {
     int32_t endNo = 0;
     int32_t arrowNo = 0;  // 1 = first shot of the end
     int32_t score = 0;
-    Point hit;  // target-picture pixels, as the release took it, before any clamping
+    Point hit;  // target-picture pixels where the arrow struck, after the wind, before any clamping
+    Wind wind;  // at the release
     int32_t factor = 0;
     int32_t ticks = 0;  // from the next-arrow action to the release
     // One entry where the next-arrow action put sight and arrow, then one after every tick.

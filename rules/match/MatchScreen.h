@@ -7,6 +7,7 @@
 #include "rules/match/EndClock.h"
 #include "rules/match/Geometry.h"
 #include "rules/match/PracticeSession.h"
+#include "rules/match/WindFlag.h"
 
 // The labels of the main window that the match fills.
 enum class MatchLabel { PlName, Club, Vzdalenost, Celkem, SoucetSada, Sipylabel, SadaCount };
@@ -40,6 +41,9 @@ class MatchScreen {
     // The end clock of a timed practice beside the board: the seconds left and the light.
     virtual void showEndClock(int32_t secondsLeft, ClockLight light) = 0;
     virtual void hideEndClock() = 0;
+    // The flag beside the target and the wind's speed and direction under it; nothing in calm.
+    virtual void showWind(const Wind& wind, const FlagPose& flag) = 0;
+    virtual void hideWind() = 0;
     // Shows the summary of a practice session modally; true when the player asks for another
     // session with the same settings.
     virtual bool showPracticeSummary(const PracticeSession& session) = 0;
@@ -60,5 +64,7 @@ class NullMatchScreen final : public MatchScreen {
     void showMessage(const Utf8Text&, const Utf8Text&) override {}
     void showEndClock(int32_t, ClockLight) override {}
     void hideEndClock() override {}
+    void showWind(const Wind&, const FlagPose&) override {}
+    void hideWind() override {}
     bool showPracticeSummary(const PracticeSession&) override { return false; }
 };

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "rules/match/Geometry.h"
+#include "rules/match/Wind.h"
 
 // A practice session as it is shot: its ends, and every arrow with its hit. An arrow the end
 // clock took away has a score of 0 and no hit.
@@ -22,8 +23,8 @@ class PracticeSession {
     int32_t ends() const { return ends_; }
 
     void addArrow(PracticeArrow arrow);
-    // The arrows added since the last end closed make one end.
-    void closeEnd();
+    // The arrows added since the last end closed make one end, shot in `prevailing` wind.
+    void closeEnd(const Wind& prevailing = {});
 
     int32_t endsClosed() const { return static_cast<int32_t>(endTotals_.size()); }
     bool finished() const { return endsClosed() >= ends_; }
@@ -35,6 +36,7 @@ class PracticeSession {
         return std::span(arrows_).first(closedArrows_);
     }
     const std::vector<int32_t>& endTotals() const { return endTotals_; }
+    const std::vector<Wind>& endWinds() const { return endWinds_; }
 
   private:
     int32_t distance_;
@@ -42,4 +44,5 @@ class PracticeSession {
     std::vector<PracticeArrow> arrows_;  // of the ends closed, then the end being shot
     std::size_t closedArrows_ = 0;
     std::vector<int32_t> endTotals_;
+    std::vector<Wind> endWinds_;
 };

@@ -65,6 +65,8 @@ PlayerSettings ReadPlayerSettings(const IniText& ini) {
     PlayerSettings s;
     s.language = languageCode(ini.value(kGame, "jazyk"));
     s.fieldAtPlayerLevel = boolean(ini.value(kGame, "souperiPodleUrovne")).value_or(false);
+    const std::optional<int32_t> wind = integer(ini.value(kGame, "vitr"));
+    if (wind && *wind >= 0 && *wind < kWindLevelCount) s.wind = static_cast<WindLevel>(*wind);
     const std::optional<int32_t> scale = integer(ini.value(kWindow, "zvetseni"));
     s.windowScale =
         scale && std::ranges::find(kWindowScales, *scale) != kWindowScales.end() ? *scale : 100;
@@ -104,6 +106,9 @@ void WritePlayerSettings(const PlayerSettings& settings, IniText& ini,
     }
     if (settings.fieldAtPlayerLevel != before.fieldAtPlayerLevel) {
         ini.set(kGame, "souperiPodleUrovne", text(settings.fieldAtPlayerLevel));
+    }
+    if (settings.wind != before.wind) {
+        ini.set(kGame, "vitr", std::to_string(static_cast<int32_t>(settings.wind)));
     }
     if (settings.windowScale != before.windowScale) {
         ini.set(kWindow, "zvetseni", std::to_string(settings.windowScale));

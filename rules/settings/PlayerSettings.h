@@ -7,6 +7,7 @@
 
 #include "rules/formats/IniText.h"
 #include "rules/match/Rounds.h"
+#include "rules/match/Wind.h"
 #include "rules/settings/KeyText.h"
 
 // The player's settings beyond "Brantel2.ini", as "nastaveni.ini" keeps them. This file owns
@@ -31,11 +32,12 @@ struct PlayerSettings {
     // [Hra] jazyk: the interface's language as a lower-case ISO 639 code ("cs", "en"); empty, the
     // key's absence, for the desktop's. Whether the game speaks it is decided where it is used.
     std::string language;
-    bool fieldAtPlayerLevel = false;  // [Hra] souperiPodleUrovne
-    int32_t windowScale = 100;        // [Okno] zvetseni, per cent
-    bool fullScreen = false;          // [Okno] celaObrazovka
-    int32_t volume = 100;             // [Zvuk] hlasitost, per cent
-    bool muted = false;               // [Zvuk] ztlumeno
+    bool fieldAtPlayerLevel = false;   // [Hra] souperiPodleUrovne
+    WindLevel wind = WindLevel::Calm;  // [Hra] vitr: 0 .. 3; any other value is calm
+    int32_t windowScale = 100;         // [Okno] zvetseni, per cent
+    bool fullScreen = false;           // [Okno] celaObrazovka
+    int32_t volume = 100;              // [Zvuk] hlasitost, per cent
+    bool muted = false;                // [Zvuk] ztlumeno
     // [Ovladani]: each one or two keys in Qt's portable key-sequence text, "A" or "Left, J".
     // The text is kept as the player wrote it; whether Qt knows the key is the window's concern.
     std::array<std::string, kControlActionCount> controls = DefaultControls();

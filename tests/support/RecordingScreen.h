@@ -27,6 +27,9 @@ class RecordingScreen final : public MatchScreen {
     std::function<void()> onShowResults;
     // The summaries shown, and the answer to each: true asks for another session.
     std::vector<PracticeSummary> summaries;
+    // What the flag and its label were told to show, in order.
+    std::vector<Wind> winds;
+    std::vector<FlagPose> flags;
     bool practiceAgain = false;
 
     static std::string name(MatchLabel label) {
@@ -95,6 +98,11 @@ class RecordingScreen final : public MatchScreen {
                           kLights[static_cast<int>(light)]);
     }
     void hideEndClock() override { effects.push_back("clock hidden"); }
+    void showWind(const Wind& wind, const FlagPose& flag) override {
+        winds.push_back(wind);
+        flags.push_back(flag);
+    }
+    void hideWind() override { effects.push_back("wind hidden"); }
     bool showPracticeSummary(const PracticeSession& session) override {
         effects.push_back("summary");
         summaries.push_back(SummarisePractice(session));

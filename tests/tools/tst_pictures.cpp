@@ -16,6 +16,7 @@
 #include "rules/match/RangeSounds.h"
 #include "rules/match/Rounds.h"
 #include "rules/match/Scoring.h"
+#include "rules/match/WindFlag.h"
 
 namespace {
 
@@ -394,6 +395,51 @@ class TestPictures : public QObject {
 
         QCOMPARE(builtinPicture("sight1.png"), one);
         QCOMPARE(builtinPicture("cursor.png"), one);
+    }
+
+    // The wind flag in every pose, at 100 % and as drawn for 150 %: the cloth on the side the
+    // wind carries it to, reaching further from the pole the stronger the wind, less when seen
+    // end on, and in another shape for each half of a flutter.
+    void windFlagsStreamDownwindAtEverySize() {
+        for (const qreal scale : {1.0, 1.5}) {
+            std::map<std::string, QImage> shown;
+            for (int32_t index = 0; index < kFlagPoseCount; ++index) {
+                const FlagPose pose = FlagPoseAt(index);
+                const QString name = QString::fromStdString(FlagPictureName(pose));
+                const QPixmap picture = PictureForScreen(BuiltinPicture(name), name, scale);
+                QCOMPARE(picture.devicePixelRatio(), scale);
+                const QImage image = picture.toImage();
+                QCOMPARE(image.size(), QSize(kFlagWidth, kFlagHeight) * scale);
+                // Signed reach of the orange cloth from the pole, in picture pixels.
+                const double pole = image.width() / 2.0;
+                double left = 0, right = 0;
+                for (int y = 0; y < image.height(); ++y) {
+                    for (int x = 0; x < image.width(); ++x) {
+                        const QColor c = image.pixelColor(x, y);
+                        if (c.alpha() < 200 || c.red() < 200 || c.green() > 160 || c.blue() > 80)
+                            continue;
+                        const double from = (x + 0.5 - pole) / scale;
+                        left = std::max(left, -from);
+                        right = std::max(right, from);
+                    }
+                }
+                const double reach = pose.toTheLeft ? left : right;
+                const double back = pose.toTheLeft ? right : left;
+                QVERIFY2(back < 3, qPrintable(name));
+                if (pose.strength == 0) {
+                    QVERIFY2(reach < 8, qPrintable(name));
+                } else if (!pose.alongTheRange) {
+                    QVERIFY2(reach > 1 + 5 * pose.strength, qPrintable(name));
+                } else {
+                    QVERIFY2(reach > 2 && reach < 12, qPrintable(name));
+                }
+                shown[FlagPictureName(pose)] = image;
+            }
+            for (int32_t index = 1; index < kFlagPoseCount; index += 2) {
+                QVERIFY(shown[FlagPictureName(FlagPoseAt(index))] !=
+                        shown[FlagPictureName(FlagPoseAt(index + 1))]);
+            }
+        }
     }
 
     void everyOtherPictureHasItsSize() {

@@ -68,6 +68,27 @@ class BackdropImageTest : public QObject {
         QCOMPARE(drawn.rider->geometry(), painting.rider->geometry());
         QCOMPARE(drawn.parent.grab().toImage(), painting.parent.grab().toImage());
     }
+
+    // A picture standing on the backdrop, under the label passing over it, as if it were a
+    // label of its own between them; in another picture, and taken away.
+    void aFixtureLooksAsAPictureStandingBetween() {
+        Board<PixelImage> painting;
+        Board<BackdropImage> drawn;
+        auto* standing = new PixelImage(&painting.parent);
+        standing->setGeometry(20, 18, 14, 14);
+        standing->stackUnder(painting.rider);
+        painting.rider->move(24, 22);
+        drawn.backdrop->placeRider(*drawn.rider, {24, 22});
+        for (const QColor& colour : {QColor(0, 200, 0, 200), QColor(250, 120, 0)}) {
+            const QPixmap flag = stripes({14, 14}, colour, Qt::gray);
+            standing->setPixmap(flag);
+            drawn.backdrop->setFixture(1, flag, standing->pos());
+            QCOMPARE(drawn.parent.grab().toImage(), painting.parent.grab().toImage());
+        }
+        standing->hide();
+        drawn.backdrop->setFixture(1, {}, {});
+        QCOMPARE(drawn.parent.grab().toImage(), painting.parent.grab().toImage());
+    }
 };
 
 int main(int argc, char** argv) {

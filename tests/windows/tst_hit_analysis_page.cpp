@@ -131,6 +131,21 @@ class HitAnalysisPageTest : public QObject {
         QVERIFY(!page.allMatchesBox->isChecked());
         QCOMPARE(page.selection(), (std::vector<std::size_t>{2, 3}));
     }
+
+    void theWindChoiceNarrowsWhatIsShown() {
+        HitAnalysisPage page;
+        std::vector<ArrowRecord> arrows = {Aimed(1, 1, 1, {120, 125}, 3),
+                                           Aimed(1, 1, 2, {135, 118}, 3)};
+        arrows[1].windSpeed = 32;
+        page.setHistory({{1, "2026-05-01T10:00:00+02:00", {}, 1, 1, 1, 1}}, std::move(arrows));
+        page.showArcher(kArcher);
+        QCOMPARE(page.selection(), (std::vector<std::size_t>{0, 1}));
+        QCOMPARE(page.windBox->itemText(2), QStringLiteral(u"ve větru"));
+        page.windBox->setCurrentIndex(2);
+        QCOMPARE(page.selection(), (std::vector<std::size_t>{1}));
+        page.windBox->setCurrentIndex(1);
+        QCOMPARE(page.selection(), (std::vector<std::size_t>{0}));
+    }
 };
 
 QTEST_MAIN(HitAnalysisPageTest)

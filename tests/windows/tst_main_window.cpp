@@ -109,8 +109,9 @@ class MainWindowTest : public QObject {
         QCOMPARE(captions,
                  QStringList({"Hra", "Nová hra", "Statistika...", "Trénink...",
                               "Pokračovat v zápase", "-", "Konec", "Nastavení", "Obtížnost",
-                              "Zaměřovač", "Soupeři...", "Ovládání...", "Zvuk...", "Velikost okna",
-                              "Jazyk / Language", "Nápověda", "Index", "O hře..."}));
+                              "Zaměřovač", "Soupeři...", "Vítr...", "Ovládání...", "Zvuk...",
+                              "Velikost okna", "Jazyk / Language", "Nápověda", "Index",
+                              "O hře..."}));
     }
 
     void startUpReadsTheConfigurationAndDeclinedWelcomeEndsTheGame() {

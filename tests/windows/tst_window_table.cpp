@@ -42,6 +42,7 @@
 #include "windows/SightChooser.h"
 #include "windows/SoundDialog.h"
 #include "windows/StatisticsWindow.h"
+#include "windows/WindDialog.h"
 
 namespace {
 
@@ -120,6 +121,7 @@ class WindowTableTest : public QObject {
         PracticeDialog practice;
         PracticeSummaryWindow practiceSummary;
         SoundDialog sound(session);
+        WindDialog wind(session);
         QLineEdit field;
         OnScreenKeyboard keyboard(field, GamepadFamily::Generic);
         ResumeQuestion resume(ResumableOffer{.row = 1,
@@ -149,6 +151,7 @@ class WindowTableTest : public QObject {
             {&practice, practice.windowTitle()},
             {&practiceSummary, practiceSummary.windowTitle()},
             {&sound, sound.windowTitle()},
+            {&wind, wind.windowTitle()},
             {&keyboard, keyboard.windowTitle()},
             {&resume, resume.windowTitle()},
             {statistics.RozborZasahu,

@@ -19,6 +19,7 @@
 #include "rules/match/RangeSounds.h"
 #include "rules/match/Rounds.h"
 #include "rules/match/SightDrawing.h"
+#include "rules/match/WindFlag.h"
 #include "tools/vexagen/Bow.h"
 #include "tools/vexagen/CompetitorList.h"
 #include "tools/vexagen/Controls.h"
@@ -29,6 +30,7 @@
 #include "tools/vexagen/Sound.h"
 #include "tools/vexagen/TargetFace.h"
 #include "tools/vexagen/ThreeHalves.h"
+#include "tools/vexagen/WindFlag.h"
 
 namespace {
 
@@ -120,6 +122,13 @@ void writeBuiltinFiles(const QDir& builtin) {
         const QString name = QStringLiteral("z%1.ico").arg(sight);
         pictures.emplace_back("x1/" + name, drawSight(sight));
         pictures.emplace_back("x1.5/" + name, pixelArtAtThreeHalves(drawSight(sight)));
+    }
+    // The wind flag in every pose, painted anew for 150 %.
+    for (int32_t index = 0; index < kFlagPoseCount; ++index) {
+        const FlagPose pose = FlagPoseAt(index);
+        const QString name = QString::fromStdString(FlagPictureName(pose));
+        pictures.emplace_back(name, drawWindFlag(pose));
+        pictures.emplace_back("x1.5/" + name, drawWindFlag(pose, 1.5));
     }
     // The faces at 150 %, each beside the picture it stands for (x1/), by which the game knows
     // that a target picture in the game folder is still its own.

@@ -47,6 +47,13 @@ std::string Hex(const std::string& bytes) {
     return hex;
 }
 
+// A history of today taken back to before version 5: no wind, and the statistics' index
+// without it.
+constexpr const char* kBackBeforeWind =
+    "DROP INDEX arrows_for_statistics; ALTER TABLE arrows DROP COLUMN wind_speed;"
+    "ALTER TABLE arrows DROP COLUMN wind_from; CREATE INDEX arrows_for_statistics ON "
+    "arrows(archer, club, match_id, distance, end_no, arrow_no, score, x, y, factor, ticks);";
+
 // Ends whose arrows are not all there: none may exist after any interruption.
 constexpr const char* kBrokenEnds =
     "SELECT count(*) FROM (SELECT count(*) AS n FROM arrows GROUP BY match_id, distance, end_no "
@@ -141,10 +148,11 @@ TEST(HistoryStore, AVersionTwoHistoryGainsPracticeAndKeepsItsMatches) {
         SqliteMatchLog log(path);
         ShootEnds(log, 2);
     }
-    // Back to version 2 as it was: without the practice column.
-    RunSql(path,
-           "ALTER TABLE matches DROP COLUMN practice; DROP TABLE resume_points; "
-           "PRAGMA user_version = 2;");
+    // Back to version 2 as it was: without the wind, the points to go on from and the practice
+    // column.
+    RunSql(path, std::string(kBackBeforeWind) +
+                     "ALTER TABLE matches DROP COLUMN practice; DROP TABLE resume_points; "
+                     "PRAGMA user_version = 2;");
     const int64_t arrowsBefore = QueryInt(path, "SELECT count(*) FROM arrows");
     {
         SqliteMatchLog log(path);
@@ -203,7 +211,8 @@ TEST(HistoryStore, AVersionThreeHistoryCompactsItsAimingAndKeepsPointsToGoOnFrom
         ShootEnds(log, 2);
     }
     RunSql(path,
-           "DROP TABLE resume_points; UPDATE arrows SET path = x'B400B500B300B600', draw = "
+           std::string(kBackBeforeWind) +
+               "DROP TABLE resume_points; UPDATE arrows SET path = x'B400B500B300B600', draw = "
            "x'06FF01FF'; UPDATE arrows SET path = x'B400B500B3' WHERE end_no = 2; "
            "PRAGMA user_version = 3;");
     {
@@ -222,6 +231,47 @@ TEST(HistoryStore, AVersionThreeHistoryCompactsItsAimingAndKeepsPointsToGoOnFrom
               Hex(CompactLegacyPath(std::string("\xB4\x00\xB5\x00\xB3", 5))));
     EXPECT_EQ(QueryText(path, "SELECT CAST(point AS TEXT) FROM resume_points WHERE match_id = 1"),
               "after end 3");
+}
+
+TEST(HistoryStore, AVersionThreeHistoryGainsTheWindAndItsArrowsWereShotInCalm) {
+    TempFolder folder;
+    const std::string path = folder.file("historie.db");
+    {
+        SqliteMatchLog log(path);
+        ShootEnds(log, 1);
+    }
+    RunSql(path, std::string(kBackBeforeWind) +
+                     "DROP TABLE resume_points; UPDATE arrows SET path = NULL, draw = NULL; "
+                     "PRAGMA user_version = 3;");
+    const auto windsRead = [&] {
+        HistoryReader reader(path);
+        std::vector<ArrowRecord> arrows;
+        EXPECT_TRUE(reader.readArrows({u8"Novak", u8"TJ"}, false, arrows));
+        std::vector<std::pair<int32_t, int32_t>> winds;
+        for (const ArrowRecord& a : arrows) winds.emplace_back(a.windSpeed, a.windFrom);
+        return winds;
+    };
+    const std::pair<int32_t, int32_t> calm{0, 0};
+    EXPECT_EQ(windsRead(), std::vector(3, calm));  // readable before the game migrates it
+    {
+        SqliteMatchLog log(path);
+        ASSERT_EQ(log.state(), HistoryState::Ready);
+        log.matchStarted({.roundType = 1, .competitors = 1});
+        LoggedArrow windy = Arrow(1, 1);
+        windy.wind = {.tenths = 43, .fromDegrees = 270};
+        log.arrowShot(windy);
+        log.endClosed({});
+    }
+    EXPECT_EQ(QueryInt(path, "PRAGMA user_version"), kHistorySchemaVersion);
+    std::vector expected(3, calm);
+    expected.emplace_back(43, 270);
+    EXPECT_EQ(windsRead(), expected);
+    // The statistics still read the arrows without stepping over their aiming.
+    const auto plan = QueryRows(path,
+                                "EXPLAIN QUERY PLAN SELECT match_id, x, y, wind_speed, wind_from "
+                                "FROM arrows WHERE archer = 'Novak' AND club = 'TJ'");
+    ASSERT_EQ(plan.size(), 1u);
+    EXPECT_NE(plan[0].back().find("COVERING INDEX"), std::string::npos) << plan[0].back();
 }
 
 TEST(HistoryStore, AFileThatIsNotOursIsNeverWritten) {

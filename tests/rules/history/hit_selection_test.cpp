@@ -84,3 +84,18 @@ TEST(HitSelection, ChoicesOfferedForAnArcher) {
     EXPECT_EQ(DistancesOf(kArrows, kJiri, 30), (std::vector<int32_t>{70}));
     EXPECT_EQ(EndsOf(kArrows, kJiri, 20, 70), (std::vector<int32_t>{1, 2}));
 }
+
+TEST(HitSelection, ArrowsByTheWindTheyWereShotIn) {
+    std::vector<ArrowRecord> arrows(kArrows.begin(), kArrows.begin() + 4);
+    arrows[1].windSpeed = 1;
+    arrows[3].windSpeed = 43;
+    arrows[2].windFrom = 90;  // a direction alone is no wind
+    const std::vector<std::size_t> all = {3, 2, 1, 0};
+    const std::pair<WindShown, std::vector<std::size_t>> cases[] = {
+        {WindShown::All, all}, {WindShown::Calm, {2, 0}}, {WindShown::Windy, {3, 1}}};
+    for (const auto& [shown, kept] : cases) {
+        std::vector<std::size_t> selection = all;
+        KeepWindShown(selection, arrows, shown);
+        EXPECT_EQ(selection, kept) << static_cast<int>(shown);
+    }
+}

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <numeric>
 #include <vector>
 
@@ -102,6 +103,35 @@ TEST_F(Practice, CountsEndsAndTotalsAndRecordsOneSessionWithoutResults) {
         EXPECT_FALSE(state.MatchUnderWay);
         EXPECT_FALSE(engine.PracticeUnderWay());
     }
+}
+
+TEST_F(Practice, InWindEachArrowStrikesWhereTheWindAtItsReleaseCarriesIt) {
+    engine.SetWindLevel(WindLevel::Strong);
+    start(90, 2, 0);
+    shootEnd({100, 100, 100, 100, 100, 100});
+    shootEnd({100, 80, 100, 100, 40, 100});
+    ASSERT_EQ(log.arrows.size(), 12u);
+    for (const LoggedArrow& a : log.arrows) {
+        const Point aim{a.path.back().x + kSightAimOffset, a.path.back().y + kSightAimOffset};
+        const Point drift = WindDrift(a.wind, 90);
+        EXPECT_NE(drift, Point{});
+        EXPECT_EQ(a.hit, (Point{aim.x + drift.x, aim.y + drift.y}));
+        EXPECT_EQ(a.score, Rescored(a));
+    }
+    ASSERT_EQ(screen.summaries.size(), 1u);
+    ASSERT_EQ(screen.summaries[0].endWinds.size(), 2u);
+    EXPECT_GE(screen.summaries[0].endWinds[1].tenths, 30);
+
+    // Calm again from the next arrow on, in the middle of an end: the flag goes.
+    start(90, 1, 0);
+    shootEnd({100});
+    EXPECT_NE(log.arrows.back().wind, Wind{});
+    engine.SetWindLevel(WindLevel::Calm);
+    shootEnd({100});
+    EXPECT_EQ(log.arrows.back().wind, Wind{});
+    const Point aim = log.arrows.back().path.back();
+    EXPECT_EQ(log.arrows.back().hit, (Point{aim.x + kSightAimOffset, aim.y + kSightAimOffset}));
+    EXPECT_EQ(std::count(screen.effects.begin(), screen.effects.end(), "wind hidden"), 1);
 }
 
 TEST_F(Practice, TimeUpMidDrawLosesTheArrowOnTheBowAndTheRest) {

@@ -25,8 +25,10 @@ TEST(SettingsFile, KeepsWhatItDoesNotKnowAndChangesOnlyWhatChanged) {
 
     changed.language = "";  // the system's language is the key's absence
     changed.fieldAtPlayerLevel = true;
+    changed.wind = WindLevel::Variable;
     ASSERT_TRUE(file.save(changed, ReadKeyTexts));
     EXPECT_EQ(SettingsFile(files).settings(), changed);
+    EXPECT_NE(files.files[kPath].find("vitr=2\n"), std::string::npos);
     EXPECT_EQ(files.files[kPath].find("jazyk"), std::string::npos);
 }
 
@@ -70,6 +72,11 @@ TEST(SettingsFile, ValuesOutOfRangeReadAsTheNearestValidOne) {
         {"[Hra]\njazyk=de\nsouperiPodleUrovne=1",
          with([](PlayerSettings& s) { s.language = "de"; })},
         {"[Hra]\njazyk=cs", with([](PlayerSettings& s) { s.language = "cs"; })},
+        {"[Hra]\nvitr=3", with([](PlayerSettings& s) { s.wind = WindLevel::Strong; })},
+        {"[Hra]\nvitr=1", with([](PlayerSettings& s) { s.wind = WindLevel::Light; })},
+        {"[Hra]\nvitr=4", {}},
+        {"[Hra]\nvitr=-1", {}},
+        {"[Hra]\nvitr=silny", {}},
         {"[Hra]\njazyk=Čeština", {}},
         {"[Hra]\njazyk=english", {}},
         {"[Trenink]\nvzdalenost=64\nsady=0\nsekundNaSadu=9999", with([](PlayerSettings& s) {
