@@ -1,5 +1,6 @@
 #include "platform/history/SqliteMatchLog.h"
 
+#include <cstdio>
 #include <utility>
 
 #include "rules/formats/Utf8.h"
@@ -10,6 +11,33 @@ namespace {
 
 // Long enough for another copy of the game to finish its end, short enough not to be noticed.
 constexpr int kBusyTimeoutMs = 250;
+
+// [[27,25],[28,28]]: the player's total first.
+std::string SetsJson(const std::vector<SetTotals>& sets) {
+    std::string json = "[";
+    for (const SetTotals& set : sets) {
+        if (json.size() > 1) json += ",";
+        json += "[" + std::to_string(set.first) + "," + std::to_string(set.second) + "]";
+    }
+    return json + "]";
+}
+
+std::string DistanceJson(double pixels) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", pixels);
+    return text;
+}
+
+// [[10,3.61,9,1.41]]: the player's score and distance, then the opponent's.
+std::string ShootOffJson(const LoggedBout& bout) {
+    std::string json = "[";
+    for (const auto& [own, other] : bout.shootOff) {
+        if (json.size() > 1) json += ",";
+        json += "[" + std::to_string(own.score) + "," + DistanceJson(own.distance) + "," +
+                std::to_string(other.score) + "," + DistanceJson(other.distance) + "]";
+    }
+    return json + "]";
+}
 
 }  // namespace
 
@@ -38,7 +66,7 @@ void SqliteMatchLog::open() {
     insertMatch_ = SqliteStatement(
         db_.get(),
         "INSERT INTO matches(started, round_type, round_name, division, difficulty, sight, "
-        "competitors, demo, practice) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)");
+        "competitors, demo, practice, matchplay) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)");
     insertArrow_ = SqliteStatement(
         db_.get(),
         "INSERT INTO arrows(match_id, archer, club, distance, end_no, arrow_no, score, x, y, "
@@ -49,7 +77,15 @@ void SqliteMatchLog::open() {
         "INSERT INTO results(match_id, archer, club, human, distance, score, hits, tens, nines, "
         "rank) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)");
     finishMatch_ = SqliteStatement(db_.get(), "UPDATE matches SET finished = ?2 WHERE id = ?1");
-    if (insertMatch_.ok() && insertArrow_.ok() && insertResult_.ok() && finishMatch_.ok()) {
+    insertBout_ = SqliteStatement(
+        db_.get(),
+        "INSERT INTO bouts(match_id, bout_no, round, archer, club, opponent, opponent_club, "
+        "handicap, opponent_handicap, sets, set_points, opponent_set_points, shoot_off, won, "
+        "first_end, last_end) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, "
+        "?14, ?15, ?16)");
+    placeMatch_ = SqliteStatement(db_.get(), "UPDATE matches SET place = ?2 WHERE id = ?1");
+    if (insertMatch_.ok() && insertArrow_.ok() && insertResult_.ok() && finishMatch_.ok() &&
+        insertBout_.ok() && placeMatch_.ok()) {
         state_ = HistoryState::Ready;
     }
 }
@@ -58,6 +94,7 @@ void SqliteMatchLog::matchStarted(const LoggedMatch& match) {
     if (state_ == HistoryState::Unusable) failed(SQLITE_CANTOPEN);
     if (!recording()) return;
     endArrows_.clear();
+    boutsDecided_ = 0;
     currentMatch_ = ++matchesStarted_;
     keep(MatchRow{currentMatch_, match, clock_()});
     store();
@@ -95,6 +132,18 @@ void SqliteMatchLog::matchAbandoned() {
     endArrows_.clear();
     currentMatch_ = 0;
     checkpoint();
+}
+
+void SqliteMatchLog::boutDecided(const LoggedBout& bout) {
+    if (!recording() || currentMatch_ == 0) return;
+    keep(BoutRow{currentMatch_, ++boutsDecided_, bout});
+    store();
+}
+
+void SqliteMatchLog::bracketPlaced(int32_t place) {
+    if (!recording() || currentMatch_ == 0) return;
+    keep(PlaceRow{currentMatch_, place});
+    store();
 }
 
 void SqliteMatchLog::checkpoint() {
@@ -142,8 +191,9 @@ int SqliteMatchLog::write(const PendingWrite& pending, std::map<int64_t, int64_t
         SqliteStatement& s = insertMatch_;
         s.bind(1, m->started);
         s.bind(2, int64_t{m->details.roundType});
-        if (m->details.practice) {
-            s.bind(3, PracticeRoundName(m->details.practiceDistance));
+        if (m->details.practice || m->details.matchplay) {
+            s.bind(3, m->details.matchplay ? MatchplayRoundName(m->details.practiceDistance)
+                                           : PracticeRoundName(m->details.practiceDistance));
             s.bindNull(4);
         } else {
             s.bind(3, RoundName(m->details.roundType));
@@ -154,6 +204,7 @@ int SqliteMatchLog::write(const PendingWrite& pending, std::map<int64_t, int64_t
         s.bind(7, int64_t{m->details.competitors});
         s.bind(8, int64_t{m->details.demo});
         s.bind(9, int64_t{m->details.practice});
+        s.bind(10, int64_t{m->details.matchplay});
         const int rc = finish(s);
         if (rc == SQLITE_OK) newRows[m->match] = sqlite3_last_insert_rowid(db_.get());
         return rc;
@@ -202,10 +253,44 @@ int SqliteMatchLog::write(const PendingWrite& pending, std::map<int64_t, int64_t
         }
         return SQLITE_OK;
     }
+    if (const auto* b = std::get_if<BoutRow>(&pending)) return writeBout(*b, rowOf(b->match));
+    if (const auto* p = std::get_if<PlaceRow>(&pending)) {
+        placeMatch_.bind(1, rowOf(p->match));
+        placeMatch_.bind(2, int64_t{p->place});
+        return finish(placeMatch_);
+    }
     const auto& f = std::get<FinishRow>(pending);
     finishMatch_.bind(1, rowOf(f.match));
     finishMatch_.bind(2, f.finished);
     return finish(finishMatch_);
+}
+
+int SqliteMatchLog::writeBout(const BoutRow& row, int64_t match) {
+    const LoggedBout& b = row.bout;
+    SqliteStatement& s = insertBout_;
+    s.bind(1, match);
+    s.bind(2, int64_t{row.boutNo});
+    s.bind(3, std::string_view(b.round));
+    s.bind(4, ToUtf8(b.archer));
+    s.bind(5, ToUtf8(b.club));
+    s.bind(6, ToUtf8(b.opponent));
+    s.bind(7, ToUtf8(b.opponentClub));
+    if (b.handicap) {
+        s.bind(8, int64_t{*b.handicap});
+    } else {
+        s.bindNull(8);
+    }
+    s.bind(9, int64_t{b.opponentHandicap});
+    s.bind(10, SetsJson(b.sets));
+    s.bind(11, int64_t{b.setPoints.first});
+    s.bind(12, int64_t{b.setPoints.second});
+    s.bind(13, ShootOffJson(b));
+    s.bind(14, int64_t{b.won});
+    s.bind(15, int64_t{b.firstEnd});
+    s.bind(16, int64_t{b.lastEnd});
+    const int rc = s.step();
+    s.reset();
+    return rc == SQLITE_DONE ? SQLITE_OK : rc;
 }
 
 void SqliteMatchLog::failed(int resultCode) {
