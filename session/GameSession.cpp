@@ -6,7 +6,10 @@
 #include "platform/history/HistoryFile.h"
 #include "platform/history/HistoryReader.h"
 #include "platform/history/SqliteMatchLog.h"
+#include "rules/bouts/Bout.h"
+#include "rules/bouts/BoutField.h"
 #include "rules/classification/Classification.h"
+#include "rules/competitors/CompetitorFile.h"
 #include "rules/formats/PictureError.h"
 #include "rules/formats/Utf8.h"
 #include "rules/history/Handicaps.h"
@@ -27,6 +30,7 @@ GameSession::GameSession(FileStore& files, Random& random, RangeSounds& sounds,
                          KeyTextFormat keyText, QObject* parent)
     : QObject(parent),
       files_(files),
+      random_(random),
       sounds_(sounds),
       settings_(files, std::move(keyText)),
       engine_(state_, *this, random, sounds) {
@@ -161,6 +165,50 @@ void GameSession::startPractice(const PracticeSettings& chosen, const Utf8Text& 
     });
 }
 
+std::optional<int32_t> GameSession::handicapOf(const CompetitorRecord& archer) const {
+    CompetitorTable field{};
+    field[0] = archer;
+    return BestHumanHandicap(historyOf(HumanArchersOf(field)), field);
+}
+
+void GameSession::startBracket(const BoutSettings& chosen, const Utf8Text& club) {
+    PlayerSettings changed = playerSettings();
+    changed.bouts = chosen;
+    settings_.save(changed);
+    const CompetitorRecord player{.Name = ToCp1250(Utf8Text{chosen.archer}).bytes(),
+                                  .Club = ToCp1250(club).bytes(),
+                                  .Performance = {},
+                                  .IsComputer = false};
+    const std::optional<int32_t> handicap = handicapOf(player);
+    // A list that cannot be read leaves the player alone in the bracket.
+    CompetitorTable list{};
+    LoadCompetitors(files_, FullRound(chosen.division).competitorFile, list);
+    BoutLog& log = history_ ? static_cast<BoutLog&>(*history_) : noBoutLog_;
+    BracketScreen& screen = *this;
+    auto run = std::make_unique<BracketRun>(
+        SeededField({.name = player.Name, .club = player.Club, .human = true, .handicap = handicap},
+                    list, chosen.division, chosen.bracketSize,
+                    chosen.fieldAtPlayerLevel ? handicap : std::nullopt),
+        chosen.bracketSize, random_, screen, log);
+    if (!run->begin()) {
+        showBracket(run->view());
+        return;
+    }
+    // Enough ends for any bracket: the referee ends the session when the player is out.
+    constexpr int32_t kEndsEnough = 1000;
+    guarded([&] {
+        engine_.StartPractice({.archer = player.Name,
+                               .club = player.Club,
+                               .distance = kBoutDistance,
+                               .ends = kEndsEnough,
+                               .secondsPerEnd = chosen.timed ? kSecondsPerSet : 0,
+                               .arrowsPerEnd = kArrowsPerSet},
+                              run.get());
+    });
+    showSetLine(std::nullopt);
+    bracket_ = std::move(run);
+}
+
 void GameSession::setSoundLevel(int32_t volume, bool muted) {
     PlayerSettings changed = playerSettings();
     changed.volume = std::clamp(volume, kMinVolume, kMaxVolume);
@@ -272,4 +320,16 @@ void GameSession::hideEndClock() {
 bool GameSession::showPracticeSummary(const PracticeSession& session) {
     noteClassesEarned();
     return screen_->showPracticeSummary(session);
+}
+
+// --- BracketScreen --------------------------------------------------------------------------
+
+void GameSession::showOpponentArrows(const std::vector<Point>& scopePoints) {
+    bracketScreen_->showOpponentArrows(scopePoints);
+}
+void GameSession::showSetLine(const std::optional<SetLine>& line) {
+    bracketScreen_->showSetLine(line);
+}
+void GameSession::showBracket(const BracketView& view) {
+    whileAimingPaused([&] { bracketScreen_->showBracket(view); });
 }

@@ -3,7 +3,10 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <memory>
 
+#include "rules/bouts/BracketRun.h"
+#include "rules/bouts/BracketScreen.h"
 #include "rules/classification/Classification.h"
 #include "rules/controls/ControlInput.h"
 #include "rules/match/MatchEngine.h"
@@ -20,7 +23,7 @@ class SqliteMatchLog;
 // the end clock, the player's settings and keys, and when aiming pauses. It needs no screen:
 // the board and the windows over it carry out what it shows (`showOn`), and the input hands it
 // the player's keys and pad.
-class GameSession final : public QObject, private MatchScreen {
+class GameSession final : public QObject, private MatchScreen, private BracketScreen {
     Q_OBJECT
   public:
     // The sounds play at the volume the player's settings keep.
@@ -31,6 +34,8 @@ class GameSession final : public QObject, private MatchScreen {
     // Where the match shows itself from now on; until then, nowhere.
     void showOn(MatchScreen& screen) { screen_ = &screen; }
     void showNowhere() { screen_ = &noScreen_; }
+    // Where a bracket shows the opponent's arrows, the set line and itself.
+    void showBracketsOn(BracketScreen& screen) { bracketScreen_ = &screen; }
     // Records every match into `history` for as long as the session lives; the history's notice
     // that it cannot save comes as historyNotSaving, after the action that failed.
     void recordInto(SqliteMatchLog& history);
@@ -75,6 +80,9 @@ class GameSession final : public QObject, private MatchScreen {
     // A practice session as the practice dialog chose it, kept for the next time; `club` is the
     // archer's as the history knows it.
     void startPractice(const PracticeSettings& chosen, const Utf8Text& club);
+    // A bracket as the bouts dialog chose it, kept for the next time: the player against the
+    // division's list, his bouts on the board. `club` is the archer's as the history knows it.
+    void startBracket(const BoutSettings& chosen, const Utf8Text& club);
 
     // The player's keys and pad, as the input passes them on: true when the key plays an action.
     bool keyPressed(KeyCode key);
@@ -121,6 +129,8 @@ class GameSession final : public QObject, private MatchScreen {
     std::optional<PerformanceTable> levelledField(int32_t roundType,
                                                   const CompetitorTable& competitors) const;
 
+    // The player's current handicap as the history gives it.
+    std::optional<int32_t> handicapOf(const CompetitorRecord& archer) const;
     // Reads from the history what the shoot just finished earned.
     void noteClassesEarned();
 
@@ -138,8 +148,13 @@ class GameSession final : public QObject, private MatchScreen {
     void showEndClock(int32_t secondsLeft, ClockLight light) override;
     void hideEndClock() override;
     bool showPracticeSummary(const PracticeSession& session) override;
+    // BracketScreen: the bracket's window waits with the arrow.
+    void showOpponentArrows(const std::vector<Point>& scopePoints) override;
+    void showSetLine(const std::optional<SetLine>& line) override;
+    void showBracket(const BracketView& view) override;
 
     FileStore& files_;
+    Random& random_;
     RangeSounds& sounds_;
     SessionSettings settings_;
     MatchState state_;
@@ -149,6 +164,10 @@ class GameSession final : public QObject, private MatchScreen {
     NullMatchScreen noScreen_;
     MatchScreen* screen_ = &noScreen_;
     SqliteMatchLog* history_ = nullptr;
+    NullBracketScreen noBracketScreen_;
+    BracketScreen* bracketScreen_ = &noBracketScreen_;
+    NullBoutLog noBoutLog_;
+    std::unique_ptr<BracketRun> bracket_;
     bool windowOverBoard_ = false;
     std::vector<EarnedClass> classesEarned_;
 };

@@ -42,7 +42,6 @@ bool BracketRun::nextPlayerBout() {
     bout_ = playerSeed_ ? bracket_.nextBoutOf(*playerSeed_) : std::nullopt;
     if (!bout_) {
         shootComputerBouts();
-        if (playerSeed_) log_.bracketPlaced(*playerPlace());
         return false;
     }
     score_ = BoutScore{};
@@ -102,7 +101,10 @@ int32_t BracketRun::endClosed(std::span<const PracticeArrow> end) {
 
     finishPlayerBout();
     shootComputerBouts();
-    if (!nextPlayerBout()) return 0;
+    if (!nextPlayerBout()) {
+        log_.bracketPlaced(*playerPlace());
+        return 0;
+    }
     screen_.showBracket(view());
     return kArrowsPerSet;
 }

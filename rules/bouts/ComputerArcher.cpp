@@ -17,6 +17,9 @@ static_assert(kFace.metres == kBoutDistance);
 // Fine enough that no two draws of a bout land on the same pixel more often than chance says.
 constexpr int32_t kDrawSteps = 1 << 30;
 constexpr int32_t kAngleSteps = 1 << 16;
+// Two archers who tie on score and distance this often are not shot against each other for
+// ever: the better seed, named first, goes through.
+constexpr std::size_t kMostShootOffArrows = 50;
 
 // Uniform in (0, 1).
 double Uniform(Random& random) {
@@ -82,7 +85,9 @@ BoutArrow DrawArrow(double handicap, Random& random) {
 BoutScore ShootComputerBout(double firstHandicap, double secondHandicap, Random& random) {
     BoutScore bout;
     while (const int32_t arrows = bout.arrowsNext()) {
-        if (arrows == kArrowsPerSet) {
+        if (bout.shootOff().size() == kMostShootOffArrows) {
+            bout.walkOver(BoutSide::First);
+        } else if (arrows == kArrowsPerSet) {
             bout.addSet(ShootSet(firstHandicap, secondHandicap, random));
         } else {
             bout.addShootOff({DrawArrow(firstHandicap, random), DrawArrow(secondHandicap, random)});
