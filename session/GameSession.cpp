@@ -111,6 +111,7 @@ void GameSession::DownbutClick() {
 }
 
 void GameSession::newMatch(SetupPrompts& prompts) {
+    clearBout();
     NewMatchSetup setup(
         state_, files_, prompts,
         {.setTimerRunning = [this](bool running) { engine_.SetTimerRunning(running); },
@@ -153,6 +154,7 @@ void GameSession::noteClassesEarned() {
 }
 
 void GameSession::startPractice(const PracticeSettings& chosen, const Utf8Text& club) {
+    clearBout();
     PlayerSettings changed = playerSettings();
     changed.practice = chosen;
     settings_.save(changed);
@@ -205,8 +207,13 @@ void GameSession::startBracket(const BoutSettings& chosen, const Utf8Text& club)
                                .arrowsPerEnd = kArrowsPerSet},
                               run.get());
     });
-    showSetLine(std::nullopt);
+    clearBout();
     bracket_ = std::move(run);
+}
+
+void GameSession::clearBout() {
+    showOpponentArrows({});
+    showSetLine(std::nullopt);
 }
 
 void GameSession::setSoundLevel(int32_t volume, bool muted) {

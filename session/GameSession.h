@@ -129,6 +129,8 @@ class GameSession final : public QObject, private MatchScreen, private BracketSc
     std::optional<PerformanceTable> levelledField(int32_t roundType,
                                                   const CompetitorTable& competitors) const;
 
+    // The board without the opponent's arrows and the set line of a bracket.
+    void clearBout();
     // The player's current handicap as the history gives it.
     std::optional<int32_t> handicapOf(const CompetitorRecord& archer) const;
     // Reads from the history what the shoot just finished earned.

@@ -6,6 +6,7 @@
 #include <array>
 #include <optional>
 
+#include "rules/bouts/BracketScreen.h"
 #include "rules/match/MatchScreen.h"
 #include "windows/FramePacer.h"
 
@@ -14,6 +15,7 @@ class PixelImage;
 class ClickableImage;
 class GameSession;
 class QLabel;
+class QTimer;
 
 // The windows a match opens over the board, each modally: the main window's business.
 class WindowsOverBoard {
@@ -22,12 +24,13 @@ class WindowsOverBoard {
     virtual void showResults() = 0;
     virtual void showMessage(const Utf8Text& caption, const Utf8Text& text) = 0;
     virtual bool showPracticeSummary(const PracticeSession& session) = 0;
+    virtual void showBracket(const BracketView& view) = 0;
 };
 
 // The range as the player sees it: target and sight, scope and markers, clicker and drawn arrow,
 // the next-arrow control, the labels and the end clock. It carries out what the match shows and
 // passes the clicks on its controls to the session.
-class Board final : public QWidget, public MatchScreen {
+class Board final : public QWidget, public MatchScreen, public BracketScreen {
     Q_OBJECT
   public:
     Board(GameSession& session, WindowsOverBoard& windows, QWidget* parent = nullptr);
@@ -51,6 +54,11 @@ class Board final : public QWidget, public MatchScreen {
     bool showPracticeSummary(const PracticeSession& session) override {
         return windows_.showPracticeSummary(session);
     }
+
+    // BracketScreen
+    void showOpponentArrows(const std::vector<Point>& scopePoints) override;
+    void showSetLine(const std::optional<SetLine>& line) override;
+    void showBracket(const BracketView& view) override { windows_.showBracket(view); }
 
     // A new sight picture was put into Zamer.
     void sightChanged();
@@ -90,6 +98,9 @@ class Board final : public QWidget, public MatchScreen {
     // The end clock of a timed practice: its light and its seconds.
     QLabel* Svetlo = nullptr;
     QLabel* Hodiny = nullptr;
+    // A bout: the opponent's arrows in the scope, and the set line below the board.
+    std::array<QLabel*, kArrowsPerSet> SouperoviSipy{};
+    QLabel* Souboj = nullptr;
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -98,6 +109,10 @@ class Board final : public QWidget, public MatchScreen {
     void buildPictures(GameSession& session);
     void buildLabels();
     void buildEndClock();
+    void buildBoutPieces();
+    // The next of the opponent's arrows waiting to be shown.
+    void revealOpponentArrow();
+    void showSetLineText();
     QLabel* label(MatchLabel which) const;
     // The next-arrow picture as loaded, shown with its captions in the interface's language.
     void showNextarrow(const QPixmap& picture, const QString& fileName);
@@ -113,4 +128,8 @@ class Board final : public QWidget, public MatchScreen {
     QPixmap nextarrowPicture_;
     QString nextarrowFile_;
     QString nextarrowPrompt_;
+    QTimer* opponentReveal_ = nullptr;
+    std::vector<Point> opponentArrows_;
+    std::size_t opponentShown_ = 0;
+    std::optional<SetLine> setLine_;
 };

@@ -103,7 +103,7 @@ class MainWindowTest : public QObject {
                 QVERIFY(item->shortcut().isEmpty());
             }
         }
-        QCOMPARE(captions, QStringList({"Hra", "Nová hra", "Statistika...", "Trénink...", "-",
+        QCOMPARE(captions, QStringList({"Hra", "Nová hra", "Statistika...", "Trénink...", "Souboje...", "-",
                                         "Konec", "Nastavení", "Obtížnost", "Zaměřovač",
                                         "Soupeři...", "Ovládání...", "Zvuk...", "Velikost okna",
                                         "Jazyk / Language", "Nápověda", "Index", "O hře..."}));

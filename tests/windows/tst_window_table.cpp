@@ -25,6 +25,8 @@
 #include "windows/AboutBox.h"
 #include "windows/ArcherEditor.h"
 #include "windows/ArcherListDialog.h"
+#include "windows/BoutsDialog.h"
+#include "windows/BracketWindow.h"
 #include "windows/ControlNames.h"
 #include "windows/ControlsDialog.h"
 #include "windows/DifficultyDialog.h"
@@ -119,6 +121,8 @@ class WindowTableTest : public QObject {
         PracticeDialog practice;
         PracticeSummaryWindow practiceSummary;
         SoundDialog sound(session);
+        BoutsDialog bouts;
+        BracketWindow bracket;
         QLineEdit field;
         OnScreenKeyboard keyboard(field, GamepadFamily::Generic);
         ShowHelpContents();
@@ -146,6 +150,8 @@ class WindowTableTest : public QObject {
             {&practiceSummary, practiceSummary.windowTitle()},
             {&sound, sound.windowTitle()},
             {&keyboard, keyboard.windowTitle()},
+            {&bouts, bouts.windowTitle()},
+            {&bracket, bracket.windowTitle()},
             {statistics.RozborZasahu,
              statistics.Zalozky->tabText(statistics.Zalozky->indexOf(statistics.RozborZasahu))},
         };
