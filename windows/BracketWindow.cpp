@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
 #include <map>
@@ -112,6 +113,11 @@ void BracketWindow::fill(const BracketView& view) {
             grid_->addWidget(box, row, static_cast<int>(column), rowSpan, 1, Qt::AlignVCenter);
         }
     }
+
+    // The whole bracket in sight where the screen allows; scrolled only where it does not.
+    const QSize frame(2 * Pavouk->frameWidth() + 4, 2 * Pavouk->frameWidth() + 4);
+    const QSize room = screen()->availableGeometry().size() * 3 / 4;
+    Pavouk->setMinimumSize(rounds_->sizeHint().boundedTo(room - frame) + frame);
 
     if (!view.bracket.finished()) {
         Poradi->hide();
