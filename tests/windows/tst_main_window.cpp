@@ -103,10 +103,11 @@ class MainWindowTest : public QObject {
                 QVERIFY(item->shortcut().isEmpty());
             }
         }
-        QCOMPARE(captions, QStringList({"Hra", "Nová hra", "Statistika...", "Trénink...", "Souboje...", "-",
-                                        "Konec", "Nastavení", "Obtížnost", "Zaměřovač",
-                                        "Soupeři...", "Ovládání...", "Zvuk...", "Velikost okna",
-                                        "Jazyk / Language", "Nápověda", "Index", "O hře..."}));
+        QCOMPARE(captions,
+                 QStringList({"Hra", "Nová hra", "Statistika...", "Trénink...", "Souboje...", "-",
+                              "Konec", "Nastavení", "Obtížnost", "Zaměřovač", "Soupeři...",
+                              "Ovládání...", "Zvuk...", "Velikost okna", "Jazyk / Language",
+                              "Nápověda", "Index", "O hře..."}));
     }
 
     void startUpReadsTheConfigurationAndDeclinedWelcomeEndsTheGame() {
