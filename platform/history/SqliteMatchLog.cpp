@@ -12,12 +12,14 @@ namespace {
 // Long enough for another copy of the game to finish its end, short enough not to be noticed.
 constexpr int kBusyTimeoutMs = 250;
 
-// [[27,25],[28,28]]: the player's total first.
-std::string SetsJson(const std::vector<SetTotals>& sets) {
+// [[27,25,2,0],[28,28,1,1]]: each set's totals and the set points it gave, the player's first.
+std::string SetsJson(const std::vector<LoggedBout::Set>& sets) {
     std::string json = "[";
-    for (const SetTotals& set : sets) {
+    for (const LoggedBout::Set& set : sets) {
         if (json.size() > 1) json += ",";
-        json += "[" + std::to_string(set.first) + "," + std::to_string(set.second) + "]";
+        json += "[" + std::to_string(set.totals.first) + "," + std::to_string(set.totals.second) +
+                "," + std::to_string(set.points.first) + "," + std::to_string(set.points.second) +
+                "]";
     }
     return json + "]";
 }

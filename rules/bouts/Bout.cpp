@@ -26,17 +26,18 @@ void BoutScore::addShootOff(const ShootOffPair& arrows) {
     shootOff_.push_back(arrows);
 }
 
+SetTotals SetPointsOf(SetTotals totals) {
+    if (totals.first > totals.second) return {2, 0};
+    if (totals.second > totals.first) return {0, 2};
+    return {1, 1};
+}
+
 SetTotals BoutScore::setPoints() const {
     SetTotals points;
     for (const SetTotals& set : sets_) {
-        if (set.first > set.second) {
-            points.first += 2;
-        } else if (set.second > set.first) {
-            points.second += 2;
-        } else {
-            ++points.first;
-            ++points.second;
-        }
+        const SetTotals won = SetPointsOf(set);
+        points.first += won.first;
+        points.second += won.second;
     }
     return points;
 }

@@ -37,6 +37,9 @@ struct ShootOffPair {
     BoutArrow second;
 };
 
+// The set points a set gives each archer: 2 to the higher total, 1 each for a tie.
+SetTotals SetPointsOf(SetTotals totals);
+
 // The squared distance of a hit from the target's centre, in picture pixels.
 int64_t SquaredDistanceFromCentre(Point hit);
 

@@ -24,8 +24,12 @@ struct LoggedBout {
     Cp1250Text opponentClub;
     std::optional<int32_t> handicap;  // the player's, when he has one
     int32_t opponentHandicap = 0;
-    std::vector<SetTotals> sets;  // the player's total first
-    SetTotals setPoints;          // at the end, the player's first
+    struct Set {
+        SetTotals totals;  // the player's first
+        SetTotals points;  // the set points it gave, the player's first
+    };
+    std::vector<Set> sets;
+    SetTotals setPoints;  // at the end, the player's first
     // Each shoot-off arrow pair, the player's first.
     std::vector<std::pair<LoggedShootOffArrow, LoggedShootOffArrow>> shootOff;
     bool won = false;

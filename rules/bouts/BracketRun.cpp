@@ -127,7 +127,9 @@ void BracketRun::finishPlayerBout() {
                       .won = score_.winner() == (first ? BoutSide::First : BoutSide::Second),
                       .firstEnd = boutFirstEnd_,
                       .lastEnd = endsShot_};
-    for (const SetTotals& set : score_.sets()) logged.sets.push_back(mine(set));
+    for (const SetTotals& set : score_.sets()) {
+        logged.sets.push_back({mine(set), mine(SetPointsOf(set))});
+    }
     for (const ShootOffPair& pair : score_.shootOff()) {
         const BoutArrow& own = first ? pair.first : pair.second;
         const BoutArrow& other = first ? pair.second : pair.first;

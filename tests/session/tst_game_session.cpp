@@ -283,6 +283,20 @@ class GameSessionTest : public QObject {
             QCOMPARE(static_cast<int>(bracket.opponentArrows[end]), arrows);
             QVERIFY(line.totals.first <= 10 * arrows && line.totals.second <= 10 * arrows);
         }
+        // Each set's points add up to the bout's, and a set's total is its arrows' sum.
+        QCOMPARE(QueryInt(db,
+                          "SELECT count(*) FROM bouts WHERE set_points != (SELECT "
+                          "sum(json_extract(value, '$[2]')) FROM json_each(sets)) OR "
+                          "opponent_set_points != (SELECT sum(json_extract(value, '$[3]')) "
+                          "FROM json_each(sets))"),
+                 0);
+        QCOMPARE(QueryInt(db,
+                          "SELECT sum(json_extract(value, '$[0]')) FROM bouts, "
+                          "json_each(bouts.sets)") +
+                     QueryInt(db,
+                              "SELECT ifnull(sum(json_extract(value, '$[0]')), 0) FROM "
+                              "bouts, json_each(bouts.shoot_off)"),
+                 QueryInt(db, "SELECT sum(score) FROM arrows"));
         // A bout is won with six set points or the shoot-off, and only the last can be lost.
         QCOMPARE(QueryInt(db,
                           "SELECT count(*) FROM bouts WHERE won = 1 AND set_points < 6 AND "

@@ -168,7 +168,7 @@ TEST(HistoryStore, AnOlderHistoryGainsPracticeAndBracketsAndKeepsItsMatches) {
                              .opponent = Cp1250Text{"Vrba"},
                              .handicap = std::nullopt,
                              .opponentHandicap = 31,
-                             .sets = {{27, 25}, {28, 28}},
+                             .sets = {{{27, 25}, {2, 0}}, {{28, 28}, {1, 1}}},
                              .setPoints = {5, 5},
                              .shootOff = {{{10, 3.61}, {10, 4.5}}},
                              .won = true,
@@ -192,7 +192,7 @@ TEST(HistoryStore, AnOlderHistoryGainsPracticeAndBracketsAndKeepsItsMatches) {
                             "'|' || opponent_handicap || '|' || sets || '|' || set_points || "
                             "':' || opponent_set_points || '|' || shoot_off || '|' || won "
                             "FROM bouts WHERE match_id = 3"),
-                  "Fin\u00e1le|Vrba|-|31|[[27,25],[28,28]]|5:5|[[10,3.61,10,4.50]]|1");
+                  "Fin\u00e1le|Vrba|-|31|[[27,25,2,0],[28,28,1,1]]|5:5|[[10,3.61,10,4.50]]|1");
         EXPECT_EQ(QueryInt(path,
                            "SELECT count(*) FROM arrows WHERE score = 0 AND ticks = 0 AND x IS "
                            "NULL AND y IS NULL AND path IS NULL AND draw IS NULL"),
