@@ -7,7 +7,10 @@
 #include "platform/history/HistoryFile.h"
 #include "platform/history/HistoryReader.h"
 #include "platform/history/SqliteMatchLog.h"
+#include "rules/bouts/Bout.h"
+#include "rules/bouts/BoutField.h"
 #include "rules/classification/Classification.h"
+#include "rules/competitors/CompetitorFile.h"
 #include "rules/formats/PictureError.h"
 #include "rules/formats/Utf8.h"
 #include "rules/history/Handicaps.h"
@@ -28,6 +31,7 @@ GameSession::GameSession(FileStore& files, Random& random, RangeSounds& sounds,
                          KeyTextFormat keyText, QObject* parent)
     : QObject(parent),
       files_(files),
+      random_(random),
       sounds_(sounds),
       settings_(files, std::move(keyText)),
       engine_(state_, *this, random, sounds) {
@@ -136,6 +140,7 @@ void GameSession::DownbutClick() {
 }
 
 void GameSession::newMatch(SetupPrompts& prompts) {
+    clearBout();
     NewMatchSetup setup(
         state_, files_, prompts,
         {.setTimerRunning = [this](bool running) { engine_.SetTimerRunning(running); },
@@ -179,6 +184,7 @@ void GameSession::noteClassesEarned() {
 }
 
 void GameSession::startPractice(const PracticeSettings& chosen, const Utf8Text& club) {
+    clearBout();
     PlayerSettings changed = playerSettings();
     changed.practice = chosen;
     settings_.save(changed);
@@ -197,6 +203,57 @@ void GameSession::setWind(WindLevel level) {
     changed.wind = level;
     settings_.save(changed);
     engine_.SetWindLevel(level);
+}
+
+std::optional<int32_t> GameSession::handicapOf(const CompetitorRecord& archer) const {
+    CompetitorTable field{};
+    field[0] = archer;
+    return BestHumanHandicap(historyOf(HumanArchersOf(field)), field);
+}
+
+void GameSession::startBracket(const BoutSettings& chosen, const Utf8Text& club) {
+    PlayerSettings changed = playerSettings();
+    changed.bouts = chosen;
+    settings_.save(changed);
+    const CompetitorRecord player{.Name = ToCp1250(Utf8Text{chosen.archer}).bytes(),
+                                  .Club = ToCp1250(club).bytes(),
+                                  .Performance = {},
+                                  .IsComputer = false};
+    const std::optional<int32_t> handicap = handicapOf(player);
+    // A list that cannot be read leaves the player alone in the bracket.
+    CompetitorTable list{};
+    LoadCompetitors(files_, FullRound(chosen.division).competitorFile, list);
+    BoutLog& log = history_ ? static_cast<BoutLog&>(*history_) : noBoutLog_;
+    BracketScreen& screen = *this;
+    auto run = std::make_unique<BracketRun>(
+        SeededField({.name = player.Name, .club = player.Club, .human = true, .handicap = handicap},
+                    list, chosen.division, chosen.bracketSize,
+                    chosen.fieldAtPlayerLevel ? handicap : std::nullopt),
+        chosen.bracketSize, random_, screen, log);
+    if (!run->begin()) {
+        showBracket(run->view());
+        return;
+    }
+    // Enough ends for any bracket: the referee ends the session when the player is out.
+    constexpr int32_t kEndsEnough = 1000;
+    guarded([&] {
+        engine_.StartPractice({.archer = player.Name,
+                               .club = player.Club,
+                               .distance = kBoutDistance,
+                               .ends = kEndsEnough,
+                               .secondsPerEnd = chosen.timed ? kSecondsPerSet : 0,
+                               .arrowsPerEnd = kArrowsPerSet},
+                              run.get());
+    });
+    clearBout();
+    bracket_ = std::move(run);
+    // A bracket is a new game like any other: the match left unfinished is given up.
+    giveUpOfferIfStarted();
+}
+
+void GameSession::clearBout() {
+    showOpponentArrows({});
+    showSetLine(std::nullopt);
 }
 
 void GameSession::setSoundLevel(int32_t volume, bool muted) {
@@ -318,4 +375,16 @@ void GameSession::hideWind() {
 bool GameSession::showPracticeSummary(const PracticeSession& session) {
     noteClassesEarned();
     return screen_->showPracticeSummary(session);
+}
+
+// --- BracketScreen --------------------------------------------------------------------------
+
+void GameSession::showOpponentArrows(const std::vector<Point>& scopePoints) {
+    bracketScreen_->showOpponentArrows(scopePoints);
+}
+void GameSession::showSetLine(const std::optional<SetLine>& line) {
+    bracketScreen_->showSetLine(line);
+}
+void GameSession::showBracket(const BracketView& view) {
+    whileAimingPaused([&] { bracketScreen_->showBracket(view); });
 }

@@ -3,7 +3,10 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <memory>
 
+#include "rules/bouts/BracketRun.h"
+#include "rules/bouts/BracketScreen.h"
 #include "rules/classification/Classification.h"
 #include "rules/controls/ControlInput.h"
 #include "rules/match/MatchEngine.h"
@@ -28,7 +31,7 @@ struct ResumableOffer {
 // the end clock, the player's settings and keys, and when aiming pauses. It needs no screen:
 // the board and the windows over it carry out what it shows (`showOn`), and the input hands it
 // the player's keys and pad.
-class GameSession final : public QObject, private MatchScreen {
+class GameSession final : public QObject, private MatchScreen, private BracketScreen {
     Q_OBJECT
   public:
     // The sounds play at the volume the player's settings keep.
@@ -39,6 +42,8 @@ class GameSession final : public QObject, private MatchScreen {
     // Where the match shows itself from now on; until then, nowhere.
     void showOn(MatchScreen& screen) { screen_ = &screen; }
     void showNowhere() { screen_ = &noScreen_; }
+    // Where a bracket shows the opponent's arrows, the set line and itself.
+    void showBracketsOn(BracketScreen& screen) { bracketScreen_ = &screen; }
     // Records every match into `history` for as long as the session lives; the history's notice
     // that it cannot save comes as historyNotSaving, after the action that failed.
     void recordInto(SqliteMatchLog& history);
@@ -93,6 +98,9 @@ class GameSession final : public QObject, private MatchScreen {
     // A practice session as the practice dialog chose it, kept for the next time; `club` is the
     // archer's as the history knows it.
     void startPractice(const PracticeSettings& chosen, const Utf8Text& club);
+    // A bracket as the bouts dialog chose it, kept for the next time: the player against the
+    // division's list, his bouts on the board. `club` is the archer's as the history knows it.
+    void startBracket(const BoutSettings& chosen, const Utf8Text& club);
 
     // The player's keys and pad, as the input passes them on: true when the key plays an action.
     bool keyPressed(KeyCode key);
@@ -144,6 +152,10 @@ class GameSession final : public QObject, private MatchScreen {
     void offerResumable();
     // Whatever has started since the offer was made gives it up.
     void giveUpOfferIfStarted();
+    // The board without the opponent's arrows and the set line of a bracket.
+    void clearBout();
+    // The player's current handicap as the history gives it.
+    std::optional<int32_t> handicapOf(const CompetitorRecord& archer) const;
     // Reads from the history what the shoot just finished earned.
     void noteClassesEarned();
 
@@ -163,8 +175,13 @@ class GameSession final : public QObject, private MatchScreen {
     void showWind(const Wind& wind, const FlagPose& flag) override;
     void hideWind() override;
     bool showPracticeSummary(const PracticeSession& session) override;
+    // BracketScreen: the bracket's window waits with the arrow.
+    void showOpponentArrows(const std::vector<Point>& scopePoints) override;
+    void showSetLine(const std::optional<SetLine>& line) override;
+    void showBracket(const BracketView& view) override;
 
     FileStore& files_;
+    Random& random_;
     RangeSounds& sounds_;
     SessionSettings settings_;
     MatchState state_;
@@ -174,6 +191,10 @@ class GameSession final : public QObject, private MatchScreen {
     NullMatchScreen noScreen_;
     MatchScreen* screen_ = &noScreen_;
     SqliteMatchLog* history_ = nullptr;
+    NullBracketScreen noBracketScreen_;
+    BracketScreen* bracketScreen_ = &noBracketScreen_;
+    NullBoutLog noBoutLog_;
+    std::unique_ptr<BracketRun> bracket_;
     bool windowOverBoard_ = false;
     std::vector<EarnedClass> classesEarned_;
     std::optional<ResumableOffer> resumable_;

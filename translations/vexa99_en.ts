@@ -154,6 +154,84 @@
     </message>
 </context>
 <context>
+    <name>BoutsDialog</name>
+    <message>
+        <source>Souboje</source>
+        <translation>Head to head</translation>
+    </message>
+    <message>
+        <source>&amp;Lukostřelec:</source>
+        <translation>&amp;Archer:</translation>
+    </message>
+    <message>
+        <source>&amp;Kategorie:</source>
+        <translation>&amp;Division:</translation>
+    </message>
+    <message>
+        <source>&amp;Pavouk:</source>
+        <translation>&amp;Bracket:</translation>
+    </message>
+    <message>
+        <source>&amp;Soupeři:</source>
+        <translation>&amp;Opponents:</translation>
+    </message>
+    <message>
+        <source>%1 lukostřelců</source>
+        <translation>%1 archers</translation>
+    </message>
+    <message>
+        <source>Podle databáze střelců</source>
+        <translation>As in the archer list</translation>
+    </message>
+    <message>
+        <source>Podle mé úrovně</source>
+        <translation>At my level</translation>
+    </message>
+    <message>
+        <source>Časový limit</source>
+        <translation>Time limit</translation>
+    </message>
+    <message>
+        <source>%1 minuty na sadu</source>
+        <translation>%1 minutes a set</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Storno</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Chyba !</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Zadejte jméno lukostřelce, který bude střílet souboje !</source>
+        <translation>Enter the name of the archer who will shoot the bouts.</translation>
+    </message>
+</context>
+<context>
+    <name>BracketWindow</name>
+    <message>
+        <source>volný los</source>
+        <translation>bye</translation>
+    </message>
+    <message>
+        <source>Pavouk</source>
+        <translation>Bracket</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Konečné pořadí</source>
+        <translation>Final ranking</translation>
+    </message>
+</context>
+<context>
     <name>ClassText</name>
     <message>
         <source>Klasifikace: %1, získaná %2</source>
@@ -621,6 +699,42 @@ An archer has a handicap after his first finished match. Until someone playing h
         <source>Soubor nastaveni.ini nelze zapsat. Změněné nastavení platí jen do konce hry.</source>
         <translation>The file nastaveni.ini cannot be written. The changed settings last only until the game ends.</translation>
     </message>
+    <message>
+        <source>1/16</source>
+        <translation>1/16 elimination</translation>
+    </message>
+    <message>
+        <source>1/8</source>
+        <translation>1/8 elimination</translation>
+    </message>
+    <message>
+        <source>Čtvrtfinále</source>
+        <translation>Quarterfinal</translation>
+    </message>
+    <message>
+        <source>Semifinále</source>
+        <translation>Semifinal</translation>
+    </message>
+    <message>
+        <source>O bronz</source>
+        <translation>Bronze medal match</translation>
+    </message>
+    <message>
+        <source>Finále</source>
+        <translation>Gold medal match</translation>
+    </message>
+    <message>
+        <source>%1. sada: %2 : %3 — body %4 : %5</source>
+        <translation>Set %1: %2 : %3 — set points %4 : %5</translation>
+    </message>
+    <message>
+        <source>Rozstřel: %1 : %2 — body %3 : %4</source>
+        <translation>Shoot-off: %1 : %2 — set points %3 : %4</translation>
+    </message>
+    <message>
+        <source>Souboje %1 m</source>
+        <translation>Head to head %1 m</translation>
+    </message>
 </context>
 <context>
     <name>HandicapSeries</name>
@@ -1001,6 +1115,10 @@ Please send comments and suggestions to: pripominky@vexa99.cz</translation>
     <message>
         <source>Ví&amp;tr...</source>
         <translation>Wi&amp;nd...</translation>
+    </message>
+    <message>
+        <source>So&amp;uboje...</source>
+        <translation>&amp;Head to head...</translation>
     </message>
 </context>
 <context>
@@ -1511,6 +1629,14 @@ Draw: %2 %</translation>
     <message>
         <source>Trénink %1 m, %2 sad</source>
         <translation>Practice at %1 m, %2 ends</translation>
+    </message>
+    <message>
+        <source>Souboje: vyhráno %1, prohráno %2, nejlepší umístění: %3.</source>
+        <translation>Bouts: %1 won, %2 lost, best finish: %3.</translation>
+    </message>
+    <message>
+        <source>Souboje: vyhráno %1, prohráno %2.</source>
+        <translation>Bouts: %1 won, %2 lost.</translation>
     </message>
 </context>
 <context>

@@ -1,9 +1,11 @@
 #include "windows/Board.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 
 #include "platform/QtBuiltin.h"
 #include "platform/QtPictureLoader.h"
@@ -56,12 +58,14 @@ Board::Board(GameSession& session, WindowsOverBoard& windows, QWidget* parent)
     buildPictures(session);
     buildLabels();
     buildEndClock();
+    buildBoutPieces();
     FollowLanguage(this, [this] {
         if (!nextarrowPicture_.isNull()) showNextarrow(nextarrowPicture_, nextarrowFile_);
         if (windShown_) {
             windText_ = WindText(shownWind_);
             showWindOnTarget();
         }
+        showSetLineText();
     });
 }
 
@@ -196,6 +200,97 @@ void Board::showWindOnTarget() {
     if (!windShown_) return;
     Tercov->setFixture(kFlagFixture, flagPicture(shownFlag_), kFlag);
     Tercov->setFixture(kWindLabelFixture, windLabelPicture(), kWindLabel.topLeft());
+}
+
+namespace {
+
+// The opponent's arrows are of another colour than the player's markers, so that the two
+// groups can be told apart at a glance.
+constexpr int kOpponentMarker = 11;
+constexpr int kRevealMs = 450;
+const QColor kOpponentColour(0, 96, 255);
+
+QPixmap OpponentMarker(qreal ratio) {
+    QPixmap picture(QSize(kOpponentMarker, kOpponentMarker) * ratio);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::white, 1.5));
+    painter.setBrush(kOpponentColour);
+    painter.drawEllipse(QRectF(1, 1, kOpponentMarker - 2, kOpponentMarker - 2));
+    return picture;
+}
+
+}  // namespace
+
+void Board::buildBoutPieces() {
+    for (QLabel*& marker : SouperoviSipy) {
+        marker = new QLabel(this);
+        marker->resize(kOpponentMarker, kOpponentMarker);
+        marker->setPixmap(OpponentMarker(devicePixelRatioF()));
+        marker->hide();
+    }
+    Souboj = new QLabel(Panel1);
+    Souboj->setGeometry(130, 8, 600, 30);
+    QFont font;
+    font.setPixelSize(20);
+    font.setBold(true);
+    Souboj->setFont(font);
+    QPalette yellow = Souboj->palette();
+    yellow.setColor(QPalette::WindowText, QColor(255, 220, 0));
+    Souboj->setPalette(yellow);
+    opponentReveal_ = new QTimer(this);
+    opponentReveal_->setInterval(kRevealMs);
+    connect(opponentReveal_, &QTimer::timeout, this, &Board::revealOpponentArrow);
+}
+
+void Board::showOpponentArrows(const std::vector<Point>& scopePoints) {
+    opponentReveal_->stop();
+    for (QLabel* marker : SouperoviSipy) marker->hide();
+    opponentArrows_.assign(scopePoints.begin(),
+                           scopePoints.begin() + static_cast<std::ptrdiff_t>(std::min(
+                                                     scopePoints.size(), SouperoviSipy.size())));
+    opponentShown_ = 0;
+    if (opponentArrows_.empty()) return;
+    revealOpponentArrow();
+    opponentReveal_->start();
+}
+
+void Board::revealOpponentArrow() {
+    if (opponentShown_ >= opponentArrows_.size()) {
+        opponentReveal_->stop();
+        return;
+    }
+    const Point at = opponentArrows_[opponentShown_];
+    QLabel* marker = SouperoviSipy[opponentShown_++];
+    marker->move(at.x - kOpponentMarker / 2, at.y - kOpponentMarker / 2);
+    marker->show();
+    marker->raise();
+}
+
+void Board::showSetLine(const std::optional<SetLine>& line) {
+    setLine_ = line;
+    showSetLineText();
+}
+
+void Board::showSetLineText() {
+    if (!setLine_) {
+        Souboj->clear();
+        return;
+    }
+    const SetLine& l = *setLine_;
+    Souboj->setText(l.set == 0 ? QCoreApplication::translate(kGameTextContext, kShootOffLineText)
+                                     .arg(l.totals.first)
+                                     .arg(l.totals.second)
+                                     .arg(l.points.first)
+                                     .arg(l.points.second)
+                               : QCoreApplication::translate(kGameTextContext, kSetLineText)
+                                     .arg(l.set)
+                                     .arg(l.totals.first)
+                                     .arg(l.totals.second)
+                                     .arg(l.points.first)
+                                     .arg(l.points.second));
 }
 
 QLabel* Board::label(MatchLabel which) const {

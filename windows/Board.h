@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "rules/bouts/BracketScreen.h"
 #include "rules/match/MatchScreen.h"
 #include "windows/FramePacer.h"
 
@@ -16,6 +17,7 @@ class PixelImage;
 class ClickableImage;
 class GameSession;
 class QLabel;
+class QTimer;
 
 // The windows a match opens over the board, each modally: the main window's business.
 class WindowsOverBoard {
@@ -24,12 +26,13 @@ class WindowsOverBoard {
     virtual void showResults() = 0;
     virtual void showMessage(const Utf8Text& caption, const Utf8Text& text) = 0;
     virtual bool showPracticeSummary(const PracticeSession& session) = 0;
+    virtual void showBracket(const BracketView& view) = 0;
 };
 
 // The range as the player sees it: target and sight, scope and markers, clicker and drawn arrow,
 // the next-arrow control, the labels and the end clock. It carries out what the match shows and
 // passes the clicks on its controls to the session.
-class Board final : public QWidget, public MatchScreen {
+class Board final : public QWidget, public MatchScreen, public BracketScreen {
     Q_OBJECT
   public:
     Board(GameSession& session, WindowsOverBoard& windows, QWidget* parent = nullptr);
@@ -55,6 +58,11 @@ class Board final : public QWidget, public MatchScreen {
     bool showPracticeSummary(const PracticeSession& session) override {
         return windows_.showPracticeSummary(session);
     }
+
+    // BracketScreen
+    void showOpponentArrows(const std::vector<Point>& scopePoints) override;
+    void showSetLine(const std::optional<SetLine>& line) override;
+    void showBracket(const BracketView& view) override { windows_.showBracket(view); }
 
     // A new sight picture was put into Zamer.
     void sightChanged();
@@ -97,6 +105,9 @@ class Board final : public QWidget, public MatchScreen {
     // Whether the wind flag beside the target and the label of the wind's speed and direction
     // under it are shown. The target draws them, beneath the sight (BackdropImage::setFixture).
     bool windShown() const { return windShown_; }
+    // A bout: the opponent's arrows in the scope, and the set line below the board.
+    std::array<QLabel*, kArrowsPerSet> SouperoviSipy{};
+    QLabel* Souboj = nullptr;
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -110,6 +121,10 @@ class Board final : public QWidget, public MatchScreen {
     // shown.
     const QPixmap& flagPicture(const FlagPose& pose);
     QPixmap windLabelPicture() const;
+    void buildBoutPieces();
+    // The next of the opponent's arrows waiting to be shown.
+    void revealOpponentArrow();
+    void showSetLineText();
     QLabel* label(MatchLabel which) const;
     // The next-arrow picture as loaded, shown with its captions in the interface's language.
     void showNextarrow(const QPixmap& picture, const QString& fileName);
@@ -133,4 +148,8 @@ class Board final : public QWidget, public MatchScreen {
     QString windText_;
     qreal shownScale_ = 1;
     std::map<std::string, QPixmap> flagPictures_;  // by name, at the size shown
+    QTimer* opponentReveal_ = nullptr;
+    std::vector<Point> opponentArrows_;
+    std::size_t opponentShown_ = 0;
+    std::optional<SetLine> setLine_;
 };

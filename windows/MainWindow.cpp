@@ -24,6 +24,8 @@
 #include "session/GameSession.h"
 #include "windows/AboutBox.h"
 #include "windows/BoardInput.h"
+#include "windows/BoutsDialog.h"
+#include "windows/BracketWindow.h"
 #include "windows/ClickableImage.h"
 #include "windows/ControlNames.h"
 #include "windows/ControlsDialog.h"
@@ -97,6 +99,7 @@ MainWindow::MainWindow(GameSession& session, FileStore& files, QWidget* parent)
     board = new Board(session_, *this, this);
     setCentralWidget(board);
     session_.showOn(*board);
+    session_.showBracketsOn(*board);
     fullScreen_ = new FullScreenBoard(*this, *board, appliedScale_);
     buildMenu();
     fullScreen_->onChanged = [this](bool on) { fullScreenChanged(on); };
@@ -123,6 +126,7 @@ void MainWindow::buildMenu() {
     Novhra1 = Hra->addAction(QString(), this, &MainWindow::Novhra1Click);
     Statistika1 = Hra->addAction(QString(), this, &MainWindow::Statistika1Click);
     Trenink1 = Hra->addAction(QString(), this, &MainWindow::Trenink1Click);
+    Souboje1 = Hra->addAction(QString(), this, &MainWindow::Souboje1Click);
     Pokracovat1 = Hra->addAction(QString(), this, &MainWindow::Pokracovat1Click);
     Pokracovat1->setEnabled(false);
     connect(&session_, &GameSession::resumableChanged, Pokracovat1,
@@ -154,6 +158,7 @@ void MainWindow::retranslate() {
     Novhra1->setText(tr("&Nová hra"));
     Statistika1->setText(tr("&Statistika..."));
     Trenink1->setText(tr("&Trénink..."));
+    Souboje1->setText(tr("So&uboje..."));
     Pokracovat1->setText(tr("&Pokračovat v zápase"));
     K1->setText(tr("&Konec"));
     Nastaveni->setTitle(tr("&Nastavení"));
@@ -240,6 +245,11 @@ bool MainWindow::showPracticeSummary(const PracticeSession& session) {
     return VysledekTreninku->showSummary(SummarisePractice(session), session_.classesEarned());
 }
 
+void MainWindow::showBracket(const BracketView& view) {
+    if (PavoukForm == nullptr) own(PavoukForm = new BracketWindow(this));
+    PavoukForm->showBracket(view);
+}
+
 // --- The menu --------------------------------------------------------------------------------
 
 // The game's dialogs are made when first needed, not at start-up: most games open few of them,
@@ -285,6 +295,17 @@ void MainWindow::offerToResume() {
 void MainWindow::Pokracovat1Click() {
     session_.resumeMatch();
     sightChooser().showSight(session_.state().SightPicture);
+}
+
+void MainWindow::Souboje1Click() {
+    if (SoubojeForm == nullptr) own(SoubojeForm = new BoutsDialog(this));
+    const bool accepted = session_.whileAimingPaused([this] {
+        std::vector<KnownArcher> archers;
+        HistoryReader(kHistoryFile).readArchers(archers);
+        SoubojeForm->prepare(session_.playerSettings().bouts, archers);
+        return SoubojeForm->exec() == QDialog::Accepted;
+    });
+    if (accepted) session_.startBracket(SoubojeForm->chosen(), toUtf8(SoubojeForm->club()));
 }
 
 void MainWindow::K1Click() {

@@ -10,6 +10,8 @@ struct ControlsInUse;
 
 class AboutBox;
 class BoardInput;
+class BoutsDialog;
+class BracketWindow;
 class ControlsDialog;
 class DialogSetupPrompts;
 class DifficultyDialog;
@@ -63,6 +65,7 @@ class MainWindow final : public QMainWindow, private WindowsOverBoard {
     QAction* Novhra1 = nullptr;
     QAction* Statistika1 = nullptr;
     QAction* Trenink1 = nullptr;
+    QAction* Souboje1 = nullptr;
     QAction* Pokracovat1 = nullptr;
     QAction* K1 = nullptr;
     QAction* Obtnost1 = nullptr;
@@ -88,16 +91,20 @@ class MainWindow final : public QMainWindow, private WindowsOverBoard {
     FieldLevelDialog* SouperiForm = nullptr;
     WindDialog* VitrForm = nullptr;
     SoundDialog* ZvukForm = nullptr;
+    BoutsDialog* SoubojeForm = nullptr;
+    BracketWindow* PavoukForm = nullptr;
 
     // WindowsOverBoard
     void showResults() override;
     void showMessage(const Utf8Text& caption, const Utf8Text& text) override;
     bool showPracticeSummary(const PracticeSession& session) override;
+    void showBracket(const BracketView& view) override;
 
   public Q_SLOTS:
     void Novhra1Click();
     void Statistika1Click();
     void Trenink1Click();
+    void Souboje1Click();
     void Pokracovat1Click();
     void K1Click();
     void Obtnost1Click();

@@ -151,6 +151,8 @@ StatisticsWindow::StatisticsWindow(std::string historyPath, FileStore& files, QW
     auto* firstPage = new QWidget;
     auto* firstLayout = new QVBoxLayout(firstPage);
     firstLayout->addWidget(Handicap);
+    Souboje = new QLabel;
+    firstLayout->addWidget(Souboje);
     firstLayout->addWidget(Rekordy, 1);
     Zapasy = new MatchListTable;
     Zalozky = new QTabWidget;
@@ -289,6 +291,7 @@ void StatisticsWindow::showArcher() {
     history_.arrows.clear();
     ArcherStatistics stats;
     HandicapProgress handicaps;
+    BoutTally bouts;
     if (const std::optional<ArcherKey> archer = shownArcher()) {
         HistoryReader reader(historyPath_);
         if (!reader.readArrows(*archer, false, history_.arrows)) {
@@ -298,7 +301,9 @@ void StatisticsWindow::showArcher() {
         }
         stats = ComputeStatistics(history_, *archer, roundFilter());
         handicaps = HandicapProgressOf(history_, *archer);
+        bouts = BoutTallyOf(history_, *archer);
     }
+    showBouts(bouts);
     const ClassProgress classes = ClassProgressOf(handicaps);
     Handicap->showProgress(handicaps, classes);
     fillBests(stats);
@@ -310,6 +315,17 @@ void StatisticsWindow::showArcher() {
     feedAnalysis();
     showSelectedMatch();
     emit selectionChanged();
+}
+
+void StatisticsWindow::showBouts(const BoutTally& bouts) {
+    Souboje->setVisible(bouts.won + bouts.lost > 0);
+    Souboje->setText(bouts.bestPlace
+                         ? tr("Souboje: vyhráno %1, prohráno %2, nejlepší umístění: "
+                              "%3.")
+                               .arg(bouts.won)
+                               .arg(bouts.lost)
+                               .arg(*bouts.bestPlace)
+                         : tr("Souboje: vyhráno %1, prohráno %2.").arg(bouts.won).arg(bouts.lost));
 }
 
 void StatisticsWindow::fillBests(const ArcherStatistics& stats) {

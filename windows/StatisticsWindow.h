@@ -46,6 +46,7 @@ class StatisticsWindow : public QDialog {
     QLabel* VybranyZapas = nullptr;
     QTabWidget* Zalozky = nullptr;
     HandicapSummary* Handicap = nullptr;  // above the personal bests
+    QLabel* Souboje = nullptr;            // bouts won and lost, the best finish in a bracket
     QTableWidget* Rekordy = nullptr;
     QTableWidget* Prumery = nullptr;
     QChartView* Graf = nullptr;
@@ -72,6 +73,7 @@ class StatisticsWindow : public QDialog {
     void retranslate();
     void showArcher();
     void fillBests(const ArcherStatistics& stats);
+    void showBouts(const BoutTally& bouts);
     void fillAverages(const ArcherStatistics& stats);
     void fillChart(const ArcherStatistics& stats);
     void showSelectedMatch();

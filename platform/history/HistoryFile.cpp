@@ -107,6 +107,31 @@ CREATE INDEX arrows_for_statistics ON arrows(
     wind_from);
 )sql";
 
+// Version 6: brackets shot head to head are rows of `matches` with their player's final
+// place; each of his bouts is a row of `bouts`, its sets and shoot-off arrows as JSON arrays.
+constexpr const char* kSchema6 = R"sql(
+ALTER TABLE matches ADD COLUMN matchplay INTEGER NOT NULL DEFAULT 0;
+ALTER TABLE matches ADD COLUMN place INTEGER;
+CREATE TABLE bouts(
+    match_id INTEGER REFERENCES matches(id),
+    bout_no INTEGER,
+    round TEXT,
+    archer TEXT,
+    club TEXT,
+    opponent TEXT,
+    opponent_club TEXT,
+    handicap INTEGER,
+    opponent_handicap INTEGER,
+    sets TEXT,
+    set_points INTEGER,
+    opponent_set_points INTEGER,
+    shoot_off TEXT,
+    won INTEGER,
+    first_end INTEGER,
+    last_end INTEGER);
+CREATE INDEX bouts_of_archers ON bouts(archer, club);
+)sql";
+
 enum class Header { Empty, Sqlite, Foreign, Unreadable };
 
 Header readHeader(const std::string& path) {
@@ -180,6 +205,7 @@ int MigrateHistory(SqliteConnection& db) {
     if (rc == SQLITE_OK && version < 3) rc = db.exec(kSchema3);
     if (rc == SQLITE_OK && version < 4) rc = db.exec(kSchema4);
     if (rc == SQLITE_OK && version < 5) rc = db.exec(kSchema5);
+    if (rc == SQLITE_OK && version < 6) rc = db.exec(kSchema6);
     if (rc == SQLITE_OK && version < kHistorySchemaVersion) {
         const std::string stamp =
             "PRAGMA application_id = " + std::to_string(kHistoryApplicationId) +

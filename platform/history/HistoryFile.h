@@ -17,7 +17,7 @@ enum class HistoryState {
 };
 
 inline constexpr const char* kHistoryFile = "historie.db";
-inline constexpr int64_t kHistorySchemaVersion = 5;
+inline constexpr int64_t kHistorySchemaVersion = 6;
 
 // Looks at the file without changing a byte of it. `thorough` adds SQLite's quick check,
 // which reads every page.

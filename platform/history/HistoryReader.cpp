@@ -41,11 +41,16 @@ bool HistoryReader::readMatches(History& history) {
     if (state_ == HistoryState::Absent) return true;
     if (state_ != HistoryState::Ready) return false;
     // A file the game has not yet brought to version 3 holds matches only.
-    SqliteStatement matches(db_.get(),
-                            version_ >= 3 ? "SELECT id, started, finished, round_type, difficulty, "
-                                            "sight, competitors, practice FROM matches ORDER BY id"
-                                          : "SELECT id, started, finished, round_type, difficulty, "
-                                            "sight, competitors, 0 FROM matches ORDER BY id");
+    // ... and one before version 6 no brackets.
+    const char* query = version_ >= 6   ? "SELECT id, started, finished, round_type, difficulty, "
+                                          "sight, competitors, practice, matchplay, place "
+                                          "FROM matches ORDER BY id"
+                        : version_ >= 3 ? "SELECT id, started, finished, round_type, difficulty, "
+                                          "sight, competitors, practice, 0, NULL "
+                                          "FROM matches ORDER BY id"
+                                        : "SELECT id, started, finished, round_type, difficulty, "
+                                          "sight, competitors, 0, 0, NULL FROM matches ORDER BY id";
+    SqliteStatement matches(db_.get(), query);
     if (!matches.ok()) return failed(matches.prepareCode());
     int rc;
     while ((rc = matches.step()) == SQLITE_ROW) {
@@ -55,8 +60,10 @@ bool HistoryReader::readMatches(History& history) {
                       .difficulty = static_cast<int32_t>(matches.integer(4)),
                       .sight = static_cast<int32_t>(matches.integer(5)),
                       .competitors = static_cast<int32_t>(matches.integer(6)),
-                      .practice = matches.integer(7) != 0};
+                      .practice = matches.integer(7) != 0,
+                      .matchplay = matches.integer(8) != 0};
         if (!matches.isNull(2)) m.finished = matches.text(2);
+        if (!matches.isNull(9)) m.place = static_cast<int32_t>(matches.integer(9));
         history.matches.push_back(std::move(m));
     }
     if (rc != SQLITE_DONE) return failed(rc);
@@ -76,6 +83,21 @@ bool HistoryReader::readMatches(History& history) {
                                    .tens = static_cast<int32_t>(results.integer(7)),
                                    .nines = static_cast<int32_t>(results.integer(8)),
                                    .rank = static_cast<int32_t>(results.integer(9))});
+    }
+    if (rc != SQLITE_DONE) return failed(rc);
+    return version_ < 6 || readBouts(history.bouts);
+}
+
+bool HistoryReader::readBouts(std::vector<BoutRecord>& bouts) {
+    SqliteStatement query(db_.get(),
+                          "SELECT match_id, archer, club, won FROM bouts ORDER BY rowid");
+    if (!query.ok()) return failed(query.prepareCode());
+    int rc;
+    while ((rc = query.step()) == SQLITE_ROW) {
+        bouts.push_back({.matchId = query.integer(0),
+                         .archer = Utf8Text{query.text(1)},
+                         .club = Utf8Text{query.text(2)},
+                         .won = query.integer(3) != 0});
     }
     return rc == SQLITE_DONE || failed(rc);
 }

@@ -25,8 +25,8 @@ class HistoryReader {
     // Ready or Absent when the history can be read; otherwise what is wrong with the file.
     HistoryState state() const { return state_; }
 
-    // Every match and the result rows of the human archers. False (and state() says why) when the
-    // file fails.
+    // Every match, the result rows of the human archers and their bouts. False (and state() says
+    // why) when the file fails.
     bool readMatches(History& history);
     // The human archers, by name and club: every archer of a result row marked human or of an
     // arrow, each with the last match he shot in.
@@ -46,6 +46,7 @@ class HistoryReader {
   private:
     bool failed(int resultCode);
     void readAimingBlobs(SqliteStatement& query, int column, ArrowRecord& arrow) const;
+    bool readBouts(std::vector<BoutRecord>& bouts);
 
     HistoryState state_;
     int64_t version_ = 0;

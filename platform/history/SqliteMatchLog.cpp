@@ -1,5 +1,6 @@
 #include "platform/history/SqliteMatchLog.h"
 
+#include <cstdio>
 #include <utility>
 
 #include "rules/formats/Utf8.h"
@@ -10,6 +11,35 @@ namespace {
 
 // Long enough for another copy of the game to finish its end, short enough not to be noticed.
 constexpr int kBusyTimeoutMs = 250;
+
+// [[27,25,2,0],[28,28,1,1]]: each set's totals and the set points it gave, the player's first.
+std::string SetsJson(const std::vector<LoggedBout::Set>& sets) {
+    std::string json = "[";
+    for (const LoggedBout::Set& set : sets) {
+        if (json.size() > 1) json += ",";
+        json += "[" + std::to_string(set.totals.first) + "," + std::to_string(set.totals.second) +
+                "," + std::to_string(set.points.first) + "," + std::to_string(set.points.second) +
+                "]";
+    }
+    return json + "]";
+}
+
+std::string DistanceJson(double pixels) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", pixels);
+    return text;
+}
+
+// [[10,3.61,9,1.41]]: the player's score and distance, then the opponent's.
+std::string ShootOffJson(const LoggedBout& bout) {
+    std::string json = "[";
+    for (const auto& [own, other] : bout.shootOff) {
+        if (json.size() > 1) json += ",";
+        json += "[" + std::to_string(own.score) + "," + DistanceJson(own.distance) + "," +
+                std::to_string(other.score) + "," + DistanceJson(other.distance) + "]";
+    }
+    return json + "]";
+}
 
 }  // namespace
 
@@ -38,7 +68,7 @@ void SqliteMatchLog::open() {
     insertMatch_ = SqliteStatement(
         db_.get(),
         "INSERT INTO matches(started, round_type, round_name, division, difficulty, sight, "
-        "competitors, demo, practice) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)");
+        "competitors, demo, practice, matchplay) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)");
     insertArrow_ = SqliteStatement(
         db_.get(),
         "INSERT INTO arrows(match_id, archer, club, distance, end_no, arrow_no, score, x, y, "
@@ -52,8 +82,15 @@ void SqliteMatchLog::open() {
     keepPoint_ = SqliteStatement(
         db_.get(), "INSERT OR REPLACE INTO resume_points(match_id, point) VALUES (?1, ?2)");
     dropPoint_ = SqliteStatement(db_.get(), "DELETE FROM resume_points WHERE match_id = ?1");
+    insertBout_ = SqliteStatement(
+        db_.get(),
+        "INSERT INTO bouts(match_id, bout_no, round, archer, club, opponent, opponent_club, "
+        "handicap, opponent_handicap, sets, set_points, opponent_set_points, shoot_off, won, "
+        "first_end, last_end) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, "
+        "?14, ?15, ?16)");
+    placeMatch_ = SqliteStatement(db_.get(), "UPDATE matches SET place = ?2 WHERE id = ?1");
     if (insertMatch_.ok() && insertArrow_.ok() && insertResult_.ok() && finishMatch_.ok() &&
-        keepPoint_.ok() && dropPoint_.ok()) {
+        keepPoint_.ok() && dropPoint_.ok() && insertBout_.ok() && placeMatch_.ok()) {
         state_ = HistoryState::Ready;
     }
 }
@@ -62,6 +99,7 @@ void SqliteMatchLog::matchStarted(const LoggedMatch& match) {
     if (state_ == HistoryState::Unusable) failed(SQLITE_CANTOPEN);
     if (!recording()) return;
     endArrows_.clear();
+    boutsDecided_ = 0;
     currentMatch_ = ++matchesStarted_;
     keep(MatchRow{currentMatch_, match, clock_()});
     store();
@@ -115,6 +153,18 @@ void SqliteMatchLog::matchAbandoned() {
     checkpoint();
 }
 
+void SqliteMatchLog::boutDecided(const LoggedBout& bout) {
+    if (!recording() || currentMatch_ == 0) return;
+    keep(BoutRow{currentMatch_, ++boutsDecided_, bout});
+    store();
+}
+
+void SqliteMatchLog::bracketPlaced(int32_t place) {
+    if (!recording() || currentMatch_ == 0) return;
+    keep(PlaceRow{currentMatch_, place});
+    store();
+}
+
 void SqliteMatchLog::checkpoint() {
     if (recording()) {
         sqlite3_wal_checkpoint_v2(db_.get(), nullptr, SQLITE_CHECKPOINT_PASSIVE, nullptr, nullptr);
@@ -160,8 +210,9 @@ int SqliteMatchLog::write(const PendingWrite& pending, std::map<int64_t, int64_t
         SqliteStatement& s = insertMatch_;
         s.bind(1, m->started);
         s.bind(2, int64_t{m->details.roundType});
-        if (m->details.practice) {
-            s.bind(3, PracticeRoundName(m->details.practiceDistance));
+        if (m->details.practice || m->details.matchplay) {
+            s.bind(3, m->details.matchplay ? MatchplayRoundName(m->details.practiceDistance)
+                                           : PracticeRoundName(m->details.practiceDistance));
             s.bindNull(4);
         } else {
             s.bind(3, RoundName(m->details.roundType));
@@ -172,6 +223,7 @@ int SqliteMatchLog::write(const PendingWrite& pending, std::map<int64_t, int64_t
         s.bind(7, int64_t{m->details.competitors});
         s.bind(8, int64_t{m->details.demo});
         s.bind(9, int64_t{m->details.practice});
+        s.bind(10, int64_t{m->details.matchplay});
         const int rc = finish(s);
         if (rc == SQLITE_OK) newRows[m->match] = sqlite3_last_insert_rowid(db_.get());
         return rc;
@@ -224,6 +276,12 @@ int SqliteMatchLog::write(const PendingWrite& pending, std::map<int64_t, int64_t
         }
         return writePoint(row, r->resumePoint);
     }
+    if (const auto* b = std::get_if<BoutRow>(&pending)) return writeBout(*b, rowOf(b->match));
+    if (const auto* p = std::get_if<PlaceRow>(&pending)) {
+        placeMatch_.bind(1, rowOf(p->match));
+        placeMatch_.bind(2, int64_t{p->place});
+        return finish(placeMatch_);
+    }
     const auto& f = std::get<FinishRow>(pending);
     const int64_t row = rowOf(f.match);
     finishMatch_.bind(1, row);
@@ -240,6 +298,34 @@ int SqliteMatchLog::writePoint(int64_t row, const std::string& resumePoint) {
     keepPoint_.bindBlob(2, resumePoint);
     const int rc = keepPoint_.step();
     keepPoint_.reset();
+    return rc == SQLITE_DONE ? SQLITE_OK : rc;
+}
+
+int SqliteMatchLog::writeBout(const BoutRow& row, int64_t match) {
+    const LoggedBout& b = row.bout;
+    SqliteStatement& s = insertBout_;
+    s.bind(1, match);
+    s.bind(2, int64_t{row.boutNo});
+    s.bind(3, std::string_view(b.round));
+    s.bind(4, ToUtf8(b.archer));
+    s.bind(5, ToUtf8(b.club));
+    s.bind(6, ToUtf8(b.opponent));
+    s.bind(7, ToUtf8(b.opponentClub));
+    if (b.handicap) {
+        s.bind(8, int64_t{*b.handicap});
+    } else {
+        s.bindNull(8);
+    }
+    s.bind(9, int64_t{b.opponentHandicap});
+    s.bind(10, SetsJson(b.sets));
+    s.bind(11, int64_t{b.setPoints.first});
+    s.bind(12, int64_t{b.setPoints.second});
+    s.bind(13, ShootOffJson(b));
+    s.bind(14, int64_t{b.won});
+    s.bind(15, int64_t{b.firstEnd});
+    s.bind(16, int64_t{b.lastEnd});
+    const int rc = s.step();
+    s.reset();
     return rc == SQLITE_DONE ? SQLITE_OK : rc;
 }
 

@@ -11,6 +11,7 @@
 #include "platform/history/HistoryFile.h"
 #include "platform/history/LocalTime.h"
 #include "platform/history/Sqlite.h"
+#include "rules/bouts/BoutLog.h"
 #include "rules/match/MatchLog.h"
 
 // The match history in "historie.db". Arrows wait in memory until their end closes; then
@@ -18,7 +19,7 @@
 // the game holding the file too long, a read-only folder, a full disk) is kept and tried again
 // with the next end and when the log closes. A file that is not the game's history, is damaged
 // or comes from a later version is only looked at: the log then records nothing.
-class SqliteMatchLog final : public MatchLog {
+class SqliteMatchLog final : public MatchLog, public BoutLog {
   public:
     explicit SqliteMatchLog(std::string path, std::function<std::string()> clock = LocalTimeNow);
     ~SqliteMatchLog() override;
@@ -43,6 +44,9 @@ class SqliteMatchLog final : public MatchLog {
     // The match of history row `row` goes on: what is told from now on belongs to it. Nothing
     // when the history is not being recorded.
     void matchResumed(int64_t row);
+
+    void boutDecided(const LoggedBout& bout) override;
+    void bracketPlaced(int32_t place) override;
 
   private:
     // Everything kept in memory refers to its match by a number of this log's own, since the
@@ -71,7 +75,17 @@ class SqliteMatchLog final : public MatchLog {
         int64_t match;
         std::string finished;
     };
-    using PendingWrite = std::variant<MatchRow, EndRows, ResultRows, PointRow, FinishRow>;
+    struct BoutRow {
+        int64_t match;
+        int32_t boutNo;
+        LoggedBout bout;
+    };
+    struct PlaceRow {
+        int64_t match;
+        int32_t place;
+    };
+    using PendingWrite =
+        std::variant<MatchRow, EndRows, ResultRows, PointRow, FinishRow, BoutRow, PlaceRow>;
 
     void open();
     bool recording() const { return state_ == HistoryState::Ready; }
@@ -80,6 +94,7 @@ class SqliteMatchLog final : public MatchLog {
     int write(const PendingWrite& write, std::map<int64_t, int64_t>& newRows);
     // Replaces the match's point to go on from; an empty one keeps what is there.
     int writePoint(int64_t row, const std::string& resumePoint);
+    int writeBout(const BoutRow& row, int64_t match);
     void failed(int resultCode);
     void checkpoint();
 
@@ -87,10 +102,12 @@ class SqliteMatchLog final : public MatchLog {
     std::function<std::string()> clock_;
     HistoryState state_ = HistoryState::Unusable;
     SqliteConnection db_;
-    SqliteStatement insertMatch_, insertArrow_, insertResult_, finishMatch_, keepPoint_, dropPoint_;
+    SqliteStatement insertMatch_, insertArrow_, insertResult_, finishMatch_, keepPoint_, dropPoint_,
+        insertBout_, placeMatch_;
 
     int64_t currentMatch_ = 0;  // 0: none under way
     int64_t matchesStarted_ = 0;
+    int32_t boutsDecided_ = 0;  // of the match under way
     std::vector<LoggedArrow> endArrows_;
     std::vector<PendingWrite> pending_;
     std::map<int64_t, int64_t> rowOfMatch_;

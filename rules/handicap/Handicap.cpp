@@ -15,11 +15,9 @@ constexpr double kDistanceGrowth = 0.00365;
 constexpr double kArrowRadius = 5.5e-3 / 2;
 constexpr int32_t kRings = 10;
 
-// The group's radial spread on the face, in metres.
-double GroupSpread(double handicap, double metres) {
-    const double angle = kAngleAtDatum * std::pow(1.0 + kStepPercent / 100.0, handicap + kDatum) *
-                         std::exp(kDistanceGrowth * metres);
-    return metres * angle;
+// How far from the centre an arrow may land and still score `ring` points or more.
+double RingEdge(int32_t ring, int32_t faceCentimetres) {
+    return (kRings + 1 - ring) * (faceCentimetres / 100.0) / (2.0 * kRings) + kArrowRadius;
 }
 
 int64_t MaximumScore(std::span<const HandicapDistance> distances) {
@@ -30,14 +28,25 @@ int64_t MaximumScore(std::span<const HandicapDistance> distances) {
 
 }  // namespace
 
+double GroupSpread(double handicap, double metres) {
+    const double angle = kAngleAtDatum * std::pow(1.0 + kStepPercent / 100.0, handicap + kDatum) *
+                         std::exp(kDistanceGrowth * metres);
+    return metres * angle;
+}
+
+int32_t ArrowScoreAtRadius(double radiusMetres, int32_t faceCentimetres) {
+    int32_t score = 0;
+    while (score < kRings && radiusMetres <= RingEdge(score + 1, faceCentimetres)) ++score;
+    return score;
+}
+
 double ExpectedArrowScore(double handicap, int32_t metres, int32_t faceCentimetres) {
     const double spread = GroupSpread(handicap, metres);
-    const double faceMetres = faceCentimetres / 100.0;
     // Each ring edge the arrow may fall outside of costs one point with the probability of
     // landing beyond it (the arrow's radius widening every ring).
     double lost = 0.0;
     for (int32_t ring = 1; ring <= kRings; ++ring) {
-        const double edge = ring * faceMetres / (2.0 * kRings) + kArrowRadius;
+        const double edge = RingEdge(ring, faceCentimetres);
         lost += std::exp(-(edge / spread) * (edge / spread));
     }
     return kRings - lost;

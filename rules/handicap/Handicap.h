@@ -19,6 +19,13 @@ struct HandicapDistance {
     int32_t arrows = 0;
 };
 
+// The radial spread of the group in metres: an arrow lands beyond `r` from the centre with the
+// probability exp(-(r / spread)^2).
+double GroupSpread(double handicap, double metres);
+
+// The score (0..10) of an arrow whose centre lands `radiusMetres` from the face's centre.
+int32_t ArrowScoreAtRadius(double radiusMetres, int32_t faceCentimetres);
+
 // The expected score of one arrow (0..10) for a handicap, which need not be whole.
 double ExpectedArrowScore(double handicap, int32_t metres, int32_t faceCentimetres);
 

@@ -13,6 +13,7 @@ struct History {
     std::vector<MatchRecord> matches;  // in the order they were started
     std::vector<ResultRecord> results;
     std::vector<ArrowRecord> arrows;
+    std::vector<BoutRecord> bouts;
 };
 
 // A human archer as the history knows him: the name and the club, both UTF-8.

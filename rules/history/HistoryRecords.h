@@ -20,6 +20,18 @@ struct MatchRecord {
     int32_t sight = 0;
     int32_t competitors = 0;
     bool practice = false;  // a practice session: round type 0, one archer, one distance
+    // A bracket shot head to head: round type 0, one human archer, bouts at one distance; his
+    // final place once it is over.
+    bool matchplay = false;
+    std::optional<int32_t> place;
+};
+
+// One of a human archer's bouts in a bracket.
+struct BoutRecord {
+    int64_t matchId = 0;
+    Utf8Text archer;
+    Utf8Text club;
+    bool won = false;
 };
 
 struct ArrowRecord {

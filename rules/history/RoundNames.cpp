@@ -19,6 +19,12 @@ std::string PracticeRoundName(int32_t metres) {
     return name;
 }
 
+std::string MatchplayRoundName(int32_t metres) {
+    std::string name = QT_TRANSLATE_NOOP("GameText", "Souboje %1 m");
+    name.replace(name.find("%1"), 2, std::to_string(metres));
+    return name;
+}
+
 std::string RoundTitle(int32_t roundType) {
     const std::optional<Round> round = findRound(roundType);
     if (!round) return {};

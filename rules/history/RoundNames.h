@@ -11,3 +11,5 @@ std::string DivisionName(int32_t roundType);
 std::string RoundTitle(int32_t roundType);
 // The round name of a practice session: "Trénink 30 m".
 std::string PracticeRoundName(int32_t metres);
+// The round name of a bracket shot head to head: "Souboje 70 m".
+std::string MatchplayRoundName(int32_t metres);

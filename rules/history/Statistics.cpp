@@ -1,6 +1,7 @@
 #include "rules/history/Statistics.h"
 
 #include <algorithm>
+#include <set>
 #include <tuple>
 #include <unordered_map>
 
@@ -31,8 +32,10 @@ class Selection {
   public:
     Selection(const History& history, int32_t roundFilter)
         : practiceDistance_(roundFilter < kAllPractice ? -roundFilter : 0) {
-        // Practice never counts toward a round, nor a round toward practice.
+        // Practice never counts toward a round, nor a round toward practice; bouts have
+        // their own tally.
         for (const MatchRecord& m : history.matches) {
+            if (m.matchplay) continue;
             const bool wanted = roundFilter == kAllRounds ? !m.practice
                                 : roundFilter > kAllRounds
                                     ? !m.practice && m.roundType == roundFilter
@@ -165,6 +168,22 @@ ArcherStatistics ComputeStatistics(const History& history, const ArcherKey& arch
     }
     markLastMatch(stats);
     return stats;
+}
+
+BoutTally BoutTallyOf(const History& history, const ArcherKey& archer) {
+    BoutTally tally;
+    std::set<int64_t> brackets;
+    for (const BoutRecord& b : history.bouts) {
+        if (!isArcher(archer, b.archer, b.club)) continue;
+        ++(b.won ? tally.won : tally.lost);
+        brackets.insert(b.matchId);
+    }
+    for (const MatchRecord& m : history.matches) {
+        if (!m.matchplay || !m.finished || !m.place || *m.place < 1 || !brackets.count(m.id))
+            continue;
+        if (!tally.bestPlace || *m.place < *tally.bestPlace) tally.bestPlace = m.place;
+    }
+    return tally;
 }
 
 std::optional<MatchChoice> LastHumanMatch(const History& history) {

@@ -76,6 +76,16 @@ struct ArcherStatistics {
 ArcherStatistics ComputeStatistics(const History& history, const ArcherKey& archer,
                                    int32_t roundFilter);
 
+// The archer's bouts shot head to head in brackets, and his best final place in a finished
+// bracket.
+struct BoutTally {
+    int32_t won = 0;
+    int32_t lost = 0;
+    std::optional<int32_t> bestPlace;
+    friend bool operator==(const BoutTally&, const BoutTally&) = default;
+};
+BoutTally BoutTallyOf(const History& history, const ArcherKey& archer);
+
 // The last finished match in which a human shot, and its first human archer: what the
 // statistics show first.
 struct MatchChoice {

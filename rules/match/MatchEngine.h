@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "rules/match/EndClock.h"
+#include "rules/match/EndReferee.h"
 #include "rules/match/Markers.h"
 #include "rules/match/MatchLog.h"
 #include "rules/match/MatchScreen.h"
@@ -27,6 +28,8 @@ struct PracticeSetup {
     int32_t distance = 30;
     int32_t ends = 6;
     int32_t secondsPerEnd = 0;
+    // Arrows of an end; 0 as the rounds shoot the distance.
+    int32_t arrowsPerEnd = 0;
 };
 
 // Windows virtual-key codes the main window passes on.
@@ -98,7 +101,10 @@ class MatchEngine {
     // A practice session replaces whatever is under way, as a new match does; the ends shot of
     // a session replaced stay in the history as an unfinished session. A distance without a
     // target or a number of ends below 1 starts nothing. Throws PictureError like StartMatch.
-    void StartPractice(const PracticeSetup& setup);
+    // With a `referee` the session is a contest: he rules after every end how long the next is
+    // and when it is over, and the history keeps it as a match shot head to head; he must
+    // outlive the session.
+    void StartPractice(const PracticeSetup& setup, EndReferee* referee = nullptr);
     bool PracticeUnderWay() const { return practice_.has_value(); }
     // Where the end clock reads the time; until set, time stands still.
     void SetSteadyClock(SteadyClock& clock) { steadyClock_ = &clock; }
@@ -185,6 +191,8 @@ class MatchEngine {
 
     struct PracticeRun {
         PracticeSetup setup;
+        EndReferee* referee = nullptr;
+        int32_t arrowsPerEnd = 0;
         PracticeSession session;
         EndClock clock;
         int32_t shownSeconds = -1;

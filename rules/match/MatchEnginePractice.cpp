@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "rules/match/Aiming.h"
 #include "rules/match/Ends.h"
 #include "rules/match/Markers.h"
@@ -5,11 +7,14 @@
 #include "rules/match/PictureLoads.h"
 #include "rules/match/Rounds.h"
 
-void MatchEngine::StartPractice(const PracticeSetup& setup) {
+void MatchEngine::StartPractice(const PracticeSetup& setup, EndReferee* referee) {
     MatchState& s = state_;
     const std::optional<Round> round = PracticeRound(setup.distance, setup.ends);
     if (!round || setup.ends < 1 || setup.archer.empty()) return;
     const DistanceStage& distance = round->stages().front();
+    const int32_t arrowsPerEnd = setup.arrowsPerEnd > 0
+                                     ? std::min(setup.arrowsPerEnd, kMaxArrowsPerEnd)
+                                     : distance.arrowsPerEnd;
     if (s.MatchUnderWay) log_->matchAbandoned();
     s.MatchUnderWay = false;
     if (s.TimerRunning) SetTimerRunning(false);
@@ -23,12 +28,14 @@ void MatchEngine::StartPractice(const PracticeSetup& setup) {
     s.Scores.fill(ScoreRecord{});
     s.EndScores.fill(0);
     s.Distance = setup.distance;
-    s.ArrowsLeft = distance.arrowsPerEnd + 1;  // the first next-arrow action counts it down
+    s.ArrowsLeft = arrowsPerEnd + 1;  // the first next-arrow action counts it down
     ShowFirstTarget(distance);
     s.DemoMode = false;
     s.EndNumber = 1;
     s.CurrentCompetitor = 0;
     practice_.emplace(PracticeRun{.setup = setup,
+                                  .referee = referee,
+                                  .arrowsPerEnd = arrowsPerEnd,
                                   .session = PracticeSession(setup.distance, setup.ends),
                                   .clock = EndClock(setup.secondsPerEnd)});
     ShowShooter();
@@ -47,7 +54,8 @@ void MatchEngine::StartPractice(const PracticeSetup& setup) {
                         .sight = s.SightPicture,
                         .competitors = 1,
                         .demo = false,
-                        .practice = true,
+                        .practice = referee == nullptr,
+                        .matchplay = referee != nullptr,
                         .practiceDistance = setup.distance});
 }
 
@@ -122,7 +130,13 @@ void MatchEngine::ExpireEnd(PictureLoads& pictures) {
 
 void MatchEngine::ClosePracticeEnd() {
     PracticeRun& p = *practice_;
+    const std::size_t shotBefore = p.session.closedArrows().size();
     p.session.closeEnd(endWind_.prevailing());
+    if (p.referee) {
+        p.arrowsPerEnd = std::min(
+            p.referee->endClosed(p.session.closedArrows().subspan(shotBefore)), kMaxArrowsPerEnd);
+        if (p.arrowsPerEnd <= 0) p.session.finishNow();
+    }
     if (p.clock.limited()) {
         sounds_.play(RangeSound::EndOfShooting);
         if (!p.session.finished()) {
@@ -149,10 +163,15 @@ void MatchEngine::FinishPracticeIfDone() {
     if (!practice_ || !practice_->session.finished()) return;
     const PracticeSetup setup = practice_->setup;
     const PracticeSession session = practice_->session;
+    EndReferee* referee = practice_->referee;
     practice_.reset();
     screen_.hideEndClock();
     state_.MatchUnderWay = false;
     EnableNextarrow(false);
     log_->matchFinished();
-    if (screen_.showPracticeSummary(session)) StartPractice(setup);
+    if (referee) {
+        referee->shootOver();
+    } else if (screen_.showPracticeSummary(session)) {
+        StartPractice(setup);
+    }
 }

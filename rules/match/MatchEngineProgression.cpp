@@ -57,6 +57,7 @@ void MatchEngine::FinishEnd(PictureLoads& pictures) {
     s.ArrowsLeft = ArrowsPerEnd();
     pictures.load(PictureSlot::Nextarrow, "nextar.bmp");
     ResetMarkers();
+    if (practice_ && practice_->referee) practice_->referee->endBegins();
     s.EndScores.fill(0);
     // A practice session is one distance; it ends when its last end closes.
     if (!practice_) ChangeDistance(pictures);
@@ -109,10 +110,11 @@ void MatchEngine::CloseEnd(std::optional<Point> scopePoint, PictureLoads& pictur
     }
     SetLabel(MatchLabel::SoucetSada, std::to_string(sum));
     if (stage) record.*stage->scoreField += sum;
+    lastEndSum_ = sum;
+    // Stored before a contest's referee rules on it, which may show a window.
+    log_->endClosed(ResumeBytes(ResumePointAfterEnd(s, scoresAtDistanceStart_, sum)));
     if (practice_) ClosePracticeEnd();
     SetLabel(MatchLabel::Celkem, ShownTotal());
-    lastEndSum_ = sum;
-    log_->endClosed(ResumeBytes(ResumePointAfterEnd(s, scoresAtDistanceStart_, sum)));
 }
 
 void MatchEngine::ResultsClosed() {
@@ -137,6 +139,7 @@ std::optional<DistanceStage> MatchEngine::CurrentStage() const {
 }
 
 int32_t MatchEngine::ArrowsPerEnd() const {
+    if (practice_) return practice_->arrowsPerEnd;
     const std::optional<DistanceStage> stage = CurrentStage();
     return stage ? stage->arrowsPerEnd : kMaxArrowsPerEnd;
 }

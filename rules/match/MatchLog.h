@@ -20,6 +20,8 @@ struct LoggedMatch {
     bool demo = false;
     // A practice session: no round type, one archer, one distance.
     bool practice = false;
+    // Bouts of a bracket shot head to head: no round type, one archer, one distance.
+    bool matchplay = false;
     int32_t practiceDistance = 0;
 };
 

@@ -28,6 +28,8 @@ class PracticeSession {
 
     int32_t endsClosed() const { return static_cast<int32_t>(endTotals_.size()); }
     bool finished() const { return endsClosed() >= ends_; }
+    // No end after those closed: a contest can be over before the ends it might have needed.
+    void finishNow() { ends_ = endsClosed(); }
     // Of the ends closed.
     int32_t total() const;
 

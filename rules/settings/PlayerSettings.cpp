@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <optional>
 
+#include "rules/bouts/Seeding.h"
 #include "rules/settings/KeyBindings.h"
 
 namespace {
@@ -14,6 +15,9 @@ constexpr std::string_view kWindow = "Okno";
 constexpr std::string_view kSound = "Zvuk";
 constexpr std::string_view kControls = "Ovladani";
 constexpr std::string_view kPractice = "Trenink";
+constexpr std::string_view kBouts = "Souboje";
+constexpr std::string_view kMen = "muzi";
+constexpr std::string_view kWomen = "zeny";
 
 constexpr std::array<std::string_view, kControlActionCount> kControlKeys = {
     "vlevo", "vpravo", "nahoru", "dolu", "natahnout", "vystrelit", "dalsiSip"};
@@ -91,6 +95,13 @@ PlayerSettings ReadPlayerSettings(const IniText& ini) {
     if (auto seconds = integer(ini.value(kPractice, "sekundNaSadu"))) {
         p.secondsPerEnd = std::clamp(*seconds, kPracticeMinSeconds, kPracticeMaxSeconds);
     }
+    BoutSettings& b = s.bouts;
+    b.archer = ini.value(kBouts, "lukostrelec").value_or("");
+    if (ini.value(kBouts, "kategorie") == kWomen) b.division = Division::Women;
+    if (auto size = integer(ini.value(kBouts, "pavouk")))
+        b.bracketSize = nearest(kBracketSizes, *size);
+    b.fieldAtPlayerLevel = boolean(ini.value(kBouts, "souperiPodleUrovne")).value_or(false);
+    b.timed = boolean(ini.value(kBouts, "casovyLimit")).value_or(false);
     return s;
 }
 
@@ -137,4 +148,17 @@ void WritePlayerSettings(const PlayerSettings& settings, IniText& ini,
     if (p.secondsPerEnd != old.secondsPerEnd) {
         ini.set(kPractice, "sekundNaSadu", std::to_string(p.secondsPerEnd));
     }
+    const BoutSettings& b = settings.bouts;
+    const BoutSettings& oldBouts = before.bouts;
+    if (b.archer != oldBouts.archer) ini.set(kBouts, "lukostrelec", b.archer);
+    if (b.division != oldBouts.division) {
+        ini.set(kBouts, "kategorie", std::string(b.division == Division::Women ? kWomen : kMen));
+    }
+    if (b.bracketSize != oldBouts.bracketSize) {
+        ini.set(kBouts, "pavouk", std::to_string(b.bracketSize));
+    }
+    if (b.fieldAtPlayerLevel != oldBouts.fieldAtPlayerLevel) {
+        ini.set(kBouts, "souperiPodleUrovne", text(b.fieldAtPlayerLevel));
+    }
+    if (b.timed != oldBouts.timed) ini.set(kBouts, "casovyLimit", text(b.timed));
 }

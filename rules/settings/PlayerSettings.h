@@ -28,6 +28,15 @@ struct PracticeSettings {  // [Trenink]
     friend bool operator==(const PracticeSettings&, const PracticeSettings&) = default;
 };
 
+struct BoutSettings {    // [Souboje]
+    std::string archer;  // UTF-8; empty the first time
+    Division division = Division::Men;
+    int32_t bracketSize = 8;
+    bool fieldAtPlayerLevel = false;
+    bool timed = false;
+    friend bool operator==(const BoutSettings&, const BoutSettings&) = default;
+};
+
 struct PlayerSettings {
     // [Hra] jazyk: the interface's language as a lower-case ISO 639 code ("cs", "en"); empty, the
     // key's absence, for the desktop's. Whether the game speaks it is decided where it is used.
@@ -42,6 +51,7 @@ struct PlayerSettings {
     // The text is kept as the player wrote it; whether Qt knows the key is the window's concern.
     std::array<std::string, kControlActionCount> controls = DefaultControls();
     PracticeSettings practice;
+    BoutSettings bouts;
 
     // How loud the game's sounds play, in per cent: nothing while muted.
     int32_t audibleVolume() const { return muted ? 0 : volume; }

@@ -21,8 +21,8 @@ class SettingsFile {
     bool takeUnreadableNotice();
 
     // Keeps `changed` as the settings in use and writes what changed into the file (unknown lines
-    // kept; a file with nothing to change is not written), reading keys with `readKeys`. False when the file was not written: it could not be used when read,
-    // or the store refused the write.
+    // kept; a file with nothing to change is not written), reading keys with `readKeys`. False when
+    // the file was not written: it could not be used when read, or the store refused the write.
     bool save(const PlayerSettings& changed, const KeyTextReader& readKeys);
 
   private:

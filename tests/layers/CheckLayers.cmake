@@ -7,8 +7,8 @@
 # history store in platform/history/, which needs no Qt), session/ (Qt Core only), windows/, app/.
 # A file may include from its own layer and the ones below it.
 
-set(rules_order formats handicap competitors match results history classification settings
-                controls)
+set(rules_order formats handicap competitors match results history classification bouts
+                settings controls)
 
 # The layer of a path relative to the tree ("rules/match/Ends.h" -> "rules/match"), or "".
 function(layer_of path out)
@@ -23,7 +23,7 @@ function(layer_of path out)
     set(${out} "${layer}" PARENT_SCOPE)
 endfunction()
 
-# The rank of a layer: rules folders 0..8, the history store 10, platform 11, the session 15,
+# The rank of a layer: rules folders 0..9, the history store 10, platform 11, the session 15,
 # windows 20, app 30.
 function(rank_of layer out)
     if(layer MATCHES "^rules/(.+)$")

@@ -2,15 +2,18 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <set>
 #include <utility>
 
 #include "platform/history/HistoryFile.h"
 #include "platform/history/SqliteMatchLog.h"
+#include "rules/competitors/CompetitorFile.h"
 #include "rules/match/Aiming.h"
 #include "rules/match/Rounds.h"
 #include "session/GameSession.h"
 #include "support/Competitors.h"
 #include "support/EngineRig.h"
+#include "support/HistoryFiles.h"
 #include "support/KeyTexts.h"
 #include "support/MemoryFileStore.h"
 #include "support/RecordingScreen.h"
@@ -48,6 +51,32 @@ struct Session {
     // Down and up again between two readings.
     void tap(GamepadButtons button, bool playable = true) {
         session.padRead(ReadGamepadCommands({.connected = true, .pressed = button}), playable);
+    }
+};
+
+// The bracket's side of the screen: what each end and each showing of the bracket told.
+struct RecordingBracketScreen final : BracketScreen {
+    std::vector<std::size_t> opponentArrows;  // per end shot
+    std::vector<SetLine> setLines;
+    struct Shown {
+        bool finished;
+        std::optional<int32_t> place;
+    };
+    std::vector<Shown> brackets;
+
+    void showOpponentArrows(const std::vector<Point>& points) override {
+        if (!points.empty()) opponentArrows.push_back(points.size());
+    }
+    void showSetLine(const std::optional<SetLine>& line) override {
+        if (line) setLines.push_back(*line);
+    }
+    void showBracket(const BracketView& view) override {
+        const std::vector<int32_t> places = view.bracket.finalPlaces();
+        brackets.push_back(
+            {view.bracket.finished(),
+             view.bracket.finished()
+                 ? std::optional(places[static_cast<std::size_t>(*view.playerSeed - 1)])
+                 : std::nullopt});
     }
 };
 
@@ -183,6 +212,101 @@ class GameSessionTest : public QObject {
         next.setSoundLevel(next.playerSettings().volume, false);
         QCOMPARE(afterRestart.volume, 40);
         QVERIFY(files.files[SettingsFile::kFileName].find("hlasitost=40") != std::string::npos);
+    }
+
+    // Eleven archers of the list and the player in a bracket of 16: the player's bouts shot on
+    // the board with the ticks, the rest by the computer, everything in the history.
+    void aWholeBracketIsShotThroughTheSession() {
+        QTemporaryDir folder;
+        WorkingDirectory cwd(folder.path());
+        MemoryFileStore files;
+        std::vector<std::string> names;
+        for (char c = 'A'; c < 'A' + 11; ++c) names.push_back(std::string("Soupe\xf8 ") + c);
+        CompetitorTable list = Field(names);
+        for (std::size_t i = 0; i < names.size(); ++i)
+            list[i].Performance[1] = 5 + int(i);  // weak: the player goes far
+        files.files["muzi.luk"] = encodeCompetitorFile(list);
+        SeededRandom random(2026);
+        RecordingSounds sounds;
+        RecordingScreen screen;
+        RecordingBracketScreen bracket;
+        SqliteMatchLog log(kHistoryFile);  // outlives the session, which tells it to wait
+        GameSession session(files, random, sounds, {.read = ReadKeyTexts, .name = {}});
+        session.showOn(screen);
+        session.showBracketsOn(bracket);
+        session.start({});
+        {
+            session.recordInto(log);
+            session.startBracket({.archer = "Eva", .bracketSize = 16}, Utf8Text{"SK"});
+            MatchEngine& engine = session.engine();
+            for (int step = 0; step < 2000 && session.state().MatchUnderWay; ++step) {
+                if (!session.state().TimerRunning) {
+                    session.NextarrowClick();
+                    continue;
+                }
+                engine.FormKeyDown(kVkDraw);
+                for (int tick = 0; tick < EngineRig::drawTicks(100); ++tick) session.Timer1Timer();
+                engine.FormKeyDown(kVkShoot);
+                session.Timer1Timer();
+                for (int32_t key : {kVkShoot, kVkDraw}) engine.FormKeyUp(key);
+            }
+            QVERIFY(!session.state().MatchUnderWay);
+        }
+        QCOMPARE(session.playerSettings().bouts.bracketSize, 16);
+
+        // One showing of the bracket after each of the player's bouts, the last one final.
+        const std::string db = kHistoryFile;
+        const int bouts = QueryInt(db, "SELECT count(*) FROM bouts");
+        QVERIFY(bouts >= 1);
+        QCOMPARE(static_cast<int>(bracket.brackets.size()), bouts);
+        QVERIFY(bracket.brackets.back().finished);
+        for (std::size_t i = 0; i + 1 < bracket.brackets.size(); ++i)
+            QVERIFY(!bracket.brackets[i].finished);
+        const std::optional<int32_t> place = bracket.brackets.back().place;
+        QVERIFY(place && std::set<int32_t>({1, 2, 3, 4, 5, 9}).count(*place));
+        QCOMPARE(QueryText(db,
+                           "SELECT round_name || '|' || matchplay || '|' || practice || '|' || "
+                           "place || '|' || (finished IS NOT NULL) FROM matches"),
+                 "Souboje 70 m|1|0|" + std::to_string(*place) + "|1");
+
+        // Every end: a set line, the opponent's arrows as many as the player's, one stored end.
+        const int ends = QueryInt(db, "SELECT count(DISTINCT end_no) FROM arrows");
+        QCOMPARE(static_cast<int>(bracket.setLines.size()), ends);
+        QCOMPARE(static_cast<int>(bracket.opponentArrows.size()), ends);
+        QCOMPARE(QueryInt(db, "SELECT sum(last_end - first_end + 1) FROM bouts"), ends);
+        for (std::size_t end = 0; end < bracket.setLines.size(); ++end) {
+            const SetLine& line = bracket.setLines[end];
+            const int arrows = QueryInt(
+                db,
+                ("SELECT count(*) FROM arrows WHERE end_no = " + std::to_string(end + 1)).c_str());
+            QCOMPARE(arrows, line.set == 0 ? 1 : kArrowsPerSet);
+            QCOMPARE(static_cast<int>(bracket.opponentArrows[end]), arrows);
+            QVERIFY(line.totals.first <= 10 * arrows && line.totals.second <= 10 * arrows);
+        }
+        // Each set's points add up to the bout's, and a set's total is its arrows' sum.
+        QCOMPARE(QueryInt(db,
+                          "SELECT count(*) FROM bouts WHERE set_points != (SELECT "
+                          "sum(json_extract(value, '$[2]')) FROM json_each(sets)) OR "
+                          "opponent_set_points != (SELECT sum(json_extract(value, '$[3]')) "
+                          "FROM json_each(sets))"),
+                 0);
+        QCOMPARE(QueryInt(db,
+                          "SELECT sum(json_extract(value, '$[0]')) FROM bouts, "
+                          "json_each(bouts.sets)") +
+                     QueryInt(db,
+                              "SELECT ifnull(sum(json_extract(value, '$[0]')), 0) FROM "
+                              "bouts, json_each(bouts.shoot_off)"),
+                 QueryInt(db, "SELECT sum(score) FROM arrows"));
+        // A bout is won with six set points or the shoot-off, and only the last can be lost.
+        QCOMPARE(QueryInt(db,
+                          "SELECT count(*) FROM bouts WHERE won = 1 AND set_points < 6 AND "
+                          "shoot_off = '[]'"),
+                 0);
+        QCOMPARE(QueryInt(db, "SELECT count(*) FROM bouts WHERE won = 0 AND bout_no < " +
+                                  std::to_string(bouts) + " AND round != 'Semifin\u00e1le'"),
+                 0);
+        // The player has no handicap yet: none is kept for him.
+        QCOMPARE(QueryInt(db, "SELECT count(*) FROM bouts WHERE handicap IS NOT NULL"), 0);
     }
 
     // Four sessions of 36 arrows at 30 m: the fourth completes the 12 dozen of Archer 3rd Class.

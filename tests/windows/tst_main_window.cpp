@@ -106,12 +106,26 @@ class MainWindowTest : public QObject {
                 QVERIFY(item->shortcut().isEmpty());
             }
         }
-        QCOMPARE(captions,
-                 QStringList({"Hra", "Nová hra", "Statistika...", "Trénink...",
-                              "Pokračovat v zápase", "-", "Konec", "Nastavení", "Obtížnost",
-                              "Zaměřovač", "Soupeři...", "Vítr...", "Ovládání...", "Zvuk...",
-                              "Velikost okna", "Jazyk / Language", "Nápověda", "Index",
-                              "O hře..."}));
+        QCOMPARE(captions, QStringList({"Hra",
+                                        "Nová hra",
+                                        "Statistika...",
+                                        "Trénink...",
+                                        "Souboje...",
+                                        "Pokračovat v zápase",
+                                        "-",
+                                        "Konec",
+                                        "Nastavení",
+                                        "Obtížnost",
+                                        "Zaměřovač",
+                                        "Soupeři...",
+                                        "Vítr...",
+                                        "Ovládání...",
+                                        "Zvuk...",
+                                        "Velikost okna",
+                                        "Jazyk / Language",
+                                        "Nápověda",
+                                        "Index",
+                                        "O hře..."}));
     }
 
     void startUpReadsTheConfigurationAndDeclinedWelcomeEndsTheGame() {

@@ -25,6 +25,8 @@
 #include "windows/AboutBox.h"
 #include "windows/ArcherEditor.h"
 #include "windows/ArcherListDialog.h"
+#include "windows/BoutsDialog.h"
+#include "windows/BracketWindow.h"
 #include "windows/ControlNames.h"
 #include "windows/ControlsDialog.h"
 #include "windows/DifficultyDialog.h"
@@ -122,6 +124,8 @@ class WindowTableTest : public QObject {
         PracticeSummaryWindow practiceSummary;
         SoundDialog sound(session);
         WindDialog wind(session);
+        BoutsDialog bouts;
+        BracketWindow bracket;
         QLineEdit field;
         OnScreenKeyboard keyboard(field, GamepadFamily::Generic);
         ResumeQuestion resume(ResumableOffer{.row = 1,
@@ -154,6 +158,8 @@ class WindowTableTest : public QObject {
             {&wind, wind.windowTitle()},
             {&keyboard, keyboard.windowTitle()},
             {&resume, resume.windowTitle()},
+            {&bouts, bouts.windowTitle()},
+            {&bracket, bracket.windowTitle()},
             {statistics.RozborZasahu,
              statistics.Zalozky->tabText(statistics.Zalozky->indexOf(statistics.RozborZasahu))},
         };

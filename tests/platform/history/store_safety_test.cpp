@@ -47,7 +47,12 @@ std::string Hex(const std::string& bytes) {
     return hex;
 }
 
-// A history of today taken back to before version 5: no wind, and the statistics' index
+// A history of version 6 taken back to version 5: no brackets.
+constexpr const char* kBackBeforeBrackets =
+    "DROP TABLE bouts; ALTER TABLE matches DROP COLUMN place; ALTER TABLE matches DROP COLUMN "
+    "matchplay;";
+
+// A history of version 5 taken back to version 4: no wind, and the statistics' index
 // without it.
 constexpr const char* kBackBeforeWind =
     "DROP INDEX arrows_for_statistics; ALTER TABLE arrows DROP COLUMN wind_speed;"
@@ -141,64 +146,100 @@ TEST(HistoryStore, AVersionOneHistoryGainsTheDrawAndKeepsItsArrows) {
     EXPECT_EQ(QueryInt(path, "SELECT count(*) FROM matches WHERE practice = 0"), 2);
 }
 
-TEST(HistoryStore, AVersionTwoHistoryGainsPracticeAndKeepsItsMatches) {
-    TempFolder folder;
-    const std::string path = folder.file("historie.db");
-    {
-        SqliteMatchLog log(path);
-        ShootEnds(log, 2);
+TEST(HistoryStore, AnOlderHistoryGainsPracticeAndBracketsAndKeepsItsMatches) {
+    // Each version as it was on disk, from the current schema.
+    const std::string beforeBrackets = kBackBeforeBrackets;
+    // Before version 4 the aiming was in the plain form; the arrows here keep none.
+    const std::string beforeResuming = beforeBrackets + kBackBeforeWind +
+                                       "DROP TABLE resume_points; UPDATE arrows SET path = NULL, "
+                                       "draw = NULL;";
+    const std::vector<std::pair<int, std::string>> downgrades = {
+        {2, beforeResuming + "ALTER TABLE matches DROP COLUMN practice; PRAGMA user_version = 2;"},
+        {3, beforeResuming + "PRAGMA user_version = 3;"},
+        {4, beforeBrackets + kBackBeforeWind + "PRAGMA user_version = 4;"},
+        {5, beforeBrackets + "PRAGMA user_version = 5;"},
+    };
+    for (const auto& [version, downgrade] : downgrades) {
+        TempFolder folder;
+        const std::string path = folder.file("historie.db");
+        {
+            SqliteMatchLog log(path);
+            ShootEnds(log, 2);
+        }
+        RunSql(path, downgrade);
+        const int64_t arrowsBefore = QueryInt(path, "SELECT count(*) FROM arrows");
+        {
+            SqliteMatchLog log(path);
+            ASSERT_EQ(log.state(), HistoryState::Ready) << version;
+            log.matchStarted({.competitors = 1, .practice = true, .practiceDistance = 50});
+            log.arrowShot({.archer = Cp1250Text{"Nov\xe1k"},
+                           .distance = 50,
+                           .endNo = 1,
+                           .arrowNo = 1,
+                           .score = 7,
+                           .hit = {120, 130},
+                           .ticks = 2,
+                           .path = {{1, 2}, {3, 4}},
+                           .draw = {0, -5}});
+            log.arrowShot({.archer = Cp1250Text{"Nov\xe1k"},
+                           .distance = 50,
+                           .endNo = 1,
+                           .arrowNo = 2,
+                           .shot = false});
+            log.endClosed({});
+            log.matchFinished();
+            log.matchStarted({.competitors = 1, .matchplay = true, .practiceDistance = 70});
+            log.boutDecided({.round = "Finále",
+                             .archer = Cp1250Text{"Nov\xe1k"},
+                             .opponent = Cp1250Text{"Vrba"},
+                             .handicap = std::nullopt,
+                             .opponentHandicap = 31,
+                             .sets = {{{27, 25}, {2, 0}}, {{28, 28}, {1, 1}}},
+                             .setPoints = {5, 5},
+                             .shootOff = {{{10, 3.61}, {10, 4.5}}},
+                             .won = true,
+                             .firstEnd = 1,
+                             .lastEnd = 6});
+            log.bracketPlaced(1);
+            log.matchFinished();
+        }
+        EXPECT_EQ(QueryInt(path, "PRAGMA user_version"), kHistorySchemaVersion);
+        EXPECT_EQ(QueryInt(path, "SELECT count(*) FROM arrows"), arrowsBefore + 2);
+        EXPECT_EQ(QueryInt(path, "SELECT count(*) FROM matches WHERE practice = 0"), 2);
+        EXPECT_EQ(QueryText(path,
+                            "SELECT round_name || '|' || round_type || '|' || competitors || '|' "
+                            "|| (finished IS NOT NULL) || '|' || (division IS NULL) "
+                            "FROM matches WHERE practice = 1"),
+                  "Tr\u00e9nink 50 m|0|1|1|1");
+        EXPECT_EQ(QueryText(path, "SELECT round_name || '|' || place FROM matches WHERE matchplay"),
+                  "Souboje 70 m|1");
+        EXPECT_EQ(QueryText(path,
+                            "SELECT round || '|' || opponent || '|' || ifnull(handicap, '-') || "
+                            "'|' || opponent_handicap || '|' || sets || '|' || set_points || "
+                            "':' || opponent_set_points || '|' || shoot_off || '|' || won "
+                            "FROM bouts WHERE match_id = 3"),
+                  "Fin\u00e1le|Vrba|-|31|[[27,25,2,0],[28,28,1,1]]|5:5|[[10,3.61,10,4.50]]|1");
+        EXPECT_EQ(QueryInt(path,
+                           "SELECT count(*) FROM arrows WHERE score = 0 AND ticks = 0 AND x IS "
+                           "NULL AND y IS NULL AND path IS NULL AND draw IS NULL"),
+                  1);
+        EXPECT_EQ(QueryInt(path, "SELECT count(*) FROM results WHERE match_id = 2"), 0);
+        HistoryReader reader(path);
+        History history;
+        ASSERT_TRUE(reader.readMatches(history));
+        ASSERT_EQ(history.matches.size(), 3u);
+        EXPECT_FALSE(history.matches[0].practice || history.matches[0].matchplay);
+        EXPECT_TRUE(history.matches[1].practice);
+        EXPECT_TRUE(history.matches[2].matchplay);
+        EXPECT_EQ(history.matches[2].place, 1);
+        ASSERT_EQ(history.bouts.size(), 1u);
+        EXPECT_TRUE(history.bouts[0].won);
+        std::vector<ArrowRecord> arrows;
+        ASSERT_TRUE(reader.readArrows({u8"Nov\u00e1k", u8""}, false, arrows));
+        ASSERT_EQ(arrows.size(), 2u);
+        EXPECT_TRUE(arrows[0].shot);
+        EXPECT_FALSE(arrows[1].shot);
     }
-    // Back to version 2 as it was: without the wind, the points to go on from and the practice
-    // column.
-    RunSql(path, std::string(kBackBeforeWind) +
-                     "ALTER TABLE matches DROP COLUMN practice; DROP TABLE resume_points; "
-                     "PRAGMA user_version = 2;");
-    const int64_t arrowsBefore = QueryInt(path, "SELECT count(*) FROM arrows");
-    {
-        SqliteMatchLog log(path);
-        ASSERT_EQ(log.state(), HistoryState::Ready);
-        log.matchStarted({.competitors = 1, .practice = true, .practiceDistance = 50});
-        log.arrowShot({.archer = Cp1250Text{"Nov\xe1k"},
-                       .distance = 50,
-                       .endNo = 1,
-                       .arrowNo = 1,
-                       .score = 7,
-                       .hit = {120, 130},
-                       .ticks = 2,
-                       .path = {{1, 2}, {3, 4}},
-                       .draw = {0, -5}});
-        log.arrowShot({.archer = Cp1250Text{"Nov\xe1k"},
-                       .distance = 50,
-                       .endNo = 1,
-                       .arrowNo = 2,
-                       .shot = false});
-        log.endClosed({});
-        log.matchFinished();
-    }
-    EXPECT_EQ(QueryInt(path, "PRAGMA user_version"), kHistorySchemaVersion);
-    EXPECT_EQ(QueryInt(path, "SELECT count(*) FROM arrows"), arrowsBefore + 2);
-    EXPECT_EQ(QueryInt(path, "SELECT count(*) FROM matches WHERE practice = 0"), 1);
-    EXPECT_EQ(QueryText(path,
-                        "SELECT round_name || '|' || round_type || '|' || competitors || '|' "
-                        "|| (finished IS NOT NULL) || '|' || (division IS NULL) "
-                        "FROM matches WHERE practice = 1"),
-              "Tr\u00e9nink 50 m|0|1|1|1");
-    EXPECT_EQ(QueryInt(path,
-                       "SELECT count(*) FROM arrows WHERE score = 0 AND ticks = 0 AND x IS "
-                       "NULL AND y IS NULL AND path IS NULL AND draw IS NULL"),
-              1);
-    EXPECT_EQ(QueryInt(path, "SELECT count(*) FROM results WHERE match_id = 2"), 0);
-    HistoryReader reader(path);
-    History history;
-    ASSERT_TRUE(reader.readMatches(history));
-    ASSERT_EQ(history.matches.size(), 2u);
-    EXPECT_FALSE(history.matches[0].practice);
-    EXPECT_TRUE(history.matches[1].practice);
-    std::vector<ArrowRecord> arrows;
-    ASSERT_TRUE(reader.readArrows({u8"Nov\u00e1k", u8""}, false, arrows));
-    ASSERT_EQ(arrows.size(), 2u);
-    EXPECT_TRUE(arrows[0].shot);
-    EXPECT_FALSE(arrows[1].shot);
 }
 
 // Version 3 kept the aiming as plain 16-bit values and nothing to go on from: its blobs come
@@ -211,10 +252,10 @@ TEST(HistoryStore, AVersionThreeHistoryCompactsItsAimingAndKeepsPointsToGoOnFrom
         ShootEnds(log, 2);
     }
     RunSql(path,
-           std::string(kBackBeforeWind) +
+           std::string(kBackBeforeBrackets) + kBackBeforeWind +
                "DROP TABLE resume_points; UPDATE arrows SET path = x'B400B500B300B600', draw = "
-           "x'06FF01FF'; UPDATE arrows SET path = x'B400B500B3' WHERE end_no = 2; "
-           "PRAGMA user_version = 3;");
+               "x'06FF01FF'; UPDATE arrows SET path = x'B400B500B3' WHERE end_no = 2; "
+               "PRAGMA user_version = 3;");
     {
         SqliteMatchLog log(path);
         ASSERT_EQ(log.state(), HistoryState::Ready);
@@ -240,7 +281,7 @@ TEST(HistoryStore, AVersionThreeHistoryGainsTheWindAndItsArrowsWereShotInCalm) {
         SqliteMatchLog log(path);
         ShootEnds(log, 1);
     }
-    RunSql(path, std::string(kBackBeforeWind) +
+    RunSql(path, std::string(kBackBeforeBrackets) + kBackBeforeWind +
                      "DROP TABLE resume_points; UPDATE arrows SET path = NULL, draw = NULL; "
                      "PRAGMA user_version = 3;");
     const auto windsRead = [&] {

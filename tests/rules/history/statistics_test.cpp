@@ -179,4 +179,26 @@ TEST(Statistics, PracticeKeepsItsOwnBestsAndNeverTouchesTheRounds) {
     EXPECT_FALSE(at70.bests.end.contains(30));
 }
 
+// Brackets 8 (finished, 3rd), 9 (finished, 1st, but Adam's) and 10 (unfinished, her bouts all
+// won): her arrows there count toward no round.
+TEST(Statistics, BoutsAreTalliedApartAndTheBestFinishIsOfAFinishedBracket) {
+    History h = KnownHistory();
+    const ArcherStatistics plain = ComputeStatistics(h, kEva, kAllRounds);
+    for (int64_t id : {8, 9, 10}) {
+        h.matches.push_back({.id = id,
+                             .started = "2026-03-0" + std::to_string(id - 7),
+                             .matchplay = true,
+                             .place = id == 10 ? std::nullopt : std::optional(id == 8 ? 3 : 1)});
+        if (id != 10) h.matches.back().finished = h.matches.back().started;
+        h.arrows.push_back(EvaArrow(id, 70, 1, 1, 10));
+    }
+    h.bouts = {{8, u8"Eva", u8"SK", true},  {8, u8"Eva", u8"SK", false},
+               {8, u8"Eva", u8"SK", true},  {9, u8"Adam", u8"SK", true},
+               {10, u8"Eva", u8"SK", true}, {10, u8"Eva", u8"", false}};
+    EXPECT_EQ(BoutTallyOf(h, kEva), (BoutTally{.won = 3, .lost = 1, .bestPlace = 3}));
+    EXPECT_EQ(BoutTallyOf(h, {u8"Adam", u8"SK"}), (BoutTally{.won = 1, .lost = 0, .bestPlace = 1}));
+    EXPECT_EQ(BoutTallyOf(KnownHistory(), kEva), BoutTally{});
+    EXPECT_EQ(ComputeStatistics(h, kEva, kAllRounds).averages.arrows, plain.averages.arrows);
+}
+
 }  // namespace

@@ -88,6 +88,16 @@ TEST(SettingsFile, ValuesOutOfRangeReadAsTheNearestValidOne) {
          })},
         {"[Trenink]\nsady=3x\nlukostrelec= Novák Jan ",
          with([](PlayerSettings& s) { s.practice.archer = "Novák Jan"; })},
+        {"[Souboje]\npavouk=12\nkategorie=zeny\ncasovyLimit=ano", with([](PlayerSettings& s) {
+             s.bouts = {"", Division::Women, 8, false, false};
+         })},
+        {"[Souboje]\npavouk=2000\nkategorie=deti\nsouperiPodleUrovne=true\nlukostrelec=Eva",
+         with([](PlayerSettings& s) {
+             s.bouts = {"Eva", Division::Men, 32, true, false};
+         })},
+        {"[Souboje]\npavouk=-5\ncasovyLimit=true", with([](PlayerSettings& s) {
+             s.bouts = {"", Division::Men, 8, false, true};
+         })},
         {"[Ovladani]\nvystrelit=Space\ndolu=", with([](PlayerSettings& s) {
              s.controls[static_cast<std::size_t>(ControlAction::Shoot)] = "Space";
              s.controls[static_cast<std::size_t>(ControlAction::Down)] = "";
