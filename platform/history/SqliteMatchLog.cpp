@@ -191,6 +191,11 @@ void SqliteMatchLog::store() {
     }
     rowOfMatch_.merge(newRows);
     pending_.clear();
+    // The log itself is synced only when it is copied into the file, between matches; until
+    // then a power cut could take back the ends the player saw closed, and the point their match
+    // goes on from. Waiting for the disk here would hold up the game, so the flush runs beside it.
+    if (!walFlush_) walFlush_.emplace(path_ + "-wal");
+    walFlush_->ask();
 }
 
 int SqliteMatchLog::write(const PendingWrite& pending, std::map<int64_t, int64_t>& newRows) {

@@ -8,6 +8,7 @@
 #include <variant>
 #include <vector>
 
+#include "platform/history/DiskFlush.h"
 #include "platform/history/HistoryFile.h"
 #include "platform/history/LocalTime.h"
 #include "platform/history/Sqlite.h"
@@ -113,4 +114,6 @@ class SqliteMatchLog final : public MatchLog, public BoutLog {
     std::map<int64_t, int64_t> rowOfMatch_;
     bool toldNotSaving_ = false;
     std::optional<int64_t> finishedMatch_;
+    // Started with the first stored end; done with its last flush before the file closes.
+    std::optional<DiskFlush> walFlush_;
 };
