@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -17,6 +16,7 @@
 #include "rules/competitors/CompetitorRecord.h"
 #include "rules/formats/GameText.h"
 #include "rules/history/PracticeArchers.h"
+#include "windows/DialogRows.h"
 #include "windows/FollowLanguage.h"
 
 BoutsDialog::BoutsDialog(QWidget* parent) : QDialog(parent) {
@@ -40,22 +40,14 @@ BoutsDialog::BoutsDialog(QWidget* parent) : QDialog(parent) {
     StornoButton = new QPushButton(this);
 
     auto* form = new QFormLayout;
-    const auto addRow = [&](QWidget* field) {
-        auto* label = new QLabel(this);
-        label->setBuddy(field);
-        form->addRow(label, field);
-        return label;
-    };
+    const auto addRow = [form](QWidget* field) { return AddLabelledRow(form, field); };
     archerLabel_ = addRow(Lukostrelec);
     divisionLabel_ = addRow(Kategorie);
     bracketLabel_ = addRow(Pavouk);
     fieldLabel_ = addRow(Souperi);
     limitHint_ = new QLabel(this);
     form->addRow(CasovyLimit, limitHint_);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OKButton);
-    buttons->addWidget(StornoButton);
+    auto* buttons = ButtonsAtRight({OKButton, StornoButton});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(buttons);

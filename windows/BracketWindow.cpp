@@ -12,6 +12,7 @@
 
 #include "platform/QtText.h"
 #include "rules/formats/GameText.h"
+#include "windows/DialogRows.h"
 #include "windows/FollowLanguage.h"
 
 namespace {
@@ -59,9 +60,7 @@ BracketWindow::BracketWindow(QWidget* parent) : QDialog(parent) {
     auto* content = new QHBoxLayout;
     content->addWidget(Pavouk, 1);
     content->addWidget(Poradi);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OKButton);
+    auto* buttons = ButtonsAtRight({OKButton});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(content);
     layout->addLayout(buttons);

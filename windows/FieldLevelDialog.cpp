@@ -1,12 +1,12 @@
 #include "windows/FieldLevelDialog.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "session/SessionSettings.h"
+#include "windows/DialogRows.h"
 #include "windows/FollowLanguage.h"
 
 FieldLevelDialog::FieldLevelDialog(SessionSettings& settings, QWidget* parent)
@@ -23,10 +23,7 @@ FieldLevelDialog::FieldLevelDialog(SessionSettings& settings, QWidget* parent)
     OK = new QPushButton;
     OK->setDefault(true);
     Storno = new QPushButton;
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(OK);
-    buttons->addWidget(Storno);
+    auto* buttons = ButtonsAtRight({OK, Storno});
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(PodleDatabaze);

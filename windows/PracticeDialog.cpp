@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -16,6 +15,7 @@
 #include "rules/history/PracticeArchers.h"
 #include "rules/match/EndClock.h"
 #include "rules/match/Rounds.h"
+#include "windows/DialogRows.h"
 #include "windows/FollowLanguage.h"
 
 PracticeDialog::PracticeDialog(QWidget* parent) : QDialog(parent) {
@@ -38,21 +38,13 @@ PracticeDialog::PracticeDialog(QWidget* parent) : QDialog(parent) {
     StornoButton = new QPushButton(this);
 
     auto* form = new QFormLayout;
-    const auto addRow = [&](QWidget* field) {
-        auto* label = new QLabel(this);
-        label->setBuddy(field);
-        form->addRow(label, field);
-        return label;
-    };
+    const auto addRow = [form](QWidget* field) { return AddLabelledRow(form, field); };
     archerLabel_ = addRow(Lukostrelec);
     distanceLabel_ = addRow(Vzdalenost);
     endsLabel_ = addRow(PocetSad);
     form->addRow(QString(), CasovyLimit);
     secondsLabel_ = addRow(SekundNaSadu);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OKButton);
-    buttons->addWidget(StornoButton);
+    auto* buttons = ButtonsAtRight({OKButton, StornoButton});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(buttons);

@@ -1,6 +1,5 @@
 #include "windows/PracticeSummaryWindow.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
@@ -9,6 +8,7 @@
 #include <utility>
 
 #include "windows/ClassText.h"
+#include "windows/DialogRows.h"
 #include "windows/FollowLanguage.h"
 #include "windows/GameTextDisplay.h"
 #include "windows/WindText.h"
@@ -29,10 +29,7 @@ PracticeSummaryWindow::PracticeSummaryWindow(QWidget* parent) : QDialog(parent) 
     ZnovuButton = new QPushButton(this);
     ZavritButton = new QPushButton(this);
     ZavritButton->setDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ZnovuButton);
-    buttons->addWidget(ZavritButton);
+    auto* buttons = ButtonsAtRight({ZnovuButton, ZavritButton});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Vysledek);
     layout->addLayout(buttons);

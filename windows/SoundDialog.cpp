@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "session/GameSession.h"
+#include "windows/DialogRows.h"
 #include "windows/FollowLanguage.h"
 
 SoundDialog::SoundDialog(GameSession& session, QWidget* parent)
@@ -33,10 +34,7 @@ SoundDialog::SoundDialog(GameSession& session, QWidget* parent)
     volume->addWidget(HlasitostLabel);
     volume->addWidget(Hlasitost, 1);
     volume->addWidget(Procenta);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(OK);
-    buttons->addWidget(Storno);
+    auto* buttons = ButtonsAtRight({OK, Storno});
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(volume);

@@ -1,12 +1,12 @@
 #include "windows/WindDialog.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "session/GameSession.h"
+#include "windows/DialogRows.h"
 #include "windows/FollowLanguage.h"
 
 WindDialog::WindDialog(GameSession& session, QWidget* parent)
@@ -26,10 +26,7 @@ WindDialog::WindDialog(GameSession& session, QWidget* parent)
     OK = new QPushButton;
     OK->setDefault(true);
     Storno = new QPushButton;
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(OK);
-    buttons->addWidget(Storno);
+    auto* buttons = ButtonsAtRight({OK, Storno});
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
