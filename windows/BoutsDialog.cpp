@@ -52,12 +52,7 @@ BoutsDialog::BoutsDialog(QWidget* parent) : QDialog(parent) {
     layout->addLayout(form);
     layout->addLayout(buttons);
 
-    setTabOrder(Lukostrelec, Kategorie);
-    setTabOrder(Kategorie, Pavouk);
-    setTabOrder(Pavouk, Souperi);
-    setTabOrder(Souperi, CasovyLimit);
-    setTabOrder(CasovyLimit, OKButton);
-    setTabOrder(OKButton, StornoButton);
+    SetTabChain({Lukostrelec, Kategorie, Pavouk, Souperi, CasovyLimit, OKButton, StornoButton});
 
     connect(OKButton, &QPushButton::clicked, this, &BoutsDialog::OKClick);
     connect(StornoButton, &QPushButton::clicked, this, &QDialog::reject);

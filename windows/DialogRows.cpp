@@ -17,3 +17,9 @@ QLabel* AddLabelledRow(QFormLayout* form, QWidget* field) {
     form->addRow(label, field);
     return label;
 }
+
+void SetTabChain(std::initializer_list<QWidget*> controls) {
+    const auto* const control = controls.begin();
+    for (std::size_t i = 1; i < controls.size(); ++i)
+        QWidget::setTabOrder(control[i - 1], control[i]);
+}

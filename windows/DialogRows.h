@@ -13,3 +13,5 @@ class QWidget;
 QHBoxLayout* ButtonsAtRight(std::initializer_list<QWidget*> buttons);
 // A row of `form` whose label names `field`: the label's accelerator takes the focus there.
 QLabel* AddLabelledRow(QFormLayout* form, QWidget* field);
+// Tab takes the focus through `controls` in the order given.
+void SetTabChain(std::initializer_list<QWidget*> controls);

@@ -8,6 +8,7 @@
 
 #include "rules/match/MatchState.h"
 #include "windows/DesignFont.h"
+#include "windows/DialogRows.h"
 #include "windows/FollowLanguage.h"
 #include "windows/HelpViewer.h"
 
@@ -44,11 +45,7 @@ DifficultyDialog::DifficultyDialog(MatchState& state, QWidget* parent)
     BitBtn1->setGeometry(24, 216, 75, 25);
     BitBtn1->setDefault(true);
 
-    setTabOrder(RB1, RB2);
-    setTabOrder(RB2, RB3);
-    setTabOrder(RB3, RB0);
-    setTabOrder(RB0, BitBtn1);
-    setTabOrder(BitBtn1, BitBtn2);
+    SetTabChain({RB1, RB2, RB3, RB0, BitBtn1, BitBtn2});
 
     connect(BitBtn1, &QPushButton::clicked, this, &DifficultyDialog::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &DifficultyDialog::BitBtn2Click);

@@ -49,12 +49,8 @@ PracticeDialog::PracticeDialog(QWidget* parent) : QDialog(parent) {
     layout->addLayout(form);
     layout->addLayout(buttons);
 
-    setTabOrder(Lukostrelec, Vzdalenost);
-    setTabOrder(Vzdalenost, PocetSad);
-    setTabOrder(PocetSad, CasovyLimit);
-    setTabOrder(CasovyLimit, SekundNaSadu);
-    setTabOrder(SekundNaSadu, OKButton);
-    setTabOrder(OKButton, StornoButton);
+    SetTabChain(
+        {Lukostrelec, Vzdalenost, PocetSad, CasovyLimit, SekundNaSadu, OKButton, StornoButton});
 
     connect(CasovyLimit, &QCheckBox::toggled, SekundNaSadu, &QWidget::setEnabled);
     connect(Vzdalenost, &QComboBox::currentIndexChanged, this, &PracticeDialog::distanceChanged);

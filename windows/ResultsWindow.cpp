@@ -13,6 +13,7 @@
 #include "rules/formats/FileStore.h"
 #include "windows/ClassText.h"
 #include "windows/DesignFont.h"
+#include "windows/DialogRows.h"
 #include "windows/FollowLanguage.h"
 #include "windows/GameTextDisplay.h"
 #include "windows/HelpViewer.h"
@@ -50,11 +51,7 @@ ResultsWindow::ResultsWindow(MatchState& state, FileStore& files, QWidget* paren
     RB2->setGeometry(464, 304, 73, 17);
     save->setGeometry(328, 289, 75, 25);
     BitBtn2->setGeometry(184, 289, 83, 25);
-    setTabOrder(RichEdit1, BitBtn1);
-    setTabOrder(BitBtn1, RB1);
-    setTabOrder(RB1, RB2);
-    setTabOrder(RB2, save);
-    setTabOrder(save, BitBtn2);
+    SetTabChain({RichEdit1, BitBtn1, RB1, RB2, save, BitBtn2});
 
     connect(BitBtn1, &QPushButton::clicked, this, &ResultsWindow::BitBtn1Click);
     connect(save, &QPushButton::clicked, this, &ResultsWindow::saveClick);
