@@ -9,12 +9,25 @@
 #include <QKeyEvent>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 #include "rules/match/MatchEngine.h"
 #include "session/GameSession.h"
 #include "windows/BackdropImage.h"
 #include "windows/Board.h"
 #include "windows/MainWindow.h"
+
+// The window size the benchmark runs at: `--scale PERCENT` as its first arguments, taken out of
+// them so that the rest read as if the option had not been there; 100 without it.
+inline int32_t TakeScaleOption(int& argc, char**& argv) {
+    if (argc < 3 || std::strcmp(argv[1], "--scale") != 0) return 100;
+    const int32_t scale = std::atoi(argv[2]);
+    argv[2] = argv[0];
+    argc -= 2;
+    argv += 2;
+    return scale;
+}
 
 // Processor time of the process so far: in its own code and in the kernel on its behalf.
 struct ProcessorTime {

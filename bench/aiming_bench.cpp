@@ -26,13 +26,7 @@
 #include "windows/X11Images.h"
 
 int main(int argc, char** argv) {
-    int32_t scale = 100;
-    if (argc >= 3 && std::strcmp(argv[1], "--scale") == 0) {
-        scale = std::atoi(argv[2]);
-        argv[2] = argv[0];  // the rest read as if the option had not been there
-        argc -= 2;
-        argv += 2;
-    }
+    const int32_t scale = TakeScaleOption(argc, argv);
     UsePlainX11Images();  // as the game does
     ApplyWindowScale(scale);
     QApplication app(argc, argv);

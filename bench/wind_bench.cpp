@@ -8,7 +8,6 @@
 #include <QDir>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 #include "AimingRig.h"
 #include "platform/WindowScale.h"
@@ -38,13 +37,7 @@ double total(ProcessorTime t) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    int32_t scale = 100;
-    if (argc >= 3 && std::strcmp(argv[1], "--scale") == 0) {
-        scale = std::atoi(argv[2]);
-        argv[2] = argv[0];
-        argc -= 2;
-        argv += 2;
-    }
+    const int32_t scale = TakeScaleOption(argc, argv);
     UsePlainX11Images();
     ApplyWindowScale(scale);
     QApplication app(argc, argv);

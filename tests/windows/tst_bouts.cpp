@@ -9,6 +9,7 @@
 
 #include "rules/competitors/CompetitorFile.h"
 #include "support/Competitors.h"
+#include "support/FocusChecks.h"
 #include "support/GamePictures.h"
 #include "support/ModalAnswers.h"
 #include "support/StartedGame.h"
@@ -20,11 +21,6 @@
 namespace {
 
 constexpr const char* kSettings = "nastaveni.ini";
-
-bool holdsFocus(QWidget* widget) {
-    QWidget* focus = QApplication::focusWidget();
-    return focus == widget || widget->isAncestorOf(focus);
-}
 
 }  // namespace
 
@@ -45,19 +41,15 @@ class BoutsTest : public QObject {
             ModalAnswers answers({Answer<BoutsDialog>([](BoutsDialog& d) {
                 QCOMPARE(d.windowTitle(), QStringLiteral("Souboje"));
                 QVERIFY(QTest::qWaitForWindowActive(&d));
-                QVERIFY(holdsFocus(d.Lukostrelec));
+                QVERIFY(HoldsFocus(d.Lukostrelec));
                 QCOMPARE(d.Lukostrelec->currentText(), QStringLiteral("Eva"));
                 QCOMPARE(d.Kategorie->currentText(), QStringLiteral("Muži"));
                 QCOMPARE(d.Pavouk->currentData().toInt(), 32);
                 QCOMPARE(d.Souperi->currentText(), QStringLiteral("Podle databáze střelců"));
                 QVERIFY(d.CasovyLimit->isChecked());
                 QVERIFY(d.OKButton->isDefault());
-                for (QWidget* next :
-                     std::initializer_list<QWidget*>{d.Kategorie, d.Pavouk, d.Souperi,
-                                                     d.CasovyLimit, d.OKButton, d.StornoButton}) {
-                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-                    QVERIFY(holdsFocus(next));
-                }
+                QVERIFY(TabWalks(
+                    {d.Kategorie, d.Pavouk, d.Souperi, d.CasovyLimit, d.OKButton, d.StornoButton}));
                 d.Pavouk->setCurrentIndex(d.Pavouk->findData(8));
                 d.Lukostrelec->setFocus();
                 QTest::keyClick(d.Lukostrelec, Qt::Key_Return);

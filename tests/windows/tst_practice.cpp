@@ -11,6 +11,7 @@
 
 #include "platform/history/HistoryReader.h"
 #include "platform/history/SqliteMatchLog.h"
+#include "support/FocusChecks.h"
 #include "support/GamePictures.h"
 #include "support/ModalAnswers.h"
 #include "support/StartedGame.h"
@@ -23,11 +24,6 @@
 namespace {
 
 constexpr const char* kSettings = "nastaveni.ini";
-
-bool holdsFocus(QWidget* widget) {
-    QWidget* focus = QApplication::focusWidget();
-    return focus == widget || widget->isAncestorOf(focus);
-}
 
 }  // namespace
 
@@ -45,19 +41,15 @@ class PracticeTest : public QObject {
             Answer<PracticeDialog>([&](PracticeDialog& d) {
                 QCOMPARE(d.windowTitle(), QStringLiteral("Trénink"));
                 QVERIFY(QTest::qWaitForWindowActive(&d));
-                QVERIFY(holdsFocus(d.Lukostrelec));
+                QVERIFY(HoldsFocus(d.Lukostrelec));
                 QCOMPARE(d.Lukostrelec->currentText(), QStringLiteral("Jan Novák"));
                 QCOMPARE(d.Vzdalenost->currentText(), QStringLiteral("50 m"));
                 QCOMPARE(d.PocetSad->value(), 12);
                 QVERIFY(d.CasovyLimit->isChecked());
                 QCOMPARE(d.SekundNaSadu->value(), 10);
                 QVERIFY(d.OKButton->isDefault());
-                for (QWidget* next :
-                     std::initializer_list<QWidget*>{d.Vzdalenost, d.PocetSad, d.CasovyLimit,
-                                                     d.SekundNaSadu, d.OKButton, d.StornoButton}) {
-                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-                    QVERIFY(holdsFocus(next));
-                }
+                QVERIFY(TabWalks({d.Vzdalenost, d.PocetSad, d.CasovyLimit, d.SekundNaSadu,
+                                  d.OKButton, d.StornoButton}));
                 QTest::keyClick(d.Vzdalenost, Qt::Key_3);
                 QCOMPARE(d.Vzdalenost->currentText(), QStringLiteral("30 m"));
                 QTest::keyClick(d.CasovyLimit, Qt::Key_Space);
