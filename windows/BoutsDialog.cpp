@@ -5,26 +5,19 @@
 #include <QCoreApplication>
 #include <QFormLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "platform/QtCp1250Validator.h"
 #include "rules/bouts/Bout.h"
 #include "rules/bouts/Seeding.h"
-#include "rules/competitors/CompetitorRecord.h"
 #include "rules/formats/GameText.h"
-#include "rules/history/PracticeArchers.h"
+#include "windows/ArcherNameBox.h"
 #include "windows/DialogRows.h"
 #include "windows/FollowLanguage.h"
 
 BoutsDialog::BoutsDialog(QWidget* parent) : QDialog(parent) {
-    Lukostrelec = new QComboBox(this);
-    Lukostrelec->setEditable(true);
-    Lukostrelec->setInsertPolicy(QComboBox::NoInsert);
-    Lukostrelec->setMinimumContentsLength(static_cast<int>(kNameLength));
-    Lukostrelec->setValidator(new QtCp1250Validator(static_cast<int>(kNameLength), Lukostrelec));
+    Lukostrelec = new ArcherNameBox(this);
     Kategorie = new QComboBox(this);
     for (Division division : {Division::Men, Division::Women}) {
         Kategorie->addItem({}, static_cast<int>(division));
@@ -82,12 +75,7 @@ void BoutsDialog::retranslate() {
 }
 
 void BoutsDialog::prepare(const BoutSettings& last, const std::vector<KnownArcher>& known) {
-    Lukostrelec->clear();
-    for (const ArcherKey& a : PracticeArchers(known)) {
-        Lukostrelec->addItem(QString::fromStdString(a.name.bytes()),
-                             QString::fromStdString(a.club.bytes()));
-    }
-    Lukostrelec->setEditText(QString::fromStdString(last.archer));
+    Lukostrelec->offer(known, last.archer);
     Kategorie->setCurrentIndex(std::max(0, Kategorie->findData(static_cast<int>(last.division))));
     Pavouk->setCurrentIndex(std::max(0, Pavouk->findData(last.bracketSize)));
     Souperi->setCurrentIndex(last.fieldAtPlayerLevel ? 1 : 0);
@@ -96,12 +84,11 @@ void BoutsDialog::prepare(const BoutSettings& last, const std::vector<KnownArche
 
 void BoutsDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    Lukostrelec->setFocus();
-    Lukostrelec->lineEdit()->selectAll();
+    Lukostrelec->takeFocus();
 }
 
 BoutSettings BoutsDialog::chosen() const {
-    return {.archer = Lukostrelec->currentText().trimmed().toStdString(),
+    return {.archer = Lukostrelec->name().toStdString(),
             .division = static_cast<Division>(Kategorie->currentData().toInt()),
             .bracketSize = Pavouk->currentData().toInt(),
             .fieldAtPlayerLevel = Souperi->currentData().toBool(),
@@ -109,12 +96,11 @@ BoutSettings BoutsDialog::chosen() const {
 }
 
 QString BoutsDialog::club() const {
-    const int known = Lukostrelec->findText(Lukostrelec->currentText().trimmed());
-    return known < 0 ? QString() : Lukostrelec->itemData(known).toString();
+    return Lukostrelec->club();
 }
 
 void BoutsDialog::OKClick() {
-    if (Lukostrelec->currentText().trimmed().isEmpty()) {
+    if (Lukostrelec->name().isEmpty()) {
         QMessageBox::warning(this, tr("Chyba !"),
                              tr("Zadejte jméno lukostřelce, který bude střílet souboje !"));
         Lukostrelec->setFocus();

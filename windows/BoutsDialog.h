@@ -5,6 +5,7 @@
 
 #include "rules/history/History.h"
 #include "rules/settings/PlayerSettings.h"
+#include "windows/ArcherNameBox.h"
 
 class QCheckBox;
 class QComboBox;
@@ -25,7 +26,7 @@ class BoutsDialog final : public QDialog {
     // The club the history gives the archer chosen; empty for a new name.
     QString club() const;
 
-    QComboBox* Lukostrelec;  // editable: an archer of the history or a new name
+    ArcherNameBox* Lukostrelec;
     QComboBox* Kategorie;    // "Muži", "Ženy"
     QComboBox* Pavouk;       // 8, 16, 32 archers
     QComboBox* Souperi;      // from the list's values, or at the player's level

@@ -4,26 +4,19 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "platform/QtCp1250Validator.h"
-#include "rules/competitors/CompetitorRecord.h"
-#include "rules/history/PracticeArchers.h"
 #include "rules/match/EndClock.h"
 #include "rules/match/Rounds.h"
+#include "windows/ArcherNameBox.h"
 #include "windows/DialogRows.h"
 #include "windows/FollowLanguage.h"
 
 PracticeDialog::PracticeDialog(QWidget* parent) : QDialog(parent) {
-    Lukostrelec = new QComboBox(this);
-    Lukostrelec->setEditable(true);
-    Lukostrelec->setInsertPolicy(QComboBox::NoInsert);
-    Lukostrelec->setMinimumContentsLength(static_cast<int>(kNameLength));
-    Lukostrelec->setValidator(new QtCp1250Validator(static_cast<int>(kNameLength), Lukostrelec));
+    Lukostrelec = new ArcherNameBox(this);
     Vzdalenost = new QComboBox(this);
     for (int32_t metres : kPracticeDistances) {
         Vzdalenost->addItem({}, metres);
@@ -77,12 +70,7 @@ void PracticeDialog::retranslate() {
 }
 
 void PracticeDialog::prepare(const PracticeSettings& last, const std::vector<KnownArcher>& known) {
-    Lukostrelec->clear();
-    for (const ArcherKey& a : PracticeArchers(known)) {
-        Lukostrelec->addItem(QString::fromStdString(a.name.bytes()),
-                             QString::fromStdString(a.club.bytes()));
-    }
-    Lukostrelec->setEditText(QString::fromStdString(last.archer));
+    Lukostrelec->offer(known, last.archer);
     secondsChosen_ = last.secondsPerEnd != 0;
     proposing_ = true;
     Vzdalenost->setCurrentIndex(std::max(0, Vzdalenost->findData(last.distance)));
@@ -98,8 +86,7 @@ void PracticeDialog::prepare(const PracticeSettings& last, const std::vector<Kno
 
 void PracticeDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    Lukostrelec->setFocus();
-    Lukostrelec->lineEdit()->selectAll();
+    Lukostrelec->takeFocus();
 }
 
 int32_t PracticeDialog::distance() const {
@@ -117,7 +104,7 @@ void PracticeDialog::distanceChanged() {
 
 PracticeSettings PracticeDialog::chosen() const {
     return {
-        .archer = Lukostrelec->currentText().trimmed().toStdString(),
+        .archer = Lukostrelec->name().toStdString(),
         .distance = distance(),
         .ends = PocetSad->value(),
         .timed = CasovyLimit->isChecked(),
@@ -125,15 +112,14 @@ PracticeSettings PracticeDialog::chosen() const {
 }
 
 QString PracticeDialog::club() const {
-    const int known = Lukostrelec->findText(Lukostrelec->currentText().trimmed());
-    return known < 0 ? QString() : Lukostrelec->itemData(known).toString();
+    return Lukostrelec->club();
 }
 
 void PracticeDialog::OKClick() {
     // Values still being typed count as they would on leaving their field.
     PocetSad->interpretText();
     SekundNaSadu->interpretText();
-    if (Lukostrelec->currentText().trimmed().isEmpty()) {
+    if (Lukostrelec->name().isEmpty()) {
         QMessageBox::warning(this, tr("Chyba !"),
                              tr("Zadejte jméno lukostřelce, který bude trénovat !"));
         Lukostrelec->setFocus();

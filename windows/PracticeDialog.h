@@ -7,6 +7,7 @@
 
 #include "rules/history/History.h"
 #include "rules/settings/PlayerSettings.h"
+#include "windows/ArcherNameBox.h"
 
 class QCheckBox;
 class QComboBox;
@@ -28,7 +29,7 @@ class PracticeDialog final : public QDialog {
     // The club the history gives the archer chosen; empty for a new name.
     QString club() const;
 
-    QComboBox* Lukostrelec;  // editable: an archer of the history or a new name
+    ArcherNameBox* Lukostrelec;
     QComboBox* Vzdalenost;   // 90, 70, 60, 50, 30 m
     QSpinBox* PocetSad;      // 1..12
     QCheckBox* CasovyLimit;  // the end clock
