@@ -3,6 +3,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cstring>
 
 BackdropImage::BackdropImage(QWidget* parent) : PixelImage(parent) {}
 
@@ -32,17 +33,31 @@ void BackdropImage::riderChanged(const QLabel& rider) {
 
 namespace {
 
-// Where two pictures of one size differ, in the pictures' own pixels; empty where they agree.
+// Where two pictures of one size and format differ, in the pictures' own pixels; empty where
+// they agree. Rows that agree are skipped whole: a flutter or a new label changes few of them.
 QRect differences(const QImage& a, const QImage& b) {
     QRect changed;
-    for (int y = 0; y < a.height(); ++y) {
+    const int width = a.width();
+    const int height = a.height();
+    const auto rowBytes = static_cast<std::size_t>(width) * sizeof(QRgb);
+    for (int y = 0; y < height; ++y) {
         const auto* rowA = reinterpret_cast<const QRgb*>(a.constScanLine(y));
         const auto* rowB = reinterpret_cast<const QRgb*>(b.constScanLine(y));
-        for (int x = 0; x < a.width(); ++x) {
-            if (rowA[x] != rowB[x]) changed |= QRect(x, y, 1, 1);
-        }
+        if (std::memcmp(rowA, rowB, rowBytes) == 0) continue;
+        int first = 0;
+        while (rowA[first] == rowB[first]) ++first;
+        int last = width - 1;
+        while (rowA[last] == rowB[last]) --last;
+        changed |= QRect(first, y, last - first + 1, 1);
     }
     return changed;
+}
+
+// The picture's pixels as 32-bit words, converted only if the pixmap keeps them otherwise.
+QImage wordPixels(const QPixmap& picture) {
+    QImage image = picture.toImage();
+    if (image.depth() != 32) image.convertTo(QImage::Format_ARGB32_Premultiplied);
+    return image;
 }
 
 }  // namespace
@@ -53,9 +68,14 @@ void BackdropImage::setFixture(int id, const QPixmap& picture, QPoint topLeft) {
     // On X11 every pixel painted travels to the display: a flag that flutters repaints only
     // the cloth.
     if (old != fixtures_.end() && !picture.isNull() && old->second.area == area &&
+        old->second.picture.size() == picture.size() &&
         old->second.picture.devicePixelRatio() == picture.devicePixelRatio()) {
-        const QImage before = old->second.picture.toImage().convertToFormat(QImage::Format_ARGB32);
-        const QImage after = picture.toImage().convertToFormat(QImage::Format_ARGB32);
+        QImage before = wordPixels(old->second.picture);
+        QImage after = wordPixels(picture);
+        if (before.format() != after.format()) {
+            before.convertTo(QImage::Format_ARGB32_Premultiplied);
+            after.convertTo(QImage::Format_ARGB32_Premultiplied);
+        }
         const qreal ratio = picture.devicePixelRatio();
         const QRect changed = differences(before, after);
         old->second.picture = picture;

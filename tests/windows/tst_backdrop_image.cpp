@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QPainter>
+#include <QScreen>
 #include <QtTest>
 
 #include "windows/BackdropImage.h"
@@ -88,6 +89,26 @@ class BackdropImageTest : public QObject {
         standing->hide();
         drawn.backdrop->setFixture(1, {}, {});
         QCOMPARE(drawn.parent.grab().toImage(), painting.parent.grab().toImage());
+    }
+
+    // A fixture given a picture that differs in a few pixels repaints only those: what reaches
+    // the screen must still be the whole new picture, up to its first and last columns.
+    void aChangedFixtureReachesTheScreenWhole() {
+        Board<BackdropImage> drawn;
+        drawn.parent.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&drawn.parent));
+        const QPixmap flag = stripes({14, 14}, QColor(0, 200, 0, 200), Qt::gray);
+        drawn.backdrop->setFixture(1, flag, {20, 18});
+        QCoreApplication::processEvents();
+        QImage changed = flag.toImage();
+        changed.setPixelColor(0, 3, Qt::red);
+        changed.setPixelColor(13, 9, Qt::yellow);
+        changed.setPixelColor(6, 13, Qt::transparent);
+        drawn.backdrop->setFixture(1, QPixmap::fromImage(changed), {20, 18});
+        QCoreApplication::processEvents();
+        const QImage shown = drawn.parent.screen()->grabWindow(drawn.parent.winId()).toImage();
+        QCOMPARE(shown.convertToFormat(QImage::Format_RGB32),
+                 drawn.parent.grab().toImage().convertToFormat(QImage::Format_RGB32));
     }
 };
 
