@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QPainter>
 #include <QScreen>
@@ -29,6 +30,7 @@ constexpr QPoint kFlag(0, 150);
 constexpr QRect kWindLabel(2, 229, 96, 19);
 constexpr int kFlagFixture = 1;
 constexpr int kWindLabelFixture = 2;
+constexpr std::size_t kKeptWindLabels = 64;
 
 // The sight and the drawn arrow move over the target and the clicker every tick; where such a
 // picture covers its label with opaque pixels, the window need not paint what lies beneath it.
@@ -174,10 +176,14 @@ const QPixmap& Board::flagPicture(const FlagPose& pose) {
     return shown->second;
 }
 
-QPixmap Board::windLabelPicture() {
+const QPixmap& Board::windLabelPicture() {
+    const auto kept = windLabels_.find(windText_);
+    if (kept != windLabels_.end()) return kept->second;
+    // A gusty end reads a few dozen values; a long game is not let gather them all.
+    if (windLabels_.size() >= kKeptWindLabels) windLabels_.clear();
     const qreal ratio = devicePixelRatioF() * shownScale_;
     const QRect area(QPoint(0, 0), kWindLabel.size());
-    // The rounded ground is drawn once per size: the text changes twice a second in a gust.
+    // The rounded ground is drawn once per size, the text once for each reading.
     if (windLabelGround_.isNull() || windLabelGround_.devicePixelRatio() != ratio) {
         windLabelGround_ = QPixmap(kWindLabel.size() * ratio);
         windLabelGround_.setDevicePixelRatio(ratio);
@@ -199,12 +205,21 @@ QPixmap Board::windLabelPicture() {
     font.setBold(true);
     painter.setFont(font);
     painter.setPen(Qt::white);
-    painter.drawText(area, Qt::AlignCenter, windText_);
-    return picture;
+    // One line, centred by hand: a text laid out in a rectangle costs twice as much to draw.
+    const QFontMetricsF metrics(font, &picture);
+    const QPointF baseline((area.width() - metrics.horizontalAdvance(windText_)) / 2,
+                           (area.height() + metrics.ascent() - metrics.descent()) / 2);
+    painter.drawText(baseline, windText_);
+    return windLabels_.emplace(windText_, picture).first->second;
 }
 
 void Board::showWindOnTarget() {
     if (!windShown_) return;
+    // Every pose at once when the wind first shows at this size, so that no gust waits in the
+    // middle of the aim for its picture to be drawn.
+    if (flagPictures_.empty()) {
+        for (int32_t pose = 0; pose < kFlagPoseCount; ++pose) flagPicture(FlagPoseAt(pose));
+    }
     Tercov->setFixture(kFlagFixture, flagPicture(shownFlag_), kFlag);
     Tercov->setFixture(kWindLabelFixture, windLabelPicture(), kWindLabel.topLeft());
 }
@@ -402,6 +417,7 @@ void Board::setNextarrowEnabled(bool enabled) {
 void Board::setShownScale(qreal scale) {
     shownScale_ = scale;
     flagPictures_.clear();
+    windLabels_.clear();
     for (PixelImage* picture : findChildren<PixelImage*>()) picture->setShownScale(scale);
     Tercov->riderChanged(*Zamer);
     Klapacka->riderChanged(*Arrow);

@@ -120,7 +120,7 @@ class Board final : public QWidget, public MatchScreen, public BracketScreen {
     // The flag's picture of a pose, and "3,2 m/s ←" on a dark ground, at the size the board is
     // shown.
     const QPixmap& flagPicture(const FlagPose& pose);
-    QPixmap windLabelPicture();
+    const QPixmap& windLabelPicture();
     void buildBoutPieces();
     // The next of the opponent's arrows waiting to be shown.
     void revealOpponentArrow();
@@ -149,6 +149,7 @@ class Board final : public QWidget, public MatchScreen, public BracketScreen {
     qreal shownScale_ = 1;
     std::map<std::string, QPixmap> flagPictures_;  // by name, at the size shown
     QPixmap windLabelGround_;                      // the label without its text
+    std::map<QString, QPixmap> windLabels_;        // by text, at the size shown
     QTimer* opponentReveal_ = nullptr;
     std::vector<Point> opponentArrows_;
     std::size_t opponentShown_ = 0;

@@ -7,8 +7,13 @@
 
 namespace {
 
-// Aiming ticks between two readings of the wind's speed and direction.
-constexpr int64_t kWindReadingTicks = 50;
+// Aiming ticks between two readings of the wind's speed and direction: once a second, as a
+// range's anemometer shows them. The flag shows the gusts in between.
+constexpr int64_t kWindReadingTicks = 100;
+// Aiming ticks between two looks at the flag: twenty a second, which a flutter of four a second
+// and the readings fall on.
+constexpr int64_t kWindLookTicks = 5;
+static_assert(kWindReadingTicks % kWindLookTicks == 0, "a reading is taken at a look");
 
 }  // namespace
 
@@ -21,8 +26,7 @@ void MatchEngine::Timer1Timer() {
         pictures.throwFirstFailure();
         return;
     }
-    ++windTick_;
-    ShowWind();
+    if (++windTick_ % kWindLookTicks == 0) ShowWind();
     if (SwayGrowsByItself(s.Difficulty)) ++s.Unsteadiness;
     const int32_t amp = s.Unsteadiness / SwayDivisor(s.Difficulty);
     Point sight = s.Sight;
