@@ -140,12 +140,13 @@ void GameSession::DownbutClick() {
 }
 
 void GameSession::newMatch(SetupPrompts& prompts) {
-    clearBout();
     NewMatchSetup setup(
         state_, files_, prompts,
         {.setTimerRunning = [this](bool running) { engine_.SetTimerRunning(running); },
          .startMatch =
              [this](int32_t roundType, const CompetitorTable& competitors) {
+                 // A bout under way keeps its set line until the new match really starts.
+                 clearBout();
                  engine_.StartMatch(roundType, competitors, levelledField(roundType, competitors));
              }});
     guarded([&] { setup.run(); });

@@ -17,6 +17,7 @@
 #include "support/KeyTexts.h"
 #include "support/MemoryFileStore.h"
 #include "support/RecordingScreen.h"
+#include "support/ScriptedPrompts.h"
 #include "support/ScriptedRandom.h"
 #include "support/WorkingDirectory.h"
 
@@ -58,6 +59,7 @@ struct Session {
 struct RecordingBracketScreen final : BracketScreen {
     std::vector<std::size_t> opponentArrows;  // per end shot
     std::vector<SetLine> setLines;
+    int cleared = 0;  // the set line taken away
     struct Shown {
         bool finished;
         std::optional<int32_t> place;
@@ -68,7 +70,11 @@ struct RecordingBracketScreen final : BracketScreen {
         if (!points.empty()) opponentArrows.push_back(points.size());
     }
     void showSetLine(const std::optional<SetLine>& line) override {
-        if (line) setLines.push_back(*line);
+        if (line) {
+            setLines.push_back(*line);
+        } else {
+            ++cleared;
+        }
     }
     void showBracket(const BracketView& view) override {
         const std::vector<int32_t> places = view.bracket.finalPlaces();
@@ -307,6 +313,27 @@ class GameSessionTest : public QObject {
                  0);
         // The player has no handicap yet: none is kept for him.
         QCOMPARE(QueryInt(db, "SELECT count(*) FROM bouts WHERE handicap IS NOT NULL"), 0);
+    }
+
+    // "Nová hra" opened in a bout and cancelled leaves the bout's set line; one that starts
+    // takes it away.
+    void aNewMatchClearsTheBoutOnlyWhenItStarts() {
+        Session s;
+        RecordingBracketScreen bracket;
+        s.session.showBracketsOn(bracket);
+        s.files.files["muzi.luk"] = encodeCompetitorFile(Field({"Petr", "Jan", "Karel"}));
+        s.session.startBracket({.archer = "Eva", .bracketSize = 8}, Utf8Text{"SK"});
+        const int clearedAtStart = bracket.cleared;
+        ScriptedPrompts cancelled;
+        s.session.newMatch(cancelled);
+        QCOMPARE(bracket.cleared, clearedAtStart);
+        QVERIFY(s.state().MatchUnderWay);
+
+        ScriptedPrompts started;
+        started.roundType = 1;
+        started.listSteps = {ScriptedPrompts::command(kListStart)};
+        s.session.newMatch(started);
+        QCOMPARE(bracket.cleared, clearedAtStart + 1);
     }
 
     // Four sessions of 36 arrows at 30 m: the fourth completes the 12 dozen of Archer 3rd Class.
