@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# sound_aiming.sh BUILD_DIR [SECONDS] [ROUNDS]
+# sound_aiming.sh BUILD_DIR [SECONDS] [ROUNDS] [SECONDS_AN_ARROW]
 # Runs sound_bench with a sound device: a PulseAudio server of its own with a null output (the
 # samples go nowhere, but every step of playing them is taken), on a virtual X server.
 set -euo pipefail
