@@ -183,22 +183,15 @@ const QPixmap& Board::windLabelPicture() {
     if (windLabels_.size() >= kKeptWindLabels) windLabels_.clear();
     const qreal ratio = devicePixelRatioF() * shownScale_;
     const QRect area(QPoint(0, 0), kWindLabel.size());
-    // The rounded ground is drawn once per size, the text once for each reading.
-    if (windLabelGround_.isNull() || windLabelGround_.devicePixelRatio() != ratio) {
-        windLabelGround_ = QPixmap(kWindLabel.size() * ratio);
-        windLabelGround_.setDevicePixelRatio(ratio);
-        windLabelGround_.fill(Qt::transparent);
-        QPainter painter(&windLabelGround_);
-        painter.setRenderHint(QPainter::Antialiasing);
-        // Legible on the grass and the boss's legs alike.
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(0, 0, 0, 120));
-        painter.drawRoundedRect(area, 4, 4);
-    }
-    QPixmap picture = windLabelGround_.copy();
+    QPixmap picture(kWindLabel.size() * ratio);
     picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::transparent);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
+    // Legible on the grass and the boss's legs alike.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 0, 120));
+    painter.drawRoundedRect(area, 4, 4);
     QFont font;
     font.setFamilies({QStringLiteral("DejaVu Sans")});
     font.setPixelSize(12);

@@ -148,7 +148,6 @@ class Board final : public QWidget, public MatchScreen, public BracketScreen {
     QString windText_;
     qreal shownScale_ = 1;
     std::map<std::string, QPixmap> flagPictures_;  // by name, at the size shown
-    QPixmap windLabelGround_;                      // the label without its text
     std::map<QString, QPixmap> windLabels_;        // by text, at the size shown
     QTimer* opponentReveal_ = nullptr;
     std::vector<Point> opponentArrows_;
