@@ -8,6 +8,7 @@
 #include "app/InstallLayout.h"
 #include "platform/GameFolder.h"
 #include "platform/Gamepad.h"
+#include "platform/PulseRangeSounds.h"
 #include "platform/QtFileStore.h"
 #include "platform/QtRangeSounds.h"
 #include "platform/Translations.h"
@@ -55,7 +56,8 @@ int main(int argc, char** argv) {
     return RunShowingFatalErrors([&app] {
         QtFileStore files;
         SeededRandom random(static_cast<uint32_t>(std::time(nullptr)));
-        QtRangeSounds sounds;
+        QtRangeSounds qtSounds;
+        PulseRangeSounds sounds(qtSounds);
         // Outlives the session and the window, so that ends still waiting are stored when the
         // game closes.
         SqliteMatchLog history(kHistoryFile);

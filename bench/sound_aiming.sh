@@ -8,7 +8,7 @@ shift
 command -v pulseaudio >/dev/null || { echo "needs pulseaudio (apt-get install pulseaudio)" >&2; exit 1; }
 
 runtime="$(mktemp -d)"
-trap 'pulseaudio --kill 2>/dev/null || true; rm -rf "$runtime"' EXIT
+trap 'pulseaudio --kill 2>/dev/null || true; sleep 0.5; rm -rf "$runtime"' EXIT
 export XDG_RUNTIME_DIR="$runtime" HOME="$runtime" PULSE_RUNTIME_PATH="$runtime/pulse"
 pulseaudio --daemonize=yes --exit-idle-time=-1 --disallow-exit -n \
     --load=module-null-sink --load=module-native-protocol-unix 2>/dev/null

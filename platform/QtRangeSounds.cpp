@@ -1,28 +1,22 @@
 #include "platform/QtRangeSounds.h"
 
-#include <QAudio>
 #include <QAudioSink>
-#include <QDir>
 #include <QMediaDevices>
 
-#include "platform/BoundedRead.h"
 #include "platform/MixedSoundOutput.h"
+#include "platform/SoundSources.h"
 
 namespace {
 
-// Longer than any sound of the game's; a larger file is no sound of the range.
-constexpr qint64 kLargestSoundFile = 4 * 1024 * 1024;
 // Short enough for the clicker to sound with the draw, long enough for a loaded machine.
 constexpr int kOutputBufferMs = 60;
 
 MixedSoundOutput::Sounds ReadSounds() {
     MixedSoundOutput::Sounds sounds;
     for (const RangeSound each : kRangeSounds) {
-        const QString file = QString::fromLatin1(RangeSoundFile(each));
-        const auto bytes = ReadFileStart(QDir::current().absoluteFilePath(file), kLargestSoundFile);
-        if (!bytes) continue;
-        auto samples = DecodeWave(std::string_view(bytes->constData(), bytes->size()));
-        if (samples) sounds[static_cast<std::size_t>(each)] = std::move(*samples);
+        if (auto samples = ReadRangeSound(each)) {
+            sounds[static_cast<std::size_t>(each)] = std::move(*samples);
+        }
     }
     return sounds;
 }
@@ -88,7 +82,6 @@ void QtRangeSounds::add(RangeSound sound, int64_t delayFrames) {
 }
 
 void QtRangeSounds::setVolume(int32_t percent) {
-    gain_ = QAudio::convertVolume(percent / 100.0, QAudio::LogarithmicVolumeScale,
-                                  QAudio::LinearVolumeScale);
+    gain_ = GainOfVolume(percent);
     if (MixedSoundOutput* output = output_) output->setGain(gain_);
 }

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n libgl-dev
-    libsqlite3-dev sqlite3 libsdl2-dev
+    libsqlite3-dev sqlite3 libsdl2-dev libpulse-dev pulseaudio pulseaudio-utils
     qt6-wayland weston qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     libgtest-dev libgmock-dev
     fonts-comic-neue fonts-dejavu-core fonts-urw-base35
