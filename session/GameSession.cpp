@@ -148,6 +148,7 @@ void GameSession::newMatch(SetupPrompts& prompts) {
                  // A bout under way keeps its set line until the new match really starts.
                  clearBout();
                  engine_.StartMatch(roundType, competitors, levelledField(roundType, competitors));
+                 bracket_.reset();  // the match has taken the referee's place
              }});
     guarded([&] { setup.run(); });
     giveUpOfferIfStarted();
@@ -195,6 +196,7 @@ void GameSession::startPractice(const PracticeSettings& chosen, const Utf8Text& 
                                .distance = chosen.distance,
                                .ends = chosen.ends,
                                .secondsPerEnd = chosen.timed ? chosen.secondsPerEnd : 0});
+        bracket_.reset();  // the practice has no referee
     });
     giveUpOfferIfStarted();
 }
