@@ -8,7 +8,6 @@
 //
 // An arrow every 0.9 s unless told: the range is then never quiet for long. A match archer takes
 // several seconds over each arrow, most of them aiming in silence.
-#include <time.h>
 #include <QApplication>
 #include <QAudioDevice>
 #include <QDir>
@@ -19,6 +18,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <numeric>
 #include <vector>
 

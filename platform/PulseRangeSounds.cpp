@@ -59,18 +59,11 @@ PulseRangeSounds::PulseRangeSounds(RangeSounds& qtSounds)
     }
     loop_ = pa_threaded_mainloop_new();
     if (loop_) context_ = pa_context_new(pa_threaded_mainloop_get_api(loop_), "VEXA 99");
-    if (!context_) {
-        server_ = Server::Gone;
-        return;
-    }
+    if (!context_) return;
     pa_context_set_state_callback(context_, &PulseRangeSounds::contextChanged, this);
     // Never starts a server of its own: without one the game plays through Qt Multimedia.
-    if (pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
-        server_ = Server::Gone;
-        return;
-    }
+    if (pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) return;
     running_ = pa_threaded_mainloop_start(loop_) == 0;
-    if (!running_) server_ = Server::Gone;
 }
 
 PulseRangeSounds::~PulseRangeSounds() {

@@ -42,13 +42,13 @@ class PulseRangeSounds final : public RangeSounds {
     RangeSounds& qtSounds_;
     pa_threaded_mainloop* loop_ = nullptr;
     pa_context* context_ = nullptr;
-    bool running_ = false;  // the loop's thread was started
+    bool running_ = false;  // the loop's thread was started: without it, all goes to qtSounds_
     std::array<std::string, std::size(kRangeSounds)> names_;
 
     // Guarded by the loop's lock.
     Server server_ = Server::Connecting;
     std::array<bool, std::size(kRangeSounds)> cached_{};
-    uint32_t volume_;
+    uint32_t volume_;  // a pa_volume_t
     std::list<Upload> uploads_;
     std::list<Later> later_;
 };
