@@ -8,9 +8,11 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "rules/match/MatchEngine.h"
 #include "session/GameSession.h"
@@ -53,6 +55,23 @@ inline ProcessorTime CoreShareOver(double seconds) {
     const ProcessorTime after = ProcessorSeconds();
     const double elapsed = static_cast<double>(wall.nsecsElapsed()) / 1e9;
     return {(after.user - before.user) / elapsed, (after.system - before.system) / elapsed};
+}
+
+inline double Total(ProcessorTime share) {
+    return share.user + share.system;
+}
+
+// The middle one of `values`, the upper middle of an even count.
+inline double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// The round whose whole share is the median one, with its own split into user and system time.
+inline ProcessorTime MedianRound(std::vector<ProcessorTime> rounds) {
+    std::sort(rounds.begin(), rounds.end(),
+              [](ProcessorTime a, ProcessorTime b) { return Total(a) < Total(b); });
+    return rounds[rounds.size() / 2];
 }
 
 inline void Report(const char* phase, ProcessorTime share) {

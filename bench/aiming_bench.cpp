@@ -4,10 +4,14 @@
 // on a display server: the X server of xvfb-run -a, or a Wayland compositor with
 // QT_QPA_PLATFORM=wayland (bench/aiming_sizes.sh runs both, at each window size).
 //
-//     aiming_bench [--scale PERCENT] [SECONDS]    share of one core: aiming, sway, idle, tick
-//     aiming_bench [--scale PERCENT] --shot FILE  the window after a fixed 40 ticks of aiming
+//     aiming_bench [--scale PERCENT] [SECONDS [ROUNDS]]  share of one core: aiming, sway, idle,
+//                                                         tick
+//     aiming_bench [--scale PERCENT] --shot FILE         the window after 40 ticks of aiming
 //
-// PERCENT is the player's window size (100, 150, 200, 300), applied as the game applies it.
+// PERCENT is the player's window size (100, 150, 200, 300), applied as the game applies it. With
+// ROUNDS (1 without it), aiming, sway and the bare tick take turns for SECONDS each, round after
+// round, and the median round of each is shown: whatever else the machine does drifts over all
+// three alike, and a round the machine was busy in does not move the medians.
 #include <sys/resource.h>
 
 #include <QApplication>
@@ -15,9 +19,11 @@
 #include <QElapsedTimer>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "AimingRig.h"
 #include "platform/WindowScale.h"
@@ -47,21 +53,28 @@ int main(int argc, char** argv) {
         return shown.save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
     }
 
-    const double seconds = argc == 2 ? std::atof(argv[1]) : 10.0;
-    const ProcessorTime aiming = AimFor(form, seconds);
-    form.session().letGoOfKeys();
-    const ProcessorTime sway = CoreShareOver(seconds);
-    form.session().engine().SetTimerRunning(false);
+    const double seconds = argc >= 2 ? std::atof(argv[1]) : 10.0;
+    const int rounds = argc >= 3 ? std::max(1, std::atoi(argv[2])) : 1;
+    std::vector<ProcessorTime> aimings, sways, ticks;
+    for (int round = 0; round < rounds; ++round) {
+        form.session().engine().SetTimerRunning(true);
+        aimings.push_back(AimFor(form, seconds));
+        form.session().letGoOfKeys();
+        sways.push_back(CoreShareOver(seconds));
+        form.session().engine().SetTimerRunning(false);
+        ticks.push_back(BareTickFor(seconds));
+    }
     const ProcessorTime idle = CoreShareOver(seconds);
-    const ProcessorTime tick = BareTickFor(seconds);
-    std::printf("%s at %d %%, over %.0f s each:\n",
-                QGuiApplication::platformName().toUtf8().constData(), scale, seconds);
+    const ProcessorTime aiming = MedianRound(aimings);
+    const ProcessorTime sway = MedianRound(sways);
+    const ProcessorTime tick = MedianRound(ticks);
+    std::printf("%s at %d %%, over %.0f s each, median of %d rounds:\n",
+                QGuiApplication::platformName().toUtf8().constData(), scale, seconds, rounds);
     Report("aiming", aiming);
     Report("sway", sway);
     Report("idle", idle);
     Report("tick", tick);
-    const auto total = [](ProcessorTime t) { return t.user + t.system; };
-    std::printf("aiming %.2f x and sway %.2f x the bare 10 ms tick\n", total(aiming) / total(tick),
-                total(sway) / total(tick));
+    std::printf("aiming %.2f x and sway %.2f x the bare 10 ms tick\n", Total(aiming) / Total(tick),
+                Total(sway) / Total(tick));
     return 0;
 }

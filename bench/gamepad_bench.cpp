@@ -22,10 +22,6 @@
 
 namespace {
 
-double Total(ProcessorTime share) {
-    return share.user + share.system;
-}
-
 // What one reading of the pads costs, in microseconds: the share of the aiming is this times the
 // 100 readings a second a connected pad gets, and small enough to drown in the noise above.
 double MicrosecondsPerRead(Gamepad& gamepad) {

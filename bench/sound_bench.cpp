@@ -103,17 +103,8 @@ double OtherThreadsSeconds() {
     return seconds;
 }
 
-double Total(ProcessorTime share) {
-    return share.user + share.system;
-}
-
 double Sum(const std::vector<double>& values) {
     return std::accumulate(values.begin(), values.end(), 0.0);
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 }  // namespace
