@@ -1,24 +1,27 @@
 #!/usr/bin/env bash
-# aiming_sizes.sh BUILD_DIR [SECONDS]
+# aiming_sizes.sh BUILD_DIR [SECONDS [ROUNDS]]
 # What aiming costs at each window size on X11 (Xvfb) and on Wayland (a headless weston), side by
 # side in one run, each against 100 % on X11. Every figure is aiming_bench's: the game process's
-# own share of one core while it aims, the display server's work not counted.
+# own share of one core while it aims (the median of ROUNDS rounds, 1 without it), the display
+# server's work not counted.
 set -euo pipefail
 
 bench="$1/bench/aiming_bench"
 seconds="${2:-10}"
+rounds="${3:-1}"
 here=$(cd "$(dirname "$0")" && pwd)
 on_wayland="$here/../tests/app/on_wayland.sh"
 
 aiming_share() {  # the "aiming" line's share of a core, from aiming_bench's report
-    awk '$1 == "aiming" { print $2 }'
+    awk '$1 == "aiming" && $3 == "%" { print $2 }'
 }
 
 declare -A share
 for scale in 100 200 300; do
     share[x11-$scale]=$(QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 2560x1600x24" \
-        "$bench" --scale "$scale" "$seconds" | aiming_share)
-    share[wayland-$scale]=$("$on_wayland" "$bench" --scale "$scale" "$seconds" | aiming_share)
+        "$bench" --scale "$scale" "$seconds" "$rounds" | aiming_share)
+    share[wayland-$scale]=$("$on_wayland" "$bench" --scale "$scale" "$seconds" "$rounds" |
+        aiming_share)
 done
 
 baseline=${share[x11-100]}
