@@ -76,7 +76,7 @@ inline ProcessorTime MedianRound(std::vector<ProcessorTime> rounds) {
 
 inline void Report(const char* phase, ProcessorTime share) {
     std::printf("%-7s %5.2f %% of a core (user %5.2f %%, system %5.2f %%)\n", phase,
-                (share.user + share.system) * 100, share.user * 100, share.system * 100);
+                Total(share) * 100, share.user * 100, share.system * 100);
 }
 
 // A player drawing for 600 ms and letting down for 200 ms, over and over, never releasing,
