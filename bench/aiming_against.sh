@@ -66,7 +66,8 @@ aim_with() {  # the share of a core game $1 uses while aiming, in per cent
     awk -v a="$before" -v b="$after" -v s="$elapsed" 'BEGIN { printf "%.3f", (b - a) / s * 100 }'
 }
 
-median() { sort -g | awk '{ v[NR] = $1 } END { print v[int(NR / 2) + 1] }'; }
+# shellcheck source=SCRIPTDIR/report.sh
+source "$(dirname "$0")/report.sh"
 
 declare -a base_shares game_shares
 for ((round = 1; round <= rounds; round++)); do

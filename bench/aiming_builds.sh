@@ -6,8 +6,8 @@
 # one round to the next, so the instructions each bench runs while aiming are counted too, by
 # callgrind in AimFor alone: the same count whatever else the machine does. Any build since
 # aiming_bench began serves as the baseline; the earliest benches only draw and let down, later
-# ones steer as well, so against those a build that steers is measured doing more. Needs Xvfb and valgrind; run it with nothing else
-# running.
+# ones steer as well, so against those a build that steers is measured doing more. Needs Xvfb
+# and valgrind; run it with nothing else running.
 set -euo pipefail
 
 baseline="$(cd "$1" && pwd)/bench/aiming_bench"
@@ -16,10 +16,10 @@ seconds="${3:-10}"
 rounds="${4:-5}"
 out="$(mktemp -d)"
 trap 'rm -rf "$out"' EXIT
+# shellcheck source=SCRIPTDIR/report.sh
+source "$(dirname "$0")/report.sh"
 
 on_x() { xvfb-run -a -s "-screen 0 1600x1200x24" "$@"; }
-aiming_share() { awk '$1 == "aiming" && $3 == "%" { print $2 }'; }
-median() { sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 
 for ((round = 1; round <= rounds; round++)); do

@@ -12,9 +12,8 @@ rounds="${3:-1}"
 here=$(cd "$(dirname "$0")" && pwd)
 on_wayland="$here/../tests/app/on_wayland.sh"
 
-aiming_share() {  # the "aiming" line's share of a core, from aiming_bench's report
-    awk '$1 == "aiming" && $3 == "%" { print $2 }'
-}
+# shellcheck source=SCRIPTDIR/report.sh
+source "$here/report.sh"
 
 declare -A share
 for scale in 100 200 300; do

@@ -44,7 +44,8 @@ game_once() {
     wait "$pid" 2>/dev/null || true
 }
 
-median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+# shellcheck source=SCRIPTDIR/report.sh
+source "$(dirname "$0")/report.sh"
 
 matchbox-window-manager -use_titlebar no &
 wm=$!
